@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The handlers of the size and shape controls and of the two-sheet box. Each
+// stores its value in the star and ends with the same redraw sequence.
+#include "app/frmpelox.h"
+
+#include "platform/linecontrol.h"
+#include "platform/numbers.h"
+#include "platform/picturewidget.h"
+#include "platform/scrollbar.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cmath>
+
+void frmPelox::connectControls()
+{
+    hsbAnzahl->onChange([this] { hsbAnzahl_Change(); });
+    hsbAnzahl->onScroll([this] { hsbAnzahl_Change(); });
+    hsbAussen->onChange([this] { hsbAussen_Change(); });
+    hsbAussen->onScroll([this] { hsbAussen_Change(); });
+    hsbInnen->onChange([this] { hsbInnen_Change(); });
+    hsbInnen->onScroll([this] { hsbInnen_Change(); });
+    vsbYFaktor->onChange([this] { vsbYFaktor_Change(); });
+    vsbYFaktor->onScroll([this] { vsbYFaktor_Change(); });
+    connect(cmdSetFaktor, &QPushButton::clicked, this, [this] { cmdSetFaktor_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        connect(optPeloxForm[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optPeloxForm_Click(i);
+        });
+        connect(optStrichDicke[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optStrichDicke_Click(i);
+        });
+    }
+    connect(chkZweiA4, &QCheckBox::toggled, this, [this] { chkZweiA4_Click(); });
+    connect(picKurvenForm, &PictureWidget::mouseMoved, this,
+        [this](int b, int s, double x, double y) { picKurvenForm_MouseMove(b, s, x, y); });
+    connect(cmdKurveAus, &QPushButton::clicked, this, [this] { cmdKurveAus_Click(); });
+    connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+// Corners, then the bent edges while the curve is on, then the picture.
+void frmPelox::Neuzeichnen()
+{
+    PeloxBerechnung();
+    if (KurveEin)
+        KurvenBerechnung();
+    Zeichnen();
+}
+
+void frmPelox::hsbAnzahl_Change()
+{
+    // The radii stay by index: a corner keeps its radius when the number of
+    // spikes is lowered and raised again.
+    AnzahlSpitzen = static_cast<std::int16_t>(hsbAnzahl->value());
+    lblAnzahl->setText(QString::number(AnzahlSpitzen));
+    Neuzeichnen();
+}
+
+void frmPelox::hsbAussen_Change()
+{
+    AussenDurchmesserNeu = static_cast<float>(hsbAussen->value() / 2.0);
+    lblAussen->setText(numbers::einDezimal(AussenDurchmesserNeu));
+    RadiusKorrektur();
+    Neuzeichnen();
+}
+
+void frmPelox::hsbInnen_Change()
+{
+    InnenDurchmesserNeu = static_cast<float>(hsbInnen->value() / 2.0);
+    lblInnen->setText(numbers::einDezimal(InnenDurchmesserNeu));
+    RadiusKorrektur();
+    Neuzeichnen();
+}
+
+void frmPelox::vsbYFaktor_Change()
+{
+    YFaktor = static_cast<float>(vsbYFaktor->value());
+    YFaktor = static_cast<float>(YFaktor / 10.0);
+    lblYFaktor->setText(numbers::kurz(static_cast<float>(YFaktor * 100.0)));
+    cmdSetFaktor->setEnabled(YFaktor != 1.0f);
+    Neuzeichnen();
+}
+
+void frmPelox::cmdSetFaktor_Click()
+{
+    vsbYFaktor->setValue(10);
+}
+
+void frmPelox::optPeloxForm_Click(int Index)
+{
+    if (Index == 0)
+        PeloxForm = 0;
+    if (Index == 1)
+        PeloxForm = 1;
+    Neuzeichnen();
+}
+
+void frmPelox::optStrichDicke_Click(int Index)
+{
+    if (Index == 0)
+        StrichDicke = 0;
+    if (Index == 1)
+        StrichDicke = 1;
+    Neuzeichnen();
+}
+
+void frmPelox::chkZweiA4_Click()
+{
+    // 38 times the square root of 2, rounded: 27 cm on two sheets.
+    const int zweiBlattMax = int(std::lround(std::sqrt(2.0) * 38));
+    if (chkZweiA4->isChecked()) {
+        ZweiA4 = 1;
+        hsbAussen->setMaximum(zweiBlattMax);
+        hsbInnen->setMaximum(zweiBlattMax);
+        Verkleinerung = static_cast<float>(VerkleinerungA4 / std::sqrt(2.0));
+        linBlattTrennung->show();
+        lblA4BlattUnten->show();
+        cmdBildSpeichern->setEnabled(false);
+    } else {
+        ZweiA4 = 0;
+        // A bar above the lowered maximum takes it, and runs its handler.
+        hsbAussen->setMaximum(38);
+        hsbInnen->setMaximum(38);
+        Verkleinerung = VerkleinerungA4;
+        linBlattTrennung->hide();
+        lblA4BlattUnten->hide();
+        cmdBildSpeichern->setEnabled(true);
+    }
+    WerteInit();
+    Neuzeichnen();
+    cmdRückstellen->setEnabled(false);
+    Gezogen = 0;
+}

@@ -1,0 +1,184 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window: creation, start-up, shut-down and the timer.
+#include "app/frmpelox.h"
+
+#include "curve/calc.h"
+#include "platform/artwork.h"
+#include "platform/linecontrol.h"
+#include "platform/numbers.h"
+#include "platform/picturewidget.h"
+#include "platform/scrollbar.h"
+#include "render/figure.h"
+#include "star/corners.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QGuiApplication>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+double screenTwipsPerPixel()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+} // namespace
+
+frmPelox::frmPelox(Ports ports, QWidget* parent)
+    : QWidget(parent)
+    , CommonDialogDatei(ports.fileDialog)
+    , m_ports(ports)
+    , m_layoutTwipsPerPixel(screenTwipsPerPixel())
+{
+    setWindowTitle(QStringLiteral("Pelox-Programm  V1.7"));
+    setWindowIcon(peloxIcon());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+    setFixedSize(px(8445), px(8745));
+
+    createControls();
+    connectControls();
+    Form_Load();
+    Timer1->start();
+}
+
+frmPelox::~frmPelox() = default;
+
+void frmPelox::Form_Load()
+{
+    Pfad = (QDir::currentPath() + QDir::separator()).toStdString();
+    DateiName = "Pelox_1.plx";
+    BildName = "Pelox_1.jpg";
+    DateiPfad = Pfad + DateiName;
+    BildPfad = Pfad + BildName;
+    DateiKennung = "Pelox-Datei";
+
+    TwipsProPixel = static_cast<float>(screenTwipsPerPixel());
+    PixelProCm = static_cast<float>(566.0 / TwipsProPixel);
+    VerkleinerungA4 = 0.37f;
+    Verkleinerung = 0.37f;
+    TwipsProCm = 566;
+
+    // One A4 sheet, 21 x 29.7 cm, reduced.
+    const double breiteTwips = double(TwipsProCm) * 21.0 * Verkleinerung;
+    const double hoeheTwips = double(TwipsProCm) * 29.7 * Verkleinerung;
+    picPelox->resize(px(breiteTwips), px(hoeheTwips));
+
+    lblA4BlattUnten->hide();
+    linBlattTrennung->hide();
+
+    AussenDurchmesser = 19;
+    AussenDurchmesserNeu = 19;
+    InnenDurchmesser = 8;
+    InnenDurchmesserNeu = 8;
+    YFaktor = 1.0f;
+
+    WerteInit();
+
+    // Each assignment runs the control's handler, which draws the star.
+    hsbAnzahl->setValue(8);
+    AnzahlSpitzen = static_cast<std::int16_t>(hsbAnzahl->value());
+    lblAnzahl->setText(QString::number(AnzahlSpitzen));
+    hsbAussen->setValue(int(std::nearbyint(AussenDurchmesser * 2.0)));
+    lblAussen->setText(numbers::einDezimal(AussenDurchmesser));
+    hsbInnen->setValue(int(std::nearbyint(InnenDurchmesser * 2.0)));
+    lblInnen->setText(numbers::einDezimal(InnenDurchmesser));
+    optStrichDicke[0]->setChecked(true);
+    StrichDicke = 0;
+    optPeloxForm[0]->setChecked(true);
+    PeloxForm = 0;
+    chkZweiA4->setChecked(false);
+    ZweiA4 = 0;
+    Gezogen = 0;
+    cmdRückstellen->setEnabled(false);
+    cmdKurveAus->setEnabled(false);
+    vsbYFaktor->setValue(10);
+    lblZiehen->setText(QStringLiteral(
+        "Mit der linken Maustaste können alle Pelox-Ecken aussen und innen verkürzt oder verlängert werden."));
+    KurveEin = false;
+    lblKurvenFormText->setText(
+        QStringLiteral("Mit der linken Maustaste kann die Linie an den Punkten verbogen werden !"));
+    RasterZeichnen();
+    KurveY1 = KurveNullY;
+    KurveY2 = KurveNullY;
+    KurveY3 = KurveNullY;
+    KurvenFormPunkte();
+    KurvenWert[1] = curve::KurvenWertAus(*this, KurveY1);
+    KurvenWert[2] = curve::KurvenWertAus(*this, KurveY2);
+    KurvenWert[3] = curve::KurvenWertAus(*this, KurveY3);
+    KurvenWerteAnzeige();
+}
+
+Masse frmPelox::measure()
+{
+    Masse m;
+    m.bildInnenBreite = picPelox->scaleWidth();
+    m.bildInnenHoehe = picPelox->scaleHeight();
+    m.bildAussenBreite = picPelox->width() * double(TwipsProPixel);
+    m.bildAussenHoehe = picPelox->height() * double(TwipsProPixel);
+    m.seiteBreite = m_ports.printer.pageWidth();
+    m.seiteHoehe = m_ports.printer.pageHeight();
+    return m;
+}
+
+void frmPelox::WerteInit()
+{
+    star::WerteInit(*this, measure());
+    linBlattTrennung->setY1(MitteY);
+    linBlattTrennung->setY2(MitteY);
+}
+
+void frmPelox::RadiusKorrektur()
+{
+    star::RadiusKorrektur(*this);
+}
+
+void frmPelox::PeloxBerechnung()
+{
+    star::PeloxBerechnung(*this);
+}
+
+void frmPelox::Zeichnen()
+{
+    if (optStrichDicke[0]->isChecked())
+        picPelox->setLineWidth(1);
+    if (optStrichDicke[1]->isChecked())
+        picPelox->setLineWidth(2);
+    picPelox->clear();
+    const FigureMapping bildschirm{Massstab, MitteX, MitteY, false};
+    drawFigure(*picPelox, *this, bildschirm, 1, AnzahlEcken, optPeloxForm[1]->isChecked(), 2);
+}
+
+void frmPelox::Timer1_Timer()
+{
+    cmdKurveAus->setEnabled(KurvenWert[1] != 0 || KurvenWert[2] != 0 || KurvenWert[3] != 0);
+}
+
+void frmPelox::cmdBeenden_Click()
+{
+    close();
+}
+
+void frmPelox::Form_Unload()
+{
+    picPelox->loadEmptyPicture();
+}
+
+void frmPelox::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}

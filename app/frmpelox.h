@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/commondialog.h"
+#include "platform/ports.h"
+#include "star/state.h"
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class LineControl;
+class PictureWidget;
+class ScrollBar;
+struct Masse;
+
+// The program's one window. It owns the whole state of the star and every
+// control; its procedures are the program's procedures and keep their names.
+class frmPelox : public QWidget, public PeloxState {
+public:
+    explicit frmPelox(Ports ports, QWidget* parent = nullptr);
+    ~frmPelox() override;
+
+    // Controls, under their names
+    QLabel* lblAnzahlSpitzen;
+    QLabel* lblAnzahl;
+    ScrollBar* hsbAnzahl;
+    QLabel* lblAussenDurchmesser;
+    QLabel* lblAussen;
+    QLabel* lblADcm;
+    ScrollBar* hsbAussen;
+    QLabel* lblInnenDurchmesser;
+    QLabel* lblInnen;
+    QLabel* lblIDcm;
+    ScrollBar* hsbInnen;
+    QGroupBox* fraPeloxform;
+    std::array<QRadioButton*, 2> optPeloxForm;
+    QGroupBox* FraOptionen;
+    std::array<QRadioButton*, 2> optStrichDicke;
+    QCheckBox* chkZweiA4;
+    QGroupBox* fraDaten;
+    QPushButton* cmdDatenSpeichern;
+    QPushButton* cmdDatenLesen;
+    PictureWidget* picPelox;
+    PictureWidget* picSpeichern;
+    QLabel* lblA4BlattOben;
+    QLabel* lblA4BlattUnten;
+    LineControl* linBlattTrennung;
+    QLabel* lblDateiName;
+    QGroupBox* fraKurvenForm;
+    QLabel* lblTextInnen;
+    PictureWidget* picKurvenForm;
+    QLabel* lblKurvenWerte;
+    QLabel* lblTextAussen;
+    QPushButton* cmdKurveAus;
+    QLabel* lblKurvenFormText;
+    QGroupBox* fraYFaktor;
+    ScrollBar* vsbYFaktor;
+    QLabel* lblYFaktor;
+    QPushButton* cmdSetFaktor;
+    QGroupBox* fraZiehen;
+    QLabel* lblZiehen;
+    QPushButton* cmdRückstellen;
+    QLabel* lblTest;
+    QPushButton* cmdBildSpeichern;
+    QPushButton* cmdDrucken;
+    QPushButton* cmdBeenden;
+    QTimer* Timer1;
+    CommonDialog CommonDialogDatei;
+
+    // Start-up and shut-down
+    void Form_Load();
+    void Form_Unload();
+    void Timer1_Timer();
+    void cmdBeenden_Click();
+
+    // Star geometry and drawing
+    void WerteInit();
+    void RadiusKorrektur();
+    void PeloxBerechnung();
+    void Zeichnen();
+    // Corners, bent edges while the curve is on, and the picture: the end of
+    // every change of the star.
+    void Neuzeichnen();
+
+    // Size and shape controls
+    void hsbAnzahl_Change();
+    void hsbAussen_Change();
+    void hsbInnen_Change();
+    void vsbYFaktor_Change();
+    void cmdSetFaktor_Click();
+    void optPeloxForm_Click(int Index);
+    void optStrichDicke_Click(int Index);
+    void chkZweiA4_Click();
+
+    // Line curve
+    void RasterZeichnen();
+    void KurvenFormPunkte();
+    void KurvenWerteAnzeige();
+    void KurvenBerechnung();
+    void picKurvenForm_MouseMove(int Button, int Shift, double X, double Y);
+    void cmdKurveAus_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    Masse measure();
+    // Positions and sizes are designed in twips.
+    int px(double twips) const;
+
+    Ports m_ports;
+    double m_layoutTwipsPerPixel;
+};

@@ -1,0 +1,220 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's controls, where and how they stand. Positions are designed in
+// twips relative to their container.
+#include "app/frmpelox.h"
+
+#include "platform/colors.h"
+#include "platform/linecontrol.h"
+#include "platform/picturewidget.h"
+#include "platform/scrollbar.h"
+#include "platform/wrapbutton.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+// "MS Sans Serif" and "Arial Narrow" are not found on every system; the
+// nearest sans-serif faces stand in for them.
+QFont sansSerif(double points, bool bold = false)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+        QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QFont narrow(double points)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+        QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    return f;
+}
+
+QString colourStyle(const char* what, VbColor c)
+{
+    return QStringLiteral("%1: %2;").arg(QLatin1String(what), toQColor(c).name());
+}
+
+} // namespace
+
+int frmPelox::px(double twips) const
+{
+    return qRound(twips / m_layoutTwipsPerPixel);
+}
+
+void frmPelox::createControls()
+{
+    setFont(sansSerif(8.25));
+    const QFont regular = sansSerif(9.75);
+    const QFont frameFont = sansSerif(9.75, true);
+    const QString paleGreen = colourStyle("background-color", kHellgruen);
+
+    auto place = [this](QWidget* w, double l, double t, double wd, double h) {
+        w->setGeometry(px(l), px(t), px(wd), px(h));
+    };
+    auto label = [&](QWidget* parent, const QString& text, double l, double t, double wd, double h) {
+        auto* lbl = new QLabel(text, parent);
+        lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        lbl->setWordWrap(true);
+        place(lbl, l, t, wd, h);
+        return lbl;
+    };
+    auto valueLabel = [&](double l, double t) {
+        QLabel* lbl = label(this, QString(), l, t, 495, 375);
+        lbl->setStyleSheet(paleGreen);
+        lbl->setFont(regular);
+        lbl->setWordWrap(false);
+        return lbl;
+    };
+    auto frame = [&](QWidget* parent, const QString& title, double l, double t, double wd, double h) {
+        auto* fra = new QGroupBox(title, parent);
+        fra->setFont(frameFont);
+        place(fra, l, t, wd, h);
+        return fra;
+    };
+    auto button = [&](QWidget* parent, const QString& text, double l, double t, double wd, double h) {
+        auto* cmd = new WrapButton(text, parent);
+        place(cmd, l, t, wd, h);
+        return cmd;
+    };
+    auto hBar = [&](int min, int max, int value, double t) {
+        auto* bar = new ScrollBar(Qt::Horizontal, this);
+        bar->setRange(min, max);
+        bar->setSingleStep(1);
+        bar->setPageStep(4);
+        bar->setValue(value);
+        place(bar, 240, t, 1932, 252);
+        return bar;
+    };
+
+    lblAnzahlSpitzen = label(this, QStringLiteral("Anzahl Spitzen"), 240, 120, 1932, 372);
+    lblAnzahlSpitzen->setFont(regular);
+    lblAnzahl = valueLabel(960, 360);
+    hsbAnzahl = hBar(2, 36, 2, 840);
+
+    lblAussenDurchmesser = label(this, QStringLiteral("Aussen-Durchmesser"), 120, 1320, 2175, 375);
+    lblAussenDurchmesser->setFont(regular);
+    lblAussen = valueLabel(960, 1560);
+    lblADcm = label(this, QStringLiteral("cm"), 1560, 1560, 495, 375);
+    lblADcm->setFont(regular);
+    hsbAussen = hBar(2, 38, 2, 2040);
+
+    lblInnenDurchmesser = label(this, QStringLiteral("Innen-Durchmesser"), 120, 2640, 2175, 375);
+    lblInnenDurchmesser->setFont(regular);
+    lblInnen = valueLabel(960, 2880);
+    lblIDcm = label(this, QStringLiteral("cm"), 1560, 2880, 495, 375);
+    lblIDcm->setFont(regular);
+    hsbInnen = hBar(1, 38, 1, 3360);
+
+    fraPeloxform = frame(this, QStringLiteral("Peloxform"), 120, 3840, 2175, 735);
+    fraPeloxform->setToolTip(QStringLiteral("Bei Drei-D werden die Peloxecken mit dem Zentrum verbunden"));
+    optPeloxForm[0] = new QRadioButton(QStringLiteral("normal"), fraPeloxform);
+    place(optPeloxForm[0], 120, 240, 975, 255);
+    optPeloxForm[1] = new QRadioButton(QStringLiteral("Drei-D"), fraPeloxform);
+    place(optPeloxForm[1], 1080, 240, 975, 255);
+
+    FraOptionen = frame(this, QStringLiteral("Strichdicke"), 120, 4680, 2175, 735);
+    FraOptionen->setToolTip(QStringLiteral("Der dicke Strich ist auf dem Drucker weniger dick!"));
+    optStrichDicke[0] = new QRadioButton(QStringLiteral("dünn"), FraOptionen);
+    place(optStrichDicke[0], 120, 360, 855, 252);
+    optStrichDicke[1] = new QRadioButton(QStringLiteral("dick"), FraOptionen);
+    place(optStrichDicke[1], 1200, 360, 855, 252);
+
+    chkZweiA4 = new QCheckBox(QStringLiteral("Zwei A-4 Blätter"), this);
+    chkZweiA4->setToolTip(QStringLiteral("Der Pelox wird auf zwei A4-Blätter verteilt"));
+    chkZweiA4->setFont(regular);
+    place(chkZweiA4, 240, 5520, 1935, 375);
+
+    fraDaten = frame(this, QStringLiteral("Daten"), 120, 6000, 2175, 855);
+    fraDaten->setToolTip(QStringLiteral("Die Peloxdaten werden in einer plx-Datei gespeichert"));
+    cmdDatenSpeichern = button(fraDaten, QStringLiteral("Speichern"), 120, 360, 1095, 375);
+    cmdDatenLesen = button(fraDaten, QStringLiteral("Lesen"), 1320, 360, 735, 375);
+
+    // The star picture: Form_Load gives it the size of one A4 sheet.
+    picPelox = new PictureWidget(this, kWeiss, 1.0, 2);
+    place(picPelox, 2400, 240, 4452, 6255);
+    picPelox->setFont(narrow(7.5));
+    picSpeichern = new PictureWidget(picPelox, kWeiss, 1.0, 0);
+    place(picSpeichern, 600, 480, 1095, 1215);
+    picSpeichern->hide();
+    const QString blueOnWhite = colourStyle("color", kBlau) + colourStyle("background-color", kWeiss);
+    lblA4BlattOben = label(picPelox, QStringLiteral(" A4-Blatt"), 0, 0, 735, 255);
+    lblA4BlattOben->setStyleSheet(blueOnWhite);
+    lblA4BlattUnten = label(picPelox, QStringLiteral(" A4-Blatt"), 0, 5925, 735, 255);
+    lblA4BlattUnten->setStyleSheet(blueOnWhite);
+    linBlattTrennung = new LineControl(picPelox, 0, px(4440), px(3000), kBlattLinie);
+
+    lblDateiName = label(this, QString(), 2400, 6600, 4455, 255);
+    lblDateiName->setWordWrap(false);
+
+    fraKurvenForm = frame(this, QStringLiteral("Kurvenform"), 120, 6960, 6735, 1695);
+    fraKurvenForm->setToolTip(QStringLiteral("Eine Pelox-Linie kann an 3 Punkten verbogen werden"));
+    const QString darkGreen = colourStyle("color", kDunkelgruen);
+    lblTextInnen = label(fraKurvenForm, QStringLiteral("Pelox innen"), 600, 600, 735, 495);
+    lblTextInnen->setStyleSheet(darkGreen);
+    lblTextInnen->setFont(regular);
+    picKurvenForm = new PictureWidget(fraKurvenForm, kHellgruen, m_layoutTwipsPerPixel, 2);
+    place(picKurvenForm, 1440, 240, 2535, 975);
+    lblKurvenWerte = label(fraKurvenForm, QStringLiteral("Kurvenwerte"), 4080, 240, 2535, 255);
+    lblKurvenWerte->setStyleSheet(paleGreen);
+    lblKurvenWerte->setToolTip(QStringLiteral("Abweichung in cm"));
+    lblKurvenWerte->setWordWrap(false);
+    lblTextAussen = label(fraKurvenForm, QStringLiteral("Pelox aussen"), 4080, 600, 855, 495);
+    lblTextAussen->setStyleSheet(darkGreen);
+    lblTextAussen->setFont(regular);
+    cmdKurveAus = button(fraKurvenForm, QStringLiteral("Kurve aus"), 5280, 720, 1215, 495);
+    cmdKurveAus->setFont(regular);
+    lblKurvenFormText = label(fraKurvenForm, QString(), 240, 1320, 6375, 255);
+    lblKurvenFormText->setWordWrap(false);
+    lblKurvenFormText->setFont(regular);
+
+    fraYFaktor = frame(this, QStringLiteral("Höhe (%)"), 6960, 360, 1335, 2775);
+    fraYFaktor->setToolTip(QStringLiteral("Höhe verstellen"));
+    vsbYFaktor = new ScrollBar(Qt::Vertical, fraYFaktor);
+    vsbYFaktor->setRange(1, 30);
+    vsbYFaktor->setSingleStep(1);
+    vsbYFaktor->setPageStep(1);
+    vsbYFaktor->setValue(10);
+    place(vsbYFaktor, 240, 480, 252, 1455);
+    lblYFaktor = label(fraYFaktor, QStringLiteral("100"), 600, 1080, 495, 375);
+    lblYFaktor->setStyleSheet(paleGreen);
+    lblYFaktor->setFont(regular);
+    lblYFaktor->setWordWrap(false);
+    cmdSetFaktor = button(fraYFaktor, QStringLiteral("Höhe 100%"), 120, 2160, 1095, 375);
+    cmdSetFaktor->setToolTip(QStringLiteral("Höhe auf 100% stellen"));
+
+    fraZiehen = frame(this, QStringLiteral("Ziehen"), 6960, 3360, 1335, 3135);
+    lblZiehen = label(fraZiehen, QString(), 120, 480, 1095, 1815);
+    // The instructions are given the regular face so that they fit their labels
+    // with the fonts at hand.
+    lblZiehen->setFont(sansSerif(8.25));
+    lblZiehen->setToolTip(QStringLiteral("Ziehen der Pelox-Ecken"));
+    cmdRückstellen = button(fraZiehen, QStringLiteral("Rückstellen"), 120, 2520, 1095, 375);
+
+    lblTest = label(this, QStringLiteral("Test"), 6960, 6600, 1335, 255);
+    lblTest->hide();
+
+    cmdBildSpeichern = button(this, QStringLiteral("Bild (jpg)  speichern"), 6960, 6960, 1335, 615);
+    cmdBildSpeichern->setToolTip(QStringLiteral("Speichern als bmp-Datei zum Weiterverarbeiten mit Paint usw."));
+    cmdBildSpeichern->setFont(regular);
+    cmdDrucken = button(this, QStringLiteral("Drucken"), 6960, 7680, 1335, 375);
+    cmdDrucken->setToolTip(QStringLiteral("Drucken "));
+    cmdDrucken->setFont(regular);
+    cmdBeenden = button(this, QStringLiteral("Beenden"), 6960, 8160, 1335, 375);
+    cmdBeenden->setFont(regular);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(300);
+}

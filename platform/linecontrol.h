@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/drawing.h"
+
+#include <QWidget>
+
+// A horizontal line control on a picture, drawn above what the picture shows.
+// Its two ends have the heights Y1 and Y2, in the picture's pixels.
+class LineControl : public QWidget {
+public:
+    LineControl(QWidget* parent, int x1, int x2, int y, VbColor color);
+
+    void setY1(double y);
+    void setY2(double y);
+    double y1() const { return m_y1; }
+    double y2() const { return m_y2; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void place();
+
+    int m_x1;
+    int m_x2;
+    double m_y1;
+    double m_y2;
+    VbColor m_color;
+};

@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/numbers.h"
+
+#include <QLocale>
+
+namespace numbers {
+
+static QLocale userLocale()
+{
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l;
+}
+
+QString einDezimal(double v)
+{
+    return userLocale().toString(v, 'f', 1);
+}
+
+QString kurz(float v)
+{
+    // Negative zero would show a sign; the user sees 0.
+    const double d = double(v) + 0.0;
+    return userLocale().toString(d == 0 ? 0.0 : d, 'g', 7);
+}
+
+double lesen(const QString& text)
+{
+    return userLocale().toDouble(text);
+}
+
+} // namespace numbers

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/drawing.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <memory>
+
+// A picture surface that keeps what is drawn on it. It repaints itself from the
+// retained image and never asks the program to draw again. Coordinates are in
+// the surface's own unit (pixels, or twips for a twip-scaled surface), with the
+// origin at the top-left of the inner area, inside the border.
+class PictureWidget : public QWidget, public DrawingSurface {
+    Q_OBJECT
+public:
+    static constexpr int kHand = 99;
+
+    PictureWidget(QWidget* parent, VbColor background, double unitsPerPixel, int border);
+    ~PictureWidget() override;
+
+    void clear();
+    void setLineWidth(int width) override;
+    void setLineStyle(LineStyle style) override;
+    void line(double x1, double y1, double x2, double y2, VbColor color) override;
+    void circle(double x, double y, double radius, VbColor color) override;
+
+    // The retained picture; after unload it is a null image.
+    QImage image() const;
+    void loadEmptyPicture();
+
+    // Pointer shape 0 (the arrow) or 99 (the hand).
+    void setPointerShape(int shape);
+    int pointerShape() const { return m_pointerShape; }
+
+    // Inner size in the surface's unit (ScaleWidth, ScaleHeight).
+    double scaleWidth() const;
+    double scaleHeight() const;
+    double unitsPerPixel() const { return m_unitsPerPixel; }
+
+signals:
+    // Buttons as a set: 1 left, 2 right, 4 middle. Position in the surface's unit.
+    void mouseMoved(int buttons, int shift, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPainter& painter();
+    void endPainting() const;
+    QPointF toPixels(double x, double y) const;
+
+    QColor m_background;
+    double m_unitsPerPixel;
+    int m_border;
+    int m_lineWidth = 1;
+    LineStyle m_lineStyle = LineStyle::Solid;
+    int m_pointerShape = 0;
+    QImage m_image;
+    // A painter stays open on the image between drawing calls of one change
+    // and is closed before the image is shown or handed out.
+    mutable std::unique_ptr<QPainter> m_painter;
+};

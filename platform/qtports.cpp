@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qtports.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+QStringList QtFileDialog::nameFilters(const QString& filter)
+{
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& text = parts[i];
+        const QString& pattern = parts[i + 1];
+        if (text.isEmpty())
+            continue;
+        result << (text.contains(QLatin1Char('(')) ? text : text + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return result;
+}
+
+QString QtFileDialog::show(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(m_parent);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters(request.filter));
+    if (!(request.flags & 2))
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QFileInfo name(request.fileName);
+    if (!request.fileName.isEmpty() && name.isAbsolute()) {
+        dialog.setDirectory(name.absolutePath());
+        dialog.selectFile(name.fileName());
+    } else {
+        dialog.setDirectory(request.initDir);
+        if (!request.fileName.isEmpty())
+            dialog.selectFile(request.fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialog::showSave(const FileDialogRequest& request)
+{
+    return show(request, true);
+}
+
+QString QtFileDialog::showOpen(const FileDialogRequest& request)
+{
+    return show(request, false);
+}
+
+void QtMessageBox::show(const QString& text, const QString& title, int flags)
+{
+    QMessageBox box(flags == kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
+        QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+static QRectF paintRectTwips()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+        const QRectF r = a4.paintRect(QPageLayout::Point);
+        return {r.x() * 20, r.y() * 20, r.width() * 20, r.height() * 20};
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    const QRectF r = printer.pageLayout().paintRect(QPageLayout::Point);
+    return {r.x() * 20, r.y() * 20, r.width() * 20, r.height() * 20};
+}
+
+double QtPrinter::pageWidth()
+{
+    return paintRectTwips().width();
+}
+
+double QtPrinter::pageHeight()
+{
+    return paintRectTwips().height();
+}

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/ports.h"
+
+#include <QStringList>
+
+class QWidget;
+
+class QtFileDialog : public FileDialogPort {
+public:
+    explicit QtFileDialog(QWidget* parent) : m_parent(parent) {}
+    QString showSave(const FileDialogRequest& request) override;
+    QString showOpen(const FileDialogRequest& request) override;
+
+    // "Text (*.x)|*.x|All|*.*|" as Qt's name filters.
+    static QStringList nameFilters(const QString& filter);
+
+private:
+    QString show(const FileDialogRequest& request, bool save);
+    QWidget* m_parent;
+};
+
+class QtMessageBox : public MessageBoxPort {
+public:
+    explicit QtMessageBox(QWidget* parent) : m_parent(parent) {}
+    void show(const QString& text, const QString& title, int flags) override;
+
+private:
+    QWidget* m_parent;
+};
+
+// The system's default printer, or an A4 page without margins when there is
+// none, so that the page centre is still sensible.
+class QtPrinter : public PrinterPort {
+public:
+    double pageWidth() override;
+    double pageHeight() override;
+};

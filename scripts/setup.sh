@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Pelox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian packages that are still missing. "run" needs what builds
+# and starts the program; "test" adds what the tests use (the test framework,
+# a private print server with a PDF printer, PDF tools, the fuzzer runtime).
+set -euo pipefail
+
+run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
+test_packages=(googletest libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
+    clang libclang-rt-14-dev desktop-file-utils dpkg-dev xvfb xauth)
+
+wanted=("${run_packages[@]}")
+if [ "${1:-run}" = test ]; then
+    wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for p in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
