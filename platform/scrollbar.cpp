@@ -4,11 +4,8 @@
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent)
+    , m_fromBottom(orientation == Qt::Vertical)
 {
-    if (orientation == Qt::Vertical) {
-        setInvertedAppearance(true);
-        setInvertedControls(true);
-    }
     setTracking(true);
     connect(this, &QAbstractSlider::sliderPressed, this, [this] { m_valueAtPress = value(); });
     connect(this, &QAbstractSlider::sliderReleased, this, [this] {
@@ -23,4 +20,15 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget* parent)
             m_change();
         }
     });
+}
+
+int ScrollBar::value() const
+{
+    const int q = QScrollBar::value();
+    return m_fromBottom ? minimum() + maximum() - q : q;
+}
+
+void ScrollBar::setValue(int value)
+{
+    QScrollBar::setValue(m_fromBottom ? minimum() + maximum() - value : value);
 }

@@ -15,11 +15,17 @@ class ScrollBar : public QScrollBar {
 public:
     ScrollBar(Qt::Orientation orientation, QWidget* parent);
 
+    // The value as the program counts it. A vertical bar counts from its
+    // bottom end: its top end is the larger number.
+    int value() const;
+    void setValue(int value);
+
     void onChange(std::function<void()> handler) { m_change = std::move(handler); }
     void onScroll(std::function<void()> handler) { m_scroll = std::move(handler); }
 
 private:
     std::function<void()> m_change;
     std::function<void()> m_scroll;
+    bool m_fromBottom;
     int m_valueAtPress = 0;
 };
