@@ -171,6 +171,7 @@ void frmPelox::createControls()
     lblKurvenWerte->setStyleSheet(paleGreen);
     lblKurvenWerte->setToolTip(QStringLiteral("Abweichung in cm"));
     lblKurvenWerte->setWordWrap(false);
+    lblKurvenWerte->setFont(sansSerif(8.25));
     lblTextAussen = label(fraKurvenForm, QStringLiteral("Pelox aussen"), 4080, 600, 855, 495);
     lblTextAussen->setStyleSheet(darkGreen);
     lblTextAussen->setFont(regular);
@@ -197,8 +198,8 @@ void frmPelox::createControls()
 
     fraZiehen = frame(this, QStringLiteral("Ziehen"), 6960, 3360, 1335, 3135);
     lblZiehen = label(fraZiehen, QString(), 120, 480, 1095, 1815);
-    // The instructions are given the regular face so that they fit their labels
-    // with the fonts at hand.
+    // The instructions and the curve values are given a regular face so that
+    // they fit their labels with the fonts at hand.
     lblZiehen->setFont(sansSerif(8.25));
     lblZiehen->setToolTip(QStringLiteral("Ziehen der Pelox-Ecken"));
     cmdRückstellen = button(fraZiehen, QStringLiteral("Rückstellen"), 120, 2520, 1095, 375);
