@@ -2,10 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window.h"
 
-#include "platform/picturewidget.h"
-
-#include <QApplication>
-#include <QMouseEvent>
+#include "input.h"
 
 void WindowTest::open()
 {
@@ -16,12 +13,7 @@ void WindowTest::open()
 
 void WindowTest::move(PictureWidget* pic, double x, double y, int buttons)
 {
-    // The picture's inner area starts inside its border.
-    const int border = (pic->width() - int(std::lround(pic->scaleWidth() / pic->unitsPerPixel()))) / 2;
-    const QPointF local(x / pic->unitsPerPixel() + border, y / pic->unitsPerPixel() + border);
-    const Qt::MouseButtons held = Qt::MouseButtons::fromInt(buttons);
-    QMouseEvent event(QEvent::MouseMove, local, pic->mapToGlobal(local), Qt::NoButton, held, Qt::NoModifier);
-    QApplication::sendEvent(pic, &event);
+    sendMouseMove(pic, x, y, buttons);
 }
 
 double WindowTest::sx(int i) const

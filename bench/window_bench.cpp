@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// User events end to end through the real window at the heaviest star, each
+// with the synchronous repaint of the pictures it changed.
+#include "worstcase.h"
+
+#include "platform/picturewidget.h"
+#include "platform/scrollbar.h"
+#include "support/input.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Dragging the thumb one step down and up again in turn: every step is a
+// Scroll event of the bar.
+void scrollSteps(benchmark::State& state, ScrollBar* frmPelox::*bar)
+{
+    BenchWindow b;
+    if (!setWorstCase(*b.w)) {
+        state.SkipWithError("worst case not reached");
+        return;
+    }
+    frmPelox& w = *b.w;
+    ScrollBar* sb = w.*bar;
+    const int top = sb->sliderPosition();
+    sb->setSliderDown(true);
+    int i = 0;
+    for (auto _ : state) {
+        sb->setSliderPosition(top - (++i & 1));
+        w.picPelox->repaint();
+    }
+    sb->setSliderDown(false);
+}
+
+void BM_Ereignis_hsbAnzahl(benchmark::State& state)
+{
+    scrollSteps(state, &frmPelox::hsbAnzahl);
+}
+BENCHMARK(BM_Ereignis_hsbAnzahl)->Unit(benchmark::kMicrosecond);
+
+void BM_Ereignis_hsbAussen(benchmark::State& state)
+{
+    scrollSteps(state, &frmPelox::hsbAussen);
+}
+BENCHMARK(BM_Ereignis_hsbAussen)->Unit(benchmark::kMicrosecond);
+
+// Bend point 2 pulled with the left button, back and forth by less than the
+// catch distance: every move bends all 72 edges and redraws both pictures.
+void BM_Ereignis_Kurveneditor(benchmark::State& state)
+{
+    BenchWindow b;
+    if (!setWorstCase(*b.w)) {
+        state.SkipWithError("worst case not reached");
+        return;
+    }
+    frmPelox& w = *b.w;
+    const double x = w.KurveX2;
+    const double y = w.KurveY2;
+    sendMouseMove(w.picKurvenForm, x, y, 0);
+    int i = 0;
+    for (auto _ : state) {
+        sendMouseMove(w.picKurvenForm, x, y + 60 * (++i & 1), 1);
+        w.picKurvenForm->repaint();
+        w.picPelox->repaint();
+    }
+}
+BENCHMARK(BM_Ereignis_Kurveneditor)->Unit(benchmark::kMicrosecond);
+
+// In-process start: the window created, loaded and shown through to the
+// first star painted. The start of the real program is measured outside, by
+// the start-up probe.
+void BM_Fenster_Start(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto* b = new BenchWindow;
+        state.PauseTiming();
+        delete b;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Fenster_Start)->Unit(benchmark::kMillisecond);
+
+} // namespace
