@@ -12,6 +12,13 @@
 
 namespace {
 
+[[gnu::noinline]] void drawStar(frmPelox& w, const FigureMapping& m)
+{
+    w.picPelox->clear();
+    drawFigure(*w.picPelox, w, m, 1, w.AnzahlEcken, true, 2);
+    benchmark::DoNotOptimize(w.picPelox->image());
+}
+
 void BM_Eckenberechnung(benchmark::State& state)
 {
     BenchWindow b;
@@ -55,11 +62,8 @@ void BM_Figur(benchmark::State& state)
     }
     frmPelox& w = *b.w;
     const FigureMapping bildschirm{w.Massstab, w.MitteX, w.MitteY, false};
-    for (auto _ : state) {
-        w.picPelox->clear();
-        drawFigure(*w.picPelox, w, bildschirm, 1, w.AnzahlEcken, true, 2);
-        benchmark::DoNotOptimize(w.picPelox->image());
-    }
+    for (auto _ : state)
+        drawStar(w, bildschirm);
 }
 BENCHMARK(BM_Figur)->Unit(benchmark::kMicrosecond);
 

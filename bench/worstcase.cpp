@@ -45,6 +45,11 @@ bool setWorstCase(frmPelox& w)
         && w.KurvenWert[3] != 0 && w.PeloxForm == 1 && w.StrichDicke == 1;
 }
 
+void paintPending(frmPelox& w)
+{
+    QApplication::sendPostedEvents(&w, QEvent::UpdateRequest);
+}
+
 void settle()
 {
     QApplication::processEvents();

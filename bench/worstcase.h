@@ -24,5 +24,9 @@ struct BenchWindow {
 // window did not end up there.
 bool setWorstCase(frmPelox& w);
 
+// Paints what is due in the window now, as the event loop does after each
+// event.
+void paintPending(frmPelox& w);
+
 // Runs the pending events, so that a benchmark starts with nothing queued.
 void settle();
