@@ -9,6 +9,9 @@
 #include <QPaintEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 PictureWidget::PictureWidget(QWidget* parent, VbColor background, double unitsPerPixel, int border)
     : QWidget(parent)
@@ -32,6 +35,13 @@ QPainter& PictureWidget::painter()
         }
         m_painter = std::make_unique<QPainter>(&m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
+        // Clipped to a rectangle, thin lines are written straight into the
+        // image instead of through the general span painter; the picture
+        // looks the same.
+        m_painter->setClipRect(m_image.rect());
+        // The painter is opened by the first drawing call after the picture
+        // was last shown, so one update here covers everything drawn with it.
+        updatePicture();
     }
     return *m_painter;
 }
@@ -49,10 +59,13 @@ QPointF PictureWidget::toPixels(double x, double y) const
 void PictureWidget::clear()
 {
     endPainting();
-    m_image = QImage(std::max(1, width() - 2 * m_border), std::max(1, height() - 2 * m_border),
-        QImage::Format_RGB32);
+    const QSize inner(std::max(1, width() - 2 * m_border), std::max(1, height() - 2 * m_border));
+    // The picture is cleared on every change; its memory is kept unless a copy
+    // handed out still shares it, which fill() then leaves alone.
+    if (m_image.size() != inner)
+        m_image = QImage(inner, QImage::Format_RGB32);
     m_image.fill(m_background);
-    update();
+    updatePicture();
 }
 
 void PictureWidget::setLineWidth(int width)
@@ -78,9 +91,123 @@ static Qt::PenStyle penStyle(LineStyle s)
 void PictureWidget::line(double x1, double y1, double x2, double y2, VbColor color)
 {
     QPainter& p = painter();
-    p.setPen(QPen(toQColor(color), m_lineWidth, penStyle(m_lineStyle), Qt::RoundCap));
-    p.drawLine(QLineF(toPixels(x1, y1), toPixels(x2, y2)));
-    update();
+    const QLineF l(toPixels(x1, y1), toPixels(x2, y2));
+    if (m_lineWidth > 1 && m_lineStyle == LineStyle::Solid) {
+        wideLine(l, toQColor(color).rgb());
+        return;
+    }
+    // The same pen is handed over again while nothing changes, which the
+    // painter recognises at once.
+    const PenKey key{m_lineWidth, m_lineStyle, color};
+    if (key != m_linePenKey) {
+        m_linePen = QPen(toQColor(color), m_lineWidth, penStyle(m_lineStyle), Qt::RoundCap);
+        m_linePenKey = key;
+    }
+    p.setPen(m_linePen);
+    p.drawLine(l);
+}
+
+namespace {
+
+// The points (x, y) with lo < a * x + b0 + b1 * y < hi, taken one row y at a
+// time: an open run of x, or for a = 0 every x or none.
+class Slab {
+public:
+    Slab(double a, double b0, double b1, double lo, double hi)
+        : m_a(a), m_b0(b0), m_b1(b1), m_lo(lo), m_hi(hi)
+    {
+        if (a != 0) {
+            m_from = (a > 0 ? lo - b0 : hi - b0) / a;
+            m_to = (a > 0 ? hi - b0 : lo - b0) / a;
+            m_slope = -b1 / a;
+        }
+    }
+
+    // Narrows the run from .. to to this slab in row y.
+    void clip(double y, double& from, double& to) const
+    {
+        if (m_a == 0) {
+            const double v = m_b0 + m_b1 * y;
+            if (!(m_lo < v && v < m_hi))
+                to = from;
+            return;
+        }
+        from = std::max(from, m_from + m_slope * y);
+        to = std::min(to, m_to + m_slope * y);
+    }
+
+private:
+    double m_a, m_b0, m_b1, m_lo, m_hi;
+    double m_from = 0, m_to = 0, m_slope = 0;
+};
+
+} // namespace
+
+void PictureWidget::wideLine(const QLineF& l, QRgb color)
+{
+    // A wide line with round ends covers the points closer to the segment than
+    // half its width; a pixel is set when its centre is such a point. Each row
+    // of pixels meets that convex shape in one run, the union of where the row
+    // crosses the band along the segment and the discs at its two ends. Qt
+    // would stroke two curved caps for every line, which dominated the redraw.
+    const double r = m_lineWidth / 2.0;
+    const double ax = l.x1(), ay = l.y1(), bx = l.x2(), by = l.y2();
+    const double len = std::hypot(bx - ax, by - ay);
+    const double ux = len > 0 ? (bx - ax) / len : 0;
+    const double uy = len > 0 ? (by - ay) / len : 0;
+    const Slab along(ux, -ax * ux - ay * uy, uy, 0, len);
+    const Slab across(-uy, ax * uy - ay * ux, ux, -r, r);
+    const auto disc = [r](double px, double py, double y, double& from, double& to) {
+        const double dy = y - py;
+        if (std::abs(dy) < r) {
+            const double dx = std::sqrt(r * r - dy * dy);
+            from = std::min(from, px - dx);
+            to = std::max(to, px + dx);
+        }
+    };
+
+    const int w = m_image.width();
+    const int h = m_image.height();
+    // Whole pixels from a position, which is first clamped to just outside the
+    // picture: the first pixel whose centre lies past v, the last one before v.
+    const auto firstAfter = [](double v, int limit) {
+        v = std::clamp(v - 0.5, -2.0, limit + 2.0);
+        const int i = int(v);
+        return i - (v < i) + 1;
+    };
+    const auto lastBefore = [](double v, int limit) {
+        v = std::clamp(v - 0.5, -2.0, limit + 2.0);
+        const int i = int(v);
+        return i + (v > i) - 1;
+    };
+    const int top = std::max(0, firstAfter(std::min(ay, by) - r, h));
+    const int bottom = std::min(h - 1, lastBefore(std::max(ay, by) + r, h));
+    uchar* bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
+    for (int y = top; y <= bottom; ++y) {
+        const double cy = y + 0.5;
+        double from = -std::numeric_limits<double>::infinity();
+        double to = std::numeric_limits<double>::infinity();
+        if (len > 0) {
+            along.clip(cy, from, to);
+            across.clip(cy, from, to);
+        } else {
+            to = from;
+        }
+        if (!(from < to)) {
+            from = std::numeric_limits<double>::infinity();
+            to = -from;
+        }
+        disc(ax, ay, cy, from, to);
+        disc(bx, by, cy, from, to);
+        if (!(from < to))
+            continue;
+        const int first = std::max(0, firstAfter(from, w));
+        const int last = std::min(w - 1, lastBefore(to, w));
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+        for (int x = first; x <= last; ++x)
+            row[x] = color;
+    }
 }
 
 void PictureWidget::circle(double x, double y, double radius, VbColor color)
@@ -90,7 +217,6 @@ void PictureWidget::circle(double x, double y, double radius, VbColor color)
     p.setBrush(Qt::NoBrush);
     const double r = radius / m_unitsPerPixel;
     p.drawEllipse(toPixels(x, y), r, r);
-    update();
 }
 
 QImage PictureWidget::image() const
@@ -103,7 +229,7 @@ void PictureWidget::loadEmptyPicture()
 {
     endPainting();
     m_image = QImage();
-    update();
+    updatePicture();
 }
 
 void PictureWidget::setPointerShape(int shape)
@@ -125,15 +251,28 @@ double PictureWidget::scaleHeight() const
     return (height() - 2 * m_border) * m_unitsPerPixel;
 }
 
-void PictureWidget::paintEvent(QPaintEvent*)
+QRect PictureWidget::innerRect() const
+{
+    return rect().adjusted(m_border, m_border, -m_border, -m_border);
+}
+
+void PictureWidget::updatePicture()
+{
+    // The sunken border stays as it is: repainting it costs more than the
+    // picture inside.
+    update(innerRect());
+}
+
+void PictureWidget::paintEvent(QPaintEvent* event)
 {
     endPainting();
     QPainter p(this);
-    const QRect inner = rect().adjusted(m_border, m_border, -m_border, -m_border);
-    p.fillRect(inner, m_background);
+    const QRect inner = innerRect();
+    if (m_image.size() != inner.size())
+        p.fillRect(inner, m_background);
     if (!m_image.isNull())
         p.drawImage(inner.topLeft(), m_image);
-    if (m_border > 0) {
+    if (m_border > 0 && !inner.contains(event->rect())) {
         QStyleOptionFrame frame;
         frame.initFrom(this);
         frame.rect = rect();

@@ -6,8 +6,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 // A picture surface that keeps what is drawn on it. It repaints itself from the
 // retained image and never asks the program to draw again. Coordinates are in
@@ -53,6 +55,9 @@ private:
     QPainter& painter();
     void endPainting() const;
     QPointF toPixels(double x, double y) const;
+    QRect innerRect() const;
+    void updatePicture();
+    void wideLine(const QLineF& l, QRgb color);
 
     QColor m_background;
     double m_unitsPerPixel;
@@ -60,6 +65,14 @@ private:
     int m_lineWidth = 1;
     LineStyle m_lineStyle = LineStyle::Solid;
     int m_pointerShape = 0;
+    struct PenKey {
+        int width = 0;
+        LineStyle style = LineStyle::Solid;
+        VbColor color = 0;
+        bool operator==(const PenKey&) const = default;
+    };
+    std::optional<PenKey> m_linePenKey;
+    QPen m_linePen;
     QImage m_image;
     // A painter stays open on the image between drawing calls of one change
     // and is closed before the image is shown or handed out.
