@@ -108,6 +108,11 @@ public:
     void picKurvenForm_MouseMove(int Button, int Shift, double X, double Y);
     void cmdKurveAus_Click();
 
+    // Picture export
+    void BildGrösseRechnen();
+    void SpeichernZeichnen();
+    void cmdBildSpeichern_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
