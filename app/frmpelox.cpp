@@ -153,13 +153,19 @@ void frmPelox::PeloxBerechnung()
 
 void frmPelox::Zeichnen()
 {
+    drawStar(*picPelox, FigureMapping{Massstab, MitteX, MitteY, false});
+}
+
+// The screen picture and the export picture differ only in the surface and
+// the mapping.
+void frmPelox::drawStar(PictureWidget& bild, const FigureMapping& mapping)
+{
     if (optStrichDicke[0]->isChecked())
-        picPelox->setLineWidth(1);
+        bild.setLineWidth(1);
     if (optStrichDicke[1]->isChecked())
-        picPelox->setLineWidth(2);
-    picPelox->clear();
-    const FigureMapping bildschirm{Massstab, MitteX, MitteY, false};
-    drawFigure(*picPelox, *this, bildschirm, 1, AnzahlEcken, optPeloxForm[1]->isChecked(), 2);
+        bild.setLineWidth(2);
+    bild.clear();
+    drawFigure(bild, *this, mapping, 1, AnzahlEcken, optPeloxForm[1]->isChecked(), 2);
 }
 
 void frmPelox::Timer1_Timer()

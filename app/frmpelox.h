@@ -18,6 +18,7 @@ class QTimer;
 class LineControl;
 class PictureWidget;
 class ScrollBar;
+struct FigureMapping;
 struct Masse;
 
 // The program's one window. It owns the whole state of the star and every
@@ -107,6 +108,11 @@ public:
     void picKurvenForm_MouseMove(int Button, int Shift, double X, double Y);
     void cmdKurveAus_Click();
 
+    // Picture export
+    void BildGrösseRechnen();
+    void SpeichernZeichnen();
+    void cmdBildSpeichern_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -114,6 +120,8 @@ private:
     void createControls();
     void connectControls();
     Masse measure();
+    // The star with the chosen line thickness and form, on a cleared picture.
+    void drawStar(PictureWidget& bild, const FigureMapping& mapping);
     // Positions and sizes are designed in twips.
     int px(double twips) const;
 
