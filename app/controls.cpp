@@ -9,6 +9,7 @@
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -43,6 +44,9 @@ void frmPelox::connectControls()
     connect(cmdKurveAus, &QPushButton::clicked, this, [this] { cmdKurveAus_Click(); });
     connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(picPelox, &PictureWidget::contextMenuRequested, this,
+        [this](const QPoint& pos) { picPelox_ContextMenu(pos); });
+    connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
 }
 

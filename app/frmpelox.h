@@ -11,7 +11,9 @@
 
 class QCheckBox;
 class QGroupBox;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -112,6 +114,12 @@ public:
     void BildGrösseRechnen();
     void SpeichernZeichnen();
     void cmdBildSpeichern_Click();
+
+    // The star picture's menu: true-size files for printing elsewhere or cutting
+    QMenu* mnuBild;
+    QAction* mnuSvgSpeichern;
+    void picPelox_ContextMenu(const QPoint& globalPos);
+    void SvgSpeichern();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
