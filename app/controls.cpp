@@ -43,6 +43,9 @@ void frmPelox::connectControls()
     connect(cmdKurveAus, &QPushButton::clicked, this, [this] { cmdKurveAus_Click(); });
     connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(picPelox, &PictureWidget::mouseMoved, this,
+        [this](int b, int s, double x, double y) { picPelox_MouseMove(b, s, x, y); });
+    connect(cmdRückstellen, &QPushButton::clicked, this, [this] { cmdRückstellen_Click(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.

@@ -107,6 +107,10 @@ public:
     void picKurvenForm_MouseMove(int Button, int Shift, double X, double Y);
     void cmdKurveAus_Click();
 
+    // Corner dragging
+    void picPelox_MouseMove(int Button, int Shift, double X, double Y);
+    void cmdRückstellen_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
