@@ -48,6 +48,9 @@ void frmPelox::connectControls()
         [this](const QPoint& pos) { picPelox_ContextMenu(pos); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
+    connect(picPelox, &PictureWidget::mouseMoved, this,
+        [this](int b, int s, double x, double y) { picPelox_MouseMove(b, s, x, y); });
+    connect(cmdRückstellen, &QPushButton::clicked, this, [this] { cmdRückstellen_Click(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.

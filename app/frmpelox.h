@@ -121,6 +121,10 @@ public:
     void picPelox_ContextMenu(const QPoint& globalPos);
     void SvgSpeichern();
 
+    // Corner dragging
+    void picPelox_MouseMove(int Button, int Shift, double X, double Y);
+    void cmdRückstellen_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
