@@ -43,6 +43,7 @@ void frmPelox::connectControls()
     connect(cmdKurveAus, &QPushButton::clicked, this, [this] { cmdKurveAus_Click(); });
     connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(cmdDrucken, &QPushButton::clicked, this, [this] { cmdDrucken_Click(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.

@@ -107,6 +107,10 @@ public:
     void picKurvenForm_MouseMove(int Button, int Shift, double X, double Y);
     void cmdKurveAus_Click();
 
+    // Printing
+    void Drucken();
+    void cmdDrucken_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
