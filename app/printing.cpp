@@ -17,24 +17,21 @@ void frmPelox::Drucken()
     st.dick = optStrichDicke[1]->isChecked();
     st.dreiD = optPeloxForm[1]->isChecked();
 
-    const QString titel = QStringLiteral("Drucken nicht möglich !!");
+    QString meldung;
     switch (druck::Drucken(m_ports.printer, *this, st)) {
     case druck::Ergebnis::Gedruckt:
-        break;
+        return;
     case druck::Ergebnis::KeinDrucker:
-        m_ports.messageBox.show(
-            QStringLiteral(" Es ist kein Drucker eingerichtet !! "), titel, MessageBoxPort::kExclamation);
+        meldung = QStringLiteral(" Es ist kein Drucker eingerichtet !! ");
         break;
     case druck::Ergebnis::Abgelehnt:
-        m_ports.messageBox.show(QStringLiteral(" Der Drucker hat den Auftrag nicht angenommen, es wurde nichts gedruckt !! "),
-            titel, MessageBoxPort::kExclamation);
+        meldung = QStringLiteral(" Der Drucker hat den Auftrag nicht angenommen, es wurde nichts gedruckt !! ");
         break;
     case druck::Ergebnis::ZweitesBlattFehlt:
-        m_ports.messageBox.show(
-            QStringLiteral(" Das erste Blatt ist gedruckt, das zweite Blatt konnte nicht gedruckt werden !! "), titel,
-            MessageBoxPort::kExclamation);
+        meldung = QStringLiteral(" Das erste Blatt ist gedruckt, das zweite Blatt konnte nicht gedruckt werden !! ");
         break;
     }
+    m_ports.messageBox.show(meldung, QStringLiteral("Drucken nicht möglich !!"), MessageBoxPort::kExclamation);
 }
 
 void frmPelox::cmdDrucken_Click()

@@ -17,6 +17,22 @@ constexpr float kSchnittRand = 500;
 // The centre mark on paper, in twips.
 constexpr double kMittenKreis = 60;
 
+// The six lines of the data block.
+QStringList Textblock(const PeloxState& s)
+{
+    // The height is brought to a float before it becomes text, so 0.7 prints as 70.
+    const float hoehe = static_cast<float>(double(s.YFaktor) * 100);
+    return {
+        QStringLiteral("  Dateiname = ") + QString::fromStdString(s.DateiPfad),
+        QStringLiteral("  Anzahl Spitzen = ") + QString::number(s.AnzahlSpitzen),
+        QStringLiteral("  Aussenmass = ") + numbers::kurz(s.AussenDurchmesser) + QStringLiteral(" cm"),
+        QStringLiteral("  Innenmass = ") + numbers::kurz(s.InnenDurchmesser) + QStringLiteral(" cm"),
+        QStringLiteral("  Kp1= ") + numbers::kurz(s.Kp1) + QStringLiteral("  Kp2= ") + numbers::kurz(s.Kp2)
+            + QStringLiteral("  Kp3= ") + numbers::kurz(s.Kp3),
+        QStringLiteral("  Höhe = ") + numbers::kurz(hoehe) + QStringLiteral("%"),
+    };
+}
+
 void TextDrucken(PrinterPort& drucker, const PeloxState& s)
 {
     for (const QString& zeile : Textblock(s))
@@ -77,24 +93,10 @@ Ergebnis ZweiBlaetter(PrinterPort& drucker, const PeloxState& s, const Steuerung
 
 } // namespace
 
-QStringList Textblock(const PeloxState& s)
-{
-    // The height is brought to a float before it becomes text, so 0.7 prints as 70.
-    const float hoehe = static_cast<float>(double(s.YFaktor) * 100);
-    return {
-        QStringLiteral("  Dateiname = ") + QString::fromStdString(s.DateiPfad),
-        QStringLiteral("  Anzahl Spitzen = ") + QString::number(s.AnzahlSpitzen),
-        QStringLiteral("  Aussenmass = ") + numbers::kurz(s.AussenDurchmesser) + QStringLiteral(" cm"),
-        QStringLiteral("  Innenmass = ") + numbers::kurz(s.InnenDurchmesser) + QStringLiteral(" cm"),
-        QStringLiteral("  Kp1= ") + numbers::kurz(s.Kp1) + QStringLiteral("  Kp2= ") + numbers::kurz(s.Kp2)
-            + QStringLiteral("  Kp3= ") + numbers::kurz(s.Kp3),
-        QStringLiteral("  Höhe = ") + numbers::kurz(hoehe) + QStringLiteral("%"),
-    };
-}
-
 Ergebnis Drucken(PrinterPort& drucker, const PeloxState& s, const Steuerung& st)
 {
-    // Checked before anything is drawn: two sheets must not end as one.
+    // Asked before the first job: without a printer nothing is begun, not
+    // even the first of two sheets.
     if (!drucker.available())
         return Ergebnis::KeinDrucker;
     drucker.setFontName(QStringLiteral("courier"));

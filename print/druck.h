@@ -26,9 +26,6 @@ enum class Ergebnis {
     ZweitesBlattFehlt,  // the first sheet was handed over, the second refused
 };
 
-// The six lines of the data block, as printed.
-QStringList Textblock(const PeloxState& s);
-
 Ergebnis Drucken(PrinterPort& drucker, const PeloxState& s, const Steuerung& st);
 
 } // namespace druck
