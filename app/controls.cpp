@@ -51,6 +51,7 @@ void frmPelox::connectControls()
     connect(picPelox, &PictureWidget::mouseMoved, this,
         [this](int b, int s, double x, double y) { picPelox_MouseMove(b, s, x, y); });
     connect(cmdRückstellen, &QPushButton::clicked, this, [this] { cmdRückstellen_Click(); });
+    connect(cmdDrucken, &QPushButton::clicked, this, [this] { cmdDrucken_Click(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.

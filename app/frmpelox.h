@@ -125,6 +125,10 @@ public:
     void picPelox_MouseMove(int Button, int Shift, double X, double Y);
     void cmdRückstellen_Click();
 
+    // Printing
+    void Drucken();
+    void cmdDrucken_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
