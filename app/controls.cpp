@@ -46,6 +46,7 @@ void frmPelox::connectControls()
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(picPelox, &PictureWidget::contextMenuRequested, this,
         [this](const QPoint& pos) { picPelox_ContextMenu(pos); });
+    connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
     connect(picPelox, &PictureWidget::mouseMoved, this,

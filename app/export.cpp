@@ -5,27 +5,12 @@
 #include "app/frmpelox.h"
 
 #include "platform/picturewidget.h"
+#include "platform/savefile.h"
 #include "render/figure.h"
 #include "star/picturesize.h"
 
 #include <QLabel>
-#include <QSaveFile>
 #include <cmath>
-
-namespace {
-
-// A Windows bitmap whatever the extension of the name. The picture goes to a
-// temporary file beside the target that replaces it only once complete, so a
-// failed write leaves neither a partial picture nor a damaged old one.
-bool alsBitmapSpeichern(const QImage& bild, const QString& pfad)
-{
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return false;
-    return bild.save(&datei, "BMP") && datei.commit();
-}
-
-} // namespace
 
 void frmPelox::BildGrösseRechnen()
 {
@@ -57,11 +42,13 @@ void frmPelox::cmdBildSpeichern_Click()
     BildPfad = CommonDialogDatei.FileName.toStdString();
     if (BildPfad.empty())
         return;
-    if (!alsBitmapSpeichern(picSpeichern->image(), CommonDialogDatei.FileName)) {
-        m_ports.messageBox.show(
-            QStringLiteral(" Die Datei %1 kann nicht geschrieben werden !! ").arg(CommonDialogDatei.FileName),
-            QStringLiteral("Speichern nicht möglich !!"), MessageBoxPort::kExclamation);
-        return;
-    }
-    lblDateiName->setText(CommonDialogDatei.FileName);
+    if (BildSchreiben(CommonDialogDatei.FileName))
+        lblDateiName->setText(CommonDialogDatei.FileName);
+}
+
+bool frmPelox::BildSchreiben(const QString& pfad)
+{
+    // A Windows bitmap whatever the extension of the name.
+    const QImage bild = picSpeichern->image();
+    return SicherSchreiben(pfad, [&](QIODevice& datei) { return bild.save(&datei, "BMP"); });
 }

@@ -9,6 +9,7 @@
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
+#include "platform/savefile.h"
 #include "render/figure.h"
 #include "star/corners.h"
 
@@ -187,4 +188,13 @@ void frmPelox::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     event->accept();
+}
+
+bool frmPelox::SicherSchreiben(const QString& pfad, const std::function<bool(QIODevice&)>& schreiben)
+{
+    if (saveReplacing(pfad, schreiben))
+        return true;
+    m_ports.messageBox.show(QStringLiteral(" Die Datei %1 kann nicht geschrieben werden !! ").arg(pfad),
+        QStringLiteral("Speichern nicht möglich !!"), MessageBoxPort::kExclamation);
+    return false;
 }

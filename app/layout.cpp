@@ -219,6 +219,7 @@ void frmPelox::createControls()
     cmdBeenden->setFont(regular);
 
     mnuBild = new QMenu(this);
+    mnuPdfSpeichern = mnuBild->addAction(QStringLiteral("Als PDF speichern …"));
     mnuSvgSpeichern = mnuBild->addAction(QStringLiteral("Als SVG speichern …"));
 
     Timer1 = new QTimer(this);

@@ -9,16 +9,20 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-void frmPelox::Drucken()
+druck::Steuerung frmPelox::DruckSteuerung() const
 {
     druck::Steuerung st;
     st.zweiBlaetter = chkZweiA4->isChecked();
     st.duenn = optStrichDicke[0]->isChecked();
     st.dick = optStrichDicke[1]->isChecked();
     st.dreiD = optPeloxForm[1]->isChecked();
+    return st;
+}
 
+void frmPelox::Drucken()
+{
     QString meldung;
-    switch (druck::Drucken(m_ports.printer, *this, st)) {
+    switch (druck::Drucken(m_ports.printer, *this, DruckSteuerung())) {
     case druck::Ergebnis::Gedruckt:
         return;
     case druck::Ergebnis::KeinDrucker:

@@ -7,6 +7,7 @@
 
 #include "app/frmpelox.h"
 #include "platform/qtports.h"
+#include "platform/qtprinter.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -19,8 +20,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cmath>
 #include <cups/cups.h>
@@ -64,22 +68,23 @@ struct Seite {
     }
 };
 
-Seite rendern(const QString& pdf)
+Seite rendern(const QString& pdf, int seite = 1)
 {
     const QString stamm =
         QDir::temp().filePath(QStringLiteral("pelox-seite-%1").arg(QCoreApplication::applicationPid()));
     run(QStringLiteral("pdftoppm"), {"-png", "-gray", "-aa", "no", "-aaVector", "no", "-r", QString::number(kDpi),
-        "-singlefile", pdf, stamm});
+        "-f", QString::number(seite), "-l", QString::number(seite), "-singlefile", pdf, stamm});
     Seite s{QImage(stamm + ".png")};
     QFile::remove(stamm + ".png");
     EXPECT_FALSE(s.bild.isNull()) << "no rendered page for " << pdf.toStdString();
     return s;
 }
 
-QStringList zeilen(const QString& pdf)
+QStringList zeilen(const QString& pdf, int seite = 1)
 {
     QStringList r;
-    const QString text = run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    const QString text = run(QStringLiteral("pdftotext"),
+        {"-layout", "-f", QString::number(seite), "-l", QString::number(seite), pdf, "-"});
     for (QString z : text.split(QLatin1Char('\n'))) {
         z = z.simplified();
         if (!z.isEmpty())
@@ -244,4 +249,36 @@ TEST_F(DruckerTest, WithoutAPrinterTheMessageAppearsAndNothingIsPrinted)
     EXPECT_NEAR(pageWidth, 21 * 1440 / 2.54, 10);
     EXPECT_EQ(w->DruckMitteX, std::floor(std::nearbyint(pageWidth) / 2));
     EXPECT_TRUE(neue(0).isEmpty());
+}
+
+TEST_F(DruckerTest, SavedPdfHoldsWhatThePrinterPrints)
+{
+    // The PDF from the picture's menu has the printout's pages, text and scale,
+    // on one sheet and on two.
+    QTemporaryDir ordner;
+    for (const bool zweiBlaetter : {false, true}) {
+        if (zweiBlaetter)
+            w->chkZweiA4->click();
+        w->cmdDrucken->click();
+        const QStringList gedruckt = neue(zweiBlaetter ? 2 : 1);
+        vorher = pdfs();
+        const QString gespeichert = ordner.filePath(zweiBlaetter ? "zwei.pdf" : "eins.pdf");
+        fileDialog.answers = {gespeichert};
+        w->mnuPdfSpeichern->trigger();
+        ASSERT_TRUE(QFile::exists(gespeichert));
+        EXPECT_EQ(w->lblDateiName->text(), gespeichert);
+
+        ASSERT_EQ(seiten(gespeichert), gedruckt.size());
+        for (int i = 0; i < gedruckt.size(); ++i) {
+            EXPECT_EQ(zeilen(gespeichert, i + 1), zeilen(gedruckt[i])) << "sheet " << i + 1;
+            const auto [l1, r1] = rendern(gedruckt[i]).waagrecht(flaeche.top() + 100, 10000);
+            const auto [l2, r2] = rendern(gespeichert, i + 1).waagrecht(flaeche.top() + 100, 10000);
+            EXPECT_NEAR(r2 - l2, r1 - l1, 0.5) << "sheet " << i + 1;
+        }
+        if (!zweiBlaetter) {
+            const auto [links, rechts] = rendern(gespeichert).waagrecht(flaeche.top() + 100, 10000);
+            EXPECT_NEAR(rechts - links, 19 * 566 / 20.0, 0.5);
+        }
+    }
+    EXPECT_TRUE(messageBox.shown.empty());
 }
