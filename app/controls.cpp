@@ -43,6 +43,8 @@ void frmPelox::connectControls()
     connect(cmdKurveAus, &QPushButton::clicked, this, [this] { cmdKurveAus_Click(); });
     connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(cmdDatenSpeichern, &QPushButton::clicked, this, [this] { cmdDatenSpeichern_Click(); });
+    connect(cmdDatenLesen, &QPushButton::clicked, this, [this] { cmdDatenLesen_Click(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.
