@@ -58,15 +58,6 @@ protected:
     }
 };
 
-TEST_F(SpeichernTest, ReplacesAnExistingFileCompletely)
-{
-    schreibe(pfad("a.plx"), alt + QByteArray(4000, 'x'));
-    speichere(pfad("a.plx"));
-    EXPECT_TRUE(messageBox.shown.empty());
-    EXPECT_EQ(inhalt(pfad("a.plx")), inhalt(pfad("vorher.plx")));
-    EXPECT_EQ(w->lblDateiName->text(), pfad("a.plx"));
-}
-
 TEST_F(SpeichernTest, ANameThatIsAFolderStaysAFolder)
 {
     ASSERT_TRUE(QDir(dir.path()).mkpath("ordner.plx/innen"));
