@@ -53,6 +53,8 @@ void frmPelox::connectControls()
         [this](int b, int s, double x, double y) { picPelox_MouseMove(b, s, x, y); });
     connect(cmdRückstellen, &QPushButton::clicked, this, [this] { cmdRückstellen_Click(); });
     connect(cmdDrucken, &QPushButton::clicked, this, [this] { cmdDrucken_Click(); });
+    connect(cmdDatenSpeichern, &QPushButton::clicked, this, [this] { cmdDatenSpeichern_Click(); });
+    connect(cmdDatenLesen, &QPushButton::clicked, this, [this] { cmdDatenLesen_Click(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.

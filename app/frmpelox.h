@@ -141,6 +141,14 @@ public:
     void Drucken();
     void cmdDrucken_Click();
 
+    // Star data file
+    void cmdDatenSpeichern_Click();
+    // False, after a message, when the file could not be written; the
+    // previous file of that name is then left as it was.
+    bool DateiSpeichern();
+    void cmdDatenLesen_Click();
+    void DateiLesen();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
