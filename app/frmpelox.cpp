@@ -194,7 +194,7 @@ bool frmPelox::SicherSchreiben(const QString& pfad, const std::function<bool(QIO
 {
     if (saveReplacing(pfad, schreiben))
         return true;
-    m_ports.messageBox.show(QStringLiteral(" Die Datei %1 kann nicht geschrieben werden !! ").arg(pfad),
+    m_ports.messageBox.show(QStringLiteral(" Die Datei %1 konnte nicht gespeichert werden !! ").arg(pfad),
         QStringLiteral("Speichern nicht möglich !!"), MessageBoxPort::kExclamation);
     return false;
 }

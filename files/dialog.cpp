@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -47,19 +46,9 @@ void frmPelox::cmdDatenSpeichern_Click()
 bool frmPelox::DateiSpeichern()
 {
     const std::string inhalt = plx::schreiben(plx::ausZustand(*this), DateiKennung);
-    // The new content goes to a temporary file beside the old one and replaces
-    // it in one rename, so a failed save leaves the previous file as it was.
-    // The explicit flush matters: commit() does not notice a write that fails
-    // while it empties the buffer, and would put an empty file in its place.
-    QSaveFile datei(QString::fromStdString(DateiPfad));
-    const bool gespeichert = datei.open(QIODevice::WriteOnly)
-        && datei.write(inhalt.data(), qint64(inhalt.size())) == qint64(inhalt.size()) && datei.flush()
-        && datei.commit();
-    if (!gespeichert)
-        meldung(m_ports.messageBox,
-            QStringLiteral(" Die Datei %1 konnte nicht gespeichert werden !! ").arg(QString::fromStdString(DateiPfad)),
-            QStringLiteral("Speichern nicht möglich !!"));
-    return gespeichert;
+    return SicherSchreiben(QString::fromStdString(DateiPfad), [&](QIODevice& datei) {
+        return datei.write(inhalt.data(), qint64(inhalt.size())) == qint64(inhalt.size());
+    });
 }
 
 void frmPelox::cmdDatenLesen_Click()

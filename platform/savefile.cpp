@@ -9,7 +9,9 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!write(file)) {
+    // The explicit flush matters: commit() does not notice a write that fails
+    // while it empties its buffer, and would put an empty file in place.
+    if (!write(file) || !file.flush()) {
         file.cancelWriting();
         return false;
     }
