@@ -9,6 +9,7 @@
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -43,6 +44,17 @@ void frmPelox::connectControls()
     connect(cmdKurveAus, &QPushButton::clicked, this, [this] { cmdKurveAus_Click(); });
     connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(picPelox, &PictureWidget::contextMenuRequested, this,
+        [this](const QPoint& pos) { picPelox_ContextMenu(pos); });
+    connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
+    connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
+    connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
+    connect(picPelox, &PictureWidget::mouseMoved, this,
+        [this](int b, int s, double x, double y) { picPelox_MouseMove(b, s, x, y); });
+    connect(cmdRückstellen, &QPushButton::clicked, this, [this] { cmdRückstellen_Click(); });
+    connect(cmdDrucken, &QPushButton::clicked, this, [this] { cmdDrucken_Click(); });
+    connect(cmdDatenSpeichern, &QPushButton::clicked, this, [this] { cmdDatenSpeichern_Click(); });
+    connect(cmdDatenLesen, &QPushButton::clicked, this, [this] { cmdDatenLesen_Click(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.

@@ -9,6 +9,7 @@
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
+#include "platform/savefile.h"
 #include "render/figure.h"
 #include "star/corners.h"
 
@@ -153,13 +154,19 @@ void frmPelox::PeloxBerechnung()
 
 void frmPelox::Zeichnen()
 {
+    drawStar(*picPelox, FigureMapping{Massstab, MitteX, MitteY, false});
+}
+
+// The screen picture and the export picture differ only in the surface and
+// the mapping.
+void frmPelox::drawStar(PictureWidget& bild, const FigureMapping& mapping)
+{
     if (optStrichDicke[0]->isChecked())
-        picPelox->setLineWidth(1);
+        bild.setLineWidth(1);
     if (optStrichDicke[1]->isChecked())
-        picPelox->setLineWidth(2);
-    picPelox->clear();
-    const FigureMapping bildschirm{Massstab, MitteX, MitteY, false};
-    drawFigure(*picPelox, *this, bildschirm, 1, AnzahlEcken, optPeloxForm[1]->isChecked(), 2);
+        bild.setLineWidth(2);
+    bild.clear();
+    drawFigure(bild, *this, mapping, 1, AnzahlEcken, optPeloxForm[1]->isChecked(), 2);
 }
 
 void frmPelox::Timer1_Timer()
@@ -181,4 +188,13 @@ void frmPelox::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     event->accept();
+}
+
+bool frmPelox::SicherSchreiben(const QString& pfad, const std::function<bool(QIODevice&)>& schreiben)
+{
+    if (saveReplacing(pfad, schreiben))
+        return true;
+    m_ports.messageBox.show(QStringLiteral(" Die Datei %1 konnte nicht gespeichert werden !! ").arg(pfad),
+        QStringLiteral("Speichern nicht möglich !!"), MessageBoxPort::kExclamation);
+    return false;
 }

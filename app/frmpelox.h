@@ -8,17 +8,25 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QGroupBox;
+class QAction;
+class QIODevice;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTimer;
 class LineControl;
 class PictureWidget;
 class ScrollBar;
+struct FigureMapping;
 struct Masse;
+namespace druck {
+struct Steuerung;
+}
 
 // The program's one window. It owns the whole state of the star and every
 // control; its procedures are the program's procedures and keep their names.
@@ -107,6 +115,40 @@ public:
     void picKurvenForm_MouseMove(int Button, int Shift, double X, double Y);
     void cmdKurveAus_Click();
 
+    // Picture export
+    void BildGrösseRechnen();
+    void SpeichernZeichnen();
+    void cmdBildSpeichern_Click();
+
+    // The star picture's menu: true-size files for printing elsewhere or cutting
+    QMenu* mnuBild;
+    QAction* mnuPdfSpeichern;
+    QAction* mnuSvgSpeichern;
+    void picPelox_ContextMenu(const QPoint& globalPos);
+    void PdfSpeichern();
+    void SvgSpeichern();
+    // The files themselves, also written from the command line; false after
+    // a message that the file could not be written.
+    bool PdfSchreiben(const QString& pfad);
+    bool SvgSchreiben(const QString& pfad);
+    bool BildSchreiben(const QString& pfad);
+
+    // Corner dragging
+    void picPelox_MouseMove(int Button, int Shift, double X, double Y);
+    void cmdRückstellen_Click();
+
+    // Printing
+    void Drucken();
+    void cmdDrucken_Click();
+
+    // Star data file
+    void cmdDatenSpeichern_Click();
+    // False, after a message, when the file could not be written; the
+    // previous file of that name is then left as it was.
+    bool DateiSpeichern();
+    void cmdDatenLesen_Click();
+    void DateiLesen();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -114,6 +156,14 @@ private:
     void createControls();
     void connectControls();
     Masse measure();
+    // The star with the chosen line thickness and form, on a cleared picture.
+    void drawStar(PictureWidget& bild, const FigureMapping& mapping);
+    druck::Steuerung DruckSteuerung() const;
+    // Asks for a name to save under, offering name in the start-up folder.
+    QString SpeicherDialog(const QString& name, const QString& filter);
+    // Writes through a temporary file that replaces the target only when
+    // complete; says so in a message box when that failed.
+    bool SicherSchreiben(const QString& pfad, const std::function<bool(QIODevice&)>& schreiben);
     // Positions and sizes are designed in twips.
     int px(double twips) const;
 

@@ -10,9 +10,11 @@
 #include "platform/scrollbar.h"
 #include "platform/wrapbutton.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -215,6 +217,10 @@ void frmPelox::createControls()
     cmdDrucken->setFont(regular);
     cmdBeenden = button(this, QStringLiteral("Beenden"), 6960, 8160, 1335, 375);
     cmdBeenden->setFont(regular);
+
+    mnuBild = new QMenu(this);
+    mnuPdfSpeichern = mnuBild->addAction(QStringLiteral("Als PDF speichern …"));
+    mnuSvgSpeichern = mnuBild->addAction(QStringLiteral("Als SVG speichern …"));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(300);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmpelox.h"
 #include "platform/qtports.h"
+#include "platform/qtprinter.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -5,6 +5,7 @@
 #include "platform/artwork.h"
 #include "platform/colors.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QStyle>
@@ -293,6 +294,11 @@ void PictureWidget::mouseMoveEvent(QMouseEvent* event)
     // Positions arrive as single-precision values, like every coordinate here.
     emit mouseMoved(buttons, shift, double(float(pos.x() * m_unitsPerPixel)),
         double(float(pos.y() * m_unitsPerPixel)));
+}
+
+void PictureWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit contextMenuRequested(event->globalPos());
 }
 
 void PictureWidget::resizeEvent(QResizeEvent*)

@@ -45,10 +45,13 @@ public:
 signals:
     // Buttons as a set: 1 left, 2 right, 4 middle. Position in the surface's unit.
     void mouseMoved(int buttons, int shift, double x, double y);
+    // The right button asks for the picture's menu, at a global position.
+    void contextMenuRequested(const QPoint& globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/drawing.h"
+
 #include <QString>
 
 // The desktop services behind small interfaces. The program gets Qt's
@@ -32,12 +34,26 @@ public:
     virtual void show(const QString& text, const QString& title, int flags) = 0;
 };
 
-class PrinterPort {
+// The system's default printer. Coordinates are twips from the top-left corner
+// of the page's drawing area; line widths are in the printer's device pixels.
+// The first output after start or after endDoc() opens a new document, whose
+// text position is the top-left corner. Font, line width and line style are
+// kept from one document to the next.
+class PrinterPort : public DrawingSurface {
 public:
-    virtual ~PrinterPort() = default;
-    // The drawing area of the default printer's page, in twips.
+    // Whether there is a printer to take a job at all; asked before any output.
+    virtual bool available() = 0;
+    virtual void setFontName(const QString& name) = 0;
+    virtual void setFontSize(double points) = 0;
+    // Writes the text at the text position and moves that to the next line.
+    virtual void printLine(const QString& text) = 0;
+    // The drawing area of the page, in twips. With no printer, an A4 page
+    // without margins, so that the page centre is still sensible.
     virtual double pageWidth() = 0;
     virtual double pageHeight() = 0;
+    // Closes the document and hands it over as one print job. False when the
+    // printer could not take it; then nothing of it was handed over.
+    virtual bool endDoc() = 0;
 };
 
 struct Ports {

@@ -6,9 +6,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPageLayout>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 QStringList QtFileDialog::nameFilters(const QString& filter)
 {
@@ -61,27 +58,4 @@ void QtMessageBox::show(const QString& text, const QString& title, int flags)
     QMessageBox box(flags == kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
         QMessageBox::Ok, m_parent);
     box.exec();
-}
-
-static QRectF paintRectTwips()
-{
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-        const QRectF r = a4.paintRect(QPageLayout::Point);
-        return {r.x() * 20, r.y() * 20, r.width() * 20, r.height() * 20};
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
-    const QRectF r = printer.pageLayout().paintRect(QPageLayout::Point);
-    return {r.x() * 20, r.y() * 20, r.width() * 20, r.height() * 20};
-}
-
-double QtPrinter::pageWidth()
-{
-    return paintRectTwips().width();
-}
-
-double QtPrinter::pageHeight()
-{
-    return paintRectTwips().height();
 }

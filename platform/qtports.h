@@ -30,11 +30,3 @@ public:
 private:
     QWidget* m_parent;
 };
-
-// The system's default printer, or an A4 page without margins when there is
-// none, so that the page centre is still sensible.
-class QtPrinter : public PrinterPort {
-public:
-    double pageWidth() override;
-    double pageHeight() override;
-};

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving the star as a picture: drawn at true size in screen pixels into the
+// hidden picture picSpeichern, trimmed to the corners, written as a bitmap.
+#include "app/frmpelox.h"
+
+#include "platform/picturewidget.h"
+#include "platform/savefile.h"
+#include "render/figure.h"
+#include "star/picturesize.h"
+
+#include <QLabel>
+#include <cmath>
+
+void frmPelox::BildGrösseRechnen()
+{
+    star::BildGrösseRechnen(*this);
+    // The picture's size is given in whole pixels of its container; its image
+    // takes that size when it is cleared.
+    picSpeichern->resize(int(std::lround(BildBreite)), int(std::lround(BildHoehe)));
+}
+
+void frmPelox::SpeichernZeichnen()
+{
+    drawStar(*picSpeichern, FigureMapping{PixelProCm, BildMitteX, BildMitteY, false});
+}
+
+void frmPelox::cmdBildSpeichern_Click()
+{
+    BildGrösseRechnen();
+    SpeichernZeichnen();
+
+    CommonDialogDatei.FileName = QString::fromStdString(BildPfad);
+    CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
+    CommonDialogDatei.Filter =
+        QStringLiteral("Pelox-Bild-Dateien (*.jpg)|*.jpg|") + QStringLiteral("Alle Dateien (*.*)|*.*|");
+    // Set as a bit, so that exporting again leaves the other flags alone.
+    CommonDialogDatei.Flags |= CommonDialog::kOverwritePrompt;
+    CommonDialogDatei.ShowSave();
+
+    // A cancel leaves the name empty, and the next export offers none.
+    BildPfad = CommonDialogDatei.FileName.toStdString();
+    if (BildPfad.empty())
+        return;
+    if (BildSchreiben(CommonDialogDatei.FileName))
+        lblDateiName->setText(CommonDialogDatei.FileName);
+}
+
+bool frmPelox::BildSchreiben(const QString& pfad)
+{
+    // A Windows bitmap whatever the extension of the name.
+    const QImage bild = picSpeichern->image();
+    return SicherSchreiben(pfad, [&](QIODevice& datei) { return bild.save(&datei, "BMP"); });
+}

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Drucken": the controls as they stand, handed to the print, and a message
+// when the printer could not take the star.
+#include "app/frmpelox.h"
+
+#include "print/druck.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+druck::Steuerung frmPelox::DruckSteuerung() const
+{
+    druck::Steuerung st;
+    st.zweiBlaetter = chkZweiA4->isChecked();
+    st.duenn = optStrichDicke[0]->isChecked();
+    st.dick = optStrichDicke[1]->isChecked();
+    st.dreiD = optPeloxForm[1]->isChecked();
+    return st;
+}
+
+void frmPelox::Drucken()
+{
+    QString meldung;
+    switch (druck::Drucken(m_ports.printer, *this, DruckSteuerung())) {
+    case druck::Ergebnis::Gedruckt:
+        return;
+    case druck::Ergebnis::KeinDrucker:
+        meldung = QStringLiteral(" Es ist kein Drucker eingerichtet !! ");
+        break;
+    case druck::Ergebnis::Abgelehnt:
+        meldung = QStringLiteral(" Der Drucker hat den Auftrag nicht angenommen, es wurde nichts gedruckt !! ");
+        break;
+    case druck::Ergebnis::ZweitesBlattFehlt:
+        meldung = QStringLiteral(" Das erste Blatt ist gedruckt, das zweite Blatt konnte nicht gedruckt werden !! ");
+        break;
+    }
+    m_ports.messageBox.show(meldung, QStringLiteral("Drucken nicht möglich !!"), MessageBoxPort::kExclamation);
+}
+
+void frmPelox::cmdDrucken_Click()
+{
+    Drucken();
+}

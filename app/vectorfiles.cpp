@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The star picture's menu: the star at true size as files for those who print
+// elsewhere or cut with a plotter.
+#include "app/frmpelox.h"
+
+#include "platform/pdffile.h"
+#include "platform/picturewidget.h"
+#include "print/druck.h"
+#include "render/svg.h"
+#include "star/corners.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+
+void frmPelox::picPelox_ContextMenu(const QPoint& globalPos)
+{
+    mnuBild->popup(globalPos);
+}
+
+QString frmPelox::SpeicherDialog(const QString& name, const QString& filter)
+{
+    CommonDialogDatei.FileName = QString::fromStdString(Pfad) + name;
+    CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
+    CommonDialogDatei.Filter = filter + QStringLiteral("Alle Dateien (*.*)|*.*|");
+    CommonDialogDatei.Flags |= CommonDialog::kOverwritePrompt;
+    CommonDialogDatei.ShowSave();
+    return CommonDialogDatei.FileName;
+}
+
+void frmPelox::PdfSpeichern()
+{
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.pdf"), QStringLiteral("PDF-Dateien (*.pdf)|*.pdf|"));
+    if (!pfad.isEmpty() && PdfSchreiben(pfad))
+        lblDateiName->setText(pfad);
+}
+
+void frmPelox::SvgSpeichern()
+{
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.svg"), QStringLiteral("SVG-Dateien (*.svg)|*.svg|"));
+    if (!pfad.isEmpty() && SvgSchreiben(pfad))
+        lblDateiName->setText(pfad);
+}
+
+bool frmPelox::PdfSchreiben(const QString& pfad)
+{
+    // The printout as it would come from "Drucken", centred on the PDF's page
+    // instead of the printer's.
+    PdfFilePrinter pdf;
+    PeloxState seite = *this;
+    seite.DruckMitteX = star::halbeGanzzahl(pdf.pageWidth());
+    seite.DruckMitteY = star::halbeGanzzahl(pdf.pageHeight());
+    druck::Drucken(pdf, seite, DruckSteuerung());
+    const QByteArray inhalt = pdf.pdf();
+    return SicherSchreiben(
+        pfad, [&](QIODevice& datei) { return !inhalt.isEmpty() && datei.write(inhalt) == inhalt.size(); });
+}
+
+bool frmPelox::SvgSchreiben(const QString& pfad)
+{
+    const QByteArray svg = starSvg(*this, optPeloxForm[1]->isChecked(), optStrichDicke[1]->isChecked());
+    return SicherSchreiben(pfad, [&](QIODevice& datei) { return datei.write(svg) == svg.size(); });
+}

@@ -1,0 +1,146 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving the star to a data file and reading it back through the window's
+// controls.
+#include "app/frmpelox.h"
+
+#include "files/format.h"
+#include "platform/picturewidget.h"
+#include "platform/scrollbar.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kFilter = QStringLiteral("Pelox-Dateien (*.plx)|*.plx|Alle Dateien (*.*)|*.*");
+
+// A box shown while the wait pointer is up gets the arrow over it.
+void meldung(MessageBoxPort& box, const QString& text, const QString& titel)
+{
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.show(text, titel, MessageBoxPort::kExclamation);
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace
+
+void frmPelox::cmdDatenSpeichern_Click()
+{
+    CommonDialogDatei.FileName = QString::fromStdString(DateiPfad);
+    CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
+    CommonDialogDatei.Filter = kFilter + QLatin1Char('|');
+    CommonDialogDatei.Flags = CommonDialogDatei.Flags | CommonDialog::kOverwritePrompt;
+    CommonDialogDatei.ShowSave();
+    DateiPfad = CommonDialogDatei.FileName.toStdString();
+    if (!DateiPfad.empty() && DateiSpeichern())
+        lblDateiName->setText(QString::fromStdString(DateiPfad));
+}
+
+bool frmPelox::DateiSpeichern()
+{
+    const std::string inhalt = plx::schreiben(plx::ausZustand(*this), DateiKennung);
+    return SicherSchreiben(QString::fromStdString(DateiPfad), [&](QIODevice& datei) {
+        return datei.write(inhalt.data(), qint64(inhalt.size())) == qint64(inhalt.size());
+    });
+}
+
+void frmPelox::cmdDatenLesen_Click()
+{
+    CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
+    CommonDialogDatei.Filter = kFilter;
+    CommonDialogDatei.ShowOpen();
+    DateiPfad = CommonDialogDatei.FileName.toStdString();
+    if (!DateiPfad.empty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        DateiLesen();
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void frmPelox::DateiLesen()
+{
+    // The whole file is read and checked before anything changes, so a
+    // damaged file leaves the star and every control as they were.
+    QFile datei(QString::fromStdString(DateiPfad));
+    QByteArray bytes;
+    if (datei.open(QIODevice::ReadOnly))
+        bytes = datei.read(qint64(plx::kGroessteDatei) + 1);
+    if (!datei.isOpen() || datei.error() != QFileDevice::NoError) {
+        meldung(m_ports.messageBox,
+            QStringLiteral(" Die Datei %1 kann nicht gelesen werden !! ").arg(QString::fromStdString(DateiPfad)),
+            QStringLiteral("Lesen nicht möglich !!"));
+        return;
+    }
+    datei.close();
+
+    const plx::Gelesen gelesen = plx::lesen(
+        std::string_view(bytes.constData(), std::size_t(bytes.size())), DateiKennung, chkZweiA4->isChecked());
+    if (gelesen.befund == plx::Gelesen::KeinePeloxDatei) {
+        meldung(m_ports.messageBox, QStringLiteral(" Das ist keine Pelox-Datei (*.plx) !! "),
+            QStringLiteral("Falsche Datei !!"));
+        return;
+    }
+    if (gelesen.befund == plx::Gelesen::Beschaedigt) {
+        meldung(m_ports.messageBox,
+            QStringLiteral(" Die Pelox-Datei ist beschädigt: %1 !! ").arg(QString::fromStdString(gelesen.grund)),
+            QStringLiteral("Falsche Datei !!"));
+        return;
+    }
+    const plx::Inhalt& d = gelesen.inhalt;
+
+    // The box comes before the diameters: ticking it raises the bars' maximum
+    // so that a diameter above 19 cm fits. Each assignment that changes a
+    // control runs its handler before it returns.
+    ZweiA4 = d.ZweiA4;
+    if (ZweiA4 == 0)
+        chkZweiA4->setChecked(false);
+    if (ZweiA4 == 1)
+        chkZweiA4->setChecked(true);
+    AussenDurchmesserNeu = d.AussenDurchmesserNeu;
+    hsbAussen->setValue(int(std::nearbyint(AussenDurchmesserNeu * 2.0)));
+    InnenDurchmesserNeu = d.InnenDurchmesserNeu;
+    hsbInnen->setValue(int(std::nearbyint(InnenDurchmesserNeu * 2.0)));
+    AnzahlSpitzen = d.AnzahlSpitzen;
+    hsbAnzahl->setValue(AnzahlSpitzen);
+    YFaktor = d.YFaktor;
+    vsbYFaktor->setValue(int(std::nearbyint(YFaktor * 10.0)));
+
+    KurvenWert[1] = d.KurvenWert1;
+    KurvenWert[2] = d.KurvenWert2;
+    KurvenWert[3] = d.KurvenWert3;
+    KurveEin = KurvenWert[1] != 0 || KurvenWert[2] != 0 || KurvenWert[3] != 0;
+    KurveX1 = d.KurveX1;
+    KurveY1 = d.KurveY1;
+    KurveX2 = d.KurveX2;
+    KurveY2 = d.KurveY2;
+    KurveX3 = d.KurveX3;
+    KurveY3 = d.KurveY3;
+
+    // A value other than 0 or 1 is kept as read and leaves its control alone.
+    PeloxForm = d.PeloxForm;
+    if (PeloxForm == 0 || PeloxForm == 1)
+        optPeloxForm[std::size_t(PeloxForm)]->setChecked(true);
+    StrichDicke = d.StrichDicke;
+    if (StrichDicke == 0 || StrichDicke == 1)
+        optStrichDicke[std::size_t(StrichDicke)]->setChecked(true);
+    Gezogen = d.Gezogen;
+    if (Gezogen == 0 || Gezogen == 1)
+        cmdRückstellen->setEnabled(Gezogen == 1);
+
+    std::copy(d.Radien.begin(), d.Radien.end(), Radius.begin() + 1);
+
+    // RasterZeichnen puts the bend points' x back where this editor has them.
+    PeloxBerechnung();
+    RasterZeichnen();
+    KurvenFormPunkte();
+    KurvenBerechnung();
+    Zeichnen();
+    lblDateiName->setText(QString::fromStdString(DateiPfad));
+}

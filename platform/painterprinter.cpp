@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/painterprinter.h"
+
+#include "platform/colors.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+namespace {
+
+// Dashes a reader can follow with scissors, whatever the printer's resolution.
+constexpr double kStrichMm = 3;
+constexpr double kLueckeMm = 1.5;
+constexpr double kPunktMm = 0.3;
+
+} // namespace
+
+QPointF PainterPrinter::toDevice(double x, double y)
+{
+    const double pixelsPerTwip = resolution() / 1440.0;
+    return {x * pixelsPerTwip, y * pixelsPerTwip};
+}
+
+void PainterPrinter::applyPen(QPainter& p, VbColor color)
+{
+    QPen pen(toQColor(color));
+    pen.setCosmetic(true);
+    pen.setWidth(m_lineWidth);
+    // A cosmetic pen counts its pattern in multiples of its width.
+    const double perMm = resolution() / 25.4 / std::max(m_lineWidth, 1);
+    switch (m_lineStyle) {
+    case LineStyle::Solid:
+        break;
+    case LineStyle::Dash:
+        pen.setDashPattern({kStrichMm * perMm, kLueckeMm * perMm});
+        break;
+    case LineStyle::Dot:
+        pen.setDashPattern({kPunktMm * perMm, kLueckeMm * perMm});
+        break;
+    }
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+}
+
+void PainterPrinter::setFontName(const QString& name)
+{
+    m_fontName = name;
+}
+
+void PainterPrinter::setFontSize(double points)
+{
+    m_fontSize = points;
+}
+
+void PainterPrinter::setLineWidth(int width)
+{
+    m_lineWidth = width;
+}
+
+void PainterPrinter::setLineStyle(LineStyle style)
+{
+    m_lineStyle = style;
+}
+
+void PainterPrinter::line(double x1, double y1, double x2, double y2, VbColor color)
+{
+    QPainter* p = documentPainter();
+    if (!p)
+        return;
+    applyPen(*p, color);
+    p->drawLine(toDevice(x1, y1), toDevice(x2, y2));
+}
+
+void PainterPrinter::circle(double x, double y, double radius, VbColor color)
+{
+    QPainter* p = documentPainter();
+    if (!p)
+        return;
+    applyPen(*p, color);
+    const QPointF r = toDevice(radius, radius);
+    p->drawEllipse(toDevice(x, y), r.x(), r.y());
+}
+
+void PainterPrinter::printLine(const QString& text)
+{
+    QPainter* p = documentPainter();
+    if (!p)
+        return;
+    // Asked for by name only, so that the font configuration's substitutes
+    // for "courier" apply (a metric twin of the typewriter face); without any,
+    // the hint still gives a face with fixed pitch.
+    QFont font(m_fontName);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(m_fontSize);
+    p->setFont(font);
+    p->setPen(toQColor(kSchwarz));
+    const QFontMetricsF metrics(p->font(), device());
+    p->drawText(QPointF(0, m_textY + metrics.ascent()), text);
+    m_textY += metrics.lineSpacing();
+}

@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qtprinter.h"
+
+#include <QDir>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cups/cups.h>
+
+namespace {
+
+QRectF pointsToTwips(const QRectF& r)
+{
+    return {r.x() * 20, r.y() * 20, r.width() * 20, r.height() * 20};
+}
+
+} // namespace
+
+struct QtPrinter::Document {
+    explicit Document(const QPrinterInfo& info)
+        : printer(info, QPrinter::HighResolution)
+        , destination(info.printerName().section(QLatin1Char('/'), 0, 0))
+    {
+    }
+
+    // Hands the painted file to the print server; false if it refused the job.
+    bool submit()
+    {
+        const QByteArray name = destination.toLocal8Bit();
+        const QByteArray path = QFile::encodeName(file.fileName());
+        const QByteArray title = printer.docName().toUtf8();
+        const QByteArray media = printer.pageLayout().pageSize().key().toUtf8();
+        cups_option_t* options = nullptr;
+        const int count = cupsAddOption("media", media.constData(), 0, &options);
+        const int job = cupsPrintFile(name.constData(), path.constData(), title.constData(), count, options);
+        cupsFreeOptions(count, options);
+        return job > 0;
+    }
+
+    // Declared in this order so that the painter ends before the printer goes
+    // and the printer before its file.
+    QTemporaryFile file{QDir::tempPath() + QStringLiteral("/pelox-XXXXXX.prn")};
+    QPrinter printer;
+    QPainter painter;
+    QString destination;
+    bool open = false;
+};
+
+QtPrinter::QtPrinter() = default;
+
+QtPrinter::~QtPrinter() = default;
+
+bool QtPrinter::available()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+QPainter* QtPrinter::documentPainter()
+{
+    if (!m_document) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        m_document = std::make_unique<Document>(info);
+        Document& d = *m_document;
+        // The file keeps the document away from the print server until it is
+        // complete; its extension is no ".pdf", so the printer stays the
+        // system's printer with its paper and margins.
+        if (info.isNull() || !d.file.open())
+            return nullptr;
+        d.printer.setDocName(QStringLiteral("Pelox"));
+        d.printer.setOutputFileName(d.file.fileName());
+        d.open = d.painter.begin(&d.printer);
+        restartText();
+    }
+    return m_document->open ? &m_document->painter : nullptr;
+}
+
+QPaintDevice* QtPrinter::device()
+{
+    return &m_document->printer;
+}
+
+double QtPrinter::resolution()
+{
+    return m_document->printer.resolution();
+}
+
+QRectF QtPrinter::paintRectTwips() const
+{
+    if (m_document && m_document->open)
+        return pointsToTwips(m_document->printer.pageLayout().paintRect(QPageLayout::Point));
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+        return pointsToTwips(a4.paintRect(QPageLayout::Point));
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    return pointsToTwips(printer.pageLayout().paintRect(QPageLayout::Point));
+}
+
+double QtPrinter::pageWidth()
+{
+    return paintRectTwips().width();
+}
+
+double QtPrinter::pageHeight()
+{
+    return paintRectTwips().height();
+}
+
+bool QtPrinter::endDoc()
+{
+    // A document without any output is no job at all.
+    if (!m_document)
+        return true;
+    const std::unique_ptr<Document> d = std::move(m_document);
+    return d->open && d->painter.end() && d->submit();
+}

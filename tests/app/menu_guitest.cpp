@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/window.h"
+
+#include "platform/picturewidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+
+using PictureMenu = WindowTest;
+
+TEST_F(PictureMenu, RightClickOpensTheMenuAndMovesNothing)
+{
+    const auto radien = w->Radius;
+    move(w->picPelox, sx(1), sy(1));
+    move(w->picPelox, sx(1) + 5, sy(1), 2);
+    const QPoint pos(int(sx(1)), int(sy(1)));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, w->picPelox->mapToGlobal(pos));
+    QApplication::sendEvent(w->picPelox, &event);
+    EXPECT_TRUE(w->mnuBild->isVisible());
+    EXPECT_EQ(w->mnuBild->actions().at(0)->text(), QStringLiteral("Als PDF speichern …"));
+    EXPECT_EQ(w->mnuBild->actions().at(1)->text(), QStringLiteral("Als SVG speichern …"));
+    w->mnuBild->hide();
+    EXPECT_EQ(w->Radius, radien);
+}
+
+TEST_F(PictureMenu, SavesThroughTheDialogAndNeverLeavesAHalfFile)
+{
+    QTemporaryDir ordner;
+    const QString svg = ordner.filePath("stern.svg");
+    fileDialog.answers = {svg};
+    w->mnuSvgSpeichern->trigger();
+    ASSERT_EQ(fileDialog.shown.size(), 1u);
+    EXPECT_TRUE(fileDialog.shown[0].save);
+    EXPECT_EQ(fileDialog.shown[0].request.fileName, QDir::currentPath() + "/Pelox_1.svg");
+    EXPECT_EQ(fileDialog.shown[0].request.filter, "SVG-Dateien (*.svg)|*.svg|Alle Dateien (*.*)|*.*|");
+    EXPECT_EQ(fileDialog.shown[0].request.flags & 2, 2);
+    QFile datei(svg);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(datei.readAll().contains("width=\"19.6cm\""));
+    EXPECT_EQ(w->lblDateiName->text(), svg);
+
+    // A folder that is a plain file cannot hold anything, not even for root.
+    QFile sperre(ordner.filePath("sperre"));
+    ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
+    sperre.close();
+    for (QAction* aktion : {w->mnuSvgSpeichern, w->mnuPdfSpeichern}) {
+        messageBox.shown.clear();
+        const QString ziel = ordner.filePath("sperre/stern.x");
+        fileDialog.answers = {ziel};
+        aktion->trigger();
+        ASSERT_EQ(messageBox.shown.size(), 1u);
+        EXPECT_EQ(messageBox.shown[0].title, "Speichern nicht möglich !!");
+        EXPECT_TRUE(messageBox.shown[0].text.contains(ziel));
+        EXPECT_EQ(w->lblDateiName->text(), svg);
+    }
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
+
+    // A cancel writes nothing.
+    fileDialog.answers = {QString()};
+    w->mnuPdfSpeichern->trigger();
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
+}

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "../support/window.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+// The real window with a temporary folder for its files. The fake dialog
+// answers each "Speichern" and "Lesen" with the name the test gives.
+class DateiTest : public WindowTest {
+protected:
+    QTemporaryDir dir;
+
+    QString pfad(const QString& name) const { return dir.filePath(name); }
+
+    void speichere(const QString& datei)
+    {
+        fileDialog.answers.push_back(datei);
+        w->cmdDatenSpeichern->click();
+    }
+
+    void lese(const QString& datei)
+    {
+        fileDialog.answers.push_back(datei);
+        w->cmdDatenLesen->click();
+    }
+
+    // Drags bend point k of the curve editor in steps its catch distance follows.
+    void biege(int k, float ziel)
+    {
+        const float x = std::array{w->KurveX1, w->KurveX2, w->KurveX3}[std::size_t(k - 1)];
+        const float* y = std::array{&w->KurveY1, &w->KurveY2, &w->KurveY3}[std::size_t(k - 1)];
+        move(w->picKurvenForm, x, *y);
+        while (std::abs(*y - ziel) > 1)
+            move(w->picKurvenForm, x, *y + std::clamp(ziel - *y, -100.f, 100.f), 1);
+    }
+
+    static QByteArray inhalt(const QString& datei)
+    {
+        QFile f(datei);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    static void schreibe(const QString& datei, const QByteArray& bytes)
+    {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+};
