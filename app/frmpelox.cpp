@@ -154,6 +154,8 @@ void frmPelox::PeloxBerechnung()
 
 void frmPelox::Zeichnen()
 {
+    if (m_zeichnenZurueckgestellt)
+        return;
     drawStar(*picPelox, FigureMapping{Massstab, MitteX, MitteY, false});
 }
 

@@ -169,4 +169,7 @@ private:
 
     Ports m_ports;
     double m_layoutTwipsPerPixel;
+    // While a data file is taken over, the handlers of the controls it sets
+    // compute as always but leave the picture to the one drawing at the end.
+    bool m_zeichnenZurueckgestellt = false;
 };

@@ -97,7 +97,9 @@ void frmPelox::DateiLesen()
 
     // The box comes before the diameters: ticking it raises the bars' maximum
     // so that a diameter above 19 cm fits. Each assignment that changes a
-    // control runs its handler before it returns.
+    // control runs its handler before it returns; the pictures those handlers
+    // would draw are never seen, so only the last one is drawn.
+    m_zeichnenZurueckgestellt = true;
     ZweiA4 = d.ZweiA4;
     if (ZweiA4 == 0)
         chkZweiA4->setChecked(false);
@@ -135,6 +137,7 @@ void frmPelox::DateiLesen()
         cmdRückstellen->setEnabled(Gezogen == 1);
 
     std::copy(d.Radien.begin(), d.Radien.end(), Radius.begin() + 1);
+    m_zeichnenZurueckgestellt = false;
 
     // RasterZeichnen puts the bend points' x back where this editor has them.
     PeloxBerechnung();

@@ -254,3 +254,16 @@ TEST_F(DateiTest, TheWaitPointerGivesWayToTheArrowOverAMessage)
     ASSERT_EQ(box.zeiger, std::vector<int>{Qt::ArrowCursor});
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
+
+TEST_F(DateiTest, TheStarIsDrawnOnChangesAfterARead)
+{
+    speichere(pfad("stern.plx"));
+    w->hsbAnzahl->setValue(12);
+    w->optPeloxForm[1]->click();
+    lese(pfad("stern.plx"));
+    const QImage gelesen = w->picPelox->image();
+    EXPECT_EQ(w->AnzahlSpitzen, 8);
+
+    w->hsbAnzahl->setValue(12);
+    EXPECT_NE(w->picPelox->image(), gelesen);
+}
