@@ -8,6 +8,7 @@
 
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
+#include "star/drag.h"
 #include "support/input.h"
 
 #include <benchmark/benchmark.h>
@@ -25,6 +26,12 @@ namespace {
 [[gnu::noinline]] void bendPointMove(frmPelox& w, double x, double y)
 {
     sendMouseMove(w.picKurvenForm, x, y, 1);
+    paintPending(w);
+}
+
+[[gnu::noinline]] void cornerMove(frmPelox& w, double x, double y)
+{
+    sendMouseMove(w.picPelox, x, y, 1);
     paintPending(w);
 }
 
@@ -77,6 +84,27 @@ void BM_Ereignis_Kurveneditor(benchmark::State& state)
         bendPointMove(w, x, y + 60 * (++i & 1));
 }
 BENCHMARK(BM_Ereignis_Kurveneditor)->Unit(benchmark::kMicrosecond);
+
+// Corner 1 pulled with the left button along its ray, in and out by less
+// than the catch distance: every move recomputes and redraws the whole star.
+void BM_Ereignis_Ecke(benchmark::State& state)
+{
+    BenchWindow b;
+    if (!setWorstCase(*b.w)) {
+        state.SkipWithError("worst case not reached");
+        return;
+    }
+    frmPelox& w = *b.w;
+    const double x = star::bildX(w, 1);
+    const double y = star::bildY(w, 1);
+    sendMouseMove(w.picPelox, x, y, 0);
+    int i = 0;
+    for (auto _ : state)
+        cornerMove(w, x - 3 * (++i & 1), y);
+    if (w.Gezogen != 1)
+        state.SkipWithError("the corner was not dragged");
+}
+BENCHMARK(BM_Ereignis_Ecke)->Unit(benchmark::kMicrosecond);
 
 // In-process start: the window created, loaded and shown through to the
 // first star painted. The start of the real program is measured outside, by
