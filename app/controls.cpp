@@ -145,6 +145,7 @@ void frmPelox::chkZweiA4_Click()
         lblA4BlattUnten->hide();
         cmdBildSpeichern->setEnabled(true);
     }
+    SeiteMessen();
     WerteInit();
     Neuzeichnen();
     cmdRückstellen->setEnabled(false);

@@ -130,8 +130,10 @@ Masse frmPelox::measure()
     m.bildInnenHoehe = picPelox->scaleHeight();
     m.bildAussenBreite = picPelox->width() * double(TwipsProPixel);
     m.bildAussenHoehe = picPelox->height() * double(TwipsProPixel);
-    m.seiteBreite = m_ports.printer.pageWidth();
-    m.seiteHoehe = m_ports.printer.pageHeight();
+    if (m_seite) {
+        m.seiteBreite = m_seite->width();
+        m.seiteHoehe = m_seite->height();
+    }
     return m;
 }
 
@@ -140,6 +142,27 @@ void frmPelox::WerteInit()
     star::WerteInit(*this, measure());
     linBlattTrennung->setY1(MitteY);
     linBlattTrennung->setY2(MitteY);
+}
+
+void frmPelox::SeiteMessen()
+{
+    m_seite = m_ports.printer.pageSize();
+    star::SeitenMitte(*this, m_seite->width(), m_seite->height());
+}
+
+void frmPelox::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Asking the print system for its page takes longer than all the rest of
+    // the start, and only printing needs the answer: it is asked right after
+    // the window has first been painted, not before.
+    if (!m_seite && !m_seiteBestellt) {
+        m_seiteBestellt = true;
+        QTimer::singleShot(0, this, [this] {
+            if (!m_seite)
+                SeiteMessen();
+        });
+    }
 }
 
 void frmPelox::RadiusKorrektur()

@@ -6,9 +6,11 @@
 #include "platform/ports.h"
 #include "star/state.h"
 
+#include <QSizeF>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -90,6 +92,11 @@ public:
 
     // Star geometry and drawing
     void WerteInit();
+    // Asks the printer for its page and centres the printout on it. That
+    // happens once the window has shown its first star, again on every change
+    // of the sheet mode, and before printing while the page is still unknown;
+    // WerteInit in between keeps the page last asked for.
+    void SeiteMessen();
     void RadiusKorrektur();
     void PeloxBerechnung();
     void Zeichnen();
@@ -151,6 +158,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
@@ -172,4 +180,7 @@ private:
     // While a data file is taken over, the handlers of the controls it sets
     // compute as always but leave the picture to the one drawing at the end.
     bool m_zeichnenZurueckgestellt = false;
+    // The printer's drawing area as last asked for, in twips.
+    std::optional<QSizeF> m_seite;
+    bool m_seiteBestellt = false;
 };

@@ -21,6 +21,8 @@ druck::Steuerung frmPelox::DruckSteuerung() const
 
 void frmPelox::Drucken()
 {
+    if (!m_seite)
+        SeiteMessen();
     QString meldung;
     switch (druck::Drucken(m_ports.printer, *this, DruckSteuerung())) {
     case druck::Ergebnis::Gedruckt:

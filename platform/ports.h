@@ -4,6 +4,7 @@
 
 #include "platform/drawing.h"
 
+#include <QSizeF>
 #include <QString>
 
 // The desktop services behind small interfaces. The program gets Qt's
@@ -51,6 +52,8 @@ public:
     // without margins, so that the page centre is still sensible.
     virtual double pageWidth() = 0;
     virtual double pageHeight() = 0;
+    // Both from one look at the printer.
+    virtual QSizeF pageSize() { return {pageWidth(), pageHeight()}; }
     // Closes the document and hands it over as one print job. False when the
     // printer could not take it; then nothing of it was handed over.
     virtual bool endDoc() = 0;

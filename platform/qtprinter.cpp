@@ -110,6 +110,11 @@ double QtPrinter::pageHeight()
     return paintRectTwips().height();
 }
 
+QSizeF QtPrinter::pageSize()
+{
+    return paintRectTwips().size();
+}
+
 bool QtPrinter::endDoc()
 {
     // A document without any output is no job at all.

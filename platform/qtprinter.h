@@ -21,6 +21,7 @@ public:
     bool available() override;
     double pageWidth() override;
     double pageHeight() override;
+    QSizeF pageSize() override;
     bool endDoc() override;
 
 protected:

@@ -23,10 +23,15 @@ void WerteInit(PeloxState& s, const Masse& m)
     s.ZiehGrenzeRechts = static_cast<float>(m.bildAussenBreite / s.TwipsProPixel - rand);
     s.ZiehGrenzeOben = static_cast<float>(rand);
     s.ZiehGrenzeUnten = static_cast<float>(m.bildAussenHoehe / s.TwipsProPixel - rand);
-    s.DruckMitteX = halbeGanzzahl(m.seiteBreite);
-    s.DruckMitteY = halbeGanzzahl(m.seiteHoehe);
+    SeitenMitte(s, m.seiteBreite, m.seiteHoehe);
     s.DruckMassstab = s.TwipsProCm;
     RadienZuruecksetzen(s);
+}
+
+void SeitenMitte(PeloxState& s, double seiteBreite, double seiteHoehe)
+{
+    s.DruckMitteX = halbeGanzzahl(seiteBreite);
+    s.DruckMitteY = halbeGanzzahl(seiteHoehe);
 }
 
 void RadienZuruecksetzen(PeloxState& s)

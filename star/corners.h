@@ -21,6 +21,9 @@ namespace star {
 // two diameters. The window places the sheet-border line at MitteY itself.
 void WerteInit(PeloxState& s, const Masse& m);
 
+// The centre of the printer page's drawing area, from its size in twips.
+void SeitenMitte(PeloxState& s, double seiteBreite, double seiteHoehe);
+
 // Every radius 1 to 100 back to half its diameter.
 void RadienZuruecksetzen(PeloxState& s);
 

@@ -5,6 +5,7 @@
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -88,9 +89,63 @@ TEST_F(Startup, GeometryComesFromTheScreenAndOneA4Sheet)
     EXPECT_EQ(w->picPelox->width(), 293);
     EXPECT_EQ(w->picPelox->height(), 415);
     EXPECT_FLOAT_EQ(w->MitteX, std::floor(std::nearbyint(w->picPelox->scaleWidth()) / 2));
+}
+
+namespace {
+
+// Counts how often the window asks for the printer's page.
+class ZaehlDrucker : public FakePrinter {
+public:
+    int fragen = 0;
+    QSizeF pageSize() override
+    {
+        ++fragen;
+        return FakePrinter::pageSize();
+    }
+};
+
+} // namespace
+
+TEST_F(Startup, ThePrinterPageIsAskedForOnceTheWindowIsUpAndOnEachSheetChange)
+{
+    ZaehlDrucker drucker;
+    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, drucker});
+    EXPECT_EQ(drucker.fragen, 0);
+    w->show();
+    for (int i = 0; i < 20 && drucker.fragen == 0; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(drucker.fragen, 1);
     // The fake printer's page is a whole A4 sheet.
     EXPECT_FLOAT_EQ(w->DruckMitteX, 5953);
     EXPECT_FLOAT_EQ(w->DruckMitteY, 8419);
+
+    // Putting the corners back keeps the page; a new sheet mode asks again.
+    drucker.width = 12000;
+    w->cmdRückstellen->setEnabled(true);
+    w->cmdRückstellen->click();
+    w->repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(drucker.fragen, 1);
+    EXPECT_FLOAT_EQ(w->DruckMitteX, 5953);
+    w->chkZweiA4->click();
+    EXPECT_EQ(drucker.fragen, 2);
+    EXPECT_FLOAT_EQ(w->DruckMitteX, 6000);
+    w.reset();
+}
+
+TEST_F(Startup, PrintingBeforeTheWindowWasPaintedAsksForThePageFirst)
+{
+    ZaehlDrucker drucker;
+    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, drucker});
+    w->cmdDrucken->click();
+    EXPECT_EQ(drucker.fragen, 1);
+    ASSERT_EQ(drucker.jobs.size(), 1u);
+    // The circle at the star's centre sits in the middle of the page.
+    const auto kreis = drucker.jobs[0].only(FakePrinter::Op::Circle);
+    ASSERT_EQ(kreis.size(), 1u);
+    EXPECT_EQ(kreis[0].a, 5953);
+    EXPECT_EQ(kreis[0].b, 8419);
+    w.reset();
 }
 
 TEST_F(Startup, TheFirstStarIsDrawnInTheRetainedPicture)
