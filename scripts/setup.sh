@@ -3,12 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are still missing. "run" needs what builds
 # and starts the program; "test" adds what the tests use (the test framework,
-# a private print server with a PDF printer, PDF tools, the fuzzer runtime).
+# a private print server with a PDF printer, PDF tools, the fuzzer runtime,
+# the benchmark library and the X server and X library that time the start).
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libcups2-dev fonts-liberation)
 test_packages=(googletest libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
-    clang libclang-rt-14-dev desktop-file-utils dpkg-dev xvfb xauth)
+    clang libclang-rt-14-dev desktop-file-utils dpkg-dev xvfb xauth libxcb-damage0-dev)
 
 wanted=("${run_packages[@]}")
 if [ "${1:-run}" = test ]; then
