@@ -232,7 +232,10 @@ std::string schreiben(const Inhalt& in, std::string_view kennung)
     const auto ganz = [&](std::int16_t v) { zeile(std::to_string(v)); };
     const auto zahl = [&](float v) { zeile(zahlText(v)); };
 
-    zeile("\"" + std::string(kennung) + "\"");
+    std::string kopf(1, '"');
+    kopf += kennung;
+    kopf += '"';
+    zeile(kopf);
     ganz(in.ZweiA4);
     zahl(in.AussenDurchmesserNeu);
     zahl(in.InnenDurchmesserNeu);
