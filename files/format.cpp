@@ -232,9 +232,6 @@ std::string schreiben(const Inhalt& in, std::string_view kennung)
     const auto ganz = [&](std::int16_t v) { zeile(std::to_string(v)); };
     const auto zahl = [&](float v) { zeile(zahlText(v)); };
 
-    // Built up in place: GCC 12 at -O3 takes a quote literal joined to a
-    // string for an overlapping copy and, with warnings as errors, stops
-    // the release build.
     std::string kopf(1, '"');
     kopf += kennung;
     kopf += '"';

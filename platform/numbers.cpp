@@ -20,9 +20,8 @@ QString einDezimal(double v)
 
 QString kurz(float v)
 {
-    // Negative zero would show a sign; the user sees 0.
-    const double d = double(v) + 0.0;
-    return userLocale().toString(d == 0 ? 0.0 : d, 'g', 7);
+    // Qt writes a negative zero as "0", as the user expects.
+    return userLocale().toString(double(v), 'g', 7);
 }
 
 double lesen(const QString& text)

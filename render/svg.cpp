@@ -40,12 +40,12 @@ public:
     void circle(double x, double y, double r, VbColor) override
     {
         closePath();
-        body += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n").arg(zahl(x), zahl(y), zahl(r));
+        body += QStringLiteral("    <circle cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n").arg(zahl(x), zahl(y), zahl(r));
     }
     void closePath()
     {
         if (m_open)
-            body += QStringLiteral("  <path d=\"%1\"/>\n").arg(m_path);
+            body += QStringLiteral("    <path d=\"%1\"/>\n").arg(m_path);
         m_open = false;
     }
 

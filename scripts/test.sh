@@ -9,7 +9,7 @@ bash scripts/setup.sh test
 export QT_QPA_PLATFORM=offscreen
 
 jobs=$(nproc)
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build-test -j "$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELOX_SANITIZE=ON -DPELOX_BUILD_BENCH=OFF
 cmake --build build-asan -j "$jobs"

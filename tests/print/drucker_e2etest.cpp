@@ -253,31 +253,38 @@ TEST_F(DruckerTest, WithoutAPrinterTheMessageAppearsAndNothingIsPrinted)
 
 TEST_F(DruckerTest, SavedPdfHoldsWhatThePrinterPrints)
 {
-    // The PDF from the picture's menu has the printout's pages, text and scale,
-    // on one sheet and on two.
+    // The PDF from the picture's menu and from the command line have the
+    // printout's pages, text and scale, on one sheet and on two.
     QTemporaryDir ordner;
     for (const bool zweiBlaetter : {false, true}) {
         if (zweiBlaetter)
             w->chkZweiA4->click();
+        const QString entwurf = ordner.filePath(zweiBlaetter ? "zwei.plx" : "eins.plx");
+        fileDialog.answers = {entwurf};
+        w->cmdDatenSpeichern->click();
         w->cmdDrucken->click();
         const QStringList gedruckt = neue(zweiBlaetter ? 2 : 1);
         vorher = pdfs();
-        const QString gespeichert = ordner.filePath(zweiBlaetter ? "zwei.pdf" : "eins.pdf");
-        fileDialog.answers = {gespeichert};
-        w->mnuPdfSpeichern->trigger();
-        ASSERT_TRUE(QFile::exists(gespeichert));
-        EXPECT_EQ(w->lblDateiName->text(), gespeichert);
 
-        ASSERT_EQ(seiten(gespeichert), gedruckt.size());
-        for (int i = 0; i < gedruckt.size(); ++i) {
-            EXPECT_EQ(zeilen(gespeichert, i + 1), zeilen(gedruckt[i])) << "sheet " << i + 1;
-            const auto [l1, r1] = rendern(gedruckt[i]).waagrecht(flaeche.top() + 100, 10000);
-            const auto [l2, r2] = rendern(gespeichert, i + 1).waagrecht(flaeche.top() + 100, 10000);
-            EXPECT_NEAR(r2 - l2, r1 - l1, 0.5) << "sheet " << i + 1;
-        }
-        if (!zweiBlaetter) {
-            const auto [links, rechts] = rendern(gespeichert).waagrecht(flaeche.top() + 100, 10000);
-            EXPECT_NEAR(rechts - links, 19 * 566 / 20.0, 0.5);
+        const QString ausMenue = entwurf + ".menue.pdf";
+        fileDialog.answers = {ausMenue};
+        w->mnuPdfSpeichern->trigger();
+        EXPECT_EQ(w->lblDateiName->text(), ausMenue);
+        const QString ausAufruf = entwurf + ".aufruf.pdf";
+        run(QStringLiteral(PELOX_PROGRAM), {"--pdf", ausAufruf, entwurf});
+
+        for (const QString& gespeichert : {ausMenue, ausAufruf}) {
+            ASSERT_EQ(seiten(gespeichert), gedruckt.size()) << gespeichert.toStdString();
+            for (int i = 0; i < gedruckt.size(); ++i) {
+                EXPECT_EQ(zeilen(gespeichert, i + 1), zeilen(gedruckt[i])) << "sheet " << i + 1;
+                const auto [l1, r1] = rendern(gedruckt[i]).waagrecht(flaeche.top() + 100, 10000);
+                const auto [l2, r2] = rendern(gespeichert, i + 1).waagrecht(flaeche.top() + 100, 10000);
+                EXPECT_NEAR(r2 - l2, r1 - l1, 0.5) << "sheet " << i + 1;
+            }
+            if (!zweiBlaetter) {
+                const auto [links, rechts] = rendern(gespeichert).waagrecht(flaeche.top() + 100, 10000);
+                EXPECT_NEAR(rechts - links, 19 * 566 / 20.0, 0.5);
+            }
         }
     }
     EXPECT_TRUE(messageBox.shown.empty());
