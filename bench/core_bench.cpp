@@ -12,7 +12,7 @@
 
 namespace {
 
-[[gnu::noinline]] void drawStar(frmPelox& w, const FigureMapping& m)
+[[gnu::noinline]] void figureAlone(frmPelox& w, const FigureMapping& m)
 {
     w.picPelox->clear();
     drawFigure(*w.picPelox, w, m, 1, w.AnzahlEcken, true, 2);
@@ -63,7 +63,7 @@ void BM_Figur(benchmark::State& state)
     frmPelox& w = *b.w;
     const FigureMapping bildschirm{w.Massstab, w.MitteX, w.MitteY, false};
     for (auto _ : state)
-        drawStar(w, bildschirm);
+        figureAlone(w, bildschirm);
 }
 BENCHMARK(BM_Figur)->Unit(benchmark::kMicrosecond);
 
