@@ -66,14 +66,15 @@ else
 fi
 
 # Every median next to its budget; wall-clock time is what a user waits for.
-machine="$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
+machine="$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'),\
+ $(grep -m1 'cpu MHz' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//') MHz"
 echo
 echo "Machine: $machine; load average $(cut -d' ' -f1-3 /proc/loadavg) after the run"
 awk -v start="$results/start.txt" -v bare="$results/bare.txt" -v printer="$results/start-printer.txt" '
 function ms(v, unit) { return unit == "ns" ? v / 1e6 : unit == "us" ? v / 1e3 : unit == "s" ? v * 1e3 : v }
 function row(what, wall, cpu, budget, unit,   verdict) {
     verdict = budget == "" ? "" : (wall <= budget ? "ok" : "OVER")
-    printf "%-44s %10.3f %10s %8s %-3s %s\n", what, wall, cpu == "" ? "" : sprintf("%.3f", cpu),
+    printf "%-44s %10.4g %10s %8s %-3s %s\n", what, wall, cpu == "" ? "" : sprintf("%.4g", cpu),
         budget == "" ? "-" : budget, unit, verdict
 }
 function probed(file, key,   line, f) {
