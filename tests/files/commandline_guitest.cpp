@@ -48,7 +48,7 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
         {{"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad("kaputt.plx")}, "Feld 5 (Anzahl Spitzen)"},
         {{"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad("fehlt.plx")}, "kann nicht gelesen werden"},
         // A star on two sheets has no picture, as in the window.
-        {{"--bmp", pfad("x.bmp"), pfad("zwei.plx")}, "zwei A4-Blättern"},
+        {{"--svg", pfad("x.svg"), "--bmp", pfad("x.bmp"), pfad("zwei.plx")}, "zwei A4-Blättern"},
         {{"--svg", pfad("x.svg")}, "brauchen eine Pelox-Datei"},
     };
     for (const auto& [args, grund] : faelle) {
