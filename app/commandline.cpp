@@ -51,17 +51,19 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
     w.DateiLesen();
     if (messages.shown > 0)
         return 1;
+    // As in the window, a star spread over two sheets has no picture; say so
+    // before anything is written.
+    const bool bild = args.isSet(QStringLiteral("bmp"));
+    if (bild && w.chkZweiA4->isChecked()) {
+        messages.show(
+            QStringLiteral(" Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! "), {}, 0);
+        return 1;
+    }
     if (args.isSet(QStringLiteral("pdf")) && !w.PdfSchreiben(args.value(QStringLiteral("pdf"))))
         return 1;
     if (args.isSet(QStringLiteral("svg")) && !w.SvgSchreiben(args.value(QStringLiteral("svg"))))
         return 1;
-    if (args.isSet(QStringLiteral("bmp"))) {
-        // As in the window: a star spread over two sheets has no picture.
-        if (w.chkZweiA4->isChecked()) {
-            messages.show(QStringLiteral(" Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! "),
-                {}, 0);
-            return 1;
-        }
+    if (bild) {
         w.BildGrösseRechnen();
         w.SpeichernZeichnen();
         if (!w.BildSchreiben(args.value(QStringLiteral("bmp"))))

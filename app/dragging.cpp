@@ -20,7 +20,9 @@ void frmPelox::picPelox_MouseMove(int Button, int, double X, double Y)
     }
     if (picPelox->pointerShape() != PictureWidget::kHand || Button != 1)
         return;
-    if (ZiehEcke < 1)
+    // A corner caught before the number of points was lowered is no longer
+    // part of the star.
+    if (ZiehEcke < 1 || ZiehEcke > AnzahlEcken)
         return;
     // A move too far from the corner loses it for the rest of this drag: the
     // arrow stays until the pointer hovers over a corner with no button held.

@@ -2,82 +2,60 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dateitest.h"
 
-#include "platform/scrollbar.h"
-
 #include <QAction>
-#include <QCheckBox>
 #include <QImage>
 #include <QProcess>
-#include <QRadioButton>
+#include <QRegularExpression>
 
 namespace {
 
-struct Lauf {
-    int status;
-    QString fehler;
-};
-
-// The program itself, with neither a display nor a chosen platform.
-Lauf pelox(const QStringList& args)
+// Runs the program itself, with neither a display nor a chosen platform, and
+// gives its exit status and its own lines on the standard error stream.
+std::pair<int, QStringList> pelox(const QStringList& args)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(PELOX_PROGRAM), args);
     EXPECT_TRUE(p.waitForFinished(60000));
-    QString fehler;
-    for (const QString& zeile : QString::fromLocal8Bit(p.readAllStandardError()).split('\n'))
-        if (zeile.startsWith(QStringLiteral("pelox:")))
-            fehler += zeile + '\n';
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, fehler};
+    const QStringList zeilen = QString::fromLocal8Bit(p.readAllStandardError()).split('\n');
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, zeilen.filter(QRegularExpression("^pelox: "))};
 }
 
 } // namespace
 
-using CommandLine = DateiTest;
-
-TEST_F(CommandLine, WritesWhatTheWindowWritesWithoutADisplay)
+TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFile)
 {
-    w->hsbAnzahl->setValue(11);
-    w->optPeloxForm[1]->click();
-    biege(2, 300);
+    entwurf(false);
     speichere(pfad("entwurf.plx"));
-
-    const Lauf lauf = pelox({"--svg", pfad("a.svg"), "--bmp", pfad("a.bmp"), pfad("entwurf.plx")});
-    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
-    EXPECT_TRUE(lauf.fehler.isEmpty());
-
-    fileDialog.answers = {pfad("b.svg")};
+    EXPECT_EQ(pelox({"--svg", pfad("a.svg"), "--bmp", pfad("a.bmp"), pfad("entwurf.plx")}),
+        std::pair(0, QStringList()));
+    fileDialog.answers = {pfad("b.svg"), pfad("b.bmp")};
     w->mnuSvgSpeichern->trigger();
-    EXPECT_EQ(inhalt(pfad("a.svg")), inhalt(pfad("b.svg")));
-    fileDialog.answers = {pfad("b.bmp")};
     w->cmdBildSpeichern->click();
-    const QImage aufruf(pfad("a.bmp"));
-    ASSERT_FALSE(aufruf.isNull());
-    EXPECT_EQ(aufruf, QImage(pfad("b.bmp")));
-    EXPECT_TRUE(inhalt(pfad("a.bmp")).startsWith("BM"));
-}
+    EXPECT_EQ(inhalt(pfad("a.svg")), inhalt(pfad("b.svg")));
+    const QImage bild(pfad("a.bmp"));
+    EXPECT_TRUE(!bild.isNull() && bild == QImage(pfad("b.bmp")));
 
-TEST_F(CommandLine, ABadDesignGivesAReasonAndNoFile)
-{
     schreibe(pfad("fremd.plx"), "\"pelox-datei\"\r\n0\r\n");
     schreibe(pfad("kaputt.plx"), "\"Pelox-Datei\"\r\n0\r\n19\r\n8\r\n99\r\n");
-    for (const QString& name : {QStringLiteral("fremd.plx"), QStringLiteral("kaputt.plx"), QStringLiteral("fehlt.plx")}) {
-        const Lauf lauf = pelox({"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad(name)});
-        EXPECT_NE(lauf.status, 0) << name.toStdString();
-        EXPECT_EQ(lauf.fehler.count('\n'), 1) << lauf.fehler.toStdString();
-        EXPECT_FALSE(QFile::exists(pfad("x.pdf")));
-        EXPECT_FALSE(QFile::exists(pfad("x.svg")));
-    }
-    EXPECT_TRUE(pelox({"--svg", pfad("x.svg"), pfad("fremd.plx")}).fehler.contains("keine Pelox-Datei"));
-
-    // A star on two sheets has no picture, as in the window.
     w->chkZweiA4->click();
     speichere(pfad("zwei.plx"));
-    EXPECT_NE(pelox({"--bmp", pfad("x.bmp"), pfad("zwei.plx")}).status, 0);
-    EXPECT_FALSE(QFile::exists(pfad("x.bmp")));
-    EXPECT_NE(pelox({"--svg", pfad("x.svg")}).status, 0);
+    const std::pair<QStringList, const char*> faelle[] = {
+        {{"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad("fremd.plx")}, "keine Pelox-Datei"},
+        {{"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad("kaputt.plx")}, "Feld 5 (Anzahl Spitzen)"},
+        {{"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad("fehlt.plx")}, "kann nicht gelesen werden"},
+        // A star on two sheets has no picture, as in the window.
+        {{"--svg", pfad("x.svg"), "--bmp", pfad("x.bmp"), pfad("zwei.plx")}, "zwei A4-Blättern"},
+        {{"--svg", pfad("x.svg")}, "brauchen eine Pelox-Datei"},
+    };
+    for (const auto& [args, grund] : faelle) {
+        const auto [status, fehler] = pelox(args);
+        EXPECT_NE(status, 0) << grund;
+        ASSERT_EQ(fehler.size(), 1) << fehler.join('\n').toStdString();
+        EXPECT_TRUE(fehler[0].contains(grund)) << fehler[0].toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList({"x.*"}), QStringList());
+    }
 }

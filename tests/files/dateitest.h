@@ -4,8 +4,12 @@
 
 #include "../support/window.h"
 
+#include "platform/scrollbar.h"
+
+#include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
@@ -18,18 +22,8 @@ protected:
     QTemporaryDir dir;
 
     QString pfad(const QString& name) const { return dir.filePath(name); }
-
-    void speichere(const QString& datei)
-    {
-        fileDialog.answers.push_back(datei);
-        w->cmdDatenSpeichern->click();
-    }
-
-    void lese(const QString& datei)
-    {
-        fileDialog.answers.push_back(datei);
-        w->cmdDatenLesen->click();
-    }
+    void speichere(const QString& datei) { fileDialog.answers.push_back(datei); w->cmdDatenSpeichern->click(); }
+    void lese(const QString& datei) { fileDialog.answers.push_back(datei); w->cmdDatenLesen->click(); }
 
     // Drags bend point k of the curve editor in steps its catch distance follows.
     void biege(int k, float ziel)
@@ -41,6 +35,28 @@ protected:
             move(w->picKurvenForm, x, *y + std::clamp(ziel - *y, -100.f, 100.f), 1);
     }
 
+    // A design far from the start-up star in every value a file holds: the
+    // curve on, two corners pulled as a drag leaves them (a screen distance
+    // over the scale), and on request two sheets with 27 cm.
+    void entwurf(bool zweiBlatt)
+    {
+        w->chkZweiA4->setChecked(zweiBlatt);
+        w->hsbAussen->setValue(zweiBlatt ? 54 : 30);
+        w->hsbInnen->setValue(13);
+        w->hsbAnzahl->setValue(11);
+        w->vsbYFaktor->setValue(17);
+        w->optPeloxForm[1]->setChecked(true);
+        w->optStrichDicke[1]->setChecked(true);
+        biege(1, 700);
+        biege(2, 260);
+        ASSERT_TRUE(w->KurveEin);
+        w->Radius[3] = static_cast<float>(181.3 / w->Massstab);
+        w->Radius[8] = static_cast<float>(7.7 / w->Massstab);
+        w->Gezogen = 1;
+        w->cmdRückstellen->setEnabled(true);
+        w->Neuzeichnen();
+    }
+
     static QByteArray inhalt(const QString& datei)
     {
         QFile f(datei);
@@ -50,7 +66,6 @@ protected:
     static void schreibe(const QString& datei, const QByteArray& bytes)
     {
         QFile f(datei);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(bytes), bytes.size());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
 };

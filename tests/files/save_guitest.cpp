@@ -13,118 +13,67 @@
 
 namespace {
 
-// Sets or clears the immutable attribute of a folder. Root may create files in
-// a folder without write permission, but not in an immutable one.
-bool unveraenderlich(const QString& ordner, bool an)
+// Root may create files in a folder without write permission, but not in an
+// immutable one. Other users cannot set the attribute, and need not.
+void unveraenderlich(const QString& ordner, bool an)
 {
     const int fd = ::open(QFile::encodeName(ordner).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
     int attribute = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &attribute) == 0;
-    if (ok) {
+    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &attribute) == 0) {
         attribute = an ? attribute | FS_IMMUTABLE_FL : attribute & ~FS_IMMUTABLE_FL;
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &attribute) == 0;
+        ::ioctl(fd, FS_IOC_SETFLAGS, &attribute);
     }
-    ::close(fd);
-    return ok;
+    if (fd >= 0)
+        ::close(fd);
 }
 
 } // namespace
 
-class SpeichernTest : public DateiTest {
-protected:
-    const QByteArray alt = "\"Pelox-Datei\"\r\nder alte Stand\r\n";
-
-    void SetUp() override
-    {
-        DateiTest::SetUp();
-        speichere(pfad("vorher.plx"));
+TEST_F(DateiTest, AFailedSaveLeavesThePreviousFileAndTheLabel)
+{
+    // One message naming the file; the label, the file as it was and nothing
+    // else left behind in the folder.
+    const auto erwarteFehlschlag = [this](const QString& datei) {
+        const QStringList vorher = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        const QByteArray alt = inhalt(datei);
         messageBox.shown.clear();
-    }
-
-    // A failed save shows one message naming the file, keeps the label and
-    // leaves nothing behind in the folder.
-    void erwarteFehlschlag(const QString& datei, const QString& ordner)
-    {
-        const QStringList dateien = QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden);
         speichere(datei);
-        ASSERT_EQ(messageBox.shown.size(), 1u);
+        ASSERT_EQ(messageBox.shown.size(), 1u) << datei.toStdString();
         EXPECT_EQ(messageBox.shown[0].title, "Speichern nicht möglich !!");
         EXPECT_EQ(messageBox.shown[0].text, " Die Datei " + datei + " konnte nicht gespeichert werden !! ");
-        EXPECT_EQ(messageBox.shown[0].flags, MessageBoxPort::kExclamation);
         EXPECT_EQ(w->lblDateiName->text(), pfad("vorher.plx"));
-        EXPECT_EQ(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden), dateien);
-    }
-};
-
-TEST_F(SpeichernTest, ANameThatIsAFolderStaysAFolder)
-{
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), vorher);
+        EXPECT_EQ(inhalt(datei), alt);
+    };
+    speichere(pfad("vorher.plx"));
     ASSERT_TRUE(QDir(dir.path()).mkpath("ordner.plx/innen"));
-    erwarteFehlschlag(pfad("ordner.plx"), dir.path());
+    erwarteFehlschlag(pfad("ordner.plx"));
     EXPECT_TRUE(QDir(pfad("ordner.plx/innen")).exists());
-}
+    erwarteFehlschlag(pfad("fehlt/a.plx"));
 
-TEST_F(SpeichernTest, AFolderThatDoesNotExistIsNotCreated)
-{
-    erwarteFehlschlag(pfad("fehlt/a.plx"), dir.path());
-    EXPECT_FALSE(QDir(pfad("fehlt")).exists());
-}
-
-TEST_F(SpeichernTest, AFullDiskLeavesThePreviousFileAsItWas)
-{
+    // A file size limit of 0 makes every write fail as a full disk does, for
+    // root too. The signal it raises would end the program.
+    const QByteArray alt = "\"Pelox-Datei\"\r\nder alte Stand\r\n";
     schreibe(pfad("a.plx"), alt);
-    {
-        // A file size limit of 0 makes every write fail as a full disk does,
-        // for root too. The signal it raises would end the program.
-        struct VolleDisk {
-            rlimit vorher{};
-            void (*signal)(int) = std::signal(SIGXFSZ, SIG_IGN);
-            VolleDisk()
-            {
-                getrlimit(RLIMIT_FSIZE, &vorher);
-                rlimit voll = vorher;
-                voll.rlim_cur = 0;
-                setrlimit(RLIMIT_FSIZE, &voll);
-            }
-            ~VolleDisk()
-            {
-                setrlimit(RLIMIT_FSIZE, &vorher);
-                std::signal(SIGXFSZ, signal);
-            }
-        } volleDisk;
-        erwarteFehlschlag(pfad("a.plx"), dir.path());
-    }
-    EXPECT_EQ(inhalt(pfad("a.plx")), alt);
-}
+    rlimit frei{};
+    getrlimit(RLIMIT_FSIZE, &frei);
+    const rlimit voll{0, frei.rlim_max};
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &voll);
+    erwarteFehlschlag(pfad("a.plx"));
+    setrlimit(RLIMIT_FSIZE, &frei);
+    std::signal(SIGXFSZ, signal);
 
-TEST_F(SpeichernTest, AReadOnlyFolderLeavesThePreviousFileAsItWas)
-{
     const QString ordner = pfad("nur-lesen");
-    const QString datei = ordner + "/a.plx";
     ASSERT_TRUE(QDir(dir.path()).mkdir("nur-lesen"));
-    schreibe(datei, alt);
-    {
-        struct NurLesen {
-            QString ordner;
-            explicit NurLesen(const QString& o) : ordner(o)
-            {
-                QFile(ordner).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-                if (geteuid() == 0)
-                    unveraenderlich(ordner, true);
-            }
-            ~NurLesen()
-            {
-                unveraenderlich(ordner, false);
-                QFile(ordner).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            }
-        } nurLesen(ordner);
-        QFile probe(ordner + "/probe");
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            GTEST_SKIP() << "this file system lets root write into any folder";
-        }
-        erwarteFehlschlag(datei, ordner);
-    }
-    EXPECT_EQ(inhalt(datei), alt);
+    schreibe(ordner + "/a.plx", alt);
+    QFile(ordner).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    unveraenderlich(ordner, true);
+    const bool schreibbar = QFile(ordner + "/probe").open(QIODevice::WriteOnly);
+    if (!schreibbar)
+        erwarteFehlschlag(ordner + "/a.plx");
+    unveraenderlich(ordner, false);
+    QFile(ordner).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (schreibbar)
+        GTEST_SKIP() << "this file system lets root write into any folder";
 }

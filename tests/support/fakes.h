@@ -6,9 +6,10 @@
 #include "platform/ports.h"
 
 #include <QString>
-#include <QStringList>
-#include <array>
+#include <algorithm>
 #include <deque>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 // A file dialog that answers from a script and remembers what it was shown.
@@ -25,7 +26,15 @@ public:
     QString showOpen(const FileDialogRequest& r) override { return answer(false, r); }
 
 private:
-    QString answer(bool save, const FileDialogRequest& r);
+    QString answer(bool save, const FileDialogRequest& r)
+    {
+        shown.push_back({save, r});
+        if (answers.empty())
+            return {};
+        const QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
 };
 
 class FakeMessageBox : public MessageBoxPort {
@@ -36,89 +45,72 @@ public:
         int flags;
     };
     std::vector<Shown> shown;
-    void show(const QString& text, const QString& title, int flags) override
-    {
-        shown.push_back({text, title, flags});
-    }
+    void show(const QString& text, const QString& title, int flags) override { shown.push_back({text, title, flags}); }
 };
 
-// A printer that records every document it is given, each operation with the
-// line width and style in force when it was drawn. Its page is an A4 sheet
-// without margins unless a test says otherwise.
-class FakePrinter : public PrinterPort {
-public:
+// Operations in the order they were drawn, each with the line width and style
+// in force when it was drawn; the colour is not kept.
+struct Drawing {
     struct Op {
-        enum Kind { FontName, FontSize, Width, Style, Line, Circle, Text } kind;
+        enum Kind { FontName, FontSize, Line, Circle, Text } kind;
         double a = 0, b = 0, c = 0, d = 0;
-        VbColor color = 0;
-        QString text;
-        int width = 0;  // line width in force
+        QString text{};
+        int width = 1;
         LineStyle style = LineStyle::Solid;
     };
-    struct Job {
-        std::vector<Op> ops;
-        bool taken = true;
-        int count(Op::Kind k) const;
-        std::vector<Op> only(Op::Kind k) const;
-        QStringList texts() const;
-    };
+    std::vector<Op> ops;
 
-    double width = 11906;
-    double height = 16838;
-    bool present = true;        // what available() answers
-    std::deque<bool> answers;   // what endDoc() answers in turn; true when empty
-    std::vector<Job> jobs;      // every document ended, taken or refused
+    std::vector<Op> only(Op::Kind k) const
+    {
+        std::vector<Op> r;
+        std::copy_if(ops.begin(), ops.end(), std::back_inserter(r), [k](const Op& o) { return o.kind == k; });
+        return r;
+    }
+    int count(Op::Kind k) const { return int(only(k).size()); }
+};
 
-    bool available() override { return present; }
-    void setFontName(const QString& name) override { record(Op::FontName, {}, name); }
-    void setFontSize(double points) override { record(Op::FontSize, {points}); }
-    void setLineWidth(int w) override
+// Records every drawing operation made on a surface.
+template <class Surface>
+class Recorder : public Surface, public Drawing {
+public:
+    void setLineWidth(int w) override { m_width = w; }
+    void setLineStyle(LineStyle s) override { m_style = s; }
+    void line(double x1, double y1, double x2, double y2, VbColor) override
     {
-        m_width = w;
-        record(Op::Width, {double(w)});
+        ops.push_back({Op::Line, x1, y1, x2, y2, {}, m_width, m_style});
     }
-    void setLineStyle(LineStyle s) override
+    void circle(double x, double y, double r, VbColor) override
     {
-        m_style = s;
-        record(Op::Style, {double(int(s))});
+        ops.push_back({Op::Circle, x, y, r, 0, {}, m_width, m_style});
     }
-    void line(double x1, double y1, double x2, double y2, VbColor c) override
-    {
-        record(Op::Line, {x1, y1, x2, y2}, {}, c);
-    }
-    void circle(double x, double y, double r, VbColor c) override { record(Op::Circle, {x, y, r}, {}, c); }
-    void printLine(const QString& text) override { record(Op::Text, {}, text); }
-    double pageWidth() override { return width; }
-    double pageHeight() override { return height; }
-    bool endDoc() override;
-    // What was drawn since the last endDoc().
-    const Job& pending() const { return m_current; }
 
 private:
-    void record(Op::Kind kind, std::array<double, 4> v, const QString& text = {}, VbColor color = 0);
-    Job m_current;
     int m_width = 1;
     LineStyle m_style = LineStyle::Solid;
 };
 
-// Records every drawing operation, to compare what was drawn with what should be.
-class RecordingSurface : public DrawingSurface {
+using RecordingSurface = Recorder<DrawingSurface>;
+
+// A printer that keeps every document it is given; ops holds what was drawn
+// since the last one ended. Its page is an A4 sheet without margins unless a
+// test says otherwise.
+class FakePrinter : public Recorder<PrinterPort> {
 public:
-    struct Op {
-        enum Kind { Line, Circle, Width, Style } kind;
-        double a = 0, b = 0, c = 0, d = 0;
-        VbColor color = 0;
-    };
-    std::vector<Op> ops;
+    double width = 11906;
+    double height = 16838;
+    bool present = true;        // what available() answers
+    std::vector<bool> answers;  // what endDoc() answers for each of jobs; true past its end
+    std::vector<Drawing> jobs;  // every document ended, taken or refused
 
-    void setLineWidth(int w) override { ops.push_back({Op::Width, double(w)}); }
-    void setLineStyle(LineStyle s) override { ops.push_back({Op::Style, double(int(s))}); }
-    void line(double x1, double y1, double x2, double y2, VbColor c) override
+    bool available() override { return present; }
+    void setFontName(const QString& name) override { ops.push_back({Op::FontName, 0, 0, 0, 0, name}); }
+    void setFontSize(double points) override { ops.push_back({Op::FontSize, points}); }
+    void printLine(const QString& text) override { ops.push_back({Op::Text, 0, 0, 0, 0, text}); }
+    double pageWidth() override { return width; }
+    double pageHeight() override { return height; }
+    bool endDoc() override
     {
-        ops.push_back({Op::Line, x1, y1, x2, y2, c});
+        jobs.push_back({std::exchange(ops, {})});
+        return jobs.size() > answers.size() || answers[jobs.size() - 1];
     }
-    void circle(double x, double y, double r, VbColor c) override { ops.push_back({Op::Circle, x, y, r, 0, c}); }
-
-    int count(Op::Kind k) const;
-    std::vector<Op> only(Op::Kind k) const;
 };
