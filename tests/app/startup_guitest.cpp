@@ -36,24 +36,16 @@ TEST_F(Startup, ControlsHoldTheDefaultStar)
     // The start-up folder with this system's separator.
     EXPECT_EQ(QString::fromStdString(w->DateiPfad), QDir::currentPath() + "/Pelox_1.plx");
 
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    open();
-    EXPECT_EQ(w->lblAussen->text(), "19.0");
-}
-
-TEST_F(Startup, OneA4SheetReducedAndTheFirstStarDrawn)
-{
-    EXPECT_FLOAT_EQ(w->TwipsProPixel, 15);  // 96 dpi
+    // One A4 sheet, reduced, at 96 dpi; the first star is drawn.
+    EXPECT_FLOAT_EQ(w->TwipsProPixel, 15);
     EXPECT_EQ(w->size(), QSize(563, 583));  // 8445 x 8745 twips
     EXPECT_EQ(w->picPelox->size(), QSize(293, 415));  // 21 x 29.7 cm at 0.37
-
     const QImage img = w->picPelox->image();
     const auto schwarz = [&](double x, double y) {
         // A line one pixel wide may fall on either neighbour of the exact spot.
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-                if (img.pixelColor(int(std::lround(x)) + dx, int(std::lround(y)) + dy) == Qt::black)
-                    return true;
+        for (int d = 0; d < 9; ++d)
+            if (img.pixelColor(int(std::lround(x)) + d % 3 - 1, int(std::lround(y)) + d / 3 - 1) == Qt::black)
+                return true;
         return false;
     };
     const double r = 9.5 * w->Massstab;
@@ -62,10 +54,13 @@ TEST_F(Startup, OneA4SheetReducedAndTheFirstStarDrawn)
     EXPECT_TRUE(schwarz(w->MitteX + 2, w->MitteY));  // the centre circle
     EXPECT_FALSE(schwarz(w->MitteX + 5 * w->Massstab, w->MitteY));
     EXPECT_FALSE(schwarz(w->MitteX + r + 4, w->MitteY));
-
     w->cmdBeenden->click();
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(w->picPelox->image().isNull());
+
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    open();
+    EXPECT_EQ(w->lblAussen->text(), "19.0");
 }
 
 namespace {
@@ -83,44 +78,36 @@ public:
 
 } // namespace
 
-TEST_F(Startup, ThePrinterPageIsAskedForOnceTheWindowIsUpAndOnEachSheetChange)
-{
-    ZaehlDrucker drucker;
-    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, drucker});
-    EXPECT_EQ(drucker.fragen, 0);
-    w->show();
-    for (int i = 0; i < 20 && drucker.fragen == 0; ++i)
-        QApplication::processEvents();
-    EXPECT_EQ(drucker.fragen, 1);
-    // The fake printer's page is a whole A4 sheet.
-    EXPECT_FLOAT_EQ(w->DruckMitteX, 5953);
-    EXPECT_FLOAT_EQ(w->DruckMitteY, 8419);
-
-    // Putting the corners back keeps the page; a new sheet mode asks again.
-    drucker.width = 12000;
-    w->cmdRückstellen->setEnabled(true);
-    w->cmdRückstellen->click();
-    w->repaint();
-    QApplication::processEvents();
-    EXPECT_EQ(drucker.fragen, 1);
-    EXPECT_FLOAT_EQ(w->DruckMitteX, 5953);
-    w->chkZweiA4->click();
-    EXPECT_EQ(drucker.fragen, 2);
-    EXPECT_FLOAT_EQ(w->DruckMitteX, 6000);
-    w.reset();
-}
-
-TEST_F(Startup, PrintingBeforeTheWindowWasPaintedAsksForThePageFirst)
+// The page is asked for when printing needs it, or once the window has been
+// painted; again only when the sheet mode changes.
+TEST_F(Startup, ThePrinterPageIsAskedForOnlyWhenNeeded)
 {
     ZaehlDrucker drucker;
     w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, drucker});
     w->cmdDrucken->click();
     EXPECT_EQ(drucker.fragen, 1);
     ASSERT_EQ(drucker.jobs.size(), 1u);
-    // The circle at the star's centre sits in the middle of the page.
+    // The circle at the star's centre sits in the middle of the whole A4 page.
     const auto kreis = drucker.jobs[0].only(FakePrinter::Op::Circle);
     ASSERT_EQ(kreis.size(), 1u);
     EXPECT_EQ(kreis[0].a, 5953);
     EXPECT_EQ(kreis[0].b, 8419);
+
+    drucker.fragen = 0;
+    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, drucker});
+    EXPECT_EQ(drucker.fragen, 0);
+    w->show();
+    for (int i = 0; i < 20 && drucker.fragen == 0; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(drucker.fragen, 1);
+    drucker.width = 12000;
+    w->cmdRückstellen->setEnabled(true);
+    w->cmdRückstellen->click();
+    w->repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(drucker.fragen, 1);
+    w->chkZweiA4->click();
+    EXPECT_EQ(drucker.fragen, 2);
+    EXPECT_FLOAT_EQ(w->DruckMitteX, 6000);
     w.reset();
 }
