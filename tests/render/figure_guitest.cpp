@@ -47,17 +47,3 @@ TEST(Figure, BentDreiDEdgesRunThroughTheBendPointsThenSpokes)
     EXPECT_FLOAT_EQ(lines[64 + 4].a, s.PunktX[5]);
     EXPECT_DOUBLE_EQ(lines[64 + 4].c, 0);
 }
-
-TEST(Figure, ExchangedAxesAndAnEdgeRangeForHalfAStar)
-{
-    const PeloxState s = startStern();
-    RecordingSurface out;
-    drawFigure(out, s, {566, 500, 8419, true}, 1, 8, false, 60);
-    const auto lines = out.only(Op::Line);
-    ASSERT_EQ(lines.size(), 8u);
-    // Corner 1 (9.5, 0) lies on the cut line, corner 5 (0, 9.5) right of it.
-    EXPECT_FLOAT_EQ(lines[0].a, 500);
-    EXPECT_FLOAT_EQ(lines[0].b, float(8419 + 9.5 * 566));
-    EXPECT_NEAR(lines[4].a, 500 + 9.5 * 566, 0.05);
-    EXPECT_NEAR(lines[4].b, 8419, 0.05);
-}
