@@ -3,7 +3,6 @@
 #include "dateitest.h"
 
 #include <QAction>
-#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -20,8 +19,8 @@ std::pair<int, QStringList> pelox(const QStringList& args)
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(PELOX_PROGRAM), args);
     EXPECT_TRUE(p.waitForFinished(60000));
-    const QStringList zeilen = QString::fromLocal8Bit(p.readAllStandardError()).split('\n');
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, zeilen.filter(QRegularExpression("^pelox: "))};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+        QString::fromLocal8Bit(p.readAllStandardError()).split('\n').filter(QRegularExpression("^pelox: "))};
 }
 
 } // namespace
@@ -35,18 +34,16 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
     fileDialog.answers = {pfad("b.svg"), pfad("b.bmp")};
     w->mnuSvgSpeichern->trigger();
     w->cmdBildSpeichern->click();
-    EXPECT_EQ(inhalt(pfad("a.svg")), inhalt(pfad("b.svg")));
-    const QImage bild(pfad("a.bmp"));
-    EXPECT_TRUE(!bild.isNull() && bild == QImage(pfad("b.bmp")));
+    for (const QString art : {"svg", "bmp"})
+        EXPECT_EQ(inhalt(pfad("a." + art)), inhalt(pfad("b." + art))) << art.toStdString();
 
-    schreibe(pfad("fremd.plx"), "\"pelox-datei\"\r\n0\r\n");
+    // Every reading error takes the same way out; the reader's messages are
+    // tested with the window.
     schreibe(pfad("kaputt.plx"), "\"Pelox-Datei\"\r\n0\r\n19\r\n8\r\n99\r\n");
     w->chkZweiA4->click();
     speichere(pfad("zwei.plx"));
     const std::pair<QStringList, const char*> faelle[] = {
-        {{"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad("fremd.plx")}, "keine Pelox-Datei"},
         {{"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad("kaputt.plx")}, "Feld 5 (Anzahl Spitzen)"},
-        {{"--pdf", pfad("x.pdf"), "--svg", pfad("x.svg"), pfad("fehlt.plx")}, "kann nicht gelesen werden"},
         // A star on two sheets has no picture, as in the window.
         {{"--svg", pfad("x.svg"), "--bmp", pfad("x.bmp"), pfad("zwei.plx")}, "zwei A4-Blättern"},
         {{"--svg", pfad("x.svg")}, "brauchen eine Pelox-Datei"},
