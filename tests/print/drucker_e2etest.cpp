@@ -6,14 +6,12 @@
 #include "../support/fakes.h"
 
 #include "app/frmpelox.h"
-#include "platform/qtports.h"
 #include "platform/qtprinter.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
-#include <QLabel>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -25,7 +23,6 @@
 #include <algorithm>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
-#include <memory>
 #include <utility>
 
 namespace {
@@ -36,22 +33,19 @@ QByteArray run(const QString& program, const QStringList& args)
 {
     QProcess p;
     p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        ADD_FAILURE() << program.toStdString() << " failed: " << p.readAllStandardError().toStdString();
-        return {};
-    }
+    EXPECT_TRUE(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        << program.toStdString() << " failed: " << p.readAllStandardError().toStdString();
     return p.readAllStandardOutput();
 }
 
-// How far the dark parts of a page reach to the left and right below the data
-// block, in points. The page is rendered without smoothing, so that hairlines
+// How wide the dark parts of a page are below the data block, and where their
+// middle lies, in points. The page is rendered without smoothing, so that hairlines
 // stay dark.
 std::pair<double, double> waagrecht(const QString& pdf, int seite = 1)
 {
     const QString s = QString::number(seite);
     const QImage bild = QImage::fromData(run(QStringLiteral("pdftoppm"), {"-png", "-gray", "-aa", "no", "-aaVector",
         "no", "-r", QString::number(72 * kPunkt), "-f", s, "-l", s, "-singlefile", pdf}));
-    EXPECT_FALSE(bild.isNull()) << "no rendered page for " << pdf.toStdString();
     int links = bild.width();
     int rechts = -1;
     for (int y = int(100 * kPunkt); y < bild.height(); ++y) {
@@ -62,16 +56,19 @@ std::pair<double, double> waagrecht(const QString& pdf, int seite = 1)
             }
         }
     }
-    return {links / kPunkt, (rechts + 1) / kPunkt};
+    return {(rechts + 1 - links) / kPunkt, (links + rechts + 1) / 2 / kPunkt};
 }
 
 // The text of each page, line by line, without the white space at the ends.
-QList<QStringList> seiten(const QString& pdf)
+QList<QStringList> seiten(const QStringList& pdfs)
 {
     QList<QStringList> r;
-    for (const QString& seite : QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"})).split('\f'))
-        r << seite.trimmed().split(QRegularExpression(QStringLiteral("\\s*\\n\\s*")), Qt::SkipEmptyParts);
-    r.removeLast();  // every page ends with a form feed
+    for (const QString& pdf : pdfs) {
+        const QString text = QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}));
+        for (const QString& seite : text.split('\f'))
+            r << seite.trimmed().split(QRegularExpression(QStringLiteral("\\s*\\n\\s*")), Qt::SkipEmptyParts);
+        r.removeLast();  // every page ends with a form feed
+    }
     return r;
 }
 
@@ -80,20 +77,16 @@ protected:
     FakeFileDialog fileDialog;
     FakeMessageBox messageBox;
     QtPrinter printer;
-    std::unique_ptr<frmPelox> w;
+    frmPelox w{Ports{fileDialog, messageBox, printer}};
     QDir pdfOrdner{qEnvironmentVariable("PELOX_TEST_PDF_DIR"), QStringLiteral("*.pdf")};
-    QRectF flaeche;  // the drawing area of the page, points
 
     void SetUp() override
     {
-        ASSERT_TRUE(qEnvironmentVariableIsSet("PELOX_TEST_PDF_DIR") && qEnvironmentVariableIsSet("CUPS_SERVER"))
+        ASSERT_TRUE(qEnvironmentVariableIsSet("PELOX_TEST_PDF_DIR") && qEnvironmentVariableIsSet("CUPS_SERVER")
+            && !QPrinterInfo::defaultPrinter().isNull())
             << "run through ctest, which starts the test printer";
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        ASSERT_FALSE(info.isNull()) << "the test printer is not running";
-        flaeche = QPrinter(info, QPrinter::HighResolution).pageLayout().paintRect(QPageLayout::Point);
         leeren();
-        w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, printer});
-        w->show();
+        w.show();
     }
 
     void leeren()
@@ -106,16 +99,14 @@ protected:
     // job is left in the print server.
     QStringList pdfs(int n)
     {
-        for (int i = 0; i < 450; ++i) {  // 90 s at most
-            if (pdfOrdner.entryList(QDir::Files).size() >= n && run(QStringLiteral("lpstat"), {"-o"}).isEmpty())
-                break;
+        for (int i = 0; i < 450  // 90 s at most
+             && (pdfOrdner.entryList(QDir::Files).size() < n || !run(QStringLiteral("lpstat"), {"-o"}).isEmpty());
+             ++i)
             QThread::msleep(200);
-        }
         QStringList r = pdfOrdner.entryList(QDir::Files);
         // The names differ only in the job number.
-        std::sort(r.begin(), r.end(), [](const QString& a, const QString& b) {
-            return a.size() != b.size() ? a.size() < b.size() : a < b;
-        });
+        std::sort(r.begin(), r.end(),
+            [](const QString& a, const QString& b) { return std::pair(a.size(), a) < std::pair(b.size(), b); });
         for (QString& name : r)
             name = pdfOrdner.filePath(name);
         return r;
@@ -130,44 +121,36 @@ TEST_F(DruckerTest, PrintoutAndSavedPdfsOnOneAndTwoSheets)
     for (const int blaetter : {1, 2}) {
         SCOPED_TRACE(blaetter);
         leeren();
-        w->chkZweiA4->setChecked(blaetter == 2);
+        w.chkZweiA4->setChecked(blaetter == 2);
+        // The printout, the PDF from the picture's menu and from the command line.
         const QString entwurf = ordner.filePath(QString::number(blaetter) + ".plx");
-        fileDialog.answers = {entwurf};
-        w->cmdDatenSpeichern->click();
-        w->cmdDrucken->click();
+        const QString ausMenue = entwurf + ".menue.pdf", ausAufruf = entwurf + ".aufruf.pdf";
+        fileDialog.answers = {entwurf, ausMenue};
+        w.cmdDatenSpeichern->click();
+        w.cmdDrucken->click();
+        w.mnuPdfSpeichern->trigger();
+        run(QStringLiteral(PELOX_PROGRAM), {"--pdf", ausAufruf, entwurf});
 
         // A job of one page for each sheet, the data block on the last.
         const QStringList gedruckt = pdfs(blaetter);
         ASSERT_EQ(gedruckt.size(), blaetter);
-        QList<QStringList> text;
-        for (const QString& pdf : gedruckt)
-            text += seiten(pdf);
-        QList<QStringList> erwartet(blaetter - 1);
-        erwartet << QStringList{"Dateiname = " + QString::fromStdString(w->DateiPfad), "Anzahl Spitzen = 8",
+        QList<QStringList> text(blaetter - 1);
+        text << QStringList{"Dateiname = " + QString::fromStdString(w.DateiPfad), "Anzahl Spitzen = 8",
             "Aussenmass = 19 cm", "Innenmass = 8 cm", "Kp1= 0 Kp2= 0 Kp3= 0", "Höhe = 100%"};
-        EXPECT_EQ(text, erwartet);
+        EXPECT_EQ(seiten(gedruckt), text);
         if (blaetter == 1) {
             // 19 cm at 566 twips to the centimetre, centred on the drawing area.
-            const auto [links, rechts] = waagrecht(gedruckt[0]);
-            EXPECT_NEAR(rechts - links, 19 * 566 / 20.0, 0.5);
-            EXPECT_NEAR((links + rechts) / 2, flaeche.center().x(), 0.5);
+            const auto [breite, mitte] = waagrecht(gedruckt[0]);
+            EXPECT_NEAR(breite, 19 * 566 / 20.0, 0.5);
+            EXPECT_NEAR(mitte, QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution)
+                .pageLayout().paintRect(QPageLayout::Point).center().x(), 0.5);
         }
 
-        // The PDF from the picture's menu and from the command line: the
-        // printout's pages, text and scale.
-        const QString ausMenue = entwurf + ".menue.pdf";
-        fileDialog.answers = {ausMenue};
-        w->mnuPdfSpeichern->trigger();
-        EXPECT_EQ(w->lblDateiName->text(), ausMenue);
-        const QString ausAufruf = entwurf + ".aufruf.pdf";
-        run(QStringLiteral(PELOX_PROGRAM), {"--pdf", ausAufruf, entwurf});
+        // The saved PDFs have the printout's pages, text and scale.
         for (const QString& gespeichert : {ausMenue, ausAufruf}) {
-            ASSERT_EQ(seiten(gespeichert), text) << gespeichert.toStdString();
-            for (int i = 0; i < blaetter; ++i) {
-                const auto [l1, r1] = waagrecht(gedruckt[i]);
-                const auto [l2, r2] = waagrecht(gespeichert, i + 1);
-                EXPECT_NEAR(r2 - l2, r1 - l1, 0.5) << "sheet " << i + 1;
-            }
+            ASSERT_EQ(seiten({gespeichert}), text) << gespeichert.toStdString();
+            for (int i = 0; i < blaetter; ++i)
+                EXPECT_NEAR(waagrecht(gespeichert, i + 1).first, waagrecht(gedruckt[i]).first, 0.5) << "sheet " << i;
         }
     }
     EXPECT_TRUE(messageBox.shown.empty());
@@ -177,18 +160,18 @@ TEST_F(DruckerTest, ARefusedJobOrNoPrinterIsReportedAndNothingIsPrinted)
 {
     const QString ziel = QPrinterInfo::defaultPrinter().printerName();
     run(QStringLiteral("cupsreject"), {ziel});
-    w->cmdDrucken->click();
+    w.cmdDrucken->click();
     run(QStringLiteral("cupsaccept"), {ziel});
     // With the print server out of reach there is no printer for the program,
     // and the page centre still comes from a sensible page: A4 without margins.
     cupsSetServer("/nonexistent/cups.sock");
-    w->chkZweiA4->click();
-    w->cmdDrucken->click();
+    w.chkZweiA4->click();
+    w.cmdDrucken->click();
     cupsSetServer(nullptr);
 
     ASSERT_EQ(messageBox.shown.size(), 2u);
     EXPECT_TRUE(messageBox.shown[0].text.contains(QStringLiteral("nichts gedruckt")));
     EXPECT_EQ(messageBox.shown[1].text, QStringLiteral(" Es ist kein Drucker eingerichtet !! "));
-    EXPECT_NEAR(w->DruckMitteX, 21 * 1440 / 2.54 / 2, 5);
+    EXPECT_NEAR(w.DruckMitteX, 21 * 1440 / 2.54 / 2, 5);
     EXPECT_TRUE(pdfs(0).isEmpty());
 }

@@ -2,48 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/drawing.h"
 #include "platform/ports.h"
 
-#include <QString>
-#include <algorithm>
 #include <deque>
-#include <iterator>
 #include <utility>
 #include <vector>
 
 // A file dialog that answers from a script and remembers what it was shown.
 class FakeFileDialog : public FileDialogPort {
 public:
-    struct Shown {
-        bool save;
-        FileDialogRequest request;
-    };
+    struct Shown { bool save; FileDialogRequest request; };
     std::deque<QString> answers;  // an empty text is a cancel
     std::vector<Shown> shown;
 
-    QString showSave(const FileDialogRequest& r) override { return answer(true, r); }
-    QString showOpen(const FileDialogRequest& r) override { return answer(false, r); }
+    QString showSave(const FileDialogRequest& r) override { return answer({true, r}); }
+    QString showOpen(const FileDialogRequest& r) override { return answer({false, r}); }
 
 private:
-    QString answer(bool save, const FileDialogRequest& r)
+    QString answer(const Shown& s)
     {
-        shown.push_back({save, r});
-        if (answers.empty())
-            return {};
-        const QString a = answers.front();
-        answers.pop_front();
+        shown.push_back(s);
+        const QString a = answers.empty() ? QString() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return a;
     }
 };
 
-class FakeMessageBox : public MessageBoxPort {
-public:
-    struct Shown {
-        QString text;
-        QString title;
-        int flags;
-    };
+struct FakeMessageBox : MessageBoxPort {
+    struct Shown { QString text; QString title; int flags; };
     std::vector<Shown> shown;
     void show(const QString& text, const QString& title, int flags) override { shown.push_back({text, title, flags}); }
 };
@@ -62,50 +49,31 @@ struct Drawing {
 
     std::vector<Op> only(Op::Kind k) const
     {
-        std::vector<Op> r;
-        std::copy_if(ops.begin(), ops.end(), std::back_inserter(r), [k](const Op& o) { return o.kind == k; });
+        std::vector<Op> r = ops;
+        std::erase_if(r, [k](const Op& o) { return o.kind != k; });
         return r;
     }
     int count(Op::Kind k) const { return int(only(k).size()); }
 };
 
-// Records every drawing operation made on a surface.
-template <class Surface>
-class Recorder : public Surface, public Drawing {
-public:
-    void setLineWidth(int w) override { m_width = w; }
-    void setLineStyle(LineStyle s) override { m_style = s; }
-    void line(double x1, double y1, double x2, double y2, VbColor) override
-    {
-        ops.push_back({Op::Line, x1, y1, x2, y2, {}, m_width, m_style});
-    }
-    void circle(double x, double y, double r, VbColor) override
-    {
-        ops.push_back({Op::Circle, x, y, r, 0, {}, m_width, m_style});
-    }
-
-private:
-    int m_width = 1;
-    LineStyle m_style = LineStyle::Solid;
-};
-
-using RecordingSurface = Recorder<DrawingSurface>;
-
 // A printer that keeps every document it is given; ops holds what was drawn
 // since the last one ended. Its page is an A4 sheet without margins unless a
 // test says otherwise.
-class FakePrinter : public Recorder<PrinterPort> {
+class FakePrinter : public PrinterPort, public Drawing {
 public:
-    double width = 11906;
-    double height = 16838;
+    double width = 11906, height = 16838;
     bool present = true;        // what available() answers
     std::vector<bool> answers;  // what endDoc() answers for each of jobs; true past its end
     std::vector<Drawing> jobs;  // every document ended, taken or refused
 
     bool available() override { return present; }
-    void setFontName(const QString& name) override { ops.push_back({Op::FontName, 0, 0, 0, 0, name}); }
-    void setFontSize(double points) override { ops.push_back({Op::FontSize, points}); }
-    void printLine(const QString& text) override { ops.push_back({Op::Text, 0, 0, 0, 0, text}); }
+    void setLineWidth(int w) override { m_width = w; }
+    void setLineStyle(LineStyle s) override { m_style = s; }
+    void line(double x1, double y1, double x2, double y2, VbColor) override { add(Op::Line, x1, y1, x2, y2); }
+    void circle(double x, double y, double r, VbColor) override { add(Op::Circle, x, y, r); }
+    void setFontName(const QString& name) override { add(Op::FontName, 0, 0, 0, 0, name); }
+    void setFontSize(double points) override { add(Op::FontSize, points); }
+    void printLine(const QString& text) override { add(Op::Text, 0, 0, 0, 0, text); }
     double pageWidth() override { return width; }
     double pageHeight() override { return height; }
     bool endDoc() override
@@ -113,4 +81,15 @@ public:
         jobs.push_back({std::exchange(ops, {})});
         return jobs.size() > answers.size() || answers[jobs.size() - 1];
     }
+
+private:
+    int m_width = 1;
+    LineStyle m_style = LineStyle::Solid;
+    void add(Op::Kind k, double a, double b = 0, double c = 0, double d = 0, const QString& text = {})
+    {
+        ops.push_back({k, a, b, c, d, text, m_width, m_style});
+    }
 };
+
+// Any drawing surface can be recorded with the fake printer.
+using RecordingSurface = FakePrinter;
