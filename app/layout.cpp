@@ -44,7 +44,7 @@ QFont narrow(double points)
     return f;
 }
 
-QString colourStyle(const char* what, VbColor c)
+QString colourStyle(const char* what, BgrColor c)
 {
     return QStringLiteral("%1: %2;").arg(QLatin1String(what), toQColor(c).name());
 }

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 // A colour as the system writes it: &H00BBGGRR.
-using VbColor = std::uint32_t;
+using BgrColor = std::uint32_t;
 
-constexpr VbColor kSchwarz = 0x000000;
+constexpr BgrColor kSchwarz = 0x000000;
 
 enum class LineStyle { Solid = 0, Dash = 1, Dot = 2 };
 
@@ -20,6 +20,6 @@ public:
     // Width in device pixels (dots on a printer).
     virtual void setLineWidth(int width) = 0;
     virtual void setLineStyle(LineStyle style) = 0;
-    virtual void line(double x1, double y1, double x2, double y2, VbColor color) = 0;
-    virtual void circle(double x, double y, double radius, VbColor color) = 0;
+    virtual void line(double x1, double y1, double x2, double y2, BgrColor color) = 0;
+    virtual void circle(double x, double y, double radius, BgrColor color) = 0;
 };

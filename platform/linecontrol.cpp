@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-LineControl::LineControl(QWidget* parent, int x1, int x2, int y, VbColor color)
+LineControl::LineControl(QWidget* parent, int x1, int x2, int y, BgrColor color)
     : QWidget(parent)
     , m_x1(x1)
     , m_x2(x2)

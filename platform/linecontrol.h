@@ -10,7 +10,7 @@
 // Its two ends have the heights Y1 and Y2, in the picture's pixels.
 class LineControl : public QWidget {
 public:
-    LineControl(QWidget* parent, int x1, int x2, int y, VbColor color);
+    LineControl(QWidget* parent, int x1, int x2, int y, BgrColor color);
 
     void setY1(double y);
     void setY2(double y);
@@ -27,5 +27,5 @@ private:
     int m_x2;
     double m_y1;
     double m_y2;
-    VbColor m_color;
+    BgrColor m_color;
 };

@@ -25,7 +25,7 @@ QPointF PainterPrinter::toDevice(double x, double y)
     return {x * pixelsPerTwip, y * pixelsPerTwip};
 }
 
-void PainterPrinter::applyPen(QPainter& p, VbColor color)
+void PainterPrinter::applyPen(QPainter& p, BgrColor color)
 {
     QPen pen(toQColor(color));
     pen.setCosmetic(true);
@@ -66,7 +66,7 @@ void PainterPrinter::setLineStyle(LineStyle style)
     m_lineStyle = style;
 }
 
-void PainterPrinter::line(double x1, double y1, double x2, double y2, VbColor color)
+void PainterPrinter::line(double x1, double y1, double x2, double y2, BgrColor color)
 {
     QPainter* p = documentPainter();
     if (!p)
@@ -75,7 +75,7 @@ void PainterPrinter::line(double x1, double y1, double x2, double y2, VbColor co
     p->drawLine(toDevice(x1, y1), toDevice(x2, y2));
 }
 
-void PainterPrinter::circle(double x, double y, double radius, VbColor color)
+void PainterPrinter::circle(double x, double y, double radius, BgrColor color)
 {
     QPainter* p = documentPainter();
     if (!p)

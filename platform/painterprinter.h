@@ -18,8 +18,8 @@ public:
     void setFontSize(double points) override;
     void setLineWidth(int width) override;
     void setLineStyle(LineStyle style) override;
-    void line(double x1, double y1, double x2, double y2, VbColor color) override;
-    void circle(double x, double y, double radius, VbColor color) override;
+    void line(double x1, double y1, double x2, double y2, BgrColor color) override;
+    void circle(double x, double y, double radius, BgrColor color) override;
     void printLine(const QString& text) override;
 
 protected:
@@ -33,7 +33,7 @@ protected:
     void restartText() { m_textY = 0; }
 
 private:
-    void applyPen(QPainter& p, VbColor color);
+    void applyPen(QPainter& p, BgrColor color);
     QPointF toDevice(double x, double y);
 
     QString m_fontName;

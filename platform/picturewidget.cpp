@@ -14,7 +14,7 @@
 #include <cmath>
 #include <limits>
 
-PictureWidget::PictureWidget(QWidget* parent, VbColor background, double unitsPerPixel, int border)
+PictureWidget::PictureWidget(QWidget* parent, BgrColor background, double unitsPerPixel, int border)
     : QWidget(parent)
     , m_background(toQColor(background))
     , m_unitsPerPixel(unitsPerPixel)
@@ -89,7 +89,7 @@ static Qt::PenStyle penStyle(LineStyle s)
     return Qt::SolidLine;
 }
 
-void PictureWidget::line(double x1, double y1, double x2, double y2, VbColor color)
+void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor color)
 {
     QPainter& p = painter();
     const QLineF l(toPixels(x1, y1), toPixels(x2, y2));
@@ -211,7 +211,7 @@ void PictureWidget::wideLine(const QLineF& l, QRgb color)
     }
 }
 
-void PictureWidget::circle(double x, double y, double radius, VbColor color)
+void PictureWidget::circle(double x, double y, double radius, BgrColor color)
 {
     QPainter& p = painter();
     p.setPen(QPen(toQColor(color), m_lineWidth, penStyle(m_lineStyle)));

@@ -20,14 +20,14 @@ class PictureWidget : public QWidget, public DrawingSurface {
 public:
     static constexpr int kHand = 99;
 
-    PictureWidget(QWidget* parent, VbColor background, double unitsPerPixel, int border);
+    PictureWidget(QWidget* parent, BgrColor background, double unitsPerPixel, int border);
     ~PictureWidget() override;
 
     void clear();
     void setLineWidth(int width) override;
     void setLineStyle(LineStyle style) override;
-    void line(double x1, double y1, double x2, double y2, VbColor color) override;
-    void circle(double x, double y, double radius, VbColor color) override;
+    void line(double x1, double y1, double x2, double y2, BgrColor color) override;
+    void circle(double x, double y, double radius, BgrColor color) override;
 
     // The retained picture; after unload it is a null image.
     QImage image() const;
@@ -71,7 +71,7 @@ private:
     struct PenKey {
         int width = 0;
         LineStyle style = LineStyle::Solid;
-        VbColor color = 0;
+        BgrColor color = 0;
         bool operator==(const PenKey&) const = default;
     };
     std::optional<PenKey> m_linePenKey;

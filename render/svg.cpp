@@ -26,7 +26,7 @@ public:
 
     void setLineWidth(int) override {}
     void setLineStyle(LineStyle) override {}
-    void line(double x1, double y1, double x2, double y2, VbColor) override
+    void line(double x1, double y1, double x2, double y2, BgrColor) override
     {
         if (!m_open || x1 != m_lastX || y1 != m_lastY) {
             closePath();
@@ -37,7 +37,7 @@ public:
         m_lastX = x2;
         m_lastY = y2;
     }
-    void circle(double x, double y, double r, VbColor) override
+    void circle(double x, double y, double r, BgrColor) override
     {
         closePath();
         body += QStringLiteral("    <circle cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n").arg(zahl(x), zahl(y), zahl(r));

@@ -69,8 +69,8 @@ public:
     bool available() override { return present; }
     void setLineWidth(int w) override { m_width = w; }
     void setLineStyle(LineStyle s) override { m_style = s; }
-    void line(double x1, double y1, double x2, double y2, VbColor) override { add(Op::Line, x1, y1, x2, y2); }
-    void circle(double x, double y, double r, VbColor) override { add(Op::Circle, x, y, r); }
+    void line(double x1, double y1, double x2, double y2, BgrColor) override { add(Op::Line, x1, y1, x2, y2); }
+    void circle(double x, double y, double r, BgrColor) override { add(Op::Circle, x, y, r); }
     void setFontName(const QString& name) override { add(Op::FontName, 0, 0, 0, 0, name); }
     void setFontSize(double points) override { add(Op::FontSize, points); }
     void printLine(const QString& text) override { add(Op::Text, 0, 0, 0, 0, text); }
