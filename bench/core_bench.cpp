@@ -22,10 +22,8 @@ namespace {
 void BM_Eckenberechnung(benchmark::State& state)
 {
     BenchWindow b;
-    if (!setWorstCase(*b.w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, *b.w))
         return;
-    }
     PeloxState s = *b.w;
     for (auto _ : state) {
         star::PeloxBerechnung(s);
@@ -38,10 +36,8 @@ BENCHMARK(BM_Eckenberechnung);
 void BM_Kurvenberechnung(benchmark::State& state)
 {
     BenchWindow b;
-    if (!setWorstCase(*b.w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, *b.w))
         return;
-    }
     PeloxState s = *b.w;
     for (auto _ : state) {
         curve::KurvenBerechnung(s);
@@ -56,10 +52,8 @@ BENCHMARK(BM_Kurvenberechnung);
 void BM_Figur(benchmark::State& state)
 {
     BenchWindow b;
-    if (!setWorstCase(*b.w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, *b.w))
         return;
-    }
     frmPelox& w = *b.w;
     const FigureMapping bildschirm{w.Massstab, w.MitteX, w.MitteY, false};
     for (auto _ : state)

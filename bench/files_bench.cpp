@@ -33,10 +33,8 @@ void BM_Datei_Schreiben(benchmark::State& state)
 {
     QTemporaryDir dir;
     BenchWindow b;
-    if (!setWorstCase(*b.w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, *b.w))
         return;
-    }
     b.w->DateiPfad = dir.filePath(QStringLiteral("Pelox_1.plx")).toStdString();
     for (auto _ : state) {
         if (!writeFile(*b.w))
@@ -52,10 +50,8 @@ void BM_Datei_Lesen(benchmark::State& state)
     QTemporaryDir dir;
     BenchWindow b;
     frmPelox& w = *b.w;
-    if (!setWorstCase(w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, w))
         return;
-    }
     const std::string first = dir.filePath(QStringLiteral("a.plx")).toStdString();
     const std::string second = dir.filePath(QStringLiteral("b.plx")).toStdString();
     w.DateiPfad = first;
@@ -88,10 +84,8 @@ void printToPdf(benchmark::State& state, bool zweiBlaetter)
     QTemporaryDir dir;
     BenchWindow b;
     frmPelox& w = *b.w;
-    if (!setWorstCase(w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, w))
         return;
-    }
     if (zweiBlaetter)
         w.chkZweiA4->click();
     const QString path = dir.filePath(QStringLiteral("Pelox_1.pdf"));

@@ -40,10 +40,8 @@ namespace {
 void scrollSteps(benchmark::State& state, ScrollBar* frmPelox::*bar)
 {
     BenchWindow b;
-    if (!setWorstCase(*b.w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, *b.w))
         return;
-    }
     frmPelox& w = *b.w;
     ScrollBar* sb = w.*bar;
     const int top = sb->sliderPosition();
@@ -71,10 +69,8 @@ BENCHMARK(BM_Ereignis_hsbAussen)->Unit(benchmark::kMicrosecond);
 void BM_Ereignis_Kurveneditor(benchmark::State& state)
 {
     BenchWindow b;
-    if (!setWorstCase(*b.w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, *b.w))
         return;
-    }
     frmPelox& w = *b.w;
     const double x = w.KurveX2;
     const double y = w.KurveY2;
@@ -90,10 +86,8 @@ BENCHMARK(BM_Ereignis_Kurveneditor)->Unit(benchmark::kMicrosecond);
 void BM_Ereignis_Ecke(benchmark::State& state)
 {
     BenchWindow b;
-    if (!setWorstCase(*b.w)) {
-        state.SkipWithError("worst case not reached");
+    if (!setWorstCase(state, *b.w))
         return;
-    }
     frmPelox& w = *b.w;
     const double x = star::bildX(w, 1);
     const double y = star::bildY(w, 1);
