@@ -17,7 +17,6 @@
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -32,13 +31,35 @@ public:
     }
 };
 
-bool hasOption(int argc, char** argv, std::initializer_list<const char*> options)
+const QString kPdf = QStringLiteral("pdf");
+const QString kSvg = QStringLiteral("svg");
+const QString kBmp = QStringLiteral("bmp");
+
+struct Optionen {
+    QCommandLineOption hilfe;
+    QCommandLineOption version;
+};
+
+Optionen beschreiben(QCommandLineParser& args)
 {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : options)
-            if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
-                return true;
-    return false;
+    args.setApplicationDescription(
+        QStringLiteral("Sterne entwerfen und in Originalgröße drucken.\n"
+                       "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
+                       "Mit --pdf, --svg oder --bmp wird die Datei ohne Fenster geschrieben."));
+    Optionen o{args.addHelpOption(), args.addVersionOption()};
+    args.addOption({kPdf, QStringLiteral("Den Ausdruck als PDF-Datei <datei> schreiben."), QStringLiteral("datei")});
+    args.addOption(
+        {kSvg, QStringLiteral("Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."), QStringLiteral("datei")});
+    args.addOption(
+        {kBmp, QStringLiteral("Das Bild des Sterns als Bitmap-Datei <datei> schreiben."), QStringLiteral("datei")});
+    args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
+        QStringLiteral("[pelox-datei]"));
+    return o;
+}
+
+bool dateienSchreiben(const QCommandLineParser& args)
+{
+    return args.isSet(kPdf) || args.isSet(kSvg) || args.isSet(kBmp);
 }
 
 int writeFiles(const QCommandLineParser& args, const QString& design)
@@ -53,20 +74,21 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
         return 1;
     // As in the window, a star spread over two sheets has no picture; say so
     // before anything is written.
-    const bool bild = args.isSet(QStringLiteral("bmp"));
+    const bool bild = args.isSet(kBmp);
     if (bild && w.chkZweiA4->isChecked()) {
         messages.show(
             QStringLiteral(" Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! "), {}, 0);
         return 1;
     }
-    if (args.isSet(QStringLiteral("pdf")) && !w.PdfSchreiben(args.value(QStringLiteral("pdf"))))
+    if (args.isSet(kPdf) && !w.PdfSchreiben(args.value(kPdf)))
         return 1;
-    if (args.isSet(QStringLiteral("svg")) && !w.SvgSchreiben(args.value(QStringLiteral("svg"))))
+    if (args.isSet(kSvg) && !w.SvgSchreiben(args.value(kSvg)))
         return 1;
     if (bild) {
-        w.BildGrösseRechnen();
+        if (!w.BildGrösseRechnen())
+            return 1;
         w.SpeichernZeichnen();
-        if (!w.BildSchreiben(args.value(QStringLiteral("bmp"))))
+        if (!w.BildSchreiben(args.value(kBmp)))
             return 1;
     }
     return 0;
@@ -74,12 +96,23 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
 
 } // namespace
 
+bool ohneFenster(const QStringList& arguments)
+{
+    QCommandLineParser args;
+    const Optionen o = beschreiben(args);
+    // Arguments the parser does not know may be Qt's own (-style, -platform),
+    // which the application takes before the parser sees them again.
+    return args.parse(arguments) && (dateienSchreiben(args) || args.isSet(o.hilfe) || args.isSet(o.version));
+}
+
 int runPelox(int argc, char** argv)
 {
-    // Files are written, and help and version told, without a display.
-    const bool files = hasOption(argc, argv, {"--pdf", "--svg", "--bmp"});
-    const bool noWindow = files || hasOption(argc, argv, {"-h", "--help", "-?", "-v", "--version"});
-    if (noWindow && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // The platform is chosen when the application is made, so whether a
+    // display is needed is decided before.
+    if (ohneFenster(arguments) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
@@ -92,20 +125,7 @@ int runPelox(int argc, char** argv)
         QApplication::installTranslator(&qtTexte);
 
     QCommandLineParser args;
-    args.setApplicationDescription(
-        QStringLiteral("Sterne entwerfen und in Originalgröße drucken.\n"
-                       "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                       "Mit --pdf, --svg oder --bmp wird die Datei ohne Fenster geschrieben."));
-    args.addHelpOption();
-    args.addVersionOption();
-    args.addOption({QStringLiteral("pdf"), QStringLiteral("Den Ausdruck als PDF-Datei <datei> schreiben."),
-        QStringLiteral("datei")});
-    args.addOption({QStringLiteral("svg"), QStringLiteral("Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."),
-        QStringLiteral("datei")});
-    args.addOption({QStringLiteral("bmp"), QStringLiteral("Das Bild des Sterns als Bitmap-Datei <datei> schreiben."),
-        QStringLiteral("datei")});
-    args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
-        QStringLiteral("[pelox-datei]"));
+    beschreiben(args);
     args.process(app);
 
     const QStringList designs = args.positionalArguments();
@@ -113,7 +133,7 @@ int runPelox(int argc, char** argv)
         std::fprintf(stderr, "pelox: nur eine Pelox-Datei angeben\n");
         return 2;
     }
-    if (files) {
+    if (dateienSchreiben(args)) {
         if (designs.isEmpty()) {
             std::fprintf(stderr, "pelox: --pdf, --svg und --bmp brauchen eine Pelox-Datei\n");
             return 2;

@@ -8,12 +8,12 @@
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
+#include "star/ranges.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <cmath>
 
@@ -29,14 +29,8 @@ void frmPelox::connectControls()
     vsbYFaktor->onScroll([this] { vsbYFaktor_Change(); });
     connect(cmdSetFaktor, &QPushButton::clicked, this, [this] { cmdSetFaktor_Click(); });
     for (int i = 0; i < 2; ++i) {
-        connect(optPeloxForm[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optPeloxForm_Click(i);
-        });
-        connect(optStrichDicke[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optStrichDicke_Click(i);
-        });
+        optPeloxForm[i]->onClick([this, i] { optPeloxForm_Click(i); });
+        optStrichDicke[i]->onClick([this, i] { optStrichDicke_Click(i); });
     }
     connect(chkZweiA4, &QCheckBox::toggled, this, [this] { chkZweiA4_Click(); });
     connect(picKurvenForm, &PictureWidget::mouseMoved, this,
@@ -125,12 +119,11 @@ void frmPelox::optStrichDicke_Click(int Index)
 
 void frmPelox::chkZweiA4_Click()
 {
-    // 38 times the square root of 2, rounded: 27 cm on two sheets.
-    const int zweiBlattMax = int(std::lround(std::sqrt(2.0) * 38));
+    const int max = star::durchmesserMax(chkZweiA4->isChecked());
     if (chkZweiA4->isChecked()) {
         ZweiA4 = 1;
-        hsbAussen->setMaximum(zweiBlattMax);
-        hsbInnen->setMaximum(zweiBlattMax);
+        hsbAussen->setMaximum(max);
+        hsbInnen->setMaximum(max);
         Verkleinerung = static_cast<float>(VerkleinerungA4 / std::sqrt(2.0));
         linBlattTrennung->show();
         lblA4BlattUnten->show();
@@ -138,8 +131,8 @@ void frmPelox::chkZweiA4_Click()
     } else {
         ZweiA4 = 0;
         // A bar above the lowered maximum takes it, and runs its handler.
-        hsbAussen->setMaximum(38);
-        hsbInnen->setMaximum(38);
+        hsbAussen->setMaximum(max);
+        hsbInnen->setMaximum(max);
         Verkleinerung = VerkleinerungA4;
         linBlattTrennung->hide();
         lblA4BlattUnten->hide();

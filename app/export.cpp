@@ -4,6 +4,7 @@
 // hidden picture picSpeichern, trimmed to the corners, written as a bitmap.
 #include "app/frmpelox.h"
 
+#include "platform/numbers.h"
 #include "platform/picturewidget.h"
 #include "platform/savefile.h"
 #include "render/figure.h"
@@ -12,12 +13,22 @@
 #include <QLabel>
 #include <cmath>
 
-void frmPelox::BildGrösseRechnen()
+bool frmPelox::BildGrösseRechnen()
 {
     star::BildGrösseRechnen(*this);
+    if (!star::BildMachbar(*this)) {
+        m_ports.messageBox.show(
+            QStringLiteral(" Das Bild wäre %1 x %2 Pixel groß und kann nicht gespeichert werden; möglich sind "
+                           "höchstens %3 Pixel je Seite und %4 MB !! ")
+                .arg(numbers::kurz(std::round(BildBreite)), numbers::kurz(std::round(BildHoehe)),
+                    QString::number(star::kGroessteBildSeite), QString::number(star::kGroessteBildBytes / 1024 / 1024)),
+            QStringLiteral("Bild zu groß !!"), MessageBoxPort::kExclamation);
+        return false;
+    }
     // The picture's size is given in whole pixels of its container; its image
     // takes that size when it is cleared.
     picSpeichern->resize(int(std::lround(BildBreite)), int(std::lround(BildHoehe)));
+    return true;
 }
 
 void frmPelox::SpeichernZeichnen()
@@ -27,7 +38,8 @@ void frmPelox::SpeichernZeichnen()
 
 void frmPelox::cmdBildSpeichern_Click()
 {
-    BildGrösseRechnen();
+    if (!BildGrösseRechnen())
+        return;
     SpeichernZeichnen();
 
     CommonDialogDatei.FileName = QString::fromStdString(BildPfad);

@@ -10,6 +10,7 @@
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
 #include "platform/savefile.h"
+#include "print/druck.h"
 #include "render/figure.h"
 #include "star/corners.h"
 
@@ -19,7 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QGuiApplication>
 #include <QTimer>
@@ -77,6 +77,11 @@ void frmPelox::Form_Load()
     const double breiteTwips = double(TwipsProCm) * 21.0 * Verkleinerung;
     const double hoeheTwips = double(TwipsProCm) * 29.7 * Verkleinerung;
     picPelox->resize(px(breiteTwips), px(hoeheTwips));
+    // The sheet labels stand in the corners of the drawing area, inside the
+    // picture's border.
+    const QRect blatt = picPelox->contentsRect();
+    lblA4BlattOben->move(blatt.topLeft());
+    lblA4BlattUnten->move(blatt.left(), blatt.bottom() + 1 - lblA4BlattUnten->height());
 
     lblA4BlattUnten->hide();
     linBlattTrennung->hide();
@@ -186,12 +191,23 @@ void frmPelox::Zeichnen()
 // the mapping.
 void frmPelox::drawStar(PictureWidget& bild, const FigureMapping& mapping)
 {
-    if (optStrichDicke[0]->isChecked())
+    const druck::Steuerung st = drawingOptions();
+    if (st.duenn)
         bild.setLineWidth(1);
-    if (optStrichDicke[1]->isChecked())
+    if (st.dick)
         bild.setLineWidth(2);
     bild.clear();
-    drawFigure(bild, *this, mapping, 1, AnzahlEcken, optPeloxForm[1]->isChecked(), 2);
+    drawFigure(bild, *this, mapping, 1, AnzahlEcken, st.dreiD, 2);
+}
+
+druck::Steuerung frmPelox::drawingOptions() const
+{
+    druck::Steuerung st;
+    st.zweiBlaetter = chkZweiA4->isChecked();
+    st.duenn = optStrichDicke[0]->isChecked();
+    st.dick = optStrichDicke[1]->isChecked();
+    st.dreiD = optPeloxForm[1]->isChecked();
+    return st;
 }
 
 void frmPelox::Timer1_Timer()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/commondialog.h"
+#include "platform/optionbutton.h"
 #include "platform/ports.h"
 #include "star/state.h"
 
@@ -19,7 +20,6 @@ class QIODevice;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 class QTimer;
 class LineControl;
 class PictureWidget;
@@ -50,9 +50,9 @@ public:
     QLabel* lblIDcm;
     ScrollBar* hsbInnen;
     QGroupBox* fraPeloxform;
-    std::array<QRadioButton*, 2> optPeloxForm;
+    std::array<OptionButton*, 2> optPeloxForm;
     QGroupBox* FraOptionen;
-    std::array<QRadioButton*, 2> optStrichDicke;
+    std::array<OptionButton*, 2> optStrichDicke;
     QCheckBox* chkZweiA4;
     QGroupBox* fraDaten;
     QPushButton* cmdDatenSpeichern;
@@ -123,7 +123,9 @@ public:
     void cmdKurveAus_Click();
 
     // Picture export
-    void BildGrösseRechnen();
+    // False, after a message, when the picture would be too large to make;
+    // then nothing has been allocated for it.
+    bool BildGrösseRechnen();
     void SpeichernZeichnen();
     void cmdBildSpeichern_Click();
 
@@ -166,7 +168,10 @@ private:
     Masse measure();
     // The star with the chosen line thickness and form, on a cleared picture.
     void drawStar(PictureWidget& bild, const FigureMapping& mapping);
-    druck::Steuerung DruckSteuerung() const;
+    // Form, line thickness and sheet mode as the controls stand: the screen,
+    // the files and the printout all draw what the controls show, not the
+    // fields that mirror them.
+    druck::Steuerung drawingOptions() const;
     // Asks for a name to save under, offering name in the start-up folder.
     QString SpeicherDialog(const QString& name, const QString& filter);
     // Writes through a temporary file that replaces the target only when

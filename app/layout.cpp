@@ -9,6 +9,7 @@
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
 #include "platform/wrapbutton.h"
+#include "star/ranges.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 namespace {
@@ -104,34 +104,34 @@ void frmPelox::createControls()
     lblAnzahlSpitzen = label(this, QStringLiteral("Anzahl Spitzen"), 240, 120, 1932, 372);
     lblAnzahlSpitzen->setFont(regular);
     lblAnzahl = valueLabel(960, 360);
-    hsbAnzahl = hBar(2, 36, 2, 840);
+    hsbAnzahl = hBar(star::kSpitzenMin, star::kSpitzenMax, star::kSpitzenMin, 840);
 
     lblAussenDurchmesser = label(this, QStringLiteral("Aussen-Durchmesser"), 120, 1320, 2175, 375);
     lblAussenDurchmesser->setFont(regular);
     lblAussen = valueLabel(960, 1560);
     lblADcm = label(this, QStringLiteral("cm"), 1560, 1560, 495, 375);
     lblADcm->setFont(regular);
-    hsbAussen = hBar(2, 38, 2, 2040);
+    hsbAussen = hBar(star::kAussenMin, star::kDurchmesserMaxEinBlatt, star::kAussenMin, 2040);
 
     lblInnenDurchmesser = label(this, QStringLiteral("Innen-Durchmesser"), 120, 2640, 2175, 375);
     lblInnenDurchmesser->setFont(regular);
     lblInnen = valueLabel(960, 2880);
     lblIDcm = label(this, QStringLiteral("cm"), 1560, 2880, 495, 375);
     lblIDcm->setFont(regular);
-    hsbInnen = hBar(1, 38, 1, 3360);
+    hsbInnen = hBar(star::kInnenMin, star::kDurchmesserMaxEinBlatt, star::kInnenMin, 3360);
 
     fraPeloxform = frame(this, QStringLiteral("Peloxform"), 120, 3840, 2175, 735);
     fraPeloxform->setToolTip(QStringLiteral("Bei Drei-D werden die Peloxecken mit dem Zentrum verbunden"));
-    optPeloxForm[0] = new QRadioButton(QStringLiteral("normal"), fraPeloxform);
+    optPeloxForm[0] = new OptionButton(QStringLiteral("normal"), fraPeloxform);
     place(optPeloxForm[0], 120, 240, 975, 255);
-    optPeloxForm[1] = new QRadioButton(QStringLiteral("Drei-D"), fraPeloxform);
+    optPeloxForm[1] = new OptionButton(QStringLiteral("Drei-D"), fraPeloxform);
     place(optPeloxForm[1], 1080, 240, 975, 255);
 
     FraOptionen = frame(this, QStringLiteral("Strichdicke"), 120, 4680, 2175, 735);
     FraOptionen->setToolTip(QStringLiteral("Der dicke Strich ist auf dem Drucker weniger dick!"));
-    optStrichDicke[0] = new QRadioButton(QStringLiteral("dünn"), FraOptionen);
+    optStrichDicke[0] = new OptionButton(QStringLiteral("dünn"), FraOptionen);
     place(optStrichDicke[0], 120, 360, 855, 252);
-    optStrichDicke[1] = new QRadioButton(QStringLiteral("dick"), FraOptionen);
+    optStrichDicke[1] = new OptionButton(QStringLiteral("dick"), FraOptionen);
     place(optStrichDicke[1], 1200, 360, 855, 252);
 
     chkZweiA4 = new QCheckBox(QStringLiteral("Zwei A-4 Blätter"), this);
@@ -173,7 +173,7 @@ void frmPelox::createControls()
     lblKurvenWerte->setStyleSheet(paleGreen);
     lblKurvenWerte->setToolTip(QStringLiteral("Abweichung in cm"));
     lblKurvenWerte->setWordWrap(false);
-    lblKurvenWerte->setFont(sansSerif(8.25));
+    lblKurvenWerte->setFont(regular);
     lblTextAussen = label(fraKurvenForm, QStringLiteral("Pelox aussen"), 4080, 600, 855, 495);
     lblTextAussen->setStyleSheet(darkGreen);
     lblTextAussen->setFont(regular);
@@ -186,7 +186,7 @@ void frmPelox::createControls()
     fraYFaktor = frame(this, QStringLiteral("Höhe (%)"), 6960, 360, 1335, 2775);
     fraYFaktor->setToolTip(QStringLiteral("Höhe verstellen"));
     vsbYFaktor = new ScrollBar(Qt::Vertical, fraYFaktor);
-    vsbYFaktor->setRange(1, 30);
+    vsbYFaktor->setRange(star::kHoeheMin, star::kHoeheMax);
     vsbYFaktor->setSingleStep(1);
     vsbYFaktor->setPageStep(1);
     vsbYFaktor->setValue(10);
@@ -202,7 +202,7 @@ void frmPelox::createControls()
     lblZiehen = label(fraZiehen, QString(), 120, 480, 1095, 1815);
     // The instructions and the curve values are given a regular face so that
     // they fit their labels with the fonts at hand.
-    lblZiehen->setFont(sansSerif(8.25));
+    lblZiehen->setFont(regular);
     lblZiehen->setToolTip(QStringLiteral("Ziehen der Pelox-Ecken"));
     cmdRückstellen = button(fraZiehen, QStringLiteral("Rückstellen"), 120, 2520, 1095, 375);
 

@@ -6,25 +6,13 @@
 
 #include "print/druck.h"
 
-#include <QCheckBox>
-#include <QRadioButton>
-
-druck::Steuerung frmPelox::DruckSteuerung() const
-{
-    druck::Steuerung st;
-    st.zweiBlaetter = chkZweiA4->isChecked();
-    st.duenn = optStrichDicke[0]->isChecked();
-    st.dick = optStrichDicke[1]->isChecked();
-    st.dreiD = optPeloxForm[1]->isChecked();
-    return st;
-}
 
 void frmPelox::Drucken()
 {
     if (!m_seite)
         SeiteMessen();
     QString meldung;
-    switch (druck::Drucken(m_ports.printer, *this, DruckSteuerung())) {
+    switch (druck::Drucken(m_ports.printer, *this, drawingOptions())) {
     case druck::Ergebnis::Gedruckt:
         return;
     case druck::Ergebnis::KeinDrucker:

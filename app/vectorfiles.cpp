@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QRadioButton>
 
 void frmPelox::picPelox_ContextMenu(const QPoint& globalPos)
 {
@@ -52,7 +51,7 @@ bool frmPelox::PdfSchreiben(const QString& pfad)
     PeloxState seite = *this;
     seite.DruckMitteX = star::halbeGanzzahl(pdf.pageWidth());
     seite.DruckMitteY = star::halbeGanzzahl(pdf.pageHeight());
-    druck::Drucken(pdf, seite, DruckSteuerung());
+    druck::Drucken(pdf, seite, drawingOptions());
     const QByteArray inhalt = pdf.pdf();
     return SicherSchreiben(
         pfad, [&](QIODevice& datei) { return !inhalt.isEmpty() && datei.write(inhalt) == inhalt.size(); });
@@ -60,6 +59,7 @@ bool frmPelox::PdfSchreiben(const QString& pfad)
 
 bool frmPelox::SvgSchreiben(const QString& pfad)
 {
-    const QByteArray svg = starSvg(*this, optPeloxForm[1]->isChecked(), optStrichDicke[1]->isChecked());
+    const druck::Steuerung st = drawingOptions();
+    const QByteArray svg = starSvg(*this, st.dreiD, st.dick);
     return SicherSchreiben(pfad, [&](QIODevice& datei) { return datei.write(svg) == svg.size(); });
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/format.h"
 
+#include "star/ranges.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -276,11 +278,14 @@ Gelesen lesen(std::string_view datei, std::string_view kennung, bool zweiA4Jetzt
     if (!nimm(l.ganz(2), in.ZweiA4))
         return beschaedigt(l.grund);
     const bool zweiBlatt = in.ZweiA4 == 1 || (in.ZweiA4 != 0 && zweiA4Jetzt);
-    const int max = zweiBlatt ? kDurchmesserMaxZweiBlatt : kDurchmesserMaxEinBlatt;
-    const bool fest = nimm(l.balken(3, 2, kAussenMin, max, durchmesserText("1", max)), in.AussenDurchmesserNeu)
-        && nimm(l.balken(4, 2, kInnenMin, max, durchmesserText("0,5", max)), in.InnenDurchmesserNeu)
-        && nimm(l.ganz(5, 2, 36), in.AnzahlSpitzen)
-        && nimm(l.balken(6, 10, 1, 30, " muss zwischen 10 und 300 % liegen"), in.YFaktor)
+    const int max = star::durchmesserMax(zweiBlatt);
+    const std::string hoeheText = " muss zwischen " + std::to_string(star::kHoeheMin * 10) + " und "
+        + std::to_string(star::kHoeheMax * 10) + " % liegen";
+    const bool fest
+        = nimm(l.balken(3, 2, star::kAussenMin, max, durchmesserText("1", max)), in.AussenDurchmesserNeu)
+        && nimm(l.balken(4, 2, star::kInnenMin, max, durchmesserText("0,5", max)), in.InnenDurchmesserNeu)
+        && nimm(l.ganz(5, star::kSpitzenMin, star::kSpitzenMax), in.AnzahlSpitzen)
+        && nimm(l.balken(6, 10, star::kHoeheMin, star::kHoeheMax, hoeheText), in.YFaktor)
         && nimm(l.einfach(7), in.KurvenWert1) && nimm(l.einfach(8), in.KurvenWert2)
         && nimm(l.einfach(9), in.KurvenWert3) && nimm(l.einfach(10), in.KurveX1)
         && nimm(l.einfach(11), in.KurveY1) && nimm(l.einfach(12), in.KurveX2)

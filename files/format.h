@@ -50,13 +50,6 @@ inline constexpr std::size_t kMeisteRadien = 100;
 // coordinate computed from the file stays finite and drawable.
 inline constexpr float kGroessterBetrag = 100000;
 
-// The diameter bars count half centimetres; their maximum depends on the
-// two-sheet setting.
-inline constexpr int kAussenMin = 2;
-inline constexpr int kInnenMin = 1;
-inline constexpr int kDurchmesserMaxEinBlatt = 38;
-inline constexpr int kDurchmesserMaxZweiBlatt = 54;
-
 // The fields of the star as it is now, with one radius per corner of the last
 // corner computation.
 Inhalt ausZustand(const PeloxState& s);

@@ -36,7 +36,9 @@ void LineControl::place()
 {
     const int top = int(std::floor(std::min(m_y1, m_y2)));
     const int bottom = int(std::ceil(std::max(m_y1, m_y2)));
-    setGeometry(m_x1, top, m_x2 - m_x1 + 1, bottom - top + 1);
+    const QRect area = parentWidget()->contentsRect();
+    const QRect line(area.left() + m_x1, area.top() + top, m_x2 - m_x1 + 1, bottom - top + 1);
+    setGeometry(line.left(), line.top(), std::min(line.right(), area.right()) - line.left() + 1, line.height());
     update();
 }
 

@@ -7,7 +7,9 @@
 #include <QWidget>
 
 // A horizontal line control on a picture, drawn above what the picture shows.
-// Its two ends have the heights Y1 and Y2, in the picture's pixels.
+// Its two ends have the heights Y1 and Y2, in pixels of the picture's drawing
+// area inside its border, where the picture's own drawing has its origin; the
+// line is cut off where that area ends.
 class LineControl : public QWidget {
 public:
     LineControl(QWidget* parent, int x1, int x2, int y, BgrColor color);

@@ -22,6 +22,9 @@ PictureWidget::PictureWidget(QWidget* parent, BgrColor background, double unitsP
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The drawing area inside the border is the widget's contents, so that
+    // what stands on the picture can be placed where the picture draws.
+    setContentsMargins(border, border, border, border);
 }
 
 PictureWidget::~PictureWidget() = default;
@@ -254,7 +257,7 @@ double PictureWidget::scaleHeight() const
 
 QRect PictureWidget::innerRect() const
 {
-    return rect().adjusted(m_border, m_border, -m_border, -m_border);
+    return contentsRect();
 }
 
 void PictureWidget::updatePicture()

@@ -11,9 +11,10 @@ QStringList QtFileDialog::nameFilters(const QString& filter)
 {
     QStringList result;
     const QStringList parts = filter.split(QLatin1Char('|'));
+    const auto jedeDatei = [](QString t) { return t.replace(QStringLiteral("*.*"), QStringLiteral("*")); };
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& text = parts[i];
-        const QString& pattern = parts[i + 1];
+        const QString text = jedeDatei(parts[i]);
+        const QString pattern = jedeDatei(parts[i + 1]);
         if (text.isEmpty())
             continue;
         result << (text.contains(QLatin1Char('(')) ? text : text + QStringLiteral(" (") + pattern + QLatin1Char(')'));

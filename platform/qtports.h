@@ -14,7 +14,9 @@ public:
     QString showSave(const FileDialogRequest& request) override;
     QString showOpen(const FileDialogRequest& request) override;
 
-    // "Text (*.x)|*.x|All|*.*|" as Qt's name filters.
+    // "Text (*.x)|*.x|All|*.*|" as Qt's name filters. "*.*" stands for every
+    // file, as it does on the desktop the program comes from; here it would
+    // leave out every name without a dot, so it becomes "*".
     static QStringList nameFilters(const QString& filter);
 
 private:

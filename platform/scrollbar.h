@@ -10,7 +10,7 @@
 // once when a dragged thumb is released on a new value; an assignment of the
 // value the bar already has runs nothing. Scroll runs on every step while the
 // thumb is dragged. A vertical bar has its larger end at the top, so the value
-// grows as the thumb moves up.
+// grows as the thumb moves up. The bar takes the keyboard focus.
 class ScrollBar : public QScrollBar {
 public:
     ScrollBar(Qt::Orientation orientation, QWidget* parent);
@@ -22,6 +22,9 @@ public:
 
     void onChange(std::function<void()> handler) { m_change = std::move(handler); }
     void onScroll(std::function<void()> handler) { m_scroll = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::function<void()> m_change;

@@ -25,4 +25,13 @@ void BildGrösseRechnen(PeloxState& s)
     s.BildHoehe = static_cast<float>((double(yMax) + rand) * s.PixelProCm + s.BildMitteY);
 }
 
+bool BildMachbar(const PeloxState& s)
+{
+    // Whole pixels, as the picture is made; written so that NaN is refused too.
+    const double breite = std::round(double(s.BildBreite));
+    const double hoehe = std::round(double(s.BildHoehe));
+    return breite <= kGroessteBildSeite && hoehe <= kGroessteBildSeite
+        && breite * hoehe * 4 <= kGroessteBildBytes;
+}
+
 } // namespace star

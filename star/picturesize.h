@@ -11,4 +11,13 @@ namespace star {
 // of white on each side. A bend that reaches further out is cut off.
 void BildGrösseRechnen(PeloxState& s);
 
+// The largest export picture that is made: a side of 20000 pixels (5.3 m at
+// true size) and 512 MiB of 32-bit pixels. Corners pulled far out or a file
+// with huge radii would otherwise ask for gigabytes.
+inline constexpr double kGroessteBildSeite = 20000;
+inline constexpr double kGroessteBildBytes = 512.0 * 1024 * 1024;
+
+// Whether the picture BildGrösseRechnen sized stays within those limits.
+bool BildMachbar(const PeloxState& s);
+
 } // namespace star

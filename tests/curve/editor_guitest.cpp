@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/dateitest.h"
+#include "support/dateitest.h"
 
 #include "platform/picturewidget.h"
 

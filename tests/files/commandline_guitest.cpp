@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dateitest.h"
+#include "support/dateitest.h"
+
+#include "app/commandline.h"
 
 #include <QAction>
 #include <QProcess>
@@ -10,9 +12,10 @@ namespace {
 
 // Runs the program itself, with neither a display nor a chosen platform, and
 // gives its exit status and its own lines on the standard error stream.
-std::pair<int, QStringList> pelox(const QStringList& args)
+std::pair<int, QStringList> pelox(const QStringList& args, const QString& ordner = {})
 {
     QProcess p;
+    p.setWorkingDirectory(ordner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(name);
@@ -40,6 +43,9 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
     // Every reading error takes the same way out; the reader's messages are
     // tested with the window.
     schreibe(pfad("kaputt.plx"), "\"Pelox-Datei\"\r\n0\r\n19\r\n8\r\n99\r\n");
+    w->Radius[1] = 1000;
+    w->PeloxBerechnung();
+    speichere(pfad("riesig.plx"));
     w->chkZweiA4->click();
     speichere(pfad("zwei.plx"));
     const std::pair<QStringList, const char*> faelle[] = {
@@ -47,6 +53,8 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
         // A star on two sheets has no picture, as in the window.
         {{"--svg", pfad("x.svg"), "--bmp", pfad("x.bmp"), pfad("zwei.plx")}, "zwei A4-Blättern"},
         {{"--svg", pfad("x.svg")}, "brauchen eine Pelox-Datei"},
+        // The picture is refused before a byte of it is made.
+        {{"--bmp", pfad("x.bmp"), pfad("riesig.plx")}, "Pixel je Seite"},
     };
     for (const auto& [args, grund] : faelle) {
         const auto [status, fehler] = pelox(args);
@@ -55,4 +63,19 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
         EXPECT_TRUE(fehler[0].contains(grund)) << fehler[0].toStdString();
         EXPECT_EQ(QDir(dir.path()).entryList({"x.*"}), QStringList());
     }
+}
+
+// Only what the parser takes as an option decides that no display is needed.
+TEST(CommandLine, OptionsAreWholeWordsAndEndAtTwoDashes)
+{
+    const auto ohne = [](const QStringList& args) { return ohneFenster(QStringList{"pelox"} + args); };
+    EXPECT_TRUE(ohne({"-v"}));
+    EXPECT_TRUE(ohne({"--help"}));
+    EXPECT_TRUE(ohne({"--pdf", "a.pdf", "stern.plx"}));
+    EXPECT_TRUE(ohne({"--bmp=a.bmp", "stern.plx"}));
+    EXPECT_FALSE(ohne({"stern.plx"}));
+    EXPECT_FALSE(ohne({"-vorlage.plx"}));
+    EXPECT_FALSE(ohne({"--", "-vorlage.plx"}));
+    EXPECT_FALSE(ohne({"--", "--pdf"}));
+    EXPECT_FALSE(ohne({"--pdfx", "a.pdf"}));
 }

@@ -3,7 +3,6 @@
 #include "platform/scrollbar.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -45,14 +44,12 @@ TEST(ScrollBar, VerticalBarGrowsTowardItsTop)
     bar.setValue(10);
     bar.show();
 
-    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-    QApplication::sendEvent(&bar, &up);
-    EXPECT_EQ(bar.value(), 11);
+    // Keys are tested through the window, where the focus decides.
     const QPoint topArrow(8, 4);
     QMouseEvent press(QEvent::MouseButtonPress, topArrow, bar.mapToGlobal(topArrow), Qt::LeftButton,
         Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&bar, &press);
-    EXPECT_EQ(bar.value(), 12);
+    EXPECT_EQ(bar.value(), 11);
     bar.setValue(30);
     EXPECT_EQ(bar.QScrollBar::value(), bar.minimum());  // the thumb at the top
 }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Zwei A-4 Blätter" box: the diameter limits, the picture standing for
 // one or two sheets, the picture export, and the reset of pulled corners.
-#include "../support/window.h"
+#include "support/window.h"
 
+#include "platform/colors.h"
 #include "platform/linecontrol.h"
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
@@ -11,7 +12,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
+#include <ranges>
 
 using ZweiBlattTest = WindowTest;
 
@@ -54,4 +57,38 @@ TEST_F(ZweiBlattTest, TwoSheetsAllowTwentySevenCentimetresAndOneSheetNineteen)
     EXPECT_EQ(w->InnenDurchmesser, 19);
     EXPECT_FLOAT_EQ(w->PunktX[1], 9.5f);
     EXPECT_EQ(w->DruckMitteX, 6050);
+}
+
+// On two sheets the blue sheet line runs through the star's centre, and the
+// line and the sheet labels stay inside the picture's sunken frame.
+TEST_F(ZweiBlattTest, SheetLineRunsThroughTheCentreInsideTheFrame)
+{
+    w->optPeloxForm[1]->click();
+    w->chkZweiA4->click();
+    // Drei-D joins corner 1 to the centre: the black spoke lies on the
+    // centre's row of the drawing.
+    const QImage bild = w->picPelox->image();
+    const int spalte = int(w->MitteX + 3 * w->Massstab);
+    int speiche = -1;
+    for (int y = 0; y < bild.height(); ++y)
+        if (std::ranges::all_of(std::views::iota(spalte - 3, spalte + 4),
+                [&](int x) { return bild.pixelColor(x, y) == Qt::black; }))
+            speiche = y;
+    ASSERT_GE(speiche, 0);
+    EXPECT_EQ(speiche, int(w->MitteY));
+
+    // The picture as it stands on screen, frame, labels and line included.
+    const QImage schirm = w->picPelox->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint innen = w->picPelox->contentsRect().topLeft();
+    ASSERT_EQ(schirm.height() - bild.height(), 2 * innen.y());
+    const QColor blau = toQColor(kBlattLinie);
+    QList<int> blaueZeilen;
+    for (int y = 0; y < schirm.height(); ++y)
+        if (schirm.pixelColor(innen.x() + spalte, y) == blau)
+            blaueZeilen << y;
+    EXPECT_EQ(blaueZeilen, QList{innen.y() + speiche});
+    for (int x : {0, 1, schirm.width() - 2, schirm.width() - 1})
+        EXPECT_NE(schirm.pixelColor(x, innen.y() + speiche), blau) << "frame column " << x;
+    for (const QLabel* label : {w->lblA4BlattOben, w->lblA4BlattUnten})
+        EXPECT_TRUE(w->picPelox->contentsRect().contains(label->geometry())) << label->y();
 }

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/dateitest.h"
+#include "support/dateitest.h"
 
+#include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QRegularExpression>
 
 namespace {
 
@@ -70,4 +72,35 @@ TEST_F(DateiTest, PictureExportWritesABitmapAtTrueSizeWhateverTheNameOrNothing)
         (QStringList{"datei", "flach.bmp", "stern.jpg"}));
     EXPECT_TRUE(fileDialog.shown.back().request.fileName.isEmpty());
     EXPECT_EQ(fileDialog.shown.back().request.flags, 2);
+}
+
+// Corners pulled far out would need a picture of gigabytes: it is refused
+// with a message before anything is allocated, asked or written.
+TEST_F(DateiTest, PictureTooLargeToMakeIsRefused)
+{
+    w->vsbYFaktor->setValue(30);
+    w->Radius[1] = 1000;
+    w->Radius[5] = 1000;
+    w->PeloxBerechnung();
+    const QSize vorher = w->picSpeichern->size();
+    fileDialog.answers.push_back(pfad("riesig.jpg"));
+    w->cmdBildSpeichern->click();
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    // 1000 cm right of the centre and 9.5 left, 3000 below and 28.5 above,
+    // each with its margin of 0.3 cm.
+    const QRegularExpressionMatch m
+        = QRegularExpression(QStringLiteral("(\\d+) x (\\d+) Pixel.*20000 Pixel je Seite")).match(messageBox.shown[0].text);
+    ASSERT_TRUE(m.hasMatch()) << messageBox.shown[0].text.toStdString();
+    EXPECT_NEAR(m.captured(1).toDouble(), 1010.1 * w->PixelProCm, 2);
+    EXPECT_NEAR(m.captured(2).toDouble(), 3029.1 * w->PixelProCm, 2);
+    EXPECT_TRUE(fileDialog.shown.empty());
+    EXPECT_EQ(w->picSpeichern->size(), vorher);
+    EXPECT_TRUE(w->picSpeichern->image().isNull());
+    EXPECT_FALSE(QFile::exists(pfad("riesig.jpg")));
+
+    // The star back in the picture's bounds is saved as always.
+    w->Radius[1] = w->Radius[5] = 9.5;
+    w->vsbYFaktor->setValue(10);
+    w->cmdBildSpeichern->click();
+    EXPECT_TRUE(QFile::exists(pfad("riesig.jpg")));
 }

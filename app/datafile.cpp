@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 #include <cmath>
 

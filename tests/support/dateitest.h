@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "../support/window.h"
+#include "support/window.h"
 
 #include "platform/scrollbar.h"
 
