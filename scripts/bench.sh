@@ -62,7 +62,7 @@ if server=$(bash scripts/test-printer.sh start "$printer_dir" 2>"$scratch/printe
     eval "$server"
     probe "$build/pelox" >"$results/start-printer.txt"
 else
-    echo "no private print server (it needs root): the start with a printer is left out" >&2
+    echo "no private print server (it needs root or sudo): the start with a printer is left out" >&2
 fi
 
 # Every median next to its budget; wall-clock time is what a user waits for.
