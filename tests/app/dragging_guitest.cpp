@@ -29,6 +29,19 @@ protected:
 
 TEST_F(Dragging, WhichCornerIsCaughtAndWhatDragsIt)
 {
+    // The last corner, caught before the number of points is lowered, is no
+    // longer drawn: pulling where it was changes nothing.
+    const double x16 = sx(16), y16 = sy(16);
+    move(pic(), x16, y16);
+    ASSERT_EQ(w->ZiehEcke, 16);
+    w->hsbAnzahl->setValue(7);
+    const float r16 = w->Radius[16];
+    move(pic(), x16 - 2, y16, 1);
+    EXPECT_EQ(w->Radius[16], r16);
+    EXPECT_FALSE(w->cmdRückstellen->isEnabled());
+    EXPECT_EQ(w->Gezogen, 0);
+    w->hsbAnzahl->setValue(8);
+
     // A small star: right on corner 2, with corner 1 less than 4 pixels away.
     w->hsbInnen->setValue(1);
     w->hsbAussen->setValue(2);
