@@ -29,6 +29,19 @@ protected:
 
 TEST_F(Dragging, WhichCornerIsCaughtAndWhatDragsIt)
 {
+    // The last corner, caught before the number of points is lowered, is no
+    // longer drawn: pulling where it was changes nothing.
+    const double x16 = sx(16), y16 = sy(16);
+    move(pic(), x16, y16);
+    ASSERT_EQ(w->ZiehEcke, 16);
+    w->hsbAnzahl->setValue(7);
+    const float r16 = w->Radius[16];
+    move(pic(), x16 - 2, y16, 1);
+    EXPECT_EQ(w->Radius[16], r16);
+    EXPECT_FALSE(w->cmdRückstellen->isEnabled());
+    EXPECT_EQ(w->Gezogen, 0);
+    w->hsbAnzahl->setValue(8);
+
     // A small star: right on corner 2, with corner 1 less than 4 pixels away.
     w->hsbInnen->setValue(1);
     w->hsbAussen->setValue(2);
@@ -43,8 +56,21 @@ TEST_F(Dragging, WhichCornerIsCaughtAndWhatDragsIt)
         move(pic(), sx(1), sy(1) + d);
         EXPECT_EQ(pic()->pointerShape(), d < 8 ? PictureWidget::kHand : 0) << d;
     }
-    for (const int buttons : {2, 4, 3, 5})
+    // While any other button is held, the pointer neither catches a corner
+    // nor lets one go: not over the inner corners round the centre, not away
+    // from every corner, and the corner under it stays where it is.
+    for (const int buttons : {2, 4, 3, 5}) {
+        move(pic(), w->MitteX, w->MitteY, buttons);
+        move(pic(), w->MitteX, w->ZiehGrenzeOben, buttons);
+        EXPECT_TRUE(w->ZiehEcke == 1 && pic()->pointerShape() == PictureWidget::kHand) << buttons;
         move(pic(), sx(1) - 3, sy(1), buttons);
+    }
+    move(pic(), w->MitteX, w->ZiehGrenzeOben);
+    for (const int buttons : {2, 4}) {
+        move(pic(), sx(1), sy(1), buttons);
+        EXPECT_TRUE(w->ZiehEcke == 0 && pic()->pointerShape() == 0) << buttons;
+    }
+    move(pic(), sx(1), sy(1));
     // Beyond the bound the corner stays where it is, yet counts as dragged.
     move(pic(), w->ZiehGrenzeRechts + 4, sy(1), 1);
     EXPECT_NEAR(sx(1), w->ZiehGrenzeRechts - 3, 1e-3);

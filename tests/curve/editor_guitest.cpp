@@ -4,11 +4,13 @@
 
 #include "platform/picturewidget.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTransform>
+#include <cmath>
 
 namespace {
 
@@ -66,6 +68,12 @@ TEST_F(CurveEditor, WhichPressTakesAPointAndTheBentDreiDStar)
 
 TEST_F(CurveEditor, ValuesShownTheBandAndKurveAus)
 {
+    // A point moved by 300 twips of the editor, 300 / 566 cm on the screen,
+    // bends the star by that distance at true size: the picture shows it
+    // reduced to 0.37.
+    biege(2, 487.5f + 300);
+    EXPECT_NEAR(w->KurvenWert[2], 300 / 566.0 / 0.37, 1e-5);
+    EXPECT_EQ(w->lblKurvenWerte->text(), " Kp1= 0  Kp2= -1,4  Kp3= 0");
     // Inward shows as negative; under 0.05 cm as 0 without a sign.
     biege(2, 487.5f + 30);
     EXPECT_EQ(w->lblKurvenWerte->text(), " Kp1= 0  Kp2= -0,1  Kp3= 0");
@@ -87,4 +95,10 @@ TEST_F(CurveEditor, ValuesShownTheBandAndKurveAus)
     EXPECT_FALSE(w->cmdKurveAus->isEnabled() || w->KurveEin);
     EXPECT_FLOAT_EQ(w->KurveY1, w->KurveNullY);
     EXPECT_EQ(w->lblKurvenWerte->text(), " Kp1= 0  Kp2= 0  Kp3= 0");
+
+    // Two sheets show the star reduced by a further square root of 2.
+    w->chkZweiA4->setChecked(true);
+    biege(2, 487.5f - 300);
+    EXPECT_NEAR(w->KurvenWert[2], -300 / 566.0 / (0.37 / std::sqrt(2.0)), 1e-5);
+    EXPECT_EQ(w->lblKurvenWerte->text(), " Kp1= 0  Kp2= 2  Kp3= 0");
 }

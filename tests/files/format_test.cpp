@@ -3,21 +3,29 @@
 #include "files/format.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <tuple>
 
 namespace {
 
 const std::string kKennung = "Pelox-Datei";
 
-// A two-sheet star with every field different from its neighbours, field nr
-// (1-based) replaced by text when given.
-std::string zweiBlatt(int nr = 0, const std::string& text = "", const std::string& radien = "13.5\r\n4\r\n")
+// A two-sheet star with every field different from its neighbours, the
+// fields given by number (1-based) replaced by their text.
+std::string stern(const std::map<int, std::string>& ersatz, const std::string& radien = "13.5\r\n4\r\n")
 {
     std::string datei;
     for (int i = 1; const char* feld : {"\"Pelox-Datei\"", "1", "27", "8", "8", "1.5", "-0.5", "0", "1.2", "1037", "900",
-             "2075", "1215", "3112", "1600", "1", "0", "1"})
-        datei += (i++ == nr ? text : std::string(feld)) + "\r\n";
+             "2075", "1215", "3112", "1600", "1", "0", "1"}) {
+        const auto text = ersatz.find(i++);
+        datei += (text == ersatz.end() ? std::string(feld) : text->second) + "\r\n";
+    }
     return datei + radien;
+}
+
+std::string zweiBlatt(int nr = 0, const std::string& text = "", const std::string& radien = "13.5\r\n4\r\n")
+{
+    return stern({{nr, text}}, radien);
 }
 
 } // namespace
@@ -80,5 +88,30 @@ TEST(PlxFormat, FilesAreTakenWholeOrRefusedWithTheirReason)
     for (const auto& [datei, befund, grund, zweiA4Jetzt] : faelle) {
         const plx::Gelesen g = plx::lesen(datei, kKennung, zweiA4Jetzt);
         EXPECT_EQ(std::pair(g.befund, g.grund), std::pair(befund, grund)) << datei.substr(0, 100);
+    }
+
+    // Both ends of every range: a value at the end is taken, one beyond it
+    // refused. The field tried is the last one given; the diameters are tried
+    // on one sheet and on two, the inner one with the outer one at 1 cm.
+    const auto grenzen = [](std::map<int, std::string> felder, const std::string& drin,
+                             const std::string& draussen, const std::string& grund) {
+        const int nr = felder.rbegin()->first;
+        for (const bool genommen : {true, false}) {
+            felder[nr] = genommen ? drin : draussen;
+            const std::string erwartet = genommen ? "" : "Feld " + std::to_string(nr) + grund;
+            EXPECT_EQ(plx::lesen(stern(felder), kKennung, false).grund, erwartet) << felder[nr];
+        }
+    };
+    grenzen({{5, ""}}, "2", "1", " (Anzahl Spitzen) muss zwischen 2 und 36 liegen");
+    grenzen({{5, ""}}, "36", "37", " (Anzahl Spitzen) muss zwischen 2 und 36 liegen");
+    grenzen({{6, ""}}, "0.1", "0.04", " (Höhe) muss zwischen 10 und 300 % liegen");
+    grenzen({{6, ""}}, "3", "3.1", " (Höhe) muss zwischen 10 und 300 % liegen");
+    for (const auto& [blatt, max, darueber] : {std::tuple("0", "19", "19.5"), std::tuple("1", "27", "27.5")}) {
+        const std::string aussen = std::string(" (Aussen-Durchmesser) muss zwischen 1 und ") + max + " cm liegen";
+        const std::string innen = std::string(" (Innen-Durchmesser) muss zwischen 0,5 und ") + max + " cm liegen";
+        grenzen({{2, blatt}, {3, ""}}, "1", "0.5", aussen);
+        grenzen({{2, blatt}, {3, ""}}, max, darueber, aussen);
+        grenzen({{2, blatt}, {3, "1"}, {4, ""}}, "0.5", "0.2", innen);
+        grenzen({{2, blatt}, {3, "1"}, {4, ""}}, max, darueber, innen);
     }
 }

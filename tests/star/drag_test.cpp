@@ -5,6 +5,8 @@
 #include "support/star.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -31,6 +33,25 @@ TEST(Drag, CatchesInsideAStrictSquare)
     EXPECT_EQ(star::fangEcke(s, 302.9, 192.1), 1);
     EXPECT_EQ(star::fangEcke(s, 287, 200), 0);
     EXPECT_EQ(star::fangEcke(s, 295, 192), 0);
+
+    // Every corner up to the last one, twice the number of points, is caught
+    // on the spot where it is drawn: each half a point's angle after the one
+    // before, tips on the outer diameter, inner corners on the inner one. With
+    // 36 points the picture is twice as large, so that neighbouring inner
+    // corners lie further apart than the catch distance.
+    for (const int spitzen : {8, 36}) {
+        PeloxState t = startStern(spitzen);
+        t.MitteX = t.MitteY = 200;
+        t.Massstab = spitzen == 8 ? 10 : 20;
+        t.FangAbstand = 8;
+        ASSERT_EQ(t.AnzahlEcken, 2 * spitzen);
+        for (int i = 1; i <= 2 * spitzen; ++i) {
+            const double winkel = (i - 1) * std::numbers::pi / spitzen;
+            const double r = (i % 2 == 1 ? 9.5 : 4.0) * t.Massstab;
+            EXPECT_EQ(star::fangEcke(t, 200 + r * std::cos(winkel), 200 + r * std::sin(winkel)), i)
+                << spitzen << " points, corner " << i;
+        }
+    }
 }
 
 TEST(Drag, TheDragAreaIncludesItsBounds)
