@@ -159,9 +159,11 @@ TEST_F(DruckerTest, PrintoutAndSavedPdfsOnOneAndTwoSheets)
 TEST_F(DruckerTest, ARefusedJobOrNoPrinterIsReportedAndNothingIsPrinted)
 {
     const QString ziel = QPrinterInfo::defaultPrinter().printerName();
-    run(QStringLiteral("cupsreject"), {ziel});
+    // The queue commands are in the administrator's folder, which a user's
+    // PATH leaves out.
+    run(QStringLiteral("/usr/sbin/cupsreject"), {ziel});
     w.cmdDrucken->click();
-    run(QStringLiteral("cupsaccept"), {ziel});
+    run(QStringLiteral("/usr/sbin/cupsaccept"), {ziel});
     // With the print server out of reach there is no printer for the program,
     // and the page centre still comes from a sensible page: A4 without margins.
     cupsSetServer("/nonexistent/cups.sock");
