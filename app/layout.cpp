@@ -41,6 +41,7 @@ QFont narrow(double points)
         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
+    f.setBold(false);
     return f;
 }
 
@@ -173,7 +174,9 @@ void frmPelox::createControls()
     lblKurvenWerte->setStyleSheet(paleGreen);
     lblKurvenWerte->setToolTip(QStringLiteral("Abweichung in cm"));
     lblKurvenWerte->setWordWrap(false);
-    lblKurvenWerte->setFont(regular);
+    // The frame's size in a regular narrow face, as for lblZiehen: three
+    // negative values would not fit otherwise.
+    lblKurvenWerte->setFont(narrow(9.75));
     lblTextAussen = label(fraKurvenForm, QStringLiteral("Pelox aussen"), 4080, 600, 855, 495);
     lblTextAussen->setStyleSheet(darkGreen);
     lblTextAussen->setFont(regular);
@@ -200,9 +203,9 @@ void frmPelox::createControls()
 
     fraZiehen = frame(this, QStringLiteral("Ziehen"), 6960, 3360, 1335, 3135);
     lblZiehen = label(fraZiehen, QString(), 120, 480, 1095, 1815);
-    // The instructions and the curve values are given a regular face so that
-    // they fit their labels with the fonts at hand.
-    lblZiehen->setFont(regular);
+    // The instructions take the frame's size in a regular narrow face: the
+    // bold face, and even the regular one, would cut the last line off.
+    lblZiehen->setFont(narrow(9.75));
     lblZiehen->setToolTip(QStringLiteral("Ziehen der Pelox-Ecken"));
     cmdRückstellen = button(fraZiehen, QStringLiteral("Rückstellen"), 120, 2520, 1095, 375);
 

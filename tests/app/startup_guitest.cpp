@@ -26,6 +26,15 @@ TEST_F(Startup, ControlsHoldTheDefaultStar)
     EXPECT_EQ((QStringList{w->lblAnzahl->text(), w->lblAussen->text(), w->lblInnen->text(), w->lblYFaktor->text(),
                   w->lblKurvenWerte->text()}),
         (QStringList{"8", "19,0", "8,0", "100", " Kp1= 0  Kp2= 0  Kp3= 0"}));
+    // The instructions and the widest curve values fit their labels whole, at
+    // the size of the frames they stand in.
+    const std::pair<QLabel*, QString> texte[] = {{w->lblZiehen, w->lblZiehen->text()},
+        {w->lblKurvenWerte, QStringLiteral(" Kp1= -1,8  Kp2= -1,8  Kp3= -1,8")}};
+    for (const auto& [label, text] : texte) {
+        EXPECT_EQ(label->font().pointSizeF(), 9.75);
+        const QRect noetig = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap, text);
+        EXPECT_TRUE(label->contentsRect().contains(noetig)) << text.toStdString();
+    }
 
     // One A4 sheet, reduced: 21 x 29.7 cm at 0.37. The first star is drawn.
     EXPECT_EQ(w->picPelox->size(), QSize(293, 415));
