@@ -29,6 +29,9 @@ public:
         ++shown;
         std::fprintf(stderr, "pelox: %s\n", qPrintable(text.simplified()));
     }
+    // Files are written without a window, so nothing is ever closed over
+    // unsaved changes.
+    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::No; }
 };
 
 const QString kPdf = QStringLiteral("pdf");

@@ -19,23 +19,37 @@
 
 void frmPelox::connectControls()
 {
-    hsbAnzahl->onChange([this] { hsbAnzahl_Change(); });
-    hsbAnzahl->onScroll([this] { hsbAnzahl_Change(); });
-    hsbAussen->onChange([this] { hsbAussen_Change(); });
-    hsbAussen->onScroll([this] { hsbAussen_Change(); });
-    hsbInnen->onChange([this] { hsbInnen_Change(); });
-    hsbInnen->onScroll([this] { hsbInnen_Change(); });
-    vsbYFaktor->onChange([this] { vsbYFaktor_Change(); });
-    vsbYFaktor->onScroll([this] { vsbYFaktor_Change(); });
-    connect(cmdSetFaktor, &QPushButton::clicked, this, [this] { cmdSetFaktor_Click(); });
+    // Every handler a user's action runs is one step for undo.
+    const auto schritt = [this](Art art, const char* text, void (frmPelox::*handler)()) {
+        return [this, art, text, handler] { Schritt(art, QString::fromUtf8(text), [this, handler] { (this->*handler)(); }); };
+    };
+    const auto balken = [&](ScrollBar* bar, Art art, const char* text, void (frmPelox::*handler)()) {
+        bar->onChange(schritt(art, text, handler));
+        bar->onScroll(schritt(art, text, handler));
+        // A thumb taken anew is a step of its own.
+        connect(bar, &QAbstractSlider::sliderPressed, this, [this] { ++m_lauf; });
+    };
+    balken(hsbAnzahl, Art::Anzahl, "Anzahl Spitzen", &frmPelox::hsbAnzahl_Change);
+    balken(hsbAussen, Art::Aussen, "Aussen-Durchmesser", &frmPelox::hsbAussen_Change);
+    balken(hsbInnen, Art::Innen, "Innen-Durchmesser", &frmPelox::hsbInnen_Change);
+    balken(vsbYFaktor, Art::Hoehe, "Höhe", &frmPelox::vsbYFaktor_Change);
+    connect(cmdSetFaktor, &QPushButton::clicked, this, schritt(Art::Einzeln, "Höhe 100%", &frmPelox::cmdSetFaktor_Click));
     for (int i = 0; i < 2; ++i) {
-        optPeloxForm[i]->onClick([this, i] { optPeloxForm_Click(i); });
-        optStrichDicke[i]->onClick([this, i] { optStrichDicke_Click(i); });
+        optPeloxForm[i]->onClick([this, i] { Schritt(Art::Einzeln, QStringLiteral("Peloxform"), [this, i] { optPeloxForm_Click(i); }); });
+        optStrichDicke[i]->onClick([this, i] { Schritt(Art::Einzeln, QStringLiteral("Strichdicke"), [this, i] { optStrichDicke_Click(i); }); });
     }
-    connect(chkZweiA4, &QCheckBox::toggled, this, [this] { chkZweiA4_Click(); });
-    connect(picKurvenForm, &PictureWidget::mouseMoved, this,
-        [this](int b, int s, double x, double y) { picKurvenForm_MouseMove(b, s, x, y); });
-    connect(cmdKurveAus, &QPushButton::clicked, this, [this] { cmdKurveAus_Click(); });
+    connect(chkZweiA4, &QCheckBox::toggled, this, schritt(Art::Einzeln, "Zwei A-4 Blätter", &frmPelox::chkZweiA4_Click));
+    // The moves of one drag, from the press to the release, are one step; a
+    // move with no button held ends the drag.
+    const auto ziehen = [this](Art art, const char* text, void (frmPelox::*handler)(int, int, double, double)) {
+        return [this, art, text, handler](int b, int s, double x, double y) {
+            if (b == 0)
+                ++m_lauf;
+            Schritt(art, QString::fromUtf8(text), [=, this] { (this->*handler)(b, s, x, y); });
+        };
+    };
+    connect(picKurvenForm, &PictureWidget::mouseMoved, this, ziehen(Art::Kurve, "Kurve biegen", &frmPelox::picKurvenForm_MouseMove));
+    connect(cmdKurveAus, &QPushButton::clicked, this, schritt(Art::Einzeln, "Kurve aus", &frmPelox::cmdKurveAus_Click));
     connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(picPelox, &PictureWidget::contextMenuRequested, this,
@@ -43,12 +57,11 @@ void frmPelox::connectControls()
     connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
-    connect(picPelox, &PictureWidget::mouseMoved, this,
-        [this](int b, int s, double x, double y) { picPelox_MouseMove(b, s, x, y); });
-    connect(cmdRückstellen, &QPushButton::clicked, this, [this] { cmdRückstellen_Click(); });
+    connect(picPelox, &PictureWidget::mouseMoved, this, ziehen(Art::Ecke, "Ecke ziehen", &frmPelox::picPelox_MouseMove));
+    connect(cmdRückstellen, &QPushButton::clicked, this, schritt(Art::Einzeln, "Rückstellen", &frmPelox::cmdRückstellen_Click));
     connect(cmdDrucken, &QPushButton::clicked, this, [this] { cmdDrucken_Click(); });
     connect(cmdDatenSpeichern, &QPushButton::clicked, this, [this] { cmdDatenSpeichern_Click(); });
-    connect(cmdDatenLesen, &QPushButton::clicked, this, [this] { cmdDatenLesen_Click(); });
+    connect(cmdDatenLesen, &QPushButton::clicked, this, schritt(Art::Einzeln, "Lesen", &frmPelox::cmdDatenLesen_Click));
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.

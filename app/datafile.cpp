@@ -32,22 +32,34 @@ void meldung(MessageBoxPort& box, const QString& text, const QString& titel)
 
 void frmPelox::cmdDatenSpeichern_Click()
 {
+    Speichern();
+}
+
+bool frmPelox::Speichern()
+{
     CommonDialogDatei.FileName = QString::fromStdString(DateiPfad);
     CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
     CommonDialogDatei.Filter = kFilter + QLatin1Char('|');
     CommonDialogDatei.Flags = CommonDialogDatei.Flags | CommonDialog::kOverwritePrompt;
     CommonDialogDatei.ShowSave();
     DateiPfad = CommonDialogDatei.FileName.toStdString();
-    if (!DateiPfad.empty() && DateiSpeichern())
-        lblDateiName->setText(QString::fromStdString(DateiPfad));
+    if (DateiPfad.empty() || !DateiSpeichern())
+        return false;
+    lblDateiName->setText(QString::fromStdString(DateiPfad));
+    return true;
 }
 
 bool frmPelox::DateiSpeichern()
 {
-    const std::string inhalt = plx::schreiben(plx::ausZustand(*this), DateiKennung);
-    return SicherSchreiben(QString::fromStdString(DateiPfad), [&](QIODevice& datei) {
-        return datei.write(inhalt.data(), qint64(inhalt.size())) == qint64(inhalt.size());
-    });
+    const plx::Inhalt entwurf = plx::ausZustand(*this);
+    const std::string inhalt = plx::schreiben(entwurf, DateiKennung);
+    if (!SicherSchreiben(QString::fromStdString(DateiPfad), [&](QIODevice& datei) {
+            return datei.write(inhalt.data(), qint64(inhalt.size())) == qint64(inhalt.size());
+        }))
+        return false;
+    m_gespeichert = entwurf;
+    GeaendertZeigen();
+    return true;
 }
 
 void frmPelox::cmdDatenLesen_Click()
@@ -56,11 +68,15 @@ void frmPelox::cmdDatenLesen_Click()
     CommonDialogDatei.Filter = kFilter;
     CommonDialogDatei.ShowOpen();
     DateiPfad = CommonDialogDatei.FileName.toStdString();
-    if (!DateiPfad.empty()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        DateiLesen();
-        QApplication::restoreOverrideCursor();
-    }
+    if (!DateiPfad.empty())
+        LesenWartend();
+}
+
+void frmPelox::LesenWartend()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    DateiLesen();
+    QApplication::restoreOverrideCursor();
 }
 
 void frmPelox::DateiLesen()
@@ -92,8 +108,18 @@ void frmPelox::DateiLesen()
             QStringLiteral("Falsche Datei !!"));
         return;
     }
-    const plx::Inhalt& d = gelesen.inhalt;
+    EntwurfUebernehmen(gelesen.inhalt);
+    lblDateiName->setText(QString::fromStdString(DateiPfad));
+    // The design just read is the one a change is measured against; read
+    // outside any step (from the command line) it is also where undo starts.
+    m_gespeichert = plx::ausZustand(*this);
+    if (!m_imSchritt)
+        m_stand = plx::entwurf(*this);
+    GeaendertZeigen();
+}
 
+void frmPelox::EntwurfUebernehmen(const plx::Inhalt& d)
+{
     // The box comes before the diameters: ticking it raises the bars' maximum
     // so that a diameter above 19 cm fits. Each assignment that changes a
     // control runs its handler before it returns; the pictures those handlers
@@ -144,5 +170,5 @@ void frmPelox::DateiLesen()
     KurvenFormPunkte();
     KurvenBerechnung();
     Zeichnen();
-    lblDateiName->setText(QString::fromStdString(DateiPfad));
+    Timer1_Timer();
 }

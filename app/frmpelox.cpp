@@ -52,7 +52,11 @@ frmPelox::frmPelox(Ports ports, QWidget* parent)
 
     createControls();
     connectControls();
+    // The start gives the star its first design; it is no step to take back.
+    m_imSchritt = true;
     Form_Load();
+    m_imSchritt = false;
+    createEditing();
     Timer1->start();
 }
 
@@ -227,6 +231,12 @@ void frmPelox::Form_Unload()
 
 void frmPelox::closeEvent(QCloseEvent* event)
 {
+    // A changed star is not lost without a word: "Beenden" and the close box
+    // first offer to save it, and a cancelled or failed save keeps the window.
+    if (!AenderungenGesichert()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

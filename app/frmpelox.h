@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "files/format.h"
 #include "platform/commondialog.h"
 #include "platform/optionbutton.h"
 #include "platform/ports.h"
@@ -21,6 +22,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class QUndoStack;
 class LineControl;
 class PictureWidget;
 class ScrollBar;
@@ -152,19 +154,46 @@ public:
 
     // Star data file
     void cmdDatenSpeichern_Click();
+    // Asks for a name and saves; false when cancelled or not written.
+    bool Speichern();
     // False, after a message, when the file could not be written; the
     // previous file of that name is then left as it was.
     bool DateiSpeichern();
     void cmdDatenLesen_Click();
     void DateiLesen();
+    // Sets every control and value of the star to the design and draws it,
+    // as reading a file and taking a step back both do.
+    void EntwurfUebernehmen(const plx::Inhalt& d);
+
+    // Undo and redo. Every change of the design by the user is one step;
+    // the moves of one drag, and a run of changes of one bar, make one.
+    enum class Art { Anzahl, Aussen, Innen, Hoehe, Ecke, Kurve, Einzeln };
+    QUndoStack* Rueckgaengig;
+    QAction* mnuRueckgaengig;
+    QAction* mnuWiederholen;
+    // Runs what the user did and keeps the change it made as one step.
+    void Schritt(Art art, const QString& text, const std::function<void()>& handlung);
+    // Undo and redo come here with the design of the step.
+    void EntwurfWiederherstellen(const plx::Inhalt& d);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
     void connectControls();
+    void createEditing();
+    // The title's changed marker: whether the design differs from the one
+    // last saved, read or started with.
+    void GeaendertZeigen();
+    // Over unsaved changes, asks whether to save them first; false when the
+    // user cancelled or the save did not happen.
+    bool AenderungenGesichert();
+    // Reads DateiPfad with the wait pointer up.
+    void LesenWartend();
     Masse measure();
     // The star with the chosen line thickness and form, on a cleared picture.
     void drawStar(PictureWidget& bild, const FigureMapping& mapping);
@@ -188,4 +217,12 @@ private:
     // The printer's drawing area as last asked for, in twips.
     std::optional<QSizeF> m_seite;
     bool m_seiteBestellt = false;
+    // The design as the last step left it, and as last saved or read.
+    plx::Inhalt m_stand;
+    plx::Inhalt m_gespeichert;
+    // While a step runs or one is taken back, changes of the controls from
+    // code make no steps of their own.
+    bool m_imSchritt = false;
+    // Steps of the same kind and run merge; a new drag starts a new run.
+    int m_lauf = 0;
 };

@@ -11,6 +11,7 @@
 #include "star/drag.h"
 #include "support/input.h"
 
+#include <QAction>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -99,6 +100,29 @@ void BM_Ereignis_Ecke(benchmark::State& state)
         state.SkipWithError("the corner was not dragged");
 }
 BENCHMARK(BM_Ereignis_Ecke)->Unit(benchmark::kMicrosecond);
+
+// The drag of corner 1 taken back and done again in turn: each is one step of
+// the undo stack, with the whole design set and the star redrawn.
+void BM_Ereignis_Rueckgaengig(benchmark::State& state)
+{
+    BenchWindow b;
+    if (!setWorstCase(state, *b.w))
+        return;
+    frmPelox& w = *b.w;
+    const double x = star::bildX(w, 1);
+    const double y = star::bildY(w, 1);
+    sendMouseMove(w.picPelox, x, y, 0);
+    cornerMove(w, x - 3, y);
+    sendMouseMove(w.picPelox, x - 3, y, 0);
+    int i = 0;
+    for (auto _ : state) {
+        (++i & 1 ? w.mnuRueckgaengig : w.mnuWiederholen)->trigger();
+        paintPending(w);
+    }
+    if (!w.mnuRueckgaengig->isEnabled() && !w.mnuWiederholen->isEnabled())
+        state.SkipWithError("there was no step to take back");
+}
+BENCHMARK(BM_Ereignis_Rueckgaengig)->Unit(benchmark::kMicrosecond);
 
 // In-process start: the window created, loaded and shown through to the
 // first star painted. The start of the real program is measured outside, by

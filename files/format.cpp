@@ -214,6 +214,13 @@ Inhalt ausZustand(const PeloxState& s)
     return in;
 }
 
+Inhalt entwurf(const PeloxState& s)
+{
+    Inhalt in = ausZustand(s);
+    in.Radien.assign(s.Radius.begin() + 1, s.Radius.begin() + 1 + kMeisteRadien);
+    return in;
+}
+
 std::string zahlText(float v)
 {
     // Negative zero would be written with its sign.

@@ -54,6 +54,11 @@ inline constexpr float kGroessterBetrag = 100000;
 // corner computation.
 Inhalt ausZustand(const PeloxState& s);
 
+// The whole design as a step of the editor keeps it: the fields of the file
+// with every radius slot, also of corners not drawn now, which come back when
+// the points are raised again.
+Inhalt entwurf(const PeloxState& s);
+
 // The exact bytes of the file.
 std::string schreiben(const Inhalt& inhalt, std::string_view kennung);
 

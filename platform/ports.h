@@ -33,6 +33,10 @@ public:
     static constexpr int kExclamation = 48;
     // A modal box with one OK button.
     virtual void show(const QString& text, const QString& title, int flags) = 0;
+    enum class Answer { Yes, No, Cancel };
+    // A modal question with the buttons Yes, No and Cancel; Escape and the
+    // close box cancel.
+    virtual Answer askYesNoCancel(const QString& text, const QString& title) = 0;
 };
 
 // The system's default printer. Coordinates are twips from the top-left corner

@@ -60,3 +60,15 @@ void QtMessageBox::show(const QString& text, const QString& title, int flags)
         QMessageBox::Ok, m_parent);
     box.exec();
 }
+
+MessageBoxPort::Answer QtMessageBox::askYesNoCancel(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}

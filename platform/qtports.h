@@ -28,6 +28,7 @@ class QtMessageBox : public MessageBoxPort {
 public:
     explicit QtMessageBox(QWidget* parent) : m_parent(parent) {}
     void show(const QString& text, const QString& title, int flags) override;
+    Answer askYesNoCancel(const QString& text, const QString& title) override;
 
 private:
     QWidget* m_parent;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -108,7 +109,7 @@ TEST_F(Endurance, InvariantsHoldThroughAHundredThousandEvents)
 {
     QTemporaryDir ordner;
     const QString datei = ordner.filePath(QStringLiteral("stern.plx"));
-    const std::array<Art, 11> arten{{
+    const std::array<Art, 13> arten{{
         {"scroll bar", 40, [&] { balken(); }},
         {"corner drag", 20, [&] {
              const int i = wuerfel(1, w->AnzahlEcken);
@@ -126,6 +127,8 @@ TEST_F(Endurance, InvariantsHoldThroughAHundredThousandEvents)
         {"Kurve aus", 3, [&] { w->cmdKurveAus->click(); }},
         {"Höhe 100%", 3, [&] { w->cmdSetFaktor->click(); }},
         {"timer", 2, [&] { w->Timer1_Timer(); }},
+        {"undo", 4, [&] { w->mnuRueckgaengig->trigger(); }},
+        {"redo", 3, [&] { w->mnuWiederholen->trigger(); }},
         // Saved, read back and printed.
         {"files", 1, [&] {
              fileDialog.answers = {datei, datei};
@@ -137,8 +140,25 @@ TEST_F(Endurance, InvariantsHoldThroughAHundredThousandEvents)
     // Evaluated at k + 0.5 for kind k.
     std::discrete_distribution<std::size_t> wahl(
         arten.size(), 0, double(arten.size()), [&](double k) { return arten[std::size_t(k)].gewicht; });
+    const auto gespeichert = [&] {
+        fileDialog.answers = {datei};
+        w->cmdDatenSpeichern->click();
+        QFile f(datei);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    // Now and then a stretch of the run is undone step by step back to where
+    // it began, and redone to where it ended; the stretch is shorter than the
+    // steps the window keeps.
+    constexpr int kStrecke = 150;
+    QByteArray anfang;
+    int geprueft = 0;
     // Each move of a drag, also of a thumb, counts as an event of its own.
     for (int n = 1; ++ereignisse <= 100000 && !HasFatalFailure(); ++n) {
+        const bool pruefStrecke = (n - 1) / kStrecke % 10 == 0;
+        if (pruefStrecke && (n - 1) % kStrecke == 0) {
+            anfang = gespeichert();
+            w->Rueckgaengig->setClean();
+        }
         const Art& art = arten[wahl(zufall)];
         zuletzt = art.name;
         art.tun();
@@ -150,5 +170,23 @@ TEST_F(Endurance, InvariantsHoldThroughAHundredThousandEvents)
             w->Neuzeichnen();
             ASSERT_TRUE(bild == w->picPelox->image()) << wo();
         }
+        // Undone to its beginning unless undo went further back and a new
+        // step then took the beginning's place.
+        QUndoStack* schritte = w->Rueckgaengig;
+        if (pruefStrecke && n % kStrecke == 0 && schritte->cleanIndex() >= 0) {
+            const QByteArray ende = gespeichert();
+            const int oben = schritte->index();
+            while (schritte->index() > schritte->cleanIndex())
+                w->mnuRueckgaengig->trigger();
+            while (schritte->index() < schritte->cleanIndex())
+                w->mnuWiederholen->trigger();
+            ASSERT_EQ(gespeichert(), anfang) << wo();
+            pruefen();
+            while (schritte->index() < oben)
+                w->mnuWiederholen->trigger();
+            ASSERT_EQ(gespeichert(), ende) << wo();
+            ++geprueft;
+        }
     }
+    EXPECT_GE(geprueft, 15);
 }

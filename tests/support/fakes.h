@@ -32,7 +32,17 @@ private:
 struct FakeMessageBox : MessageBoxPort {
     struct Shown { QString text; QString title; int flags; };
     std::vector<Shown> shown;
+    std::deque<Answer> answers;  // Cancel past its end
+    std::vector<Shown> asked;
     void show(const QString& text, const QString& title, int flags) override { shown.push_back({text, title, flags}); }
+    Answer askYesNoCancel(const QString& text, const QString& title) override
+    {
+        asked.push_back({text, title, 0});
+        const Answer a = answers.empty() ? Answer::Cancel : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return a;
+    }
 };
 
 // Operations in the order they were drawn, each with the line width and style
