@@ -84,15 +84,21 @@ BENCHMARK(BM_Ereignis_Kurveneditor)->Unit(benchmark::kMicrosecond);
 
 // Corner 1 pulled with the left button along its ray, in and out by less
 // than the catch distance: every move recomputes and redraws the whole star.
+// The pointer over corner 1 of the star, with no button held.
+QPointF ueberEcke1(frmPelox& w)
+{
+    const QPointF p(star::bildX(w, 1), star::bildY(w, 1));
+    sendMouseMove(w.picPelox, p.x(), p.y(), 0);
+    return p;
+}
+
 void BM_Ereignis_Ecke(benchmark::State& state)
 {
     BenchWindow b;
     if (!setWorstCase(state, *b.w))
         return;
     frmPelox& w = *b.w;
-    const double x = star::bildX(w, 1);
-    const double y = star::bildY(w, 1);
-    sendMouseMove(w.picPelox, x, y, 0);
+    const auto [x, y] = ueberEcke1(w);
     int i = 0;
     for (auto _ : state)
         cornerMove(w, x - 3 * (++i & 1), y);
@@ -109,9 +115,7 @@ void BM_Ereignis_Rueckgaengig(benchmark::State& state)
     if (!setWorstCase(state, *b.w))
         return;
     frmPelox& w = *b.w;
-    const double x = star::bildX(w, 1);
-    const double y = star::bildY(w, 1);
-    sendMouseMove(w.picPelox, x, y, 0);
+    const auto [x, y] = ueberEcke1(w);
     cornerMove(w, x - 3, y);
     sendMouseMove(w.picPelox, x - 3, y, 0);
     int i = 0;
