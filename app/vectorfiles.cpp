@@ -6,6 +6,7 @@
 
 #include "platform/pdffile.h"
 #include "platform/picturewidget.h"
+#include "platform/savefile.h"
 #include "print/druck.h"
 #include "render/svg.h"
 #include "star/corners.h"
@@ -54,8 +55,7 @@ bool frmPelox::PdfSchreiben(const QString& pfad)
     seite.DruckMitteY = star::halbeGanzzahl(pdf.pageHeight());
     druck::Drucken(pdf, seite, DruckSteuerung());
     const QByteArray inhalt = pdf.pdf();
-    return SicherSchreiben(
-        pfad, [&](QIODevice& datei) { return !inhalt.isEmpty() && datei.write(inhalt) == inhalt.size(); });
+    return SicherSchreiben(pfad, [&](QIODevice& datei) { return writePdf(datei, inhalt); });
 }
 
 bool frmPelox::SvgSchreiben(const QString& pfad)
