@@ -7,6 +7,7 @@
 #include "app/frmpelox.h"
 #include "platform/qtports.h"
 #include "platform/qtprinter.h"
+#include "platform/settings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,6 +31,13 @@ public:
         ++shown;
         std::fprintf(stderr, "pelox: %s\n", qPrintable(text.simplified()));
     }
+    // Nobody is there to answer: the warning is told, without its question,
+    // and the file written all the same.
+    bool ask(const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "pelox: Warnung: %s\n", qPrintable(text.section(QLatin1Char('\n'), 0, -2).simplified()));
+        return true;
+    }
 };
 
 bool hasOption(int argc, char** argv, std::initializer_list<const char*> options)
@@ -45,8 +53,9 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
 {
     ConsoleMessages messages;
     QtFileDialog unusedDialog(nullptr);
+    QtSettings settings;
     QtPrinter printer;
-    frmPelox w(Ports{unusedDialog, messages, printer});
+    frmPelox w(Ports{unusedDialog, messages, printer, settings});
     w.DateiPfad = QFileInfo(design).absoluteFilePath().toStdString();
     w.DateiLesen();
     if (messages.shown > 0)
@@ -59,7 +68,7 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
             QStringLiteral(" Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! "), {}, 0);
         return 1;
     }
-    if (args.isSet(QStringLiteral("pdf")) && !w.PdfSchreiben(args.value(QStringLiteral("pdf"))))
+    if (args.isSet(QStringLiteral("pdf")) && !(w.PdfPasst() && w.PdfSchreiben(args.value(QStringLiteral("pdf")))))
         return 1;
     if (args.isSet(QStringLiteral("svg")) && !w.SvgSchreiben(args.value(QStringLiteral("svg"))))
         return 1;
@@ -124,8 +133,9 @@ int runPelox(int argc, char** argv)
     app.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QtFileDialog fileDialog(nullptr);
     QtMessageBox messageBox(nullptr);
+    QtSettings settings;
     QtPrinter printer;
-    frmPelox window(Ports{fileDialog, messageBox, printer});
+    frmPelox window(Ports{fileDialog, messageBox, printer, settings});
     window.show();
     if (!designs.isEmpty()) {
         window.DateiPfad = QFileInfo(designs.constFirst()).absoluteFilePath().toStdString();

@@ -24,6 +24,7 @@ class QTimer;
 class LineControl;
 class PictureWidget;
 class ScrollBar;
+class PdfFilePrinter;
 struct FigureMapping;
 struct Masse;
 namespace druck {
@@ -131,7 +132,13 @@ public:
     QMenu* mnuBild;
     QAction* mnuPdfSpeichern;
     QAction* mnuSvgSpeichern;
+    // The check scale on every sheet
+    QAction* mnuPruefmass;
     void picPelox_ContextMenu(const QPoint& globalPos);
+    void mnuPruefmass_Click();
+    // Asks before a PDF of a star is written that would run off its page;
+    // true to go on.
+    bool PdfPasst();
     void PdfSpeichern();
     void SvgSpeichern();
     // The files themselves, also written from the command line; false after
@@ -167,6 +174,11 @@ private:
     // The star with the chosen line thickness and form, on a cleared picture.
     void drawStar(PictureWidget& bild, const FigureMapping& mapping);
     druck::Steuerung DruckSteuerung() const;
+    // True when the star s fits a page of this size (twips), or the user wants
+    // it anyway; frage is the question put to the user if it does not.
+    bool PasstAufsPapier(const PeloxState& s, const QSizeF& seite, const QString& frage);
+    // The star centred on the PDF's page.
+    PeloxState AufPdfSeite(PdfFilePrinter& pdf) const;
     // Asks for a name to save under, offering name in the start-up folder.
     QString SpeicherDialog(const QString& name, const QString& filter);
     // Writes through a temporary file that replaces the target only when

@@ -6,6 +6,7 @@
 
 #include "print/druck.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QRadioButton>
 
@@ -16,6 +17,7 @@ druck::Steuerung frmPelox::DruckSteuerung() const
     st.duenn = optStrichDicke[0]->isChecked();
     st.dick = optStrichDicke[1]->isChecked();
     st.dreiD = optPeloxForm[1]->isChecked();
+    st.pruefmass = mnuPruefmass->isChecked();
     return st;
 }
 
@@ -23,6 +25,8 @@ void frmPelox::Drucken()
 {
     if (!m_seite)
         SeiteMessen();
+    if (!PasstAufsPapier(*this, *m_seite, QStringLiteral("Trotzdem drucken?")))
+        return;
     QString meldung;
     switch (druck::Drucken(m_ports.printer, *this, DruckSteuerung())) {
     case druck::Ergebnis::Gedruckt:

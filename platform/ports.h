@@ -33,6 +33,9 @@ public:
     static constexpr int kExclamation = 48;
     // A modal box with one OK button.
     virtual void show(const QString& text, const QString& title, int flags) = 0;
+    // A modal question with the buttons Yes and No, No the default; true for
+    // Yes. The question itself is the text's last line.
+    virtual bool ask(const QString& text, const QString& title) = 0;
 };
 
 // The system's default printer. Coordinates are twips from the top-left corner
@@ -48,6 +51,9 @@ public:
     virtual void setFontSize(double points) = 0;
     // Writes the text at the text position and moves that to the next line.
     virtual void printLine(const QString& text) = 0;
+    // Writes one line of text with its top-left corner at x, y; the text
+    // position stays where it is.
+    virtual void textAt(double x, double y, const QString& text) = 0;
     // The drawing area of the page, in twips. With no printer, an A4 page
     // without margins, so that the page centre is still sensible.
     virtual double pageWidth() = 0;
@@ -59,8 +65,11 @@ public:
     virtual bool endDoc() = 0;
 };
 
+class SettingsPort;
+
 struct Ports {
     FileDialogPort& fileDialog;
     MessageBoxPort& messageBox;
     PrinterPort& printer;
+    SettingsPort& settings;
 };

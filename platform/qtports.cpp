@@ -59,3 +59,10 @@ void QtMessageBox::show(const QString& text, const QString& title, int flags)
         QMessageBox::Ok, m_parent);
     box.exec();
 }
+
+bool QtMessageBox::ask(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -26,6 +26,7 @@ class QtMessageBox : public MessageBoxPort {
 public:
     explicit QtMessageBox(QWidget* parent) : m_parent(parent) {}
     void show(const QString& text, const QString& title, int flags) override;
+    bool ask(const QString& text, const QString& title) override;
 
 private:
     QWidget* m_parent;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "platform/ports.h"
+#include "platform/settings.h"
 
+#include <QMap>
 #include <deque>
 #include <utility>
 #include <vector>
@@ -29,17 +31,38 @@ private:
     }
 };
 
+// Questions are answered from a script, No past its end.
 struct FakeMessageBox : MessageBoxPort {
     struct Shown { QString text; QString title; int flags; };
     std::vector<Shown> shown;
+    std::vector<Shown> asked;  // flags unused
+    std::deque<bool> answers;
     void show(const QString& text, const QString& title, int flags) override { shown.push_back({text, title, flags}); }
+    bool ask(const QString& text, const QString& title) override
+    {
+        asked.push_back({text, title, 0});
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return yes;
+    }
+};
+
+struct FakeSettings : SettingsPort {
+    QMap<QString, QString> values;
+    QString value(const QString& key) override { return values.value(key); }
+    void setValue(const QString& key, const QString& value) override { values[key] = value; }
+    void remove(const QString& key) override
+    {
+        values.removeIf([&key](auto i) { return i.key() == key || i.key().startsWith(key + '/'); });
+    }
 };
 
 // Operations in the order they were drawn, each with the line width and style
 // in force when it was drawn; the colour is not kept.
 struct Drawing {
     struct Op {
-        enum Kind { FontName, FontSize, Line, Circle, Text } kind;
+        enum Kind { FontName, FontSize, Line, Circle, Text, TextAt } kind;
         double a = 0, b = 0, c = 0, d = 0;
         QString text{};
         int width = 1;
@@ -74,6 +97,7 @@ public:
     void setFontName(const QString& name) override { add(Op::FontName, 0, 0, 0, 0, name); }
     void setFontSize(double points) override { add(Op::FontSize, points); }
     void printLine(const QString& text) override { add(Op::Text, 0, 0, 0, 0, text); }
+    void textAt(double x, double y, const QString& text) override { add(Op::TextAt, x, y, 0, 0, text); }
     double pageWidth() override { return width; }
     double pageHeight() override { return height; }
     bool endDoc() override
