@@ -4,6 +4,7 @@
 // open in it; or a design written to PDF, SVG or bitmap without a window.
 #include "app/commandline.h"
 
+#include "app/calibration.h"
 #include "app/frmpelox.h"
 #include "platform/qtports.h"
 #include "platform/qtprinter.h"
@@ -54,7 +55,7 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
     ConsoleMessages messages;
     QtFileDialog unusedDialog(nullptr);
     QtSettings settings;
-    QtPrinter printer;
+    QtPrinter printer(settings);
     frmPelox w(Ports{unusedDialog, messages, printer, settings});
     w.DateiPfad = QFileInfo(design).absoluteFilePath().toStdString();
     w.DateiLesen();
@@ -86,7 +87,7 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
 int runPelox(int argc, char** argv)
 {
     // Files are written, and help and version told, without a display.
-    const bool files = hasOption(argc, argv, {"--pdf", "--svg", "--bmp"});
+    const bool files = hasOption(argc, argv, {"--pdf", "--svg", "--bmp", "--calibration-pdf"});
     const bool noWindow = files || hasOption(argc, argv, {"-h", "--help", "-?", "-v", "--version"});
     if (noWindow && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -104,7 +105,8 @@ int runPelox(int argc, char** argv)
     args.setApplicationDescription(
         QStringLiteral("Sterne entwerfen und in Originalgröße drucken.\n"
                        "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                       "Mit --pdf, --svg oder --bmp wird die Datei ohne Fenster geschrieben."));
+                       "Mit --pdf, --svg oder --bmp wird die Datei ohne Fenster geschrieben, mit\n"
+                       "--calibration-pdf das Einmessblatt für den Drucker."));
     args.addHelpOption();
     args.addVersionOption();
     args.addOption({QStringLiteral("pdf"), QStringLiteral("Den Ausdruck als PDF-Datei <datei> schreiben."),
@@ -112,6 +114,9 @@ int runPelox(int argc, char** argv)
     args.addOption({QStringLiteral("svg"), QStringLiteral("Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."),
         QStringLiteral("datei")});
     args.addOption({QStringLiteral("bmp"), QStringLiteral("Das Bild des Sterns als Bitmap-Datei <datei> schreiben."),
+        QStringLiteral("datei")});
+    args.addOption({QStringLiteral("calibration-pdf"),
+        QStringLiteral("Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben."),
         QStringLiteral("datei")});
     args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
         QStringLiteral("[pelox-datei]"));
@@ -121,6 +126,15 @@ int runPelox(int argc, char** argv)
     if (designs.size() > 1) {
         std::fprintf(stderr, "pelox: nur eine Pelox-Datei angeben\n");
         return 2;
+    }
+    if (args.isSet(QStringLiteral("calibration-pdf"))) {
+        const QString pfad = args.value(QStringLiteral("calibration-pdf"));
+        if (!EinmessblattSchreiben(pfad)) {
+            std::fprintf(stderr, "pelox: Die Datei %s konnte nicht gespeichert werden\n", qPrintable(pfad));
+            return 1;
+        }
+        if (!args.isSet(QStringLiteral("pdf")) && !args.isSet(QStringLiteral("svg")) && !args.isSet(QStringLiteral("bmp")))
+            return 0;
     }
     if (files) {
         if (designs.isEmpty()) {
@@ -134,7 +148,7 @@ int runPelox(int argc, char** argv)
     QtFileDialog fileDialog(nullptr);
     QtMessageBox messageBox(nullptr);
     QtSettings settings;
-    QtPrinter printer;
+    QtPrinter printer(settings);
     frmPelox window(Ports{fileDialog, messageBox, printer, settings});
     window.show();
     if (!designs.isEmpty()) {

@@ -49,6 +49,7 @@ void frmPelox::connectControls()
     connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
     connect(mnuPruefmass, &QAction::triggered, this, [this] { mnuPruefmass_Click(); });
+    connect(mnuEinmessen, &QAction::triggered, this, [this] { DruckerEinmessen(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
     connect(picPelox, &PictureWidget::mouseMoved, this,
         [this](int b, int s, double x, double y) { picPelox_MouseMove(b, s, x, y); });

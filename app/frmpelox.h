@@ -24,11 +24,13 @@ class QTimer;
 class LineControl;
 class PictureWidget;
 class ScrollBar;
+class EinmessDialog;
 class PdfFilePrinter;
 struct FigureMapping;
 struct Masse;
 namespace druck {
 struct Steuerung;
+enum class Ergebnis;
 }
 
 // The program's one window. It owns the whole state of the star and every
@@ -132,10 +134,14 @@ public:
     QMenu* mnuBild;
     QAction* mnuPdfSpeichern;
     QAction* mnuSvgSpeichern;
-    // The check scale on every sheet
+    // Printouts to trust: the check scale on every sheet, and the printer's
+    // calibration with its dialog
     QAction* mnuPruefmass;
+    QAction* mnuEinmessen;
+    EinmessDialog* dlgEinmessen = nullptr;
     void picPelox_ContextMenu(const QPoint& globalPos);
     void mnuPruefmass_Click();
+    void DruckerEinmessen();
     // Asks before a PDF of a star is written that would run off its page;
     // true to go on.
     bool PdfPasst();
@@ -179,6 +185,8 @@ private:
     bool PasstAufsPapier(const PeloxState& s, const QSizeF& seite, const QString& frage);
     // The star centred on the PDF's page.
     PeloxState AufPdfSeite(PdfFilePrinter& pdf) const;
+    // A message when a print did not go through; true when it did.
+    bool DruckErgebnisMelden(druck::Ergebnis ergebnis);
     // Asks for a name to save under, offering name in the start-up folder.
     QString SpeicherDialog(const QString& name, const QString& filter);
     // Writes through a temporary file that replaces the target only when

@@ -226,6 +226,7 @@ void frmPelox::createControls()
     mnuPruefmass = mnuBild->addAction(QStringLiteral("Prüfmaß mitdrucken"));
     mnuPruefmass->setCheckable(true);
     mnuPruefmass->setChecked(einstellungen::Pruefmass(m_ports.settings));
+    mnuEinmessen = mnuBild->addAction(QStringLiteral("Drucker einmessen …"));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(300);

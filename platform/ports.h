@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "paper/kalibrierung.h"
 #include "platform/drawing.h"
 
 #include <QSizeF>
@@ -47,6 +48,8 @@ class PrinterPort : public DrawingSurface {
 public:
     // Whether there is a printer to take a job at all; asked before any output.
     virtual bool available() = 0;
+    // Its queue name, under which its calibration is kept; empty without one.
+    virtual QString printerName() = 0;
     virtual void setFontName(const QString& name) = 0;
     virtual void setFontSize(double points) = 0;
     // Writes the text at the text position and moves that to the next line.
@@ -63,6 +66,14 @@ public:
     // Closes the document and hands it over as one print job. False when the
     // printer could not take it; then nothing of it was handed over.
     virtual bool endDoc() = 0;
+    // The calibration the document in progress, or else the next one, is
+    // scaled by on the paper's axes, about the top-left corner of the
+    // drawing area; the page's measures are given in these scaled twips, so
+    // what is drawn needs not know of it. 1 x 1 when the printer has none.
+    virtual kalibrierung::Korrektur correction() = 0;
+    // Off while the calibration sheet is printed: it measures the printer as
+    // it is. On from the start.
+    virtual void setCorrected(bool on) = 0;
 };
 
 class SettingsPort;

@@ -27,6 +27,19 @@ namespace {
 
 const QString kPruefmass = QStringLiteral("Druck/Pruefmass");
 
+QString gruppe(const QString& drucker)
+{
+    return QStringLiteral("Kalibrierung/") + drucker;
+}
+
+// Factors are plain decimals with a point, whatever the desktop's language.
+double faktor(SettingsPort& s, const QString& key)
+{
+    bool ok = false;
+    const double f = s.value(key).trimmed().toDouble(&ok);
+    return ok && kalibrierung::Gueltig(f) ? f : 0;
+}
+
 } // namespace
 
 bool Pruefmass(SettingsPort& s)
@@ -37,6 +50,29 @@ bool Pruefmass(SettingsPort& s)
 void PruefmassSetzen(SettingsPort& s, bool an)
 {
     s.setValue(kPruefmass, an ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+kalibrierung::Korrektur Korrektur(SettingsPort& s, const QString& drucker)
+{
+    if (drucker.isEmpty())
+        return {};
+    const double x = faktor(s, gruppe(drucker) + QStringLiteral("/FaktorX"));
+    const double y = faktor(s, gruppe(drucker) + QStringLiteral("/FaktorY"));
+    // Half a calibration is none: both axes were measured on the same sheet.
+    if (x == 0 || y == 0)
+        return {};
+    return {x, y};
+}
+
+void KorrekturSetzen(SettingsPort& s, const QString& drucker, const kalibrierung::Korrektur& k)
+{
+    s.setValue(gruppe(drucker) + QStringLiteral("/FaktorX"), QString::number(k.x, 'g', 6));
+    s.setValue(gruppe(drucker) + QStringLiteral("/FaktorY"), QString::number(k.y, 'g', 6));
+}
+
+void KorrekturLoeschen(SettingsPort& s, const QString& drucker)
+{
+    s.remove(gruppe(drucker));
 }
 
 } // namespace einstellungen

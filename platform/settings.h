@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "paper/kalibrierung.h"
+
 #include <QSettings>
 #include <QString>
 
-// What outlives a run: the menu's choices. The program keeps them with Qt's settings of the organisation
+// What outlives a run: the menu's choices and the calibration of each
+// printer. The program keeps them with Qt's settings of the organisation
 // "Pelox" and the application "pelox" (on Linux ~/.config/Pelox/pelox.conf);
 // the tests keep them in memory.
 class SettingsPort {
@@ -34,5 +37,11 @@ namespace einstellungen {
 // "Prüfmaß mitdrucken", on unless switched off.
 bool Pruefmass(SettingsPort& s);
 void PruefmassSetzen(SettingsPort& s, bool an);
+
+// The correction of the printer with this queue name; none when nothing
+// usable is stored.
+kalibrierung::Korrektur Korrektur(SettingsPort& s, const QString& drucker);
+void KorrekturSetzen(SettingsPort& s, const QString& drucker, const kalibrierung::Korrektur& k);
+void KorrekturLoeschen(SettingsPort& s, const QString& drucker);
 
 } // namespace einstellungen

@@ -101,12 +101,20 @@ QStringList Textblock(const PeloxState& s)
     };
 }
 
-// The data block; gives the place it takes.
+// The data block, and below it the calibration the printer applies to this
+// document, if any; asked once the document is open, so that the line
+// tells what this sheet was printed with. Gives the place the block takes.
 blatt::Rechteck TextDrucken(PrinterPort& drucker, const PeloxState& s)
 {
-    const QStringList zeilen = Textblock(s);
+    QStringList zeilen = Textblock(s);
     for (const QString& zeile : zeilen)
         drucker.printLine(zeile);
+    const kalibrierung::Korrektur k = drucker.correction();
+    if (k.aktiv()) {
+        zeilen << QStringLiteral("  Korrektur = ") + numbers::einDezimal(k.x * 100) + QStringLiteral(" % x ")
+                + numbers::einDezimal(k.y * 100) + QStringLiteral(" %");
+        drucker.printLine(zeilen.constLast());
+    }
     qsizetype breite = 0;
     for (const QString& zeile : zeilen)
         breite = std::max(breite, zeile.size());

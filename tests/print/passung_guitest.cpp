@@ -139,7 +139,7 @@ TEST_F(PassungFrage, PdfsOpenAtActualSizeAndTheCommandLineWarns)
 {
     QTemporaryDir ordner;
     const QString entwurf = ordner.filePath("hoch.plx"), ausMenue = ordner.filePath("menue.pdf"),
-                  ausAufruf = ordner.filePath("aufruf.pdf");
+                  ausAufruf = ordner.filePath("aufruf.pdf"), einmess = ordner.filePath("einmess.pdf");
     w->vsbYFaktor->setValue(30);
     messageBox.answers = {true};
     fileDialog.answers = {ausMenue, entwurf};
@@ -150,7 +150,7 @@ TEST_F(PassungFrage, PdfsOpenAtActualSizeAndTheCommandLineWarns)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", ordner.path());
     pelox.setProcessEnvironment(env);
-    pelox.start(PELOX_PROGRAM, {"--pdf", ausAufruf, entwurf});
+    pelox.start(PELOX_PROGRAM, {"--pdf", ausAufruf, "--calibration-pdf", einmess, entwurf});
     ASSERT_TRUE(pelox.waitForFinished(60000));
     EXPECT_EQ(pelox.exitCode(), 0);
     const QStringList fehler
@@ -158,6 +158,6 @@ TEST_F(PassungFrage, PdfsOpenAtActualSizeAndTheCommandLineWarns)
     ASSERT_EQ(fehler.size(), 1);
     EXPECT_TRUE(fehler[0].startsWith("pelox: Warnung: Der Pelox ist 19") && fehler[0].endsWith("abgeschnitten."))
         << fehler[0].toStdString();
-    for (const QString& pdf : {ausMenue, ausAufruf})
+    for (const QString& pdf : {ausMenue, ausAufruf, einmess})
         EXPECT_EQ(druckSkalierung(pdf), "/None") << pdf.toStdString();
 }

@@ -81,15 +81,21 @@ struct Drawing {
 
 // A printer that keeps every document it is given; ops holds what was drawn
 // since the last one ended. Its page is an A4 sheet without margins unless a
-// test says otherwise.
+// test says otherwise; its correction only shows in correction(), nothing is
+// scaled.
 class FakePrinter : public PrinterPort, public Drawing {
 public:
     double width = 11906, height = 16838;
+    kalibrierung::Korrektur korrektur;
+    bool corrected = true;
     bool present = true;        // what available() answers
     std::vector<bool> answers;  // what endDoc() answers for each of jobs; true past its end
     std::vector<Drawing> jobs;  // every document ended, taken or refused
 
     bool available() override { return present; }
+    QString printerName() override { return present ? QStringLiteral("Testdrucker") : QString(); }
+    kalibrierung::Korrektur correction() override { return corrected ? korrektur : kalibrierung::Korrektur(); }
+    void setCorrected(bool on) override { corrected = on; }
     void setLineWidth(int w) override { m_width = w; }
     void setLineStyle(LineStyle s) override { m_style = s; }
     void line(double x1, double y1, double x2, double y2, BgrColor) override { add(Op::Line, x1, y1, x2, y2); }

@@ -25,14 +25,14 @@ std::vector<QLineF> pdfLines(const QString& pdf, int page = 1);
 
 // The real window printing through the real printer port into the private
 // print server that ctest starts, whose default printer writes PDFs. The
-// menu's choices come from fake settings.
+// printer's calibration and the menu's choices come from fake settings.
 // Numbers are written and read under a German locale.
 class PrinterTest : public ::testing::Test {
 protected:
     FakeFileDialog fileDialog;
     FakeMessageBox messageBox;
     FakeSettings settings;
-    QtPrinter printer;
+    QtPrinter printer{settings};
     frmPelox w{Ports{fileDialog, messageBox, printer, settings}};
     QDir pdfOrdner{qEnvironmentVariable("PELOX_TEST_PDF_DIR"), QStringLiteral("*.pdf")};
 
