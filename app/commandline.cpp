@@ -4,9 +4,11 @@
 // open in it; or a design written to PDF, SVG or bitmap without a window.
 #include "app/commandline.h"
 
+#include "app/calibration.h"
 #include "app/frmpelox.h"
 #include "platform/qtports.h"
 #include "platform/qtprinter.h"
+#include "platform/settings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,11 +34,19 @@ public:
     // Files are written without a window, so nothing is ever closed over
     // unsaved changes.
     Answer askYesNoCancel(const QString&, const QString&) override { return Answer::No; }
+    // Nobody is there to answer: the warning is told, without its question,
+    // and the file written all the same.
+    bool ask(const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "pelox: Warnung: %s\n", qPrintable(text.section(QLatin1Char('\n'), 0, -2).simplified()));
+        return true;
+    }
 };
 
 const QString kPdf = QStringLiteral("pdf");
 const QString kSvg = QStringLiteral("svg");
 const QString kBmp = QStringLiteral("bmp");
+const QString kEinmessblatt = QStringLiteral("calibration-pdf");
 
 struct Optionen {
     QCommandLineOption hilfe;
@@ -48,13 +58,17 @@ Optionen beschreiben(QCommandLineParser& args)
     args.setApplicationDescription(
         QStringLiteral("Sterne entwerfen und in Originalgröße drucken.\n"
                        "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                       "Mit --pdf, --svg oder --bmp wird die Datei ohne Fenster geschrieben."));
+                       "Mit --pdf, --svg oder --bmp wird die Datei ohne Fenster geschrieben, mit\n"
+                       "--calibration-pdf das Einmessblatt für den Drucker."));
     Optionen o{args.addHelpOption(), args.addVersionOption()};
     args.addOption({kPdf, QStringLiteral("Den Ausdruck als PDF-Datei <datei> schreiben."), QStringLiteral("datei")});
     args.addOption(
         {kSvg, QStringLiteral("Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."), QStringLiteral("datei")});
     args.addOption(
         {kBmp, QStringLiteral("Das Bild des Sterns als Bitmap-Datei <datei> schreiben."), QStringLiteral("datei")});
+    args.addOption({kEinmessblatt,
+        QStringLiteral("Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben."),
+        QStringLiteral("datei")});
     args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
         QStringLiteral("[pelox-datei]"));
     return o;
@@ -69,8 +83,9 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
 {
     ConsoleMessages messages;
     QtFileDialog unusedDialog(nullptr);
-    QtPrinter printer;
-    frmPelox w(Ports{unusedDialog, messages, printer});
+    QtSettings settings;
+    QtPrinter printer(settings);
+    frmPelox w(Ports{unusedDialog, messages, printer, settings});
     w.DateiPfad = QFileInfo(design).absoluteFilePath().toStdString();
     w.DateiLesen();
     if (messages.shown > 0)
@@ -83,7 +98,7 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
             QStringLiteral(" Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! "), {}, 0);
         return 1;
     }
-    if (args.isSet(kPdf) && !w.PdfSchreiben(args.value(kPdf)))
+    if (args.isSet(kPdf) && !(w.PdfPasst() && w.PdfSchreiben(args.value(kPdf))))
         return 1;
     if (args.isSet(kSvg) && !w.SvgSchreiben(args.value(kSvg)))
         return 1;
@@ -105,7 +120,8 @@ bool ohneFenster(const QStringList& arguments)
     const Optionen o = beschreiben(args);
     // Arguments the parser does not know may be Qt's own (-style, -platform),
     // which the application takes before the parser sees them again.
-    return args.parse(arguments) && (dateienSchreiben(args) || args.isSet(o.hilfe) || args.isSet(o.version));
+    return args.parse(arguments)
+        && (dateienSchreiben(args) || args.isSet(kEinmessblatt) || args.isSet(o.hilfe) || args.isSet(o.version));
 }
 
 int runPelox(int argc, char** argv)
@@ -136,6 +152,15 @@ int runPelox(int argc, char** argv)
         std::fprintf(stderr, "pelox: nur eine Pelox-Datei angeben\n");
         return 2;
     }
+    if (args.isSet(kEinmessblatt)) {
+        const QString pfad = args.value(kEinmessblatt);
+        if (!EinmessblattSchreiben(pfad)) {
+            std::fprintf(stderr, "pelox: Die Datei %s konnte nicht gespeichert werden\n", qPrintable(pfad));
+            return 1;
+        }
+        if (!dateienSchreiben(args))
+            return 0;
+    }
     if (dateienSchreiben(args)) {
         if (designs.isEmpty()) {
             std::fprintf(stderr, "pelox: --pdf, --svg und --bmp brauchen eine Pelox-Datei\n");
@@ -147,8 +172,9 @@ int runPelox(int argc, char** argv)
     app.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QtFileDialog fileDialog(nullptr);
     QtMessageBox messageBox(nullptr);
-    QtPrinter printer;
-    frmPelox window(Ports{fileDialog, messageBox, printer});
+    QtSettings settings;
+    QtPrinter printer(settings);
+    frmPelox window(Ports{fileDialog, messageBox, printer, settings});
     window.show();
     if (!designs.isEmpty()) {
         window.DateiPfad = QFileInfo(designs.constFirst()).absoluteFilePath().toStdString();

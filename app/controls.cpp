@@ -56,6 +56,8 @@ void frmPelox::connectControls()
         [this](const QPoint& pos) { picPelox_ContextMenu(pos); });
     connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
+    connect(mnuPruefmass, &QAction::triggered, this, [this] { mnuPruefmass_Click(); });
+    connect(mnuEinmessen, &QAction::triggered, this, [this] { DruckerEinmessen(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
     connect(picPelox, &PictureWidget::mouseMoved, this, ziehen(Art::Ecke, "Ecke ziehen", &frmPelox::picPelox_MouseMove));
     connect(cmdRückstellen, &QPushButton::clicked, this, schritt(Art::Einzeln, "Rückstellen", &frmPelox::cmdRückstellen_Click));

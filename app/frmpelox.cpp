@@ -14,6 +14,7 @@
 #include "render/figure.h"
 #include "star/corners.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -211,6 +212,7 @@ druck::Steuerung frmPelox::drawingOptions() const
     st.duenn = optStrichDicke[0]->isChecked();
     st.dick = optStrichDicke[1]->isChecked();
     st.dreiD = optPeloxForm[1]->isChecked();
+    st.pruefmass = mnuPruefmass->isChecked();
     return st;
 }
 

@@ -26,10 +26,13 @@ class QUndoStack;
 class LineControl;
 class PictureWidget;
 class ScrollBar;
+class EinmessDialog;
+class PdfFilePrinter;
 struct FigureMapping;
 struct Masse;
 namespace druck {
 struct Steuerung;
+enum class Ergebnis;
 }
 
 // The program's one window. It owns the whole state of the star and every
@@ -135,7 +138,17 @@ public:
     QMenu* mnuBild;
     QAction* mnuPdfSpeichern;
     QAction* mnuSvgSpeichern;
+    // Printouts to trust: the check scale on every sheet, and the printer's
+    // calibration with its dialog
+    QAction* mnuPruefmass;
+    QAction* mnuEinmessen;
+    EinmessDialog* dlgEinmessen = nullptr;
     void picPelox_ContextMenu(const QPoint& globalPos);
+    void mnuPruefmass_Click();
+    void DruckerEinmessen();
+    // Asks before a PDF of a star is written that would run off its page;
+    // true to go on.
+    bool PdfPasst();
     void PdfSpeichern();
     void SvgSpeichern();
     // The files themselves, also written from the command line; false after
@@ -201,6 +214,13 @@ private:
     // the files and the printout all draw what the controls show, not the
     // fields that mirror them.
     druck::Steuerung drawingOptions() const;
+    // True when the star s fits a page of this size (twips), or the user wants
+    // it anyway; frage is the question put to the user if it does not.
+    bool PasstAufsPapier(const PeloxState& s, const QSizeF& seite, const QString& frage);
+    // The star centred on the PDF's page.
+    PeloxState AufPdfSeite(PdfFilePrinter& pdf) const;
+    // A message when a print did not go through; true when it did.
+    bool DruckErgebnisMelden(druck::Ergebnis ergebnis);
     // Asks for a name to save under, offering name in the start-up folder.
     QString SpeicherDialog(const QString& name, const QString& filter);
     // Writes through a temporary file that replaces the target only when

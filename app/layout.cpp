@@ -8,6 +8,7 @@
 #include "platform/linecontrol.h"
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
+#include "platform/settings.h"
 #include "platform/wrapbutton.h"
 #include "star/ranges.h"
 
@@ -224,6 +225,11 @@ void frmPelox::createControls()
     mnuBild = new QMenu(this);
     mnuPdfSpeichern = mnuBild->addAction(QStringLiteral("Als PDF speichern …"));
     mnuSvgSpeichern = mnuBild->addAction(QStringLiteral("Als SVG speichern …"));
+    mnuBild->addSeparator();
+    mnuPruefmass = mnuBild->addAction(QStringLiteral("Prüfmaß mitdrucken"));
+    mnuPruefmass->setCheckable(true);
+    mnuPruefmass->setChecked(einstellungen::Pruefmass(m_ports.settings));
+    mnuEinmessen = mnuBild->addAction(QStringLiteral("Drucker einmessen …"));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(300);

@@ -6,15 +6,20 @@
 
 #include "print/druck.h"
 
-
 void frmPelox::Drucken()
 {
     if (!m_seite)
         SeiteMessen();
+    if (PasstAufsPapier(*this, *m_seite, QStringLiteral("Trotzdem drucken?")))
+        DruckErgebnisMelden(druck::Drucken(m_ports.printer, *this, drawingOptions()));
+}
+
+bool frmPelox::DruckErgebnisMelden(druck::Ergebnis ergebnis)
+{
     QString meldung;
-    switch (druck::Drucken(m_ports.printer, *this, drawingOptions())) {
+    switch (ergebnis) {
     case druck::Ergebnis::Gedruckt:
-        return;
+        return true;
     case druck::Ergebnis::KeinDrucker:
         meldung = QStringLiteral(" Es ist kein Drucker eingerichtet !! ");
         break;
@@ -26,6 +31,7 @@ void frmPelox::Drucken()
         break;
     }
     m_ports.messageBox.show(meldung, QStringLiteral("Drucken nicht möglich !!"), MessageBoxPort::kExclamation);
+    return false;
 }
 
 void frmPelox::cmdDrucken_Click()

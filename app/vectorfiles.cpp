@@ -6,6 +6,7 @@
 
 #include "platform/pdffile.h"
 #include "platform/picturewidget.h"
+#include "platform/savefile.h"
 #include "print/druck.h"
 #include "render/svg.h"
 #include "star/corners.h"
@@ -31,6 +32,8 @@ QString frmPelox::SpeicherDialog(const QString& name, const QString& filter)
 
 void frmPelox::PdfSpeichern()
 {
+    if (!PdfPasst())
+        return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.pdf"), QStringLiteral("PDF-Dateien (*.pdf)|*.pdf|"));
     if (!pfad.isEmpty() && PdfSchreiben(pfad))
         lblDateiName->setText(pfad);
@@ -45,16 +48,20 @@ void frmPelox::SvgSpeichern()
 
 bool frmPelox::PdfSchreiben(const QString& pfad)
 {
-    // The printout as it would come from "Drucken", centred on the PDF's page
-    // instead of the printer's.
     PdfFilePrinter pdf;
+    druck::Drucken(pdf, AufPdfSeite(pdf), drawingOptions());
+    const QByteArray inhalt = pdf.pdf();
+    return SicherSchreiben(pfad, [&](QIODevice& datei) { return writePdf(datei, inhalt); });
+}
+
+// The printout as it would come from "Drucken", centred on the PDF's page
+// instead of the printer's.
+PeloxState frmPelox::AufPdfSeite(PdfFilePrinter& pdf) const
+{
     PeloxState seite = *this;
     seite.DruckMitteX = star::halbeGanzzahl(pdf.pageWidth());
     seite.DruckMitteY = star::halbeGanzzahl(pdf.pageHeight());
-    druck::Drucken(pdf, seite, drawingOptions());
-    const QByteArray inhalt = pdf.pdf();
-    return SicherSchreiben(
-        pfad, [&](QIODevice& datei) { return !inhalt.isEmpty() && datei.write(inhalt) == inhalt.size(); });
+    return seite;
 }
 
 bool frmPelox::SvgSchreiben(const QString& pfad)

@@ -4,6 +4,7 @@
 #include "worstcase.h"
 
 #include "platform/scrollbar.h"
+#include "print/druck.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -27,6 +28,13 @@ namespace {
 [[gnu::noinline]] bool writePdf(frmPelox& w, const QString& path)
 {
     return w.PdfSchreiben(path);
+}
+
+// The check that the star fits the page, as it runs before every print job
+// and every PDF of the printout.
+[[gnu::noinline]] bool fitCheck(const frmPelox& w, const druck::Steuerung& st)
+{
+    return !druck::Pruefen(w, st, 11906, 16838).has_value();
 }
 
 void BM_Datei_Schreiben(benchmark::State& state)
@@ -106,5 +114,23 @@ void BM_Druck_ZweiBlatt(benchmark::State& state)
     printToPdf(state, true);
 }
 BENCHMARK(BM_Druck_ZweiBlatt)->Unit(benchmark::kMillisecond);
+
+// On the heaviest star, one sheet and two: every edge, bend point and spoke
+// is followed through the figure routine.
+void BM_Druck_Passung(benchmark::State& state)
+{
+    BenchWindow b;
+    frmPelox& w = *b.w;
+    if (!setWorstCase(state, w))
+        return;
+    druck::Steuerung st;
+    st.dreiD = true;
+    st.zweiBlaetter = state.range(0) == 2;
+    if (st.zweiBlaetter)
+        w.chkZweiA4->click();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fitCheck(w, st));
+}
+BENCHMARK(BM_Druck_Passung)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 
 BenchWindow::BenchWindow()
-    : w(std::make_unique<frmPelox>(Ports{fileDialog, messageBox, printer}))
+    : w(std::make_unique<frmPelox>(Ports{fileDialog, messageBox, printer, settings}))
 {
     w->show();
     settle();

@@ -13,6 +13,7 @@ struct BenchWindow {
     FakeFileDialog fileDialog;
     FakeMessageBox messageBox;
     FakePrinter printer;
+    FakeSettings settings;
     std::unique_ptr<frmPelox> w;
 
     BenchWindow();

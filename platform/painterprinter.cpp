@@ -85,20 +85,34 @@ void PainterPrinter::circle(double x, double y, double radius, BgrColor color)
     p->drawEllipse(toDevice(x, y), r.x(), r.y());
 }
 
-void PainterPrinter::printLine(const QString& text)
+double PainterPrinter::applyFont(QPainter& p)
 {
-    QPainter* p = documentPainter();
-    if (!p)
-        return;
     // Asked for by name only, so that the font configuration's substitutes
     // for "courier" apply (a metric twin of the typewriter face); without any,
     // the hint still gives a face with fixed pitch.
     QFont font(m_fontName);
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(m_fontSize);
-    p->setFont(font);
-    p->setPen(toQColor(kSchwarz));
-    const QFontMetricsF metrics(p->font(), device());
-    p->drawText(QPointF(0, m_textY + metrics.ascent()), text);
-    m_textY += metrics.lineSpacing();
+    p.setFont(font);
+    p.setPen(toQColor(kSchwarz));
+    return QFontMetricsF(p.font(), device()).ascent();
+}
+
+void PainterPrinter::printLine(const QString& text)
+{
+    QPainter* p = documentPainter();
+    if (!p)
+        return;
+    const double ascent = applyFont(*p);
+    p->drawText(QPointF(0, m_textY + ascent), text);
+    m_textY += QFontMetricsF(p->font(), device()).lineSpacing();
+}
+
+void PainterPrinter::textAt(double x, double y, const QString& text)
+{
+    QPainter* p = documentPainter();
+    if (!p)
+        return;
+    const double ascent = applyFont(*p);
+    p->drawText(toDevice(x, y) + QPointF(0, ascent), text);
 }

@@ -21,6 +21,7 @@ public:
     void line(double x1, double y1, double x2, double y2, BgrColor color) override;
     void circle(double x, double y, double radius, BgrColor color) override;
     void printLine(const QString& text) override;
+    void textAt(double x, double y, const QString& text) override;
 
 protected:
     // The painter of the document in progress, opened by the first output;
@@ -34,6 +35,8 @@ protected:
 
 private:
     void applyPen(QPainter& p, BgrColor color);
+    // Sets the font and black for text; the font's ascent, in device pixels.
+    double applyFont(QPainter& p);
     QPointF toDevice(double x, double y);
 
     QString m_fontName;

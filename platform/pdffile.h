@@ -17,10 +17,14 @@ public:
     PdfFilePrinter();
 
     bool available() override { return true; }
+    QString printerName() override { return {}; }
     double pageWidth() override;
     double pageHeight() override;
     // Ends the page; the next output starts a new one.
     bool endDoc() override;
+    // A file is printed elsewhere and stays exactly 1:1.
+    kalibrierung::Korrektur correction() override { return {}; }
+    void setCorrected(bool) override {}
 
     // The finished PDF, once every page is ended.
     QByteArray pdf();

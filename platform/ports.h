@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "paper/kalibrierung.h"
 #include "platform/drawing.h"
 
 #include <QSizeF>
@@ -37,6 +38,9 @@ public:
     // A modal question with the buttons Yes, No and Cancel; Escape and the
     // close box cancel.
     virtual Answer askYesNoCancel(const QString& text, const QString& title) = 0;
+    // A modal question with the buttons Yes and No, No the default; true for
+    // Yes. The question itself is the text's last line.
+    virtual bool ask(const QString& text, const QString& title) = 0;
 };
 
 // The system's default printer. Coordinates are twips from the top-left corner
@@ -48,10 +52,15 @@ class PrinterPort : public DrawingSurface {
 public:
     // Whether there is a printer to take a job at all; asked before any output.
     virtual bool available() = 0;
+    // Its queue name, under which its calibration is kept; empty without one.
+    virtual QString printerName() = 0;
     virtual void setFontName(const QString& name) = 0;
     virtual void setFontSize(double points) = 0;
     // Writes the text at the text position and moves that to the next line.
     virtual void printLine(const QString& text) = 0;
+    // Writes one line of text with its top-left corner at x, y; the text
+    // position stays where it is.
+    virtual void textAt(double x, double y, const QString& text) = 0;
     // The drawing area of the page, in twips. With no printer, an A4 page
     // without margins, so that the page centre is still sensible.
     virtual double pageWidth() = 0;
@@ -61,10 +70,21 @@ public:
     // Closes the document and hands it over as one print job. False when the
     // printer could not take it; then nothing of it was handed over.
     virtual bool endDoc() = 0;
+    // The calibration the document in progress, or else the next one, is
+    // scaled by on the paper's axes, about the top-left corner of the
+    // drawing area; the page's measures are given in these scaled twips, so
+    // what is drawn needs not know of it. 1 x 1 when the printer has none.
+    virtual kalibrierung::Korrektur correction() = 0;
+    // Off while the calibration sheet is printed: it measures the printer as
+    // it is. On from the start.
+    virtual void setCorrected(bool on) = 0;
 };
+
+class SettingsPort;
 
 struct Ports {
     FileDialogPort& fileDialog;
     MessageBoxPort& messageBox;
     PrinterPort& printer;
+    SettingsPort& settings;
 };

@@ -72,3 +72,10 @@ MessageBoxPort::Answer QtMessageBox::askYesNoCancel(const QString& text, const Q
     default: return Answer::Cancel;
     }
 }
+
+bool QtMessageBox::ask(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -29,6 +29,7 @@ public:
     explicit QtMessageBox(QWidget* parent) : m_parent(parent) {}
     void show(const QString& text, const QString& title, int flags) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
+    bool ask(const QString& text, const QString& title) override;
 
 private:
     QWidget* m_parent;

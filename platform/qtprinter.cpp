@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qtprinter.h"
 
+#include "platform/settings.h"
+
 #include <QDir>
 #include <QPageLayout>
 #include <QPainter>
@@ -17,12 +19,24 @@ QRectF pointsToTwips(const QRectF& r)
     return {r.x() * 20, r.y() * 20, r.width() * 20, r.height() * 20};
 }
 
+// The drawing area in the twips that the correction scales onto the paper.
+QRectF corrected(const QRectF& r, const kalibrierung::Korrektur& k)
+{
+    return {r.x() / k.x, r.y() / k.y, r.width() / k.x, r.height() / k.y};
+}
+
+// The queue, without the instance a printer's name may carry after a slash.
+QString queueName(const QPrinterInfo& info)
+{
+    return info.printerName().section(QLatin1Char('/'), 0, 0);
+}
+
 } // namespace
 
 struct QtPrinter::Document {
     explicit Document(const QPrinterInfo& info)
         : printer(info, QPrinter::HighResolution)
-        , destination(info.printerName().section(QLatin1Char('/'), 0, 0))
+        , destination(queueName(info))
     {
     }
 
@@ -46,16 +60,25 @@ struct QtPrinter::Document {
     QPrinter printer;
     QPainter painter;
     QString destination;
+    kalibrierung::Korrektur korrektur;
     bool open = false;
 };
 
-QtPrinter::QtPrinter() = default;
+QtPrinter::QtPrinter(SettingsPort& settings)
+    : m_settings(settings)
+{
+}
 
 QtPrinter::~QtPrinter() = default;
 
 bool QtPrinter::available()
 {
     return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+QString QtPrinter::printerName()
+{
+    return queueName(QPrinterInfo::defaultPrinter());
 }
 
 QPainter* QtPrinter::documentPainter()
@@ -72,6 +95,9 @@ QPainter* QtPrinter::documentPainter()
         d.printer.setDocName(QStringLiteral("Pelox"));
         d.printer.setOutputFileName(d.file.fileName());
         d.open = d.painter.begin(&d.printer);
+        d.korrektur = correctionOf(info);
+        if (d.open && d.korrektur.aktiv())
+            d.painter.scale(d.korrektur.x, d.korrektur.y);
         restartText();
     }
     return m_document->open ? &m_document->painter : nullptr;
@@ -90,14 +116,29 @@ double QtPrinter::resolution()
 QRectF QtPrinter::paintRectTwips() const
 {
     if (m_document && m_document->open)
-        return pointsToTwips(m_document->printer.pageLayout().paintRect(QPageLayout::Point));
+        return corrected(pointsToTwips(m_document->printer.pageLayout().paintRect(QPageLayout::Point)),
+            m_document->korrektur);
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
         return pointsToTwips(a4.paintRect(QPageLayout::Point));
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    return pointsToTwips(printer.pageLayout().paintRect(QPageLayout::Point));
+    return corrected(pointsToTwips(printer.pageLayout().paintRect(QPageLayout::Point)), correctionOf(info));
+}
+
+kalibrierung::Korrektur QtPrinter::correctionOf(const QPrinterInfo& info) const
+{
+    if (!m_corrected || info.isNull())
+        return {};
+    return einstellungen::Korrektur(m_settings, queueName(info));
+}
+
+kalibrierung::Korrektur QtPrinter::correction()
+{
+    if (m_document && m_document->open)
+        return m_document->korrektur;
+    return correctionOf(QPrinterInfo::defaultPrinter());
 }
 
 double QtPrinter::pageWidth()

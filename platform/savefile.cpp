@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/savefile.h"
 
+#include "platform/qpdf.h"
+
 #include <QSaveFile>
 
 bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& write)
@@ -16,4 +18,10 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
         return false;
     }
     return file.commit();
+}
+
+bool writePdf(QIODevice& file, const QByteArray& pdf)
+{
+    const QByteArray document = qpdf::actualSize(pdf);
+    return !document.isEmpty() && file.write(document) == document.size();
 }

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/druck.h"
 
+#include "paper/blatt.h"
+#include "paper/pruefmass.h"
 #include "platform/numbers.h"
 #include "render/figure.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace druck {
 
@@ -16,6 +19,71 @@ namespace {
 constexpr float kSchnittRand = 500;
 // The centre mark on paper, in twips.
 constexpr double kMittenKreis = 60;
+// The check scale's lines, in dots.
+constexpr int kPruefmassStrich = 2;
+
+// Passes the figure on to the printer, if there is one, and keeps the place
+// of every line.
+class Mitschrift : public DrawingSurface {
+public:
+    explicit Mitschrift(DrawingSurface* ziel) : m_ziel(ziel) {}
+    blatt::Inhalt inhalt;
+
+    void setLineWidth(int width) override
+    {
+        if (m_ziel)
+            m_ziel->setLineWidth(width);
+    }
+    void setLineStyle(LineStyle style) override
+    {
+        if (m_ziel)
+            m_ziel->setLineStyle(style);
+    }
+    void line(double x1, double y1, double x2, double y2, BgrColor color) override
+    {
+        inhalt.strecke({x1, y1}, {x2, y2});
+        if (m_ziel)
+            m_ziel->line(x1, y1, x2, y2, color);
+    }
+    void circle(double x, double y, double radius, BgrColor color) override
+    {
+        inhalt.flaeche({x - radius, y - radius, x + radius, y + radius});
+        if (m_ziel)
+            m_ziel->circle(x, y, radius, color);
+    }
+
+private:
+    DrawingSurface* m_ziel;
+};
+
+// The part of the star on one sheet: its edges and the mapping onto the page.
+struct Blatt {
+    int erste;
+    int letzte;
+    FigureMapping abbildung;
+};
+
+Blatt EinBlatt(const PeloxState& s)
+{
+    return {1, s.AnzahlEcken, FigureMapping{s.DruckMassstab, s.DruckMitteX, s.DruckMitteY, false}};
+}
+
+// The halves are exchanged in x and y: the lower half of the screen picture
+// lies right of the first sheet's cut line, the upper half left of the second's.
+Blatt HalbesBlatt(const PeloxState& s, bool erstes, float blattMitteX)
+{
+    const int halbeEcken = s.AnzahlEcken / 2;
+    return {erstes ? 1 : halbeEcken + 1, erstes ? halbeEcken : s.AnzahlEcken,
+        FigureMapping{s.DruckMassstab, blattMitteX, s.DruckMitteY, true}};
+}
+
+// The figure on a sheet, drawn on ziel unless that is null.
+blatt::Inhalt Figur(DrawingSurface* ziel, const PeloxState& s, const Blatt& b, bool dreiD)
+{
+    Mitschrift m(ziel);
+    drawFigure(m, s, b.abbildung, b.erste, b.letzte, dreiD, kMittenKreis);
+    return std::move(m.inhalt);
+}
 
 // The six lines of the data block.
 QStringList Textblock(const PeloxState& s)
@@ -33,29 +101,63 @@ QStringList Textblock(const PeloxState& s)
     };
 }
 
-void TextDrucken(PrinterPort& drucker, const PeloxState& s)
+// The data block, and below it the calibration the printer applies to this
+// document, if any; asked once the document is open, so that the line
+// tells what this sheet was printed with. Gives the place the block takes.
+blatt::Rechteck TextDrucken(PrinterPort& drucker, const PeloxState& s)
 {
-    for (const QString& zeile : Textblock(s))
+    QStringList zeilen = Textblock(s);
+    for (const QString& zeile : zeilen)
         drucker.printLine(zeile);
+    const kalibrierung::Korrektur k = drucker.correction();
+    if (k.aktiv()) {
+        zeilen << QStringLiteral("  Korrektur = ") + numbers::einDezimal(k.x * 100) + QStringLiteral(" % x ")
+                + numbers::einDezimal(k.y * 100) + QStringLiteral(" %");
+        drucker.printLine(zeilen.constLast());
+    }
+    qsizetype breite = 0;
+    for (const QString& zeile : zeilen)
+        breite = std::max(breite, zeile.size());
+    return {0, 0, double(breite) * blatt::kZeichenBreite, double(zeilen.size()) * blatt::kZeilenHoehe};
 }
 
-void Schnittlinie(PrinterPort& drucker, float blattMitteX)
+void Schnittlinie(PrinterPort& drucker, float blattMitteX, blatt::Inhalt& inhalt)
 {
     drucker.setLineStyle(LineStyle::Dash);
     const float h = static_cast<float>(drucker.pageHeight());
     drucker.line(blattMitteX, 0, blattMitteX, h, kSchwarz);
+    inhalt.strecke({blattMitteX, 0}, {blattMitteX, h});
 }
 
-Ergebnis EinBlatt(PrinterPort& drucker, const PeloxState& s, const Steuerung& st)
+// The check scale in the first free corner of the sheet; none where every
+// corner is taken.
+void PruefmassDrucken(PrinterPort& drucker, const Steuerung& st, const blatt::Inhalt& belegt)
 {
-    TextDrucken(drucker, s);
+    if (!st.pruefmass)
+        return;
+    const auto ecke = pruefmass::FreieEcke(belegt, drucker.pageWidth(), drucker.pageHeight());
+    if (!ecke)
+        return;
+    const pruefmass::Zeichnung z = pruefmass::Zeichnen(*ecke);
+    drucker.setLineWidth(kPruefmassStrich);
+    drucker.setLineStyle(LineStyle::Solid);
+    for (const blatt::Strecke& strich : z.striche)
+        drucker.line(strich.a.x, strich.a.y, strich.b.x, strich.b.y, kSchwarz);
+    for (const pruefmass::Text& text : z.texte)
+        drucker.textAt(text.obenLinks.x, text.obenLinks.y, QString::fromStdString(text.text));
+}
+
+Ergebnis EinBlattDrucken(PrinterPort& drucker, const PeloxState& s, const Steuerung& st)
+{
+    const blatt::Rechteck datenblock = TextDrucken(drucker, s);
     if (st.duenn)
         drucker.setLineWidth(2);
     if (st.dick)
         drucker.setLineWidth(6);
     drucker.setLineStyle(LineStyle::Solid);
-    const FigureMapping m1{s.DruckMassstab, s.DruckMitteX, s.DruckMitteY, false};
-    drawFigure(drucker, s, m1, 1, s.AnzahlEcken, st.dreiD, kMittenKreis);
+    blatt::Inhalt inhalt = Figur(&drucker, s, EinBlatt(s), st.dreiD);
+    inhalt.flaeche(datenblock);
+    PruefmassDrucken(drucker, st, inhalt);
     return drucker.endDoc() ? Ergebnis::Gedruckt : Ergebnis::Abgelehnt;
 }
 
@@ -68,27 +170,29 @@ void ZweiBlattStrich(PrinterPort& drucker, const Steuerung& st)
     drucker.setLineStyle(LineStyle::Solid);
 }
 
-// The halves are exchanged in x and y: the lower half of the screen picture
-// lies right of the first sheet's cut line, the upper half left of the second's.
-Ergebnis ZweiBlaetter(PrinterPort& drucker, const PeloxState& s, const Steuerung& st)
+Ergebnis ZweiBlaetterDrucken(PrinterPort& drucker, const PeloxState& s, const Steuerung& st)
 {
-    const int halbeEcken = s.AnzahlEcken / 2;
-
     ZweiBlattStrich(drucker, st);
     float blattMitteX = kSchnittRand;
-    drawFigure(drucker, s, FigureMapping{s.DruckMassstab, blattMitteX, s.DruckMitteY, true}, 1, halbeEcken,
-        st.dreiD, kMittenKreis);
-    Schnittlinie(drucker, blattMitteX);
+    blatt::Inhalt inhalt = Figur(&drucker, s, HalbesBlatt(s, true, blattMitteX), st.dreiD);
+    Schnittlinie(drucker, blattMitteX, inhalt);
+    PruefmassDrucken(drucker, st, inhalt);
     if (!drucker.endDoc())
         return Ergebnis::Abgelehnt;
 
-    TextDrucken(drucker, s);
+    const blatt::Rechteck datenblock = TextDrucken(drucker, s);
     ZweiBlattStrich(drucker, st);
     blattMitteX = static_cast<float>(drucker.pageWidth() - kSchnittRand);
-    drawFigure(drucker, s, FigureMapping{s.DruckMassstab, blattMitteX, s.DruckMitteY, true}, halbeEcken + 1,
-        s.AnzahlEcken, st.dreiD, kMittenKreis);
-    Schnittlinie(drucker, blattMitteX);
+    inhalt = Figur(&drucker, s, HalbesBlatt(s, false, blattMitteX), st.dreiD);
+    Schnittlinie(drucker, blattMitteX, inhalt);
+    inhalt.flaeche(datenblock);
+    PruefmassDrucken(drucker, st, inhalt);
     return drucker.endDoc() ? Ergebnis::Gedruckt : Ergebnis::ZweitesBlattFehlt;
+}
+
+bool Innerhalb(const blatt::Inhalt& inhalt, double breite, double hoehe)
+{
+    return blatt::Rechteck{0, 0, breite, hoehe}.enthaelt(inhalt.umriss());
 }
 
 } // namespace
@@ -101,7 +205,28 @@ Ergebnis Drucken(PrinterPort& drucker, const PeloxState& s, const Steuerung& st)
         return Ergebnis::KeinDrucker;
     drucker.setFontName(QStringLiteral("courier"));
     drucker.setFontSize(10);
-    return st.zweiBlaetter ? ZweiBlaetter(drucker, s, st) : EinBlatt(drucker, s, st);
+    return st.zweiBlaetter ? ZweiBlaetterDrucken(drucker, s, st) : EinBlattDrucken(drucker, s, st);
+}
+
+std::optional<Ueberstand> Pruefen(const PeloxState& s, const Steuerung& st, double seiteBreite, double seiteHoehe)
+{
+    bool passt = true;
+    double flaecheBreite = seiteBreite;
+    if (st.zweiBlaetter) {
+        const float zweiteMitteX = static_cast<float>(seiteBreite - kSchnittRand);
+        passt = Innerhalb(Figur(nullptr, s, HalbesBlatt(s, true, kSchnittRand), st.dreiD), seiteBreite, seiteHoehe)
+            && Innerhalb(Figur(nullptr, s, HalbesBlatt(s, false, zweiteMitteX), st.dreiD), seiteBreite, seiteHoehe);
+        flaecheBreite = 2 * (seiteBreite - kSchnittRand);
+    } else {
+        passt = Innerhalb(Figur(nullptr, s, EinBlatt(s), st.dreiD), seiteBreite, seiteHoehe);
+    }
+    if (passt)
+        return std::nullopt;
+    // The whole star as it lies on the paper, around its centre.
+    const Blatt ganz{1, s.AnzahlEcken, FigureMapping{s.DruckMassstab, 0, 0, st.zweiBlaetter}};
+    const blatt::Rechteck stern = Figur(nullptr, s, ganz, st.dreiD).umriss();
+    return Ueberstand{stern.breite() / s.DruckMassstab, stern.hoehe() / s.DruckMassstab,
+        flaecheBreite / blatt::kTwipsProCm, seiteHoehe / blatt::kTwipsProCm};
 }
 
 } // namespace druck

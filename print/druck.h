@@ -5,9 +5,11 @@
 #include "platform/ports.h"
 #include "star/state.h"
 
+#include <optional>
+
 // Printing the star at true size: on one sheet, centred with its data at the
 // top-left, or in two halves on two sheets that are laid together along their
-// dashed cut lines.
+// dashed cut lines. Every sheet may carry a check scale in a free corner.
 namespace druck {
 
 // The controls as they stand when "Drucken" is clicked; the print asks the
@@ -17,6 +19,7 @@ struct Steuerung {
     bool duenn = true;          // optStrichDicke(0)
     bool dick = false;          // optStrichDicke(1)
     bool dreiD = false;         // optPeloxForm(1)
+    bool pruefmass = true;      // "Prüfmaß mitdrucken" in the picture's menu
 };
 
 enum class Ergebnis {
@@ -27,5 +30,20 @@ enum class Ergebnis {
 };
 
 Ergebnis Drucken(PrinterPort& drucker, const PeloxState& s, const Steuerung& st);
+
+// A star that runs off the printable area: its size on the paper and the
+// size of the area it has (on two sheets both drawing areas joined at the
+// cut lines), in cm.
+struct Ueberstand {
+    double sternBreite = 0;
+    double sternHoehe = 0;
+    double flaecheBreite = 0;
+    double flaecheHoehe = 0;
+};
+
+// Whether the star, every line of it with the bend points, spokes and the
+// centre mark, lies inside the drawing area of each sheet of a page this
+// size (twips); what runs off, if not.
+std::optional<Ueberstand> Pruefen(const PeloxState& s, const Steuerung& st, double seiteBreite, double seiteHoehe);
 
 } // namespace druck

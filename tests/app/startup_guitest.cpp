@@ -78,7 +78,7 @@ public:
 TEST_F(Startup, ThePrinterPageIsAskedForOnlyWhenNeeded)
 {
     ZaehlDrucker drucker;
-    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, drucker});
+    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, drucker, settings});
     EXPECT_EQ(drucker.fragen, 0);
     w->show();
     for (int i = 0; i < 20 && drucker.fragen == 0; ++i)

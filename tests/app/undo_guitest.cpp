@@ -114,7 +114,7 @@ TEST_F(Bearbeiten, ClosingAChangedStarAsksFirst)
     EXPECT_FALSE(w->isWindowModified());
     w->cmdBeenden->click();
     EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(messageBox.asked.empty());
+    EXPECT_TRUE(messageBox.choiceAsked.empty());
 
     open();
     w->optPeloxForm[1]->click();
@@ -122,16 +122,16 @@ TEST_F(Bearbeiten, ClosingAChangedStarAsksFirst)
     // Cancel, then Yes with the save dialog cancelled, then Yes with a save
     // that fails: the window stays each time.
     schreibe(pfad("datei"), {});
-    messageBox.answers = {MessageBoxPort::Answer::Cancel, MessageBoxPort::Answer::Yes, MessageBoxPort::Answer::Yes};
+    messageBox.choices = {MessageBoxPort::Answer::Cancel, MessageBoxPort::Answer::Yes, MessageBoxPort::Answer::Yes};
     fileDialog.answers = {QString(), pfad("datei/stern.plx")};
     for (int i = 0; i < 3; ++i) {
         w->cmdBeenden->click();
         EXPECT_TRUE(w->isVisible()) << i;
     }
-    EXPECT_EQ(messageBox.asked.size(), 3u);
+    EXPECT_EQ(messageBox.choiceAsked.size(), 3u);
     EXPECT_EQ(messageBox.shown.size(), 1u);  // the failed save
     // Yes with a good name saves and ends.
-    messageBox.answers = {MessageBoxPort::Answer::Yes};
+    messageBox.choices = {MessageBoxPort::Answer::Yes};
     fileDialog.answers = {pfad("stern.plx")};
     w->close();
     EXPECT_FALSE(w->isVisible());
@@ -144,7 +144,7 @@ TEST_F(Bearbeiten, ClosingAChangedStarAsksFirst)
     EXPECT_FALSE(w->isWindowModified());
     w->mnuRueckgaengig->trigger();
     EXPECT_TRUE(w->isWindowModified());
-    messageBox.answers = {MessageBoxPort::Answer::No};
+    messageBox.choices = {MessageBoxPort::Answer::No};
     w->close();
     EXPECT_FALSE(w->isVisible());
 }
@@ -168,11 +168,11 @@ TEST_F(Bearbeiten, DroppedFilesAreReadAsLesenReadsThemAndShortcutsClickTheButton
     EXPECT_TRUE(messageBox.shown[0].text.contains("keine Pelox-Datei"));
     // Over a changed star the question comes first; Cancel reads nothing.
     w->hsbAnzahl->setValue(5);
-    messageBox.answers = {MessageBoxPort::Answer::Cancel};
+    messageBox.choices = {MessageBoxPort::Answer::Cancel};
     ablegen(pfad("vorher.plx"));
-    EXPECT_EQ(messageBox.asked.size(), 1u);
+    EXPECT_EQ(messageBox.choiceAsked.size(), 1u);
     EXPECT_EQ(w->AnzahlSpitzen, 5);
-    messageBox.answers = {MessageBoxPort::Answer::No};
+    messageBox.choices = {MessageBoxPort::Answer::No};
     ablegen(pfad("vorher.plx"));
     EXPECT_EQ((speichere(pfad("nachher.plx")), inhalt(pfad("nachher.plx"))), vorher);
 
@@ -188,6 +188,7 @@ TEST_F(Bearbeiten, DroppedFilesAreReadAsLesenReadsThemAndShortcutsClickTheButton
     EXPECT_FALSE(fileDialog.shown[0].save);
     EXPECT_TRUE(fileDialog.shown[1].save);
     const std::size_t auftraege = printer.jobs.size();
+    messageBox.answers = {true};  // the pulled corner reaches beyond the sheet
     QTest::keyClick(fenster, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(printer.jobs.size(), auftraege + 2);  // two sheets
     w->hsbAnzahl->setValue(7);

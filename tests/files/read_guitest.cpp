@@ -51,7 +51,7 @@ TEST_F(DateiTest, ADesignComesBackOnAFreshWindowWhileCancelsAndBadFilesChangeNot
     EXPECT_EQ(ansicht(*w), vorher);
     EXPECT_TRUE(messageBox.shown.empty());
 
-    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, printer});
+    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, printer, settings});
     lese(pfad("a.plx"));
     EXPECT_EQ(ansicht(*w), vorher);
 

@@ -8,6 +8,7 @@
 
 #include "platform/scrollbar.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineF>
 #include <QPushButton>
@@ -17,18 +18,29 @@
 namespace {
 
 using Op = Drawing::Op;
-using DruckTest = WindowTest;
+
+// The printout as it has always been: with the check scale switched off.
+class DruckTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        w->mnuPruefmass->trigger();
+    }
+};
+using PruefmassTest = WindowTest;
 
 const std::string kText(6, 'T');  // the data block
 
 // The operations of every job as letters: F font, G size, T text, C circle,
-// and for a solid line its width in dots, '-' for a dashed one; '|' ends a job.
+// P text at a place, and for a solid line its width in dots, '-' for a dashed
+// one; '|' ends a job.
 std::string folge(const std::vector<Drawing>& jobs)
 {
     std::string r;
     for (const Drawing& job : jobs) {
         for (const Op& o : job.ops)
-            r += o.kind != Op::Line ? "FG?CT"[o.kind] : o.style == LineStyle::Dash ? '-' : char('0' + o.width);
+            r += o.kind != Op::Line ? "FG?CTP"[o.kind] : o.style == LineStyle::Dash ? '-' : char('0' + o.width);
         r += '|';
     }
     return r;
@@ -142,4 +154,65 @@ TEST_F(DruckTest, NoPrinterAndRefusedJobs)
     // All three go through the same message box call.
     EXPECT_EQ(messageBox.shown[2].title, QStringLiteral("Drucken nicht möglich !!"));
     EXPECT_EQ(messageBox.shown[2].flags, MessageBoxPort::kExclamation);
+}
+
+TEST_F(PruefmassTest, OnEverySheetInAFreeCornerUnlessSwitchedOff)
+{
+    EXPECT_TRUE(w->mnuPruefmass->isChecked());
+    w->cmdDrucken->click();
+    w->chkZweiA4->setChecked(true);
+    w->hsbAussen->setValue(16);
+    w->cmdDrucken->click();
+    // After the figure (and the cut line) the two bars with their ticks and
+    // the five texts, on one sheet and on both of two.
+    const std::string pruefmass = std::string(12, '2') + "PPPPP|";
+    ASSERT_EQ(folge(printer.jobs), "FG" + kText + std::string(16, '2') + "C" + pruefmass + "FG" + std::string(8, '1')
+            + "C-" + pruefmass + kText + std::string(8, '1') + "C-" + pruefmass);
+    // Bottom right on one sheet, clear of the star; with a star of 8 cm on
+    // two sheets there too on the first, on the second, where the cut line
+    // runs through the right corners, at the bottom left.
+    const auto ecke = [&](std::size_t job) {
+        const Op strich = printer.jobs[job].only(Op::Line).end()[-12];
+        return QPointF(strich.a, strich.b);
+    };
+    const double cm = 1440 / 2.54;
+    EXPECT_NEAR(ecke(0).x(), 11906 - 5.3 * cm, 0.01);
+    EXPECT_NEAR(ecke(0).y(), 16838 - 5.3 * cm, 0.01);
+    EXPECT_EQ(ecke(1), ecke(0));
+    EXPECT_NEAR(ecke(2).x(), 0.3 * cm, 0.01);
+    EXPECT_EQ(printer.jobs[0].only(Op::TextAt)[0].text, "Prüfmaß: nachmessen,");
+
+    // A star taller than the sheet leaves no corner free, and is printed
+    // when the user says so.
+    w->chkZweiA4->setChecked(false);
+    w->hsbAussen->setValue(38);
+    w->vsbYFaktor->setValue(30);
+    messageBox.answers = {true};
+    w->cmdDrucken->click();
+    EXPECT_EQ(printer.jobs.back().count(Op::TextAt), 0);
+
+    // On a page just high enough for the star its tips take three corners;
+    // the fourth, with the tip there pulled in, still holds the data block.
+    w->cmdSetFaktor->click();
+    printer.height = 12000;
+    w->SeiteMessen();
+    w->Radius[11] = 2;
+    w->PeloxBerechnung();
+    w->cmdDrucken->click();
+    EXPECT_EQ(printer.jobs.back().count(Op::TextAt), 0);
+    printer.height = 16838;
+
+    // Switched off, and so it stays for the next run.
+    w->mnuPruefmass->trigger();
+    EXPECT_EQ(settings.value("Druck/Pruefmass"), "false");
+    open();
+    EXPECT_FALSE(w->mnuPruefmass->isChecked());
+    w->cmdDrucken->click();
+    EXPECT_EQ(folge({printer.jobs.back()}), "FG" + kText + std::string(16, '2') + "C|");
+
+    // A calibrated printer says so below the data.
+    printer.korrektur = {1.004, 0.996};
+    w->cmdDrucken->click();
+    EXPECT_EQ(texte(printer.jobs.back()).back(), "  Korrektur = 100,4 % x 99,6 %");
+    EXPECT_EQ(printer.jobs.back().count(Op::Text), 7);
 }

@@ -3,23 +3,19 @@
 // "Drucken" on the real window through the real printer port into a private
 // print server whose default printer writes PDFs. The PDFs are read back with
 // the poppler tools: pages, text, and the star's size and place on paper.
-#include "../support/fakes.h"
-
-#include "app/frmpelox.h"
-#include "platform/qtprinter.h"
+#include "../support/printer.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QThread>
 #include <algorithm>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
@@ -28,15 +24,6 @@
 namespace {
 
 constexpr double kPunkt = 4;  // pixels to the point when a page is rendered
-
-QByteArray run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    EXPECT_TRUE(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
-        << program.toStdString() << " failed: " << p.readAllStandardError().toStdString();
-    return p.readAllStandardOutput();
-}
 
 // How wide the dark parts of a page are below the data block, and where their
 // middle lies, in points. The page is rendered without smoothing, so that hairlines
@@ -72,52 +59,19 @@ QList<QStringList> seiten(const QStringList& pdfs)
     return r;
 }
 
-class DruckerTest : public ::testing::Test {
-protected:
-    FakeFileDialog fileDialog;
-    FakeMessageBox messageBox;
-    QtPrinter printer;
-    frmPelox w{Ports{fileDialog, messageBox, printer}};
-    QDir pdfOrdner{qEnvironmentVariable("PELOX_TEST_PDF_DIR"), QStringLiteral("*.pdf")};
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(qEnvironmentVariableIsSet("PELOX_TEST_PDF_DIR") && qEnvironmentVariableIsSet("CUPS_SERVER")
-            && !QPrinterInfo::defaultPrinter().isNull())
-            << "run through ctest, which starts the test printer";
-        leeren();
-        w.show();
-    }
-
-    void leeren()
-    {
-        for (const QString& name : pdfOrdner.entryList(QDir::Files))
-            pdfOrdner.remove(name);
-    }
-
-    // The PDFs in the order of their jobs, once there are at least n and no
-    // job is left in the print server.
-    QStringList pdfs(int n)
-    {
-        for (int i = 0; i < 450  // 90 s at most
-             && (pdfOrdner.entryList(QDir::Files).size() < n || !run(QStringLiteral("lpstat"), {"-o"}).isEmpty());
-             ++i)
-            QThread::msleep(200);
-        QStringList r = pdfOrdner.entryList(QDir::Files);
-        // The names differ only in the job number.
-        std::sort(r.begin(), r.end(),
-            [](const QString& a, const QString& b) { return std::pair(a.size(), a) < std::pair(b.size(), b); });
-        for (QString& name : r)
-            name = pdfOrdner.filePath(name);
-        return r;
-    }
-};
+using DruckerTest = PrinterTest;
 
 } // namespace
 
+// Without the check scale, the printout is the plain one.
 TEST_F(DruckerTest, PrintoutAndSavedPdfsOnOneAndTwoSheets)
 {
     QTemporaryDir ordner;
+    w.mnuPruefmass->trigger();
+    ASSERT_TRUE(QDir(ordner.path()).mkpath("Pelox"));
+    QFile konfig(ordner.filePath("Pelox/pelox.conf"));
+    ASSERT_TRUE(konfig.open(QIODevice::WriteOnly) && konfig.write("[Druck]\nPruefmass=false\n") > 0);
+    konfig.close();
     for (const int blaetter : {1, 2}) {
         SCOPED_TRACE(blaetter);
         leeren();
@@ -129,7 +83,7 @@ TEST_F(DruckerTest, PrintoutAndSavedPdfsOnOneAndTwoSheets)
         w.cmdDatenSpeichern->click();
         w.cmdDrucken->click();
         w.mnuPdfSpeichern->trigger();
-        run(QStringLiteral(PELOX_PROGRAM), {"--pdf", ausAufruf, entwurf});
+        run(QStringLiteral(PELOX_PROGRAM), {"--pdf", ausAufruf, entwurf}, ordner.path());
 
         // A job of one page for each sheet, the data block on the last.
         const QStringList gedruckt = pdfs(blaetter);

@@ -3,10 +3,23 @@
 #pragma once
 
 #include "platform/ports.h"
+#include "platform/settings.h"
 
+#include <QMap>
 #include <deque>
 #include <utility>
 #include <vector>
+
+// The next answer of a script, or the default past its end.
+template <typename T>
+T naechste(std::deque<T>& antworten, T sonst)
+{
+    if (antworten.empty())
+        return sonst;
+    const T a = antworten.front();
+    antworten.pop_front();
+    return a;
+}
 
 // A file dialog that answers from a script and remembers what it was shown.
 class FakeFileDialog : public FileDialogPort {
@@ -22,26 +35,40 @@ private:
     QString answer(const Shown& s)
     {
         shown.push_back(s);
-        const QString a = answers.empty() ? QString() : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return a;
+        return naechste(answers, QString());
     }
 };
 
+// Questions are answered from a script, No past its end.
 struct FakeMessageBox : MessageBoxPort {
     struct Shown { QString text; QString title; int flags; };
     std::vector<Shown> shown;
-    std::deque<Answer> answers;  // Cancel past its end
-    std::vector<Shown> asked;
+    std::vector<Shown> asked;  // flags unused
+    std::deque<bool> answers;
+    // The question before unsaved changes are lost: its own answers, Cancel
+    // past their end.
+    std::vector<Shown> choiceAsked;
+    std::deque<Answer> choices;
     void show(const QString& text, const QString& title, int flags) override { shown.push_back({text, title, flags}); }
-    Answer askYesNoCancel(const QString& text, const QString& title) override
+    bool ask(const QString& text, const QString& title) override
     {
         asked.push_back({text, title, 0});
-        const Answer a = answers.empty() ? Answer::Cancel : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return a;
+        return naechste(answers, false);
+    }
+    Answer askYesNoCancel(const QString& text, const QString& title) override
+    {
+        choiceAsked.push_back({text, title, 0});
+        return naechste(choices, Answer::Cancel);
+    }
+};
+
+struct FakeSettings : SettingsPort {
+    QMap<QString, QString> values;
+    QString value(const QString& key) override { return values.value(key); }
+    void setValue(const QString& key, const QString& value) override { values[key] = value; }
+    void remove(const QString& key) override
+    {
+        values.removeIf([&key](auto i) { return i.key() == key || i.key().startsWith(key + '/'); });
     }
 };
 
@@ -49,7 +76,7 @@ struct FakeMessageBox : MessageBoxPort {
 // in force when it was drawn; the colour is not kept.
 struct Drawing {
     struct Op {
-        enum Kind { FontName, FontSize, Line, Circle, Text } kind;
+        enum Kind { FontName, FontSize, Line, Circle, Text, TextAt } kind;
         double a = 0, b = 0, c = 0, d = 0;
         QString text{};
         int width = 1;
@@ -68,15 +95,21 @@ struct Drawing {
 
 // A printer that keeps every document it is given; ops holds what was drawn
 // since the last one ended. Its page is an A4 sheet without margins unless a
-// test says otherwise.
+// test says otherwise; its correction only shows in correction(), nothing is
+// scaled.
 class FakePrinter : public PrinterPort, public Drawing {
 public:
     double width = 11906, height = 16838;
+    kalibrierung::Korrektur korrektur;
+    bool corrected = true;
     bool present = true;        // what available() answers
     std::vector<bool> answers;  // what endDoc() answers for each of jobs; true past its end
     std::vector<Drawing> jobs;  // every document ended, taken or refused
 
     bool available() override { return present; }
+    QString printerName() override { return present ? QStringLiteral("Testdrucker") : QString(); }
+    kalibrierung::Korrektur correction() override { return corrected ? korrektur : kalibrierung::Korrektur(); }
+    void setCorrected(bool on) override { corrected = on; }
     void setLineWidth(int w) override { m_width = w; }
     void setLineStyle(LineStyle s) override { m_style = s; }
     void line(double x1, double y1, double x2, double y2, BgrColor) override { add(Op::Line, x1, y1, x2, y2); }
@@ -84,6 +117,7 @@ public:
     void setFontName(const QString& name) override { add(Op::FontName, 0, 0, 0, 0, name); }
     void setFontSize(double points) override { add(Op::FontSize, points); }
     void printLine(const QString& text) override { add(Op::Text, 0, 0, 0, 0, text); }
+    void textAt(double x, double y, const QString& text) override { add(Op::TextAt, x, y, 0, 0, text); }
     double pageWidth() override { return width; }
     double pageHeight() override { return height; }
     bool endDoc() override

@@ -7,7 +7,7 @@
 void WindowTest::open()
 {
     w.reset();
-    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, printer});
+    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, printer, settings});
     w->show();
 }
 

@@ -24,6 +24,7 @@ protected:
     FakeFileDialog fileDialog;
     FakeMessageBox messageBox;
     FakePrinter printer;
+    FakeSettings settings;
     std::unique_ptr<frmPelox> w;
 
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); open(); }

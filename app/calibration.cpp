@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Drucker einmessen …": the calibration sheet on the default printer, then
+// the dialog that turns the measured lengths into the printer's correction.
+#include "app/calibration.h"
+
+#include "app/calibrationdialog.h"
+#include "app/frmpelox.h"
+#include "platform/pdffile.h"
+#include "platform/savefile.h"
+#include "print/einmessblatt.h"
+
+void frmPelox::DruckerEinmessen()
+{
+    const QString drucker = m_ports.printer.printerName();
+    if (!DruckErgebnisMelden(druck::Einmessblatt(m_ports.printer)))
+        return;
+    if (!dlgEinmessen) {
+        dlgEinmessen = new EinmessDialog(m_ports.settings, m_ports.messageBox, this);
+        // The page is measured in corrected twips, so it changes with the correction.
+        dlgEinmessen->geaendert = [this] { SeiteMessen(); };
+    }
+    dlgEinmessen->Zeigen(drucker);
+}
+
+bool EinmessblattSchreiben(const QString& pfad)
+{
+    PdfFilePrinter pdf;
+    druck::Einmessblatt(pdf);
+    const QByteArray inhalt = pdf.pdf();
+    return saveReplacing(pfad, [&](QIODevice& datei) { return writePdf(datei, inhalt); });
+}

@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/calibrationdialog.h"
+
+#include "paper/kalibrierung.h"
+#include "platform/numbers.h"
+#include "platform/ports.h"
+#include "platform/settings.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Prozent(double faktor)
+{
+    return numbers::einDezimal(faktor * 100) + QStringLiteral(" %");
+}
+
+} // namespace
+
+EinmessDialog::EinmessDialog(SettingsPort& settings, MessageBoxPort& messageBox, QWidget* parent)
+    : QDialog(parent)
+    , m_settings(settings)
+    , m_messageBox(messageBox)
+{
+    setWindowTitle(QStringLiteral("Drucker einmessen"));
+    setWindowModality(Qt::WindowModal);
+    lblAnleitung = new QLabel(this);
+    lblAnleitung->setWordWrap(true);
+    txtWaagrecht = new QLineEdit(this);
+    txtSenkrecht = new QLineEdit(this);
+    lblKorrektur = new QLabel(this);
+    auto* tasten = new QDialogButtonBox(this);
+    cmdUebernehmen = tasten->addButton(QStringLiteral("Übernehmen"), QDialogButtonBox::AcceptRole);
+    cmdZuruecksetzen = tasten->addButton(QStringLiteral("Zurücksetzen"), QDialogButtonBox::ResetRole);
+    cmdSchliessen = tasten->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
+    cmdUebernehmen->setDefault(true);
+
+    auto* felder = new QFormLayout;
+    felder->addRow(QStringLiteral("Waagrechtes Lineal (soll %1 cm), gemessen in cm:")
+                       .arg(numbers::kurz(float(kalibrierung::kLinealWaagrecht))),
+        txtWaagrecht);
+    felder->addRow(QStringLiteral("Senkrechtes Lineal (soll %1 cm), gemessen in cm:")
+                       .arg(numbers::kurz(float(kalibrierung::kLinealSenkrecht))),
+        txtSenkrecht);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(lblAnleitung);
+    spalte->addLayout(felder);
+    spalte->addWidget(lblKorrektur);
+    spalte->addWidget(tasten);
+
+    connect(cmdUebernehmen, &QPushButton::clicked, this, [this] { cmdUebernehmen_Click(); });
+    connect(cmdZuruecksetzen, &QPushButton::clicked, this, [this] { cmdZuruecksetzen_Click(); });
+    connect(cmdSchliessen, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void EinmessDialog::Zeigen(const QString& drucker)
+{
+    m_drucker = drucker;
+    lblAnleitung->setText(
+        QStringLiteral("Das Einmessblatt ist auf dem Drucker \"%1\" gedruckt worden. Messen Sie beide Lineale "
+                       "von der Ecke bis zum Ende nach und tragen Sie die Längen ein. Jeder weitere Ausdruck auf "
+                       "diesem Drucker wird dann in beiden Richtungen so berichtigt, dass er genau stimmt.")
+            .arg(drucker));
+    txtWaagrecht->clear();
+    txtSenkrecht->clear();
+    KorrekturAnzeigen();
+    open();
+}
+
+void EinmessDialog::KorrekturAnzeigen()
+{
+    const kalibrierung::Korrektur k = einstellungen::Korrektur(m_settings, m_drucker);
+    lblKorrektur->setText(k.aktiv() ? QStringLiteral("Gespeicherte Korrektur: waagrecht %1, senkrecht %2")
+                                          .arg(Prozent(k.x), Prozent(k.y))
+                                    : QStringLiteral("Gespeicherte Korrektur: keine"));
+    cmdZuruecksetzen->setEnabled(k.aktiv());
+}
+
+void EinmessDialog::cmdUebernehmen_Click()
+{
+    const kalibrierung::Einmessung e
+        = kalibrierung::Einmessen(numbers::lesen(txtWaagrecht->text()), numbers::lesen(txtSenkrecht->text()));
+    const QString titel = QStringLiteral("Drucker einmessen");
+    switch (e.urteil) {
+    case kalibrierung::Urteil::Unmoeglich:
+        m_messageBox.show(QStringLiteral(" Aus diesen Längen ergäbe sich eine Korrektur außerhalb von %1 bis %2. "
+                                         "So weit weicht kein Drucker ab: bitte die Längen in cm nachmessen !! ")
+                              .arg(Prozent(kalibrierung::kKleinsterFaktor), Prozent(kalibrierung::kGroessterFaktor)),
+            titel, MessageBoxPort::kExclamation);
+        return;
+    case kalibrierung::Urteil::Verdaechtig:
+        if (!m_messageBox.ask(
+                QStringLiteral("Die gemessenen Längen weichen um mehr als %1 ab (Korrektur %2 x %3). Das sieht nach "
+                               "einer Verkleinerung im Druckdialog oder im Druckertreiber aus (\"An Seite anpassen\"), "
+                               "nicht nach einer Ungenauigkeit des Druckers.\nTrotzdem speichern?")
+                    .arg(Prozent(kalibrierung::kVerdaechtig), Prozent(e.korrektur.x), Prozent(e.korrektur.y)),
+                titel))
+            return;
+        break;
+    case kalibrierung::Urteil::Gut:
+        break;
+    }
+    einstellungen::KorrekturSetzen(m_settings, m_drucker, e.korrektur);
+    KorrekturAnzeigen();
+    if (geaendert)
+        geaendert();
+    accept();
+}
+
+void EinmessDialog::cmdZuruecksetzen_Click()
+{
+    einstellungen::KorrekturLoeschen(m_settings, m_drucker);
+    KorrekturAnzeigen();
+    if (geaendert)
+        geaendert();
+}

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "paper/pruefmass.h"
+
+namespace pruefmass {
+
+namespace {
+
+constexpr double kCm = blatt::kTwipsProCm;
+constexpr double kStrich = 0.2 * kCm;     // a centimetre tick
+constexpr double kEndStrich = 0.4 * kCm;  // the ticks that end a bar
+// Away from the edge of the drawing area, where printers are least exact.
+constexpr double kRand = 0.3 * kCm;
+// Clearance from the star and the data block.
+constexpr double kAbstand = 0.3 * kCm;
+
+} // namespace
+
+Zeichnung Zeichnen(blatt::Punkt ecke)
+{
+    const double x0 = ecke.x;
+    const double y0 = ecke.y;
+    const double unten = y0 + kSeite;
+    Zeichnung z;
+    z.striche.push_back({{x0, y0}, {x0, unten}});
+    z.striche.push_back({{x0, unten}, {x0 + kSeite, unten}});
+    // Ticks point into the L; the corner where the bars meet needs none.
+    for (int cm = 0; cm < 5; ++cm) {
+        const double laenge = cm == 0 ? kEndStrich : kStrich;
+        z.striche.push_back({{x0, y0 + cm * kCm}, {x0 + laenge, y0 + cm * kCm}});
+        z.striche.push_back({{x0 + kSeite - cm * kCm, unten}, {x0 + kSeite - cm * kCm, unten - laenge}});
+    }
+    const double links = x0 + 0.5 * kCm;
+    const double zeile = blatt::kZeilenHoehe;
+    z.texte = {
+        {{links, y0 + 0.3 * kCm}, "Prüfmaß: nachmessen,"},
+        {{links, y0 + 0.3 * kCm + zeile}, "beide Striche müssen"},
+        {{links, y0 + 0.3 * kCm + 2 * zeile}, "5 cm lang sein."},
+        {{links, y0 + 2.5 * kCm - zeile / 2}, "5 cm"},
+        {{x0 + 2.5 * kCm - 2 * blatt::kZeichenBreite, unten - kEndStrich - zeile}, "5 cm"},
+    };
+    return z;
+}
+
+std::optional<blatt::Punkt> FreieEcke(const blatt::Inhalt& belegt, double seiteBreite, double seiteHoehe)
+{
+    const double rechts = seiteBreite - kRand - kSeite;
+    const double unten = seiteHoehe - kRand - kSeite;
+    if (rechts < kRand || unten < kRand)
+        return std::nullopt;
+    for (const blatt::Punkt ecke : {blatt::Punkt{rechts, unten}, blatt::Punkt{kRand, unten},
+             blatt::Punkt{rechts, kRand}, blatt::Punkt{kRand, kRand}}) {
+        const blatt::Rechteck platz{ecke.x, ecke.y, ecke.x + kSeite, ecke.y + kSeite};
+        if (!belegt.beruehrt(platz.erweitert(kAbstand)))
+            return ecke;
+    }
+    return std::nullopt;
+}
+
+} // namespace pruefmass

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "paper/blatt.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The check scale: a vertical and a horizontal bar of exactly 5 cm, joined
+// at the lower left like an L, with ticks every centimetre, labelled and with
+// an instruction to measure them. It goes into a free corner of the sheet.
+namespace pruefmass {
+
+struct Text {
+    blatt::Punkt obenLinks;
+    std::string text;  // UTF-8
+};
+
+struct Zeichnung {
+    std::vector<blatt::Strecke> striche;
+    std::vector<Text> texte;
+};
+
+// Side of the square the check scale takes, in twips.
+constexpr double kSeite = 5 * blatt::kTwipsProCm;
+
+// The check scale with the top-left corner of its square at ecke.
+Zeichnung Zeichnen(blatt::Punkt ecke);
+
+// The top-left corner of the first corner of the drawing area (bottom right,
+// bottom left, top right, top left) where the check scale, a little in from
+// the edges, keeps clear of everything on the sheet; none when every corner
+// is taken.
+std::optional<blatt::Punkt> FreieEcke(const blatt::Inhalt& belegt, double seiteBreite, double seiteHoehe);
+
+} // namespace pruefmass

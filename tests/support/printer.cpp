@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "printer.h"
+
+#include <QLocale>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+#include <QTransform>
+#include <algorithm>
+#include <utility>
+
+QByteArray run(const QString& program, const QStringList& args, const QString& config)
+{
+    QProcess p;
+    if (!config.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        p.setProcessEnvironment(env);
+    }
+    p.start(program, args);
+    EXPECT_TRUE(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        << program.toStdString() << " failed: " << p.readAllStandardError().toStdString();
+    return p.readAllStandardOutput();
+}
+
+std::vector<QLineF> pdfLines(const QString& pdf, int page)
+{
+    const QString s = QString::number(page);
+    const QString svg = QString::fromUtf8(run(QStringLiteral("pdftocairo"), {"-svg", "-f", s, "-l", s, pdf, "-"}));
+    // The glyphs are defined before the page's own drawing; they are filled,
+    // not stroked.
+    const QString seite = svg.section(QStringLiteral("</defs>"), -1);
+    static const QRegularExpression pfad(
+        QStringLiteral(R"re(<path style="[^"]*stroke:rgb[^"]*" d="M ([^"]*) " transform="matrix\(([^)]*)\))re"));
+    static const QRegularExpression strecke(QStringLiteral("^[-0-9.]+ [-0-9.]+( L [-0-9.]+ [-0-9.]+)+$"));
+    std::vector<QLineF> r;
+    for (auto it = pfad.globalMatch(seite); it.hasNext();) {
+        const auto m = it.next();
+        // Only straight lines; circles and the like have curve segments.
+        if (!strecke.match(m.captured(1)).hasMatch())
+            continue;
+        const QStringList z = m.captured(2).split(',');
+        const QTransform t(z[0].toDouble(), z[1].toDouble(), z[2].toDouble(), z[3].toDouble(), z[4].toDouble(),
+            z[5].toDouble());
+        const QStringList punkte = m.captured(1).split(QStringLiteral(" L "));
+        for (qsizetype i = 1; i < punkte.size(); ++i) {
+            const QStringList a = punkte[i - 1].split(' '), b = punkte[i].split(' ');
+            r.push_back(t.map(QLineF(a[0].toDouble(), a[1].toDouble(), b[0].toDouble(), b[1].toDouble())));
+        }
+    }
+    return r;
+}
+
+void PrinterTest::SetUp()
+{
+    ASSERT_TRUE(qEnvironmentVariableIsSet("PELOX_TEST_PDF_DIR") && qEnvironmentVariableIsSet("CUPS_SERVER")
+        && !QPrinterInfo::defaultPrinter().isNull())
+        << "run through ctest, which starts the test printer";
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    leeren();
+    w.show();
+}
+
+void PrinterTest::TearDown()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void PrinterTest::leeren()
+{
+    for (const QString& name : pdfOrdner.entryList(QDir::Files))
+        pdfOrdner.remove(name);
+}
+
+QStringList PrinterTest::pdfs(int n)
+{
+    for (int i = 0; i < 450  // 90 s at most
+         && (pdfOrdner.entryList(QDir::Files).size() < n || !run(QStringLiteral("lpstat"), {"-o"}).isEmpty());
+         ++i)
+        QThread::msleep(200);
+    QStringList r = pdfOrdner.entryList(QDir::Files);
+    // The names differ only in the job number.
+    std::sort(r.begin(), r.end(),
+        [](const QString& a, const QString& b) { return std::pair(a.size(), a) < std::pair(b.size(), b); });
+    for (QString& name : r)
+        name = pdfOrdner.filePath(name);
+    return r;
+}
