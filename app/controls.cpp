@@ -42,6 +42,7 @@ void frmPelox::connectControls()
         [this](const QPoint& pos) { picPelox_ContextMenu(pos); });
     connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
+    connect(mnuPoster, &QAction::triggered, this, [this] { PosterZeigen(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
     connect(picPelox, &PictureWidget::mouseMoved, this,
         [this](int b, int s, double x, double y) { picPelox_MouseMove(b, s, x, y); });

@@ -7,6 +7,8 @@
 #include "platform/ports.h"
 #include "star/state.h"
 
+#include <QPageSize>
+#include <QPointer>
 #include <QSizeF>
 #include <QWidget>
 #include <array>
@@ -23,11 +25,15 @@ class QPushButton;
 class QTimer;
 class LineControl;
 class PictureWidget;
+class PosterDialog;
 class ScrollBar;
 struct FigureMapping;
 struct Masse;
 namespace druck {
 struct Steuerung;
+}
+namespace poster {
+struct Vorgabe;
 }
 
 // The program's one window. It owns the whole state of the star and every
@@ -141,6 +147,15 @@ public:
     bool PdfSchreiben(const QString& pfad);
     bool SvgSchreiben(const QString& pfad);
     bool BildSchreiben(const QString& pfad);
+
+    // The poster over several sheets, from its own dialog
+    QAction* mnuPoster;
+    QPointer<PosterDialog> dlgPoster;
+    void PosterZeigen();
+    void PosterDrucken();
+    void PosterSpeichern();
+    // Also from the command line; false after a message.
+    bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, QPageSize::PageSizeId papier);
 
     // Corner dragging
     void picPelox_MouseMove(int Button, int Shift, double X, double Y);

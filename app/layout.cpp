@@ -224,6 +224,7 @@ void frmPelox::createControls()
     mnuBild = new QMenu(this);
     mnuPdfSpeichern = mnuBild->addAction(QStringLiteral("Als PDF speichern …"));
     mnuSvgSpeichern = mnuBild->addAction(QStringLiteral("Als SVG speichern …"));
+    mnuPoster = mnuBild->addAction(QStringLiteral("Auf mehreren Blättern drucken …"));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(300);

@@ -71,6 +71,7 @@ QPainter* QtPrinter::documentPainter()
             return nullptr;
         d.printer.setDocName(QStringLiteral("Pelox"));
         d.printer.setOutputFileName(d.file.fileName());
+        d.printer.setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         d.open = d.painter.begin(&d.printer);
         restartText();
     }
@@ -93,10 +94,12 @@ QRectF QtPrinter::paintRectTwips() const
         return pointsToTwips(m_document->printer.pageLayout().paintRect(QPageLayout::Point));
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+        const QPageLayout a4(QPageSize(QPageSize::A4),
+        m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
         return pointsToTwips(a4.paintRect(QPageLayout::Point));
     }
     QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     return pointsToTwips(printer.pageLayout().paintRect(QPageLayout::Point));
 }
 
@@ -113,6 +116,14 @@ double QtPrinter::pageHeight()
 QSizeF QtPrinter::pageSize()
 {
     return paintRectTwips().size();
+}
+
+void QtPrinter::newPage()
+{
+    if (m_document && m_document->open) {
+        m_document->printer.newPage();
+        restartText();
+    }
 }
 
 bool QtPrinter::endDoc()

@@ -22,6 +22,8 @@ public:
     double pageWidth() override;
     double pageHeight() override;
     QSizeF pageSize() override;
+    void setLandscape(bool landscape) override { m_landscape = landscape; }
+    void newPage() override;
     bool endDoc() override;
 
 protected:
@@ -34,4 +36,5 @@ private:
     QRectF paintRectTwips() const;
 
     std::unique_ptr<Document> m_document;
+    bool m_landscape = false;
 };

@@ -45,6 +45,27 @@ const Blatt* Plan::blatt(int spalte, int zeile) const
     return it == blaetter.end() ? nullptr : &*it;
 }
 
+Rechteck Plan::bereich(int spalte, int zeile) const
+{
+    const double links = ursprung.x + spalte * (blattBreite - kleben);
+    const double oben = ursprung.y + zeile * (blattHoehe - kleben);
+    return {links, oben, links + blattBreite, oben + blattHoehe};
+}
+
+std::vector<Strecke> kreis(Punkt mitte, double radius)
+{
+    constexpr int kEcken = 24;
+    std::vector<Strecke> r;
+    Punkt vorher{mitte.x + radius, mitte.y};
+    for (int i = 1; i <= kEcken; ++i) {
+        const double w = 2 * 3.14159265358979 * i / kEcken;
+        const Punkt p{mitte.x + radius * std::cos(w), mitte.y + radius * std::sin(w)};
+        r.push_back({vorher, p});
+        vorher = p;
+    }
+    return r;
+}
+
 namespace {
 
 // As many sheets of that length, overlapping by the glue strip, as cover the length.
@@ -78,14 +99,12 @@ Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, doub
     const double schrittX = plan.blattBreite - kleben;
     const double schrittY = plan.blattHoehe - kleben;
     // The grid's spare room is shared equally on both sides of the figure.
-    const double x0 = umfang.links - (plan.spalten * schrittX + kleben - w) / 2;
-    const double y0 = umfang.oben - (plan.zeilen * schrittY + kleben - h) / 2;
+    plan.ursprung = {umfang.links - (plan.spalten * schrittX + kleben - w) / 2,
+        umfang.oben - (plan.zeilen * schrittY + kleben - h) / 2};
 
     for (int zeile = 0; zeile < plan.zeilen; ++zeile) {
         for (int spalte = 0; spalte < plan.spalten; ++spalte) {
-            const double links = x0 + spalte * schrittX;
-            const double oben = y0 + zeile * schrittY;
-            const Blatt b{spalte, zeile, {links, oben, links + plan.blattBreite, oben + plan.blattHoehe}};
+            const Blatt b{spalte, zeile, plan.bereich(spalte, zeile)};
             if (std::any_of(figur.begin(), figur.end(), [&](const Strecke& s) { return beschneiden(s, b.bereich); }))
                 plan.blaetter.push_back(b);
         }

@@ -35,6 +35,9 @@ struct Rechteck {
 // segment is a point inside.
 std::optional<Strecke> beschneiden(const Strecke& s, const Rechteck& r);
 
+// A circle as the polygon the sheets and the plan both take for it.
+std::vector<Strecke> kreis(Punkt mitte, double radius);
+
 enum class Ausrichtung { Automatisch, Hochformat, Querformat };
 
 // One sheet of the grid; `bereich` is its printable area laid over the star.
@@ -51,11 +54,14 @@ struct Plan {
     double kleben = 0;  // overlap of neighbouring sheets
     double blattBreite = 0;  // printable area of one sheet as it lies
     double blattHoehe = 0;
+    Punkt ursprung;  // top-left corner of sheet A1, whether printed or not
     // Only the sheets that hold something of the star, row by row.
     std::vector<Blatt> blaetter;
 
     // The sheet at that grid position, or null when it is left out.
     const Blatt* blatt(int spalte, int zeile) const;
+    // The area of any grid position, left out or not.
+    Rechteck bereich(int spalte, int zeile) const;
 };
 
 // The plan for the figure's segments on paper whose printable area is
