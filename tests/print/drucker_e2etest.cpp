@@ -6,10 +6,12 @@
 #include "../support/fakes.h"
 
 #include "app/frmpelox.h"
+#include "app/posterdialog.h"
 #include "platform/qtprinter.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QImage>
 #include <QPageLayout>
@@ -154,6 +156,29 @@ TEST_F(DruckerTest, PrintoutAndSavedPdfsOnOneAndTwoSheets)
         }
     }
     EXPECT_TRUE(messageBox.shown.empty());
+}
+
+TEST_F(DruckerTest, PosterIsOneJobWithTheMapFirstAndALabelOnEverySheet)
+{
+    w.mnuPoster->trigger();
+    ASSERT_TRUE(w.dlgPoster);
+    w.dlgPoster->spnDurchmesser->setValue(60);
+    const poster::Plan plan = w.dlgPoster->poster().plan;
+    w.dlgPoster->cmdDrucken->click();
+    EXPECT_TRUE(messageBox.shown.empty());
+
+    const QStringList gedruckt = pdfs(1);
+    ASSERT_EQ(gedruckt.size(), 1);
+    const QList<QStringList> text = seiten(gedruckt);
+    ASSERT_EQ(std::size_t(text.size()), plan.blaetter.size() + 1);
+    EXPECT_TRUE(text[0].join(' ').contains(
+        QStringLiteral("Außendurchmesser 60 cm, %1 Blätter").arg(plan.blaetter.size())));
+    for (std::size_t i = 0; i < plan.blaetter.size(); ++i) {
+        const QString seite = text[qsizetype(i) + 1].join(' ');
+        const QString name = QString::fromStdString(poster::blattName(plan.blaetter[i]));
+        EXPECT_TRUE(seite.contains(QRegularExpression("\\b" + name + "\\b"))) << seite.toStdString();
+        EXPECT_TRUE(seite.contains(QStringLiteral("Blatt %1 von %2").arg(i + 1).arg(plan.blaetter.size())));
+    }
 }
 
 TEST_F(DruckerTest, ARefusedJobOrNoPrinterIsReportedAndNothingIsPrinted)
