@@ -111,8 +111,9 @@ void PosterDialog::Aktualisieren()
 
     const poster::Plan& plan = m_poster.plan;
     const int leer = plan.spalten * plan.zeilen - int(plan.blaetter.size());
-    lblBlaetter->setText(QStringLiteral("%1 Blätter (%2 × %3, %4) und eine Übersicht;\n%5 leere ausgelassen")
-                             .arg(plan.blaetter.size())
+    lblBlaetter->setText(QStringLiteral("%1 (%2 × %3, %4) und eine Übersicht;\n%5 leere ausgelassen")
+                             .arg(plan.blaetter.size() == 1 ? QStringLiteral("1 Blatt")
+                                                            : QStringLiteral("%1 Blätter").arg(plan.blaetter.size()))
                              .arg(plan.spalten)
                              .arg(plan.zeilen)
                              .arg(plan.quer ? QStringLiteral("quer") : QStringLiteral("hoch"))

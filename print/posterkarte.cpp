@@ -30,7 +30,8 @@ void KarteZeichnen(PrinterPort& p, const Poster& poster, const QRectF& rahmen)
     // Labels sized to the sheets on the map, within what stays legible.
     const double zelle = std::min(plan.blattBreite, plan.blattHoehe) * m;
     p.setFontName(QStringLiteral("Liberation Sans"));
-    p.setFontSize(std::clamp(zelle / 20 / 4, 5.0, 16.0));
+    const double punkte = std::clamp(zelle / 20 / 7, 5.0, 14.0);
+    p.setFontSize(punkte);
     for (int zeile = 0; zeile < plan.zeilen; ++zeile) {
         for (int spalte = 0; spalte < plan.spalten; ++spalte) {
             const Rechteck r = plan.bereich(spalte, zeile);
@@ -43,7 +44,9 @@ void KarteZeichnen(PrinterPort& p, const Poster& poster, const QRectF& rahmen)
             p.line(re, u, l, u, kSchwarz);
             p.line(l, u, l, o, kSchwarz);
             const QString name = QString::fromStdString(blattName(Blatt{spalte, zeile, r}));
-            p.textAt(l + zelle / 10, o + zelle / 10, gedruckt ? name : name + QStringLiteral(" (leer)"));
+            p.textAt(l + zelle / 10, o + zelle / 10, name);
+            if (!gedruckt)
+                p.textAt(l + zelle / 10, o + zelle / 10 + punkte * 20 * 1.3, QStringLiteral("(leer)"));
         }
     }
 }
@@ -67,7 +70,7 @@ void KartenSeite(PrinterPort& p, const Poster& poster)
         QStringLiteral("2. Die Schnittkante genau auf die gepunktete Linie des Nachbarblatts legen, sodass"),
         QStringLiteral("    die Marken beider Blätter ineinander übergehen (jede Marke nennt das Nachbarblatt)."),
         QStringLiteral("3. Im grauen Streifen „kleben“ festkleben; Reihe für Reihe, links oben beginnen."),
-        QStringLiteral("Blätter, die „(leer)“ heißen, tragen nichts vom Stern und werden nicht gedruckt."),
+        QStringLiteral("Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt."),
     };
     for (const QString& z : zeilen)
         p.printLine(z);
