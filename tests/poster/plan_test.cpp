@@ -7,6 +7,7 @@
 #include "curve/calc.h"
 #include "poster/plan.h"
 #include "support/star.h"
+#include "support/umriss.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -18,24 +19,6 @@ namespace {
 using poster::Strecke;
 
 constexpr double kGenau = 0.01;  // 0.1 mm
-
-// The outline through every corner and bend point, and the spokes for "Drei-D".
-std::vector<Strecke> umriss(const PeloxState& s, bool dreiD)
-{
-    std::vector<poster::Punkt> punkte;
-    for (int i = 1; i <= s.AnzahlEcken; ++i) {
-        punkte.push_back({s.PunktX[i], s.PunktY[i]});
-        for (int k = 1; k <= 3 && s.KurveEin; ++k)
-            punkte.push_back({s.KurvePunktX[i][k], s.KurvePunktY[i][k]});
-    }
-    punkte.push_back({s.PunktX[s.AnzahlEcken + 1], s.PunktY[s.AnzahlEcken + 1]});
-    std::vector<Strecke> r;
-    for (std::size_t i = 0; i + 1 < punkte.size(); ++i)
-        r.push_back({punkte[i], punkte[i + 1]});
-    for (int i = 1; i <= s.AnzahlEcken && dreiD; ++i)
-        r.push_back({{s.PunktX[i], s.PunktY[i]}, {0, 0}});
-    return r;
-}
 
 struct Fall {
     PeloxState stern;

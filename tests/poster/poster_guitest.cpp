@@ -6,6 +6,7 @@
 // lines and marks that meet.
 #include "support/fakes.h"
 #include "support/star.h"
+#include "support/umriss.h"
 
 #include "curve/calc.h"
 #include "print/poster.h"
@@ -53,24 +54,6 @@ double abstand(poster::Punkt p, const poster::Strecke& s)
     const double l2 = dx * dx + dy * dy;
     const double t = l2 == 0 ? 0 : std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / l2, 0.0, 1.0);
     return std::hypot(p.x - s.a.x - t * dx, p.y - s.a.y - t * dy);
-}
-
-// The true-size outline through every corner and bend point, and the spokes.
-std::vector<poster::Strecke> umriss(const PeloxState& s, bool dreiD)
-{
-    std::vector<poster::Punkt> p;
-    for (int i = 1; i <= s.AnzahlEcken; ++i) {
-        p.push_back({s.PunktX[i], s.PunktY[i]});
-        for (int k = 1; k <= 3 && s.KurveEin; ++k)
-            p.push_back({s.KurvePunktX[i][k], s.KurvePunktY[i][k]});
-    }
-    p.push_back({s.PunktX[s.AnzahlEcken + 1], s.PunktY[s.AnzahlEcken + 1]});
-    std::vector<poster::Strecke> r;
-    for (std::size_t i = 0; i + 1 < p.size(); ++i)
-        r.push_back({p[i], p[i + 1]});
-    for (int i = 1; i <= s.AnzahlEcken && dreiD; ++i)
-        r.push_back({p[std::size_t(i - 1) * (s.KurveEin ? 4 : 1)], {0, 0}});
-    return r;
 }
 
 TEST(PosterSeiten, DieTeileAllerBlaetterErgebenDenSternInOriginalgroesse)
