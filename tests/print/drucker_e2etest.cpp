@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QDir>
 #include <QImage>
@@ -59,6 +60,18 @@ std::pair<double, double> waagrecht(const QString& pdf, int seite = 1)
         }
     }
     return {(rechts + 1 - links) / kPunkt, (links + rechts + 1) / 2 / kPunkt};
+}
+
+// Width and height in points of the first such word on the page.
+std::pair<double, double> wort(const QString& pdf, int seite, const QString& text)
+{
+    const QString s = QString::number(seite);
+    const QString box = QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-bbox", "-f", s, "-l", s, pdf, "-"}));
+    const QRegularExpression muster(QStringLiteral(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1<").arg(text));
+    const QRegularExpressionMatch m = muster.match(box);
+    EXPECT_TRUE(m.hasMatch()) << text.toStdString();
+    return {m.captured(3).toDouble() - m.captured(1).toDouble(), m.captured(4).toDouble() - m.captured(2).toDouble()};
 }
 
 // The text of each page, line by line, without the white space at the ends.
@@ -179,6 +192,23 @@ TEST_F(DruckerTest, PosterIsOneJobWithTheMapFirstAndALabelOnEverySheet)
         EXPECT_TRUE(seite.contains(QRegularExpression("\\b" + name + "\\b"))) << seite.toStdString();
         EXPECT_TRUE(seite.contains(QStringLiteral("Blatt %1 von %2").arg(i + 1).arg(plan.blaetter.size())));
     }
+
+    // On its side when asked, and the next one-sheet printout upright again.
+    leeren();
+    w.mnuPoster->trigger();
+    w.dlgPoster->spnDurchmesser->setValue(30);
+    w.dlgPoster->cboAusrichtung->setCurrentIndex(2);
+    w.dlgPoster->cmdDrucken->click();
+    w.cmdDrucken->click();
+    const QStringList zwei = pdfs(2);
+    ASSERT_EQ(zwei.size(), 2);
+    // The test printer's paper is upright, so sheets printed on their side
+    // come back turned: their text runs up the page, the data block's across.
+    const auto [breiteQuer, hoeheQuer] = wort(zwei[0], 2, QStringLiteral("Blatt"));
+    EXPECT_LT(breiteQuer, hoeheQuer);
+    const auto [breiteHoch, hoeheHoch] = wort(zwei[1], 1, QStringLiteral("Dateiname"));
+    EXPECT_GT(breiteHoch, hoeheHoch);
+    EXPECT_NEAR(waagrecht(zwei[1]).first, 19 * 566 / 20.0, 0.5);
 }
 
 TEST_F(DruckerTest, ARefusedJobOrNoPrinterIsReportedAndNothingIsPrinted)
