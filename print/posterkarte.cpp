@@ -54,12 +54,21 @@ void KarteZeichnen(PrinterPort& p, const Poster& poster, const QRectF& rahmen)
 void KartenSeite(PrinterPort& p, const Poster& poster)
 {
     const Plan& plan = poster.plan;
+    double links = 0, rechts = 0, oben = 0, unten = 0;
+    for (const Strecke& s : poster.figur) {
+        links = std::min({links, s.a.x, s.b.x});
+        rechts = std::max({rechts, s.a.x, s.b.x});
+        oben = std::min({oben, s.a.y, s.b.y});
+        unten = std::max({unten, s.a.y, s.b.y});
+    }
     p.setFontName(QStringLiteral("Liberation Sans"));
     p.setFontSize(11);
     const QStringList zeilen{
         QStringLiteral("Pelox als Poster – %1").arg(poster.name),
-        QStringLiteral("Außendurchmesser %1 cm, %2 Blätter (%3 Spalten × %4 Zeilen, %5), Klebestreifen %6 cm")
-            .arg(numbers::kurz(poster.stern.AussenDurchmesser))
+        QStringLiteral("Außendurchmesser %1 cm, der ganze Stern %2 × %3 cm")
+            .arg(numbers::kurz(poster.stern.AussenDurchmesser), numbers::kurz(float(rechts - links)),
+                numbers::kurz(float(unten - oben))),
+        QStringLiteral("%1 Blätter (%2 Spalten × %3 Zeilen, %4), Klebestreifen %5 cm")
             .arg(plan.blaetter.size())
             .arg(plan.spalten)
             .arg(plan.zeilen)
@@ -75,8 +84,8 @@ void KartenSeite(PrinterPort& p, const Poster& poster)
     for (const QString& z : zeilen)
         p.printLine(z);
     // Below the text: a line of 11 points takes about 13 points, 20 twips each.
-    const double oben = (zeilen.size() + 1) * 13 * 20.0;
-    KarteZeichnen(p, poster, QRectF(0, oben, poster.seite.width(), poster.seite.height() - oben));
+    const double kopf = (zeilen.size() + 1) * 13 * 20.0;
+    KarteZeichnen(p, poster, QRectF(0, kopf, poster.seite.width(), poster.seite.height() - kopf));
 }
 
 } // namespace poster
