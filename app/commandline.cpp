@@ -9,6 +9,7 @@
 #include "platform/qtports.h"
 #include "platform/qtprinter.h"
 #include "platform/settings.h"
+#include "print/poster.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,6 +48,10 @@ const QString kPdf = QStringLiteral("pdf");
 const QString kSvg = QStringLiteral("svg");
 const QString kBmp = QStringLiteral("bmp");
 const QString kEinmessblatt = QStringLiteral("calibration-pdf");
+const QString kPoster = QStringLiteral("poster");
+const QString kDurchmesser = QStringLiteral("diameter");
+const QString kPapier = QStringLiteral("paper");
+const QString kKleben = QStringLiteral("glue");
 
 struct Optionen {
     QCommandLineOption hilfe;
@@ -58,7 +63,7 @@ Optionen beschreiben(QCommandLineParser& args)
     args.setApplicationDescription(
         QStringLiteral("Sterne entwerfen und in Originalgröße drucken.\n"
                        "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                       "Mit --pdf, --svg oder --bmp wird die Datei ohne Fenster geschrieben, mit\n"
+                       "Mit --pdf, --svg, --bmp oder --poster wird die Datei ohne Fenster geschrieben, mit\n"
                        "--calibration-pdf das Einmessblatt für den Drucker."));
     Optionen o{args.addHelpOption(), args.addVersionOption()};
     args.addOption({kPdf, QStringLiteral("Den Ausdruck als PDF-Datei <datei> schreiben."), QStringLiteral("datei")});
@@ -69,6 +74,15 @@ Optionen beschreiben(QCommandLineParser& args)
     args.addOption({kEinmessblatt,
         QStringLiteral("Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben."),
         QStringLiteral("datei")});
+    args.addOption({kPoster,
+        QStringLiteral("Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht."),
+        QStringLiteral("datei")});
+    args.addOption({kDurchmesser, QStringLiteral("Außendurchmesser des Posters in cm (5 bis 200)."),
+        QStringLiteral("cm")});
+    args.addOption({kPapier, QStringLiteral("Papier des Posters: A4, A3, Letter oder Legal (A4)."),
+        QStringLiteral("papier"), QStringLiteral("A4")});
+    args.addOption({kKleben, QStringLiteral("Breite des Klebestreifens in cm (0 bis 3, 1)."), QStringLiteral("cm"),
+        QStringLiteral("1")});
     args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
         QStringLiteral("[pelox-datei]"));
     return o;
@@ -76,12 +90,43 @@ Optionen beschreiben(QCommandLineParser& args)
 
 bool dateienSchreiben(const QCommandLineParser& args)
 {
-    return args.isSet(kPdf) || args.isSet(kSvg) || args.isSet(kBmp);
+    return args.isSet(kPdf) || args.isSet(kSvg) || args.isSet(kBmp) || args.isSet(kPoster);
+}
+
+// The poster's values from the options, or the reason they cannot be taken.
+struct PosterWahl {
+    poster::Vorgabe vorgabe;
+    QPageSize::PageSizeId papier = QPageSize::A4;
+    QString fehler;
+};
+
+PosterWahl posterWahl(const QCommandLineParser& args)
+{
+    PosterWahl w;
+    bool zahl = false;
+    w.vorgabe.durchmesser = QLocale::c().toDouble(args.value(kDurchmesser), &zahl);
+    if (!args.isSet(kDurchmesser))
+        w.fehler = QStringLiteral("--poster braucht --diameter CM");
+    else if (!zahl || w.vorgabe.durchmesser < poster::kDurchmesserMin || w.vorgabe.durchmesser > poster::kDurchmesserMax)
+        w.fehler = QStringLiteral("Durchmesser %1: erlaubt sind 5 bis 200 cm").arg(args.value(kDurchmesser));
+    w.vorgabe.kleben = QLocale::c().toDouble(args.value(kKleben), &zahl);
+    if (w.fehler.isEmpty() && (!zahl || w.vorgabe.kleben < 0 || w.vorgabe.kleben > poster::kKlebenMax))
+        w.fehler = QStringLiteral("Klebestreifen %1: erlaubt sind 0 bis 3 cm").arg(args.value(kKleben));
+    const std::optional<QPageSize::PageSizeId> papier = poster::papier(args.value(kPapier));
+    if (w.fehler.isEmpty() && !papier)
+        w.fehler = QStringLiteral("unbekanntes Papier %1: A4, A3, Letter oder Legal").arg(args.value(kPapier));
+    w.papier = papier.value_or(QPageSize::A4);
+    return w;
 }
 
 int writeFiles(const QCommandLineParser& args, const QString& design)
 {
     ConsoleMessages messages;
+    const PosterWahl poster = posterWahl(args);
+    if (args.isSet(kPoster) && !poster.fehler.isEmpty()) {
+        messages.show(poster.fehler, {}, 0);
+        return 2;
+    }
     QtFileDialog unusedDialog(nullptr);
     QtSettings settings;
     QtPrinter printer(settings);
@@ -101,6 +146,8 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
     if (args.isSet(kPdf) && !(w.PdfPasst() && w.PdfSchreiben(args.value(kPdf))))
         return 1;
     if (args.isSet(kSvg) && !w.SvgSchreiben(args.value(kSvg)))
+        return 1;
+    if (args.isSet(kPoster) && !w.PosterPdfSchreiben(args.value(kPoster), poster.vorgabe, poster.papier))
         return 1;
     if (bild) {
         if (!w.BildGrösseRechnen())
@@ -163,7 +210,7 @@ int runPelox(int argc, char** argv)
     }
     if (dateienSchreiben(args)) {
         if (designs.isEmpty()) {
-            std::fprintf(stderr, "pelox: --pdf, --svg und --bmp brauchen eine Pelox-Datei\n");
+            std::fprintf(stderr, "pelox: --pdf, --svg, --bmp und --poster brauchen eine Pelox-Datei\n");
             return 2;
         }
         return writeFiles(args, designs.constFirst());

@@ -58,6 +58,7 @@ void frmPelox::connectControls()
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
     connect(mnuPruefmass, &QAction::triggered, this, [this] { mnuPruefmass_Click(); });
     connect(mnuEinmessen, &QAction::triggered, this, [this] { DruckerEinmessen(); });
+    connect(mnuPoster, &QAction::triggered, this, [this] { PosterZeigen(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
     connect(picPelox, &PictureWidget::mouseMoved, this, ziehen(Art::Ecke, "Ecke ziehen", &frmPelox::picPelox_MouseMove));
     connect(cmdRückstellen, &QPushButton::clicked, this, schritt(Art::Einzeln, "Rückstellen", &frmPelox::cmdRückstellen_Click));

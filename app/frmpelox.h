@@ -8,6 +8,8 @@
 #include "platform/ports.h"
 #include "star/state.h"
 
+#include <QPageSize>
+#include <QPointer>
 #include <QSizeF>
 #include <QWidget>
 #include <array>
@@ -25,6 +27,7 @@ class QTimer;
 class QUndoStack;
 class LineControl;
 class PictureWidget;
+class PosterDialog;
 class ScrollBar;
 class EinmessDialog;
 class PdfFilePrinter;
@@ -33,6 +36,9 @@ struct Masse;
 namespace druck {
 struct Steuerung;
 enum class Ergebnis;
+}
+namespace poster {
+struct Vorgabe;
 }
 
 // The program's one window. It owns the whole state of the star and every
@@ -156,6 +162,15 @@ public:
     bool PdfSchreiben(const QString& pfad);
     bool SvgSchreiben(const QString& pfad);
     bool BildSchreiben(const QString& pfad);
+
+    // The poster over several sheets, from its own dialog
+    QAction* mnuPoster;
+    QPointer<PosterDialog> dlgPoster;
+    void PosterZeigen();
+    void PosterDrucken();
+    void PosterSpeichern();
+    // Also from the command line; false after a message.
+    bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, QPageSize::PageSizeId papier);
 
     // Corner dragging
     void picPelox_MouseMove(int Button, int Shift, double X, double Y);

@@ -226,6 +226,7 @@ void frmPelox::createControls()
     mnuPdfSpeichern = mnuBild->addAction(QStringLiteral("Als PDF speichern …"));
     mnuSvgSpeichern = mnuBild->addAction(QStringLiteral("Als SVG speichern …"));
     mnuBild->addSeparator();
+    mnuPoster = mnuBild->addAction(QStringLiteral("Auf mehreren Blättern drucken …"));
     mnuPruefmass = mnuBild->addAction(QStringLiteral("Prüfmaß mitdrucken"));
     mnuPruefmass->setCheckable(true);
     mnuPruefmass->setChecked(einstellungen::Pruefmass(m_ports.settings));

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -29,9 +30,11 @@ void PainterPrinter::applyPen(QPainter& p, BgrColor color)
 {
     QPen pen(toQColor(color));
     pen.setCosmetic(true);
-    pen.setWidth(m_lineWidth);
+    const int width = m_lineWidthMm > 0 ? std::max(1, int(std::lround(m_lineWidthMm * resolution() / 25.4)))
+                                        : m_lineWidth;
+    pen.setWidth(width);
     // A cosmetic pen counts its pattern in multiples of its width.
-    const double perMm = resolution() / 25.4 / std::max(m_lineWidth, 1);
+    const double perMm = resolution() / 25.4 / std::max(width, 1);
     switch (m_lineStyle) {
     case LineStyle::Solid:
         break;
@@ -59,6 +62,12 @@ void PainterPrinter::setFontSize(double points)
 void PainterPrinter::setLineWidth(int width)
 {
     m_lineWidth = width;
+    m_lineWidthMm = 0;
+}
+
+void PainterPrinter::setLineWidthMm(double mm)
+{
+    m_lineWidthMm = mm;
 }
 
 void PainterPrinter::setLineStyle(LineStyle style)
@@ -115,4 +124,12 @@ void PainterPrinter::textAt(double x, double y, const QString& text)
         return;
     const double ascent = applyFont(*p);
     p->drawText(toDevice(x, y) + QPointF(0, ascent), text);
+}
+
+void PainterPrinter::fill(double x, double y, double width, double height, BgrColor color)
+{
+    QPainter* p = documentPainter();
+    if (!p)
+        return;
+    p->fillRect(QRectF(toDevice(x, y), toDevice(x + width, y + height)), toQColor(color));
 }

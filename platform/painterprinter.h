@@ -22,6 +22,8 @@ public:
     void circle(double x, double y, double radius, BgrColor color) override;
     void printLine(const QString& text) override;
     void textAt(double x, double y, const QString& text) override;
+    void fill(double x, double y, double width, double height, BgrColor color) override;
+    void setLineWidthMm(double mm) override;
 
 protected:
     // The painter of the document in progress, opened by the first output;
@@ -42,6 +44,7 @@ private:
     QString m_fontName;
     double m_fontSize = 10;
     int m_lineWidth = 1;
+    double m_lineWidthMm = 0;  // in force when above 0
     LineStyle m_lineStyle = LineStyle::Solid;
     double m_textY = 0;  // top of the next text line, device pixels
 };

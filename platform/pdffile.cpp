@@ -4,13 +4,26 @@
 
 #include <QPageLayout>
 
-PdfFilePrinter::PdfFilePrinter()
+namespace {
+
+QPageLayout layout(QPageSize::PageSizeId paper)
+{
+    return QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+}
+
+} // namespace
+
+QSizeF PdfFilePrinter::drawingArea(QPageSize::PageSizeId paper)
+{
+    return layout(paper).paintRect(QPageLayout::Point).size() * 20;
+}
+
+PdfFilePrinter::PdfFilePrinter(QPageSize::PageSizeId paper)
     : m_writer(&m_buffer)
 {
     m_buffer.open(QIODevice::WriteOnly);
     m_writer.setResolution(1200);
-    m_writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(10, 10, 10, 10), QPageLayout::Point));
+    m_writer.setPageLayout(layout(paper));
     m_writer.setTitle(QStringLiteral("Pelox"));
     m_writer.setCreator(QStringLiteral("Pelox"));
 }
@@ -23,6 +36,11 @@ double PdfFilePrinter::pageWidth()
 double PdfFilePrinter::pageHeight()
 {
     return m_writer.pageLayout().paintRect(QPageLayout::Point).height() * 20;
+}
+
+void PdfFilePrinter::setLandscape(bool landscape)
+{
+    m_writer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 QPainter* PdfFilePrinter::documentPainter()

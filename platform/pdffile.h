@@ -8,18 +8,22 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-// A printer whose paper is an A4 PDF document: what would go to the printer
-// as print jobs becomes the pages of one PDF, one page per job, at the same
-// true scale and with the same text, line widths and line styles. The margins
-// are those Qt gives a printer's page by default.
+// A printer whose paper is a PDF document, A4 unless asked otherwise: what
+// would go to the printer as print jobs becomes the pages of one PDF, one
+// page per job, at the same true scale and with the same text, line widths
+// and line styles. The margins are those Qt gives a printer's page by default.
 class PdfFilePrinter : public PainterPrinter {
 public:
-    PdfFilePrinter();
+    explicit PdfFilePrinter(QPageSize::PageSizeId paper = QPageSize::A4);
+    // The drawing area of that paper upright, in twips.
+    static QSizeF drawingArea(QPageSize::PageSizeId paper);
 
     bool available() override { return true; }
     QString printerName() override { return {}; }
     double pageWidth() override;
     double pageHeight() override;
+    void setLandscape(bool landscape) override;
+    void newPage() override { m_pageEnded = true; }
     // Ends the page; the next output starts a new one.
     bool endDoc() override;
     // A file is printed elsewhere and stays exactly 1:1.

@@ -58,9 +58,18 @@ public:
     virtual void setFontSize(double points) = 0;
     // Writes the text at the text position and moves that to the next line.
     virtual void printLine(const QString& text) = 0;
-    // Writes one line of text with its top-left corner at x, y; the text
-    // position stays where it is.
+    // Writes the text with the top-left corner of its line at x, y.
     virtual void textAt(double x, double y, const QString& text) = 0;
+    // Fills the rectangle, without an outline.
+    virtual void fill(double x, double y, double width, double height, BgrColor color) = 0;
+    // A line width in millimetres on paper, whatever the resolution, until
+    // setLineWidth() sets dots again.
+    virtual void setLineWidthMm(double mm) = 0;
+    // Paper lying on its side for the documents begun from now on; the page
+    // size answers for it.
+    virtual void setLandscape(bool landscape) = 0;
+    // Ends the page; the next output starts a new page of the same document.
+    virtual void newPage() = 0;
     // The drawing area of the page, in twips. With no printer, an A4 page
     // without margins, so that the page centre is still sensible.
     virtual double pageWidth() = 0;

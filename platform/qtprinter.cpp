@@ -94,6 +94,7 @@ QPainter* QtPrinter::documentPainter()
             return nullptr;
         d.printer.setDocName(QStringLiteral("Pelox"));
         d.printer.setOutputFileName(d.file.fileName());
+        d.printer.setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         d.open = d.painter.begin(&d.printer);
         d.korrektur = correctionOf(info);
         if (d.open && d.korrektur.aktiv())
@@ -120,10 +121,12 @@ QRectF QtPrinter::paintRectTwips() const
             m_document->korrektur);
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+        const QPageLayout a4(QPageSize(QPageSize::A4),
+            m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
         return pointsToTwips(a4.paintRect(QPageLayout::Point));
     }
     QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     return corrected(pointsToTwips(printer.pageLayout().paintRect(QPageLayout::Point)), correctionOf(info));
 }
 
@@ -154,6 +157,14 @@ double QtPrinter::pageHeight()
 QSizeF QtPrinter::pageSize()
 {
     return paintRectTwips().size();
+}
+
+void QtPrinter::newPage()
+{
+    if (m_document && m_document->open) {
+        m_document->printer.newPage();
+        restartText();
+    }
 }
 
 bool QtPrinter::endDoc()

@@ -26,6 +26,8 @@ public:
     double pageWidth() override;
     double pageHeight() override;
     QSizeF pageSize() override;
+    void setLandscape(bool landscape) override { m_landscape = landscape; }
+    void newPage() override;
     bool endDoc() override;
     kalibrierung::Korrektur correction() override;
     void setCorrected(bool on) override { m_corrected = on; }
@@ -43,4 +45,5 @@ private:
     SettingsPort& m_settings;
     bool m_corrected = true;
     std::unique_ptr<Document> m_document;
+    bool m_landscape = false;
 };

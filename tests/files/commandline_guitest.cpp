@@ -3,6 +3,8 @@
 #include "support/dateitest.h"
 
 #include "app/commandline.h"
+#include "platform/pdffile.h"
+#include "print/poster.h"
 
 #include <QAction>
 #include <QProcess>
@@ -65,6 +67,44 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
     }
 }
 
+TEST_F(DateiTest, CommandLineWritesThePosterPdfOrRefusesBadValues)
+{
+    entwurf(false);
+    speichere(pfad("entwurf.plx"));
+    EXPECT_EQ(pelox({"--poster", pfad("poster.pdf"), "--diameter", "80", "--paper", "A3", "--glue", "2",
+                  pfad("entwurf.plx")}),
+        std::pair(0, QStringList()));
+    druck::Steuerung st;
+    st.dreiD = true;
+    const poster::Poster erwartet =
+        poster::entwerfen(*w, st, {80, 2, poster::Ausrichtung::Automatisch}, PdfFilePrinter::drawingArea(QPageSize::A3));
+    QProcess info;
+    info.start("pdfinfo", {pfad("poster.pdf")});
+    ASSERT_TRUE(info.waitForFinished());
+    const QString ausgabe = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(ausgabe.contains(QRegularExpression(
+        QStringLiteral("Pages:\\s+%1\n").arg(erwartet.plan.blaetter.size() + 1))))
+        << ausgabe.toStdString();
+    EXPECT_TRUE(ausgabe.contains("(A3)"));
+
+    const std::pair<QStringList, const char*> faelle[] = {
+        {{"--diameter", "4.5"}, "5 bis 200 cm"},
+        {{"--diameter", "200.5"}, "5 bis 200 cm"},
+        {{"--diameter", "gross"}, "5 bis 200 cm"},
+        {{}, "--diameter"},
+        {{"--diameter", "60", "--paper", "A5"}, "Papier A5"},
+        {{"--diameter", "60", "--glue", "-1"}, "0 bis 3 cm"},
+        {{"--diameter", "60", "--glue", "3.5"}, "0 bis 3 cm"},
+    };
+    for (const auto& [werte, grund] : faelle) {
+        const auto [status, fehler] = pelox(QStringList{"--poster", pfad("x.pdf")} + werte + QStringList{pfad("entwurf.plx")});
+        EXPECT_NE(status, 0) << grund;
+        ASSERT_EQ(fehler.size(), 1) << fehler.join('\n').toStdString();
+        EXPECT_TRUE(fehler[0].contains(grund)) << fehler[0].toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList({"x.*"}), QStringList());
+    }
+}
+
 // Only what the parser takes as an option decides that no display is needed.
 TEST(CommandLine, OptionsAreWholeWordsAndEndAtTwoDashes)
 {
@@ -73,6 +113,7 @@ TEST(CommandLine, OptionsAreWholeWordsAndEndAtTwoDashes)
     EXPECT_TRUE(ohne({"--help"}));
     EXPECT_TRUE(ohne({"--pdf", "a.pdf", "stern.plx"}));
     EXPECT_TRUE(ohne({"--bmp=a.bmp", "stern.plx"}));
+    EXPECT_TRUE(ohne({"--poster", "a.pdf", "--diameter", "60", "stern.plx"}));
     EXPECT_FALSE(ohne({"stern.plx"}));
     EXPECT_FALSE(ohne({"-vorlage.plx"}));
     EXPECT_FALSE(ohne({"--", "-vorlage.plx"}));

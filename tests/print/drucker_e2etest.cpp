@@ -4,9 +4,16 @@
 // print server whose default printer writes PDFs. The PDFs are read back with
 // the poppler tools: pages, text, and the star's size and place on paper.
 #include "../support/printer.h"
+#include "../support/fakes.h"
+
+#include "app/frmpelox.h"
+#include "app/posterdialog.h"
+#include "platform/qtprinter.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -44,6 +51,18 @@ std::pair<double, double> waagrecht(const QString& pdf, int seite = 1)
         }
     }
     return {(rechts + 1 - links) / kPunkt, (links + rechts + 1) / 2 / kPunkt};
+}
+
+// Width and height in points of the first such word on the page.
+std::pair<double, double> wort(const QString& pdf, int seite, const QString& text)
+{
+    const QString s = QString::number(seite);
+    const QString box = QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-bbox", "-f", s, "-l", s, pdf, "-"}));
+    const QRegularExpression muster(QStringLiteral(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1<").arg(text));
+    const QRegularExpressionMatch m = muster.match(box);
+    EXPECT_TRUE(m.hasMatch()) << text.toStdString();
+    return {m.captured(3).toDouble() - m.captured(1).toDouble(), m.captured(4).toDouble() - m.captured(2).toDouble()};
 }
 
 // The text of each page, line by line, without the white space at the ends.
@@ -108,6 +127,47 @@ TEST_F(DruckerTest, PrintoutAndSavedPdfsOnOneAndTwoSheets)
         }
     }
     EXPECT_TRUE(messageBox.shown.empty());
+}
+
+TEST_F(DruckerTest, PosterIsOneJobWithTheMapFirstAndALabelOnEverySheet)
+{
+    w.mnuPoster->trigger();
+    ASSERT_TRUE(w.dlgPoster);
+    w.dlgPoster->spnDurchmesser->setValue(60);
+    const poster::Plan plan = w.dlgPoster->poster().plan;
+    w.dlgPoster->cmdDrucken->click();
+    EXPECT_TRUE(messageBox.shown.empty());
+
+    const QStringList gedruckt = pdfs(1);
+    ASSERT_EQ(gedruckt.size(), 1);
+    const QList<QStringList> text = seiten(gedruckt);
+    ASSERT_EQ(std::size_t(text.size()), plan.blaetter.size() + 1);
+    EXPECT_TRUE(text[0].contains(QStringLiteral("Außendurchmesser 60 cm, der ganze Stern 60 × 60 cm")));
+    EXPECT_TRUE(text[0].join(' ').contains(QStringLiteral("%1 Blätter (").arg(plan.blaetter.size())));
+    for (std::size_t i = 0; i < plan.blaetter.size(); ++i) {
+        const QString seite = text[qsizetype(i) + 1].join(' ');
+        const QString name = QString::fromStdString(poster::blattName(plan.blaetter[i]));
+        EXPECT_TRUE(seite.contains(QRegularExpression("\\b" + name + "\\b"))) << seite.toStdString();
+        EXPECT_TRUE(seite.contains(QStringLiteral("Blatt %1 von %2").arg(i + 1).arg(plan.blaetter.size())));
+    }
+
+    // On its side when asked, and the next one-sheet printout upright again.
+    leeren();
+    w.mnuPoster->trigger();
+    w.dlgPoster->spnDurchmesser->setValue(30);
+    w.dlgPoster->cboAusrichtung->setCurrentIndex(2);
+    w.dlgPoster->cmdDrucken->click();
+    w.mnuPruefmass->trigger();  // the plain printout, for its width
+    w.cmdDrucken->click();
+    const QStringList zwei = pdfs(2);
+    ASSERT_EQ(zwei.size(), 2);
+    // The test printer's paper is upright, so sheets printed on their side
+    // come back turned: their text runs up the page, the data block's across.
+    const auto [breiteQuer, hoeheQuer] = wort(zwei[0], 2, QStringLiteral("Blatt"));
+    EXPECT_LT(breiteQuer, hoeheQuer);
+    const auto [breiteHoch, hoeheHoch] = wort(zwei[1], 1, QStringLiteral("Dateiname"));
+    EXPECT_GT(breiteHoch, hoeheHoch);
+    EXPECT_NEAR(waagrecht(zwei[1]).first, 19 * 566 / 20.0, 0.5);
 }
 
 TEST_F(DruckerTest, ARefusedJobOrNoPrinterIsReportedAndNothingIsPrinted)

@@ -76,10 +76,11 @@ struct FakeSettings : SettingsPort {
 // in force when it was drawn; the colour is not kept.
 struct Drawing {
     struct Op {
-        enum Kind { FontName, FontSize, Line, Circle, Text, TextAt } kind;
+        enum Kind { FontName, FontSize, Line, Circle, Text, TextAt, Fill, Page } kind;
         double a = 0, b = 0, c = 0, d = 0;
         QString text{};
         int width = 1;
+        double widthMm = 0;  // in force when above 0
         LineStyle style = LineStyle::Solid;
     };
     std::vector<Op> ops;
@@ -110,7 +111,16 @@ public:
     QString printerName() override { return present ? QStringLiteral("Testdrucker") : QString(); }
     kalibrierung::Korrektur correction() override { return corrected ? korrektur : kalibrierung::Korrektur(); }
     void setCorrected(bool on) override { corrected = on; }
-    void setLineWidth(int w) override { m_width = w; }
+    bool landscape = false;     // what setLandscape() asked for last; the page turns with it
+    void setLineWidth(int w) override
+    {
+        m_width = w;
+        m_widthMm = 0;
+    }
+    void setLineWidthMm(double mm) override { m_widthMm = mm; }
+    void setLandscape(bool l) override { landscape = l; }
+    void newPage() override { add(Op::Page, 0); }
+    void fill(double x, double y, double w, double h, BgrColor) override { add(Op::Fill, x, y, w, h); }
     void setLineStyle(LineStyle s) override { m_style = s; }
     void line(double x1, double y1, double x2, double y2, BgrColor) override { add(Op::Line, x1, y1, x2, y2); }
     void circle(double x, double y, double r, BgrColor) override { add(Op::Circle, x, y, r); }
@@ -118,8 +128,8 @@ public:
     void setFontSize(double points) override { add(Op::FontSize, points); }
     void printLine(const QString& text) override { add(Op::Text, 0, 0, 0, 0, text); }
     void textAt(double x, double y, const QString& text) override { add(Op::TextAt, x, y, 0, 0, text); }
-    double pageWidth() override { return width; }
-    double pageHeight() override { return height; }
+    double pageWidth() override { return landscape ? height : width; }
+    double pageHeight() override { return landscape ? width : height; }
     bool endDoc() override
     {
         jobs.push_back({std::exchange(ops, {})});
@@ -128,10 +138,11 @@ public:
 
 private:
     int m_width = 1;
+    double m_widthMm = 0;
     LineStyle m_style = LineStyle::Solid;
     void add(Op::Kind k, double a, double b = 0, double c = 0, double d = 0, const QString& text = {})
     {
-        ops.push_back({k, a, b, c, d, text, m_width, m_style});
+        ops.push_back({k, a, b, c, d, text, m_width, m_widthMm, m_style});
     }
 };
 

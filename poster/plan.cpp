@@ -1,0 +1,163 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "poster/plan.h"
+
+#include "curve/calc.h"
+#include "star/corners.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace poster {
+
+std::optional<Strecke> beschneiden(const Strecke& s, const Rechteck& r)
+{
+    const double dx = s.b.x - s.a.x;
+    const double dy = s.b.y - s.a.y;
+    double t0 = 0;
+    double t1 = 1;
+    // Each edge of the rectangle as p * t <= q.
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {s.a.x - r.links, r.rechts - s.a.x, s.a.y - r.oben, r.unten - s.a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    const bool punkt = dx == 0 && dy == 0;
+    if (punkt ? t0 > t1 : t0 >= t1)
+        return std::nullopt;
+    return Strecke{{s.a.x + t0 * dx, s.a.y + t0 * dy}, {s.a.x + t1 * dx, s.a.y + t1 * dy}};
+}
+
+const Blatt* Plan::blatt(int spalte, int zeile) const
+{
+    const auto it = std::find_if(
+        blaetter.begin(), blaetter.end(), [&](const Blatt& b) { return b.spalte == spalte && b.zeile == zeile; });
+    return it == blaetter.end() ? nullptr : &*it;
+}
+
+Rechteck Plan::bereich(int spalte, int zeile) const
+{
+    const double links = ursprung.x + spalte * (blattBreite - kleben);
+    const double oben = ursprung.y + zeile * (blattHoehe - kleben);
+    return {links, oben, links + blattBreite, oben + blattHoehe};
+}
+
+std::vector<Strecke> kreis(Punkt mitte, double radius)
+{
+    constexpr int kEcken = 24;
+    std::vector<Strecke> r;
+    Punkt vorher{mitte.x + radius, mitte.y};
+    for (int i = 1; i <= kEcken; ++i) {
+        const double w = 2 * 3.14159265358979 * i / kEcken;
+        const Punkt p{mitte.x + radius * std::cos(w), mitte.y + radius * std::sin(w)};
+        r.push_back({vorher, p});
+        vorher = p;
+    }
+    return r;
+}
+
+namespace {
+
+// As many sheets of that length, overlapping by the glue strip, as cover the length.
+int anzahl(double laenge, double blatt, double kleben)
+{
+    return std::max(1, int(std::ceil((laenge - kleben) / (blatt - kleben) - 1e-9)));
+}
+
+Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, bool quer)
+{
+    Plan plan;
+    plan.quer = quer;
+    plan.kleben = kleben;
+    plan.blattBreite = quer ? hoehe : breite;
+    plan.blattHoehe = quer ? breite : hoehe;
+
+    Rechteck umfang{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
+        std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+    for (const Strecke& s : figur) {
+        for (const Punkt& p : {s.a, s.b}) {
+            umfang.links = std::min(umfang.links, p.x);
+            umfang.rechts = std::max(umfang.rechts, p.x);
+            umfang.oben = std::min(umfang.oben, p.y);
+            umfang.unten = std::max(umfang.unten, p.y);
+        }
+    }
+    const double w = umfang.rechts - umfang.links;
+    const double h = umfang.unten - umfang.oben;
+    plan.spalten = anzahl(w, plan.blattBreite, kleben);
+    plan.zeilen = anzahl(h, plan.blattHoehe, kleben);
+    const double schrittX = plan.blattBreite - kleben;
+    const double schrittY = plan.blattHoehe - kleben;
+    // The grid's spare room is shared equally on both sides of the figure.
+    plan.ursprung = {umfang.links - (plan.spalten * schrittX + kleben - w) / 2,
+        umfang.oben - (plan.zeilen * schrittY + kleben - h) / 2};
+
+    for (int zeile = 0; zeile < plan.zeilen; ++zeile) {
+        for (int spalte = 0; spalte < plan.spalten; ++spalte) {
+            const Blatt b{spalte, zeile, plan.bereich(spalte, zeile)};
+            if (std::any_of(figur.begin(), figur.end(), [&](const Strecke& s) { return beschneiden(s, b.bereich); }))
+                plan.blaetter.push_back(b);
+        }
+    }
+    return plan;
+}
+
+} // namespace
+
+Plan planen(const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, Ausrichtung a)
+{
+    if (figur.empty() || breite <= kleben || hoehe <= kleben)
+        return {};
+    if (a != Ausrichtung::Automatisch)
+        return gitter(figur, breite, hoehe, kleben, a == Ausrichtung::Querformat);
+    Plan hoch = gitter(figur, breite, hoehe, kleben, false);
+    Plan quer = gitter(figur, breite, hoehe, kleben, true);
+    return quer.blaetter.size() < hoch.blaetter.size() ? quer : hoch;
+}
+
+std::string spaltenName(int spalte)
+{
+    std::string name;
+    for (int n = spalte + 1; n > 0; n = (n - 1) / 26)
+        name.insert(name.begin(), char('A' + (n - 1) % 26));
+    return name;
+}
+
+std::string blattName(const Blatt& b)
+{
+    return spaltenName(b.spalte) + std::to_string(b.zeile + 1);
+}
+
+PeloxState skaliert(const PeloxState& s, double aussenDurchmesser)
+{
+    PeloxState k = s;
+    const double f = aussenDurchmesser / s.AussenDurchmesser;
+    const auto mal = [f](float& v) { v = static_cast<float>(double(v) * f); };
+    mal(k.AussenDurchmesser);
+    mal(k.InnenDurchmesser);
+    k.AussenDurchmesserNeu = k.AussenDurchmesser;
+    k.InnenDurchmesserNeu = k.InnenDurchmesser;
+    for (float& r : k.Radius)
+        mal(r);
+    for (int j = 1; j <= 3; ++j)
+        mal(k.KurvenWert[j]);
+    mal(k.Kp1);
+    mal(k.Kp2);
+    mal(k.Kp3);
+    star::PeloxBerechnung(k);
+    if (k.KurveEin)
+        curve::KurvenBerechnung(k);
+    return k;
+}
+
+} // namespace poster

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/poster.h"
+
+#include "print/posterclip.h"
+#include "render/figure.h"
+
+#include <QFileInfo>
+
+namespace poster {
+
+Poster entwerfen(const PeloxState& s, const druck::Steuerung& st, const Vorgabe& v, QSizeF hochkant)
+{
+    Poster p;
+    p.stern = skaliert(s, v.durchmesser);
+    p.steuerung = st;
+    // The plan sees exactly what the figure routine will draw.
+    SegmentSurface figur;
+    drawFigure(figur, p.stern, FigureMapping{1, 0, 0, false}, 1, p.stern.AnzahlEcken, st.dreiD,
+        kMittenKreis / kTwipsProCm);
+    p.figur = std::move(figur.strecken);
+    p.plan = planen(p.figur, hochkant.width() / kTwipsProCm, hochkant.height() / kTwipsProCm, v.kleben,
+        v.ausrichtung);
+    p.seite = p.plan.quer ? hochkant.transposed() : hochkant;
+    p.name = s.DateiPfad.empty() ? QStringLiteral("(nicht gespeichert)")
+                                 : QFileInfo(QString::fromStdString(s.DateiPfad)).fileName();
+    return p;
+}
+
+druck::Ergebnis PosterDrucken(PrinterPort& p, const Poster& poster)
+{
+    if (!p.available())
+        return druck::Ergebnis::KeinDrucker;
+    p.setLandscape(poster.plan.quer);
+    KartenSeite(p, poster);
+    for (std::size_t i = 0; i < poster.plan.blaetter.size(); ++i) {
+        p.newPage();
+        BlattZeichnen(p, poster, i);
+    }
+    const bool genommen = p.endDoc();
+    // Whatever is printed next stands upright again.
+    p.setLandscape(false);
+    return genommen ? druck::Ergebnis::Gedruckt : druck::Ergebnis::Abgelehnt;
+}
+
+QStringList papierNamen()
+{
+    return {QStringLiteral("A4"), QStringLiteral("A3"), QStringLiteral("Letter"), QStringLiteral("Legal")};
+}
+
+std::optional<QPageSize::PageSizeId> papier(const QString& name)
+{
+    const QPageSize::PageSizeId ids[] = {QPageSize::A4, QPageSize::A3, QPageSize::Letter, QPageSize::Legal};
+    const qsizetype i = papierNamen().indexOf(name);
+    if (i < 0)
+        return std::nullopt;
+    return ids[i];
+}
+
+} // namespace poster

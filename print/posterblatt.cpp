@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One sheet of the poster. The sheet left of or above a join carries the glue
+// strip; its neighbour is cut along its own edge there and laid onto the
+// strip, so that its cut edge meets the dotted line and the marks of both
+// sheets run on into each other.
+#include "print/poster.h"
+
+#include "print/posterclip.h"
+#include "render/figure.h"
+
+namespace poster {
+
+namespace {
+
+constexpr BgrColor kKlebeGrau = 0xE6E6E6;
+constexpr double kMarke = kTwipsProCm;        // length of an alignment mark
+constexpr double kAbstand = 0.2 * kTwipsProCm;  // of texts from their lines
+constexpr double kRandLinieMm = 0.3;
+// "dünn" and "dick" as widths on paper, both plain to see on any printer.
+constexpr double kDuennMm = 0.25;
+constexpr double kDickMm = 0.7;
+
+QString label(const Blatt& b)
+{
+    return QString::fromStdString(blattName(b));
+}
+
+struct Seite {
+    PrinterPort& p;
+    double breite;
+    double hoehe;
+    double kleben;
+
+    void strich(double x1, double y1, double x2, double y2, LineStyle stil)
+    {
+        p.setLineStyle(stil);
+        p.line(x1, y1, x2, y2, kSchwarz);
+    }
+
+    void text(double x, double y, double punkte, const QString& t)
+    {
+        p.setFontSize(punkte);
+        p.textAt(x, y, t);
+    }
+
+    // The strip along the right edge (or, turned, the bottom) that the
+    // neighbour is glued onto, with two marks labelled with that neighbour.
+    void klebeRechts(const QString& nachbar)
+    {
+        const double x = breite - kleben;
+        if (kleben > 0) {
+            p.fill(x, 0, kleben, hoehe, kKlebeGrau);
+            text(x + kAbstand / 2, hoehe / 2, 8, QStringLiteral("kleben"));
+        }
+        strich(x, 0, x, hoehe, LineStyle::Dot);
+        for (const double y : {hoehe / 4, hoehe * 3 / 4}) {
+            strich(x - kMarke, y, x, y, LineStyle::Solid);
+            text(x - kMarke, y + kAbstand, 9, nachbar);
+        }
+    }
+
+    void klebeUnten(const QString& nachbar)
+    {
+        const double y = hoehe - kleben;
+        if (kleben > 0) {
+            p.fill(0, y, breite, kleben, kKlebeGrau);
+            text(breite / 2, y + kAbstand / 2, 8, QStringLiteral("kleben"));
+        }
+        strich(0, y, breite, y, LineStyle::Dot);
+        for (const double x : {breite / 4, breite * 3 / 4}) {
+            strich(x, y - kMarke, x, y, LineStyle::Solid);
+            text(x + kAbstand, y - kMarke, 9, nachbar);
+        }
+    }
+
+    // The cut line along the left edge (or the top), where this sheet is laid
+    // onto its neighbour's strip, with the marks that continue the neighbour's.
+    void schnittLinks(const QString& nachbar)
+    {
+        strich(0, 0, 0, hoehe, LineStyle::Dash);
+        for (const double y : {hoehe / 4, hoehe * 3 / 4}) {
+            strich(0, y, kMarke, y, LineStyle::Solid);
+            text(kAbstand, y + kAbstand, 9, nachbar);
+        }
+    }
+
+    void schnittOben(const QString& nachbar)
+    {
+        strich(0, 0, breite, 0, LineStyle::Dash);
+        for (const double x : {breite / 4, breite * 3 / 4}) {
+            strich(x, 0, x, kMarke, LineStyle::Solid);
+            text(x + kAbstand, kAbstand, 9, nachbar);
+        }
+    }
+};
+
+} // namespace
+
+void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer)
+{
+    const Plan& plan = poster.plan;
+    const Blatt& b = plan.blaetter[nummer];
+    Seite seite{p, poster.seite.width(), poster.seite.height(), plan.kleben * kTwipsProCm};
+    p.setFontName(QStringLiteral("Liberation Sans"));
+    p.setLineWidthMm(kRandLinieMm);
+    if (const Blatt* n = plan.blatt(b.spalte + 1, b.zeile))
+        seite.klebeRechts(label(*n));
+    if (const Blatt* n = plan.blatt(b.spalte, b.zeile + 1))
+        seite.klebeUnten(label(*n));
+    if (const Blatt* n = plan.blatt(b.spalte - 1, b.zeile))
+        seite.schnittLinks(label(*n));
+    if (const Blatt* n = plan.blatt(b.spalte, b.zeile - 1))
+        seite.schnittOben(label(*n));
+
+    p.setLineWidthMm(poster.steuerung.dick ? kDickMm : kDuennMm);
+    p.setLineStyle(LineStyle::Solid);
+    ClipSurface blatt(p, {0, 0, seite.breite, seite.hoehe});
+    const FigureMapping m{kTwipsProCm, -b.bereich.links * kTwipsProCm, -b.bereich.oben * kTwipsProCm, false};
+    drawFigure(blatt, poster.stern, m, 1, poster.stern.AnzahlEcken, poster.steuerung.dreiD, kMittenKreis);
+
+    const double rand = 0.5 * kTwipsProCm;
+    seite.text(rand + kAbstand, rand, 28, label(b));
+    seite.text(rand + kAbstand, rand + 1.4 * kTwipsProCm, 9,
+        QStringLiteral("Blatt %1 von %2 – %3").arg(nummer + 1).arg(plan.blaetter.size()).arg(poster.name));
+}
+
+} // namespace poster

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The assembly map: the star reduced with the grid of sheets over it, on the
+// poster's first page and in the dialog's preview.
+#include "print/poster.h"
+
+#include "platform/numbers.h"
+#include "render/figure.h"
+
+#include <algorithm>
+
+namespace poster {
+
+void KarteZeichnen(PrinterPort& p, const Poster& poster, const QRectF& rahmen)
+{
+    const Plan& plan = poster.plan;
+    if (plan.blaetter.empty())
+        return;
+    const Rechteck ganz{plan.ursprung.x, plan.ursprung.y, plan.bereich(plan.spalten - 1, 0).rechts,
+        plan.bereich(0, plan.zeilen - 1).unten};
+    const double m = std::min(rahmen.width() / (ganz.rechts - ganz.links), rahmen.height() / (ganz.unten - ganz.oben));
+    const double x0 = rahmen.center().x() - (ganz.links + ganz.rechts) / 2 * m;
+    const double y0 = rahmen.center().y() - (ganz.oben + ganz.unten) / 2 * m;
+
+    p.setLineWidthMm(0.2);
+    p.setLineStyle(LineStyle::Solid);
+    drawFigure(p, poster.stern, FigureMapping{m, x0, y0, false}, 1, poster.stern.AnzahlEcken, poster.steuerung.dreiD,
+        kMittenKreis * m / kTwipsProCm);
+
+    // Labels sized to the sheets on the map, within what stays legible.
+    const double zelle = std::min(plan.blattBreite, plan.blattHoehe) * m;
+    p.setFontName(QStringLiteral("Liberation Sans"));
+    const double punkte = std::clamp(zelle / 20 / 7, 5.0, 14.0);
+    p.setFontSize(punkte);
+    for (int zeile = 0; zeile < plan.zeilen; ++zeile) {
+        for (int spalte = 0; spalte < plan.spalten; ++spalte) {
+            const Rechteck r = plan.bereich(spalte, zeile);
+            const bool gedruckt = plan.blatt(spalte, zeile) != nullptr;
+            const double l = x0 + r.links * m, o = y0 + r.oben * m, re = x0 + r.rechts * m, u = y0 + r.unten * m;
+            p.setLineWidthMm(gedruckt ? 0.35 : 0.2);
+            p.setLineStyle(gedruckt ? LineStyle::Solid : LineStyle::Dot);
+            p.line(l, o, re, o, kSchwarz);
+            p.line(re, o, re, u, kSchwarz);
+            p.line(re, u, l, u, kSchwarz);
+            p.line(l, u, l, o, kSchwarz);
+            const QString name = QString::fromStdString(blattName(Blatt{spalte, zeile, r}));
+            p.textAt(l + zelle / 10, o + zelle / 10, name);
+            if (!gedruckt)
+                p.textAt(l + zelle / 10, o + zelle / 10 + punkte * 20 * 1.3, QStringLiteral("(leer)"));
+        }
+    }
+}
+
+void KartenSeite(PrinterPort& p, const Poster& poster)
+{
+    const Plan& plan = poster.plan;
+    double links = 0, rechts = 0, oben = 0, unten = 0;
+    for (const Strecke& s : poster.figur) {
+        links = std::min({links, s.a.x, s.b.x});
+        rechts = std::max({rechts, s.a.x, s.b.x});
+        oben = std::min({oben, s.a.y, s.b.y});
+        unten = std::max({unten, s.a.y, s.b.y});
+    }
+    p.setFontName(QStringLiteral("Liberation Sans"));
+    p.setFontSize(11);
+    const QStringList zeilen{
+        QStringLiteral("Pelox als Poster – %1").arg(poster.name),
+        QStringLiteral("Außendurchmesser %1 cm, der ganze Stern %2 × %3 cm")
+            .arg(numbers::kurz(poster.stern.AussenDurchmesser), numbers::kurz(float(rechts - links)),
+                numbers::kurz(float(unten - oben))),
+        QStringLiteral("%1 Blätter (%2 Spalten × %3 Zeilen, %4), Klebestreifen %5 cm")
+            .arg(plan.blaetter.size())
+            .arg(plan.spalten)
+            .arg(plan.zeilen)
+            .arg(plan.quer ? QStringLiteral("quer") : QStringLiteral("hoch"))
+            .arg(numbers::kurz(float(plan.kleben))),
+        QString(),
+        QStringLiteral("1. An jedem Blatt mit gestrichelter Linie den Rand an dieser Linie abschneiden."),
+        QStringLiteral("2. Die Schnittkante genau auf die gepunktete Linie des Nachbarblatts legen, sodass"),
+        QStringLiteral("    die Marken beider Blätter ineinander übergehen (jede Marke nennt das Nachbarblatt)."),
+        QStringLiteral("3. Im grauen Streifen „kleben“ festkleben; Reihe für Reihe, links oben beginnen."),
+        QStringLiteral("Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt."),
+    };
+    for (const QString& z : zeilen)
+        p.printLine(z);
+    // Below the text: a line of 11 points takes about 13 points, 20 twips each.
+    const double kopf = (zeilen.size() + 1) * 13 * 20.0;
+    KarteZeichnen(p, poster, QRectF(0, kopf, poster.seite.width(), poster.seite.height() - kopf));
+}
+
+} // namespace poster

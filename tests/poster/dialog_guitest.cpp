@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The poster dialog on the real window: it starts at the design's size,
+// previews every change, prints one job on the printer's paper or saves a
+// PDF on the paper chosen, and leaves the window's own star alone.
+#include "support/window.h"
+
+#include "app/posterdialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using PosterDialogTest = WindowTest;
+
+namespace {
+
+QImage vorschau(const PosterDialog& d)
+{
+    return d.picVorschau->pixmap().toImage();
+}
+
+} // namespace
+
+TEST_F(PosterDialogTest, ZeigtDieVorschauUndDrucktEinenAuftrag)
+{
+    const auto radien = w->Radius;
+    w->mnuPoster->trigger();
+    PosterDialog* d = w->dlgPoster;
+    ASSERT_TRUE(d && d->isVisible());
+    EXPECT_EQ(d->spnDurchmesser->value(), 19);
+    EXPECT_EQ(d->spnDurchmesser->minimum(), 5);
+    EXPECT_EQ(d->spnDurchmesser->maximum(), 200);
+    EXPECT_EQ(d->spnDurchmesser->singleStep(), 0.5);
+    EXPECT_EQ(d->spnKleben->value(), 1);
+    EXPECT_EQ(d->spnKleben->maximum(), 3);
+    EXPECT_TRUE(d->cmdDrucken->isEnabled());
+    EXPECT_FALSE(d->cmdPdf->isEnabled());
+
+    const QImage klein = vorschau(*d);
+    d->spnDurchmesser->setValue(60);
+    const std::size_t n = d->poster().plan.blaetter.size();
+    EXPECT_GT(n, 1u);
+    EXPECT_TRUE(d->lblBlaetter->text().startsWith(QString::number(n) + " Blätter")) << d->lblBlaetter->text().toStdString();
+    EXPECT_NE(vorschau(*d), klein);
+    EXPECT_FLOAT_EQ(d->poster().stern.AussenDurchmesser, 60);
+    EXPECT_EQ(w->Radius, radien);
+    EXPECT_FLOAT_EQ(w->AussenDurchmesser, 19);
+
+    d->cmdDrucken->click();
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(std::size_t(printer.jobs[0].count(Drawing::Op::Page)), n);
+    EXPECT_FALSE(printer.landscape);
+    EXPECT_TRUE(messageBox.shown.empty());
+    EXPECT_FALSE(w->dlgPoster && w->dlgPoster->isVisible());
+
+    // A refused job is said, and the dialog stays for another try.
+    printer.answers = {true, false};
+    w->mnuPoster->trigger();
+    w->dlgPoster->cmdDrucken->click();
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_TRUE(messageBox.shown[0].text.contains("nichts gedruckt"));
+    EXPECT_TRUE(w->dlgPoster && w->dlgPoster->isVisible());
+}
+
+TEST_F(PosterDialogTest, SpeichertPdfAufDemGewaehltenPapierOderBrichtAb)
+{
+    QTemporaryDir ordner;
+    w->mnuPoster->trigger();
+    PosterDialog* d = w->dlgPoster;
+    ASSERT_TRUE(d);
+    d->cboPapier->setCurrentIndex(d->cboPapier->findData("A3"));
+    EXPECT_FALSE(d->cmdDrucken->isEnabled());
+    ASSERT_TRUE(d->cmdPdf->isEnabled());
+    const QString pdf = ordner.filePath("poster.pdf");
+    fileDialog.answers = {pdf};
+    d->cmdPdf->click();
+    QFile datei(pdf);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(datei.readAll().startsWith("%PDF"));
+    EXPECT_EQ(w->lblDateiName->text(), pdf);
+    EXPECT_TRUE(printer.jobs.empty());
+
+    w->mnuPoster->trigger();
+    w->dlgPoster->cmdAbbrechen->click();
+    EXPECT_FALSE(w->dlgPoster && w->dlgPoster->isVisible());
+    EXPECT_TRUE(printer.jobs.empty());
+
+    // Without a printer there is only the PDF.
+    printer.present = false;
+    w->mnuPoster->trigger();
+    EXPECT_EQ(w->dlgPoster->cboPapier->count(), 4);
+    EXPECT_FALSE(w->dlgPoster->cmdDrucken->isEnabled());
+    EXPECT_TRUE(w->dlgPoster->cmdPdf->isEnabled());
+}

@@ -1,0 +1,245 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The poster's pages as the printer receives them: the assembly map first,
+// then every sheet with its part of the star, which put back together by the
+// sheets' places gives the true-size outline again; labels, glue strips, cut
+// lines and marks that meet.
+#include "support/fakes.h"
+#include "support/star.h"
+#include "support/umriss.h"
+
+#include "curve/calc.h"
+#include "print/poster.h"
+
+#include <QRegularExpression>
+#include <QSizeF>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace {
+
+using poster::kTwipsProCm;
+
+constexpr double kGenau = 0.01;  // 0.1 mm, in cm
+const QSizeF kA4(11506, 16438);  // A4's drawing area with 10 points of margin, twips
+
+// The pages of the one job, split where a new page begins.
+std::vector<std::vector<Drawing::Op>> seiten(const FakePrinter& drucker)
+{
+    EXPECT_EQ(drucker.jobs.size(), 1u);
+    std::vector<std::vector<Drawing::Op>> r(1);
+    for (const Drawing::Op& op : drucker.jobs.back().ops) {
+        if (op.kind == Drawing::Op::Page)
+            r.emplace_back();
+        else
+            r.back().push_back(op);
+    }
+    return r;
+}
+
+QStringList texte(const std::vector<Drawing::Op>& seite)
+{
+    QStringList r;
+    for (const Drawing::Op& op : seite) {
+        if (op.kind == Drawing::Op::Text || op.kind == Drawing::Op::TextAt)
+            r << op.text;
+    }
+    return r;
+}
+
+double abstand(poster::Punkt p, const poster::Strecke& s)
+{
+    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    const double l2 = dx * dx + dy * dy;
+    const double t = l2 == 0 ? 0 : std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / l2, 0.0, 1.0);
+    return std::hypot(p.x - s.a.x - t * dx, p.y - s.a.y - t * dy);
+}
+
+TEST(PosterSeiten, DieTeileAllerBlaetterErgebenDenSternInOriginalgroesse)
+{
+    std::mt19937 g(7);
+    const auto u = [&g](double a, double b) { return std::uniform_real_distribution<double>(a, b)(g); };
+    for (int fall = 0; fall < 60; ++fall) {
+        SCOPED_TRACE(fall);
+        PeloxState s = startStern(std::uniform_int_distribution<int>(2, 36)(g));
+        s.InnenDurchmesser = static_cast<float>(u(1, 19));
+        s.YFaktor = static_cast<float>(u(0.2, 3));
+        star::RadienZuruecksetzen(s);
+        s.Radius[3] = static_cast<float>(u(0, 12));
+        s.KurveEin = u(0, 1) < 0.5;
+        for (int j = 1; s.KurveEin && j <= 3; ++j)
+            s.KurvenWert[j] = static_cast<float>(u(-2, 2));
+        druck::Steuerung st;
+        st.dreiD = u(0, 1) < 0.5;
+        st.dick = u(0, 1) < 0.5;
+        const poster::Vorgabe v{std::round(u(10, 300)) / 2, std::round(u(0, 6)) / 2, poster::Ausrichtung::Automatisch};
+        const QSizeF papier = u(0, 1) < 0.5 ? kA4 : QSizeF(u(5000, 20000), u(5000, 20000));
+
+        const poster::Poster p = poster::entwerfen(s, st, v, papier);
+        FakePrinter drucker;
+        drucker.width = papier.width();
+        drucker.height = papier.height();
+        ASSERT_EQ(poster::PosterDrucken(drucker, p), druck::Ergebnis::Gedruckt);
+        const auto alle = seiten(drucker);
+        ASSERT_EQ(alle.size(), p.plan.blaetter.size() + 1);
+
+        // Every piece of the star on a sheet, moved by the sheet's place,
+        // lies on the true-size outline (or on the centre mark).
+        const std::vector<poster::Strecke> soll = umriss(p.stern, st.dreiD);
+        std::vector<poster::Strecke> stuecke;
+        for (std::size_t i = 0; i < p.plan.blaetter.size(); ++i) {
+            const poster::Rechteck& b = p.plan.blaetter[i].bereich;
+            bool etwas = false;
+            for (const Drawing::Op& op : alle[i + 1]) {
+                if (op.kind != Drawing::Op::Line || op.widthMm != (st.dick ? 0.7 : 0.25))
+                    continue;
+                etwas = true;
+                for (const double x : {op.a, op.c})
+                    EXPECT_TRUE(x >= -0.5 && x <= p.seite.width() + 0.5) << x;
+                for (const double y : {op.b, op.d})
+                    EXPECT_TRUE(y >= -0.5 && y <= p.seite.height() + 0.5) << y;
+                const poster::Strecke stueck{{op.a / kTwipsProCm + b.links, op.b / kTwipsProCm + b.oben},
+                    {op.c / kTwipsProCm + b.links, op.d / kTwipsProCm + b.oben}};
+                for (const poster::Punkt& e : {stueck.a, stueck.b}) {
+                    const bool aufUmriss = std::any_of(
+                        soll.begin(), soll.end(), [&](const poster::Strecke& z) { return abstand(e, z) <= kGenau; });
+                    EXPECT_TRUE(aufUmriss || std::hypot(e.x, e.y) <= poster::kMittenKreis / kTwipsProCm + kGenau)
+                        << e.x << ", " << e.y;
+                }
+                stuecke.push_back(stueck);
+            }
+            EXPECT_TRUE(etwas) << "leeres Blatt " << i;
+        }
+        // ... and the pieces together leave no gap in it.
+        for (const poster::Strecke& z : soll) {
+            const double laenge = std::hypot(z.b.x - z.a.x, z.b.y - z.a.y);
+            const int n = int(laenge / 0.5) + 1;
+            for (int k = 0; k <= n; ++k) {
+                const poster::Punkt q{z.a.x + (z.b.x - z.a.x) * k / n, z.a.y + (z.b.y - z.a.y) * k / n};
+                EXPECT_TRUE(std::any_of(stuecke.begin(), stuecke.end(),
+                    [&](const poster::Strecke& t) { return abstand(q, t) <= kGenau; }))
+                    << q.x << ", " << q.y;
+            }
+        }
+    }
+}
+
+TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken)
+{
+    PeloxState s = startStern();
+    s.DateiPfad = "/tmp/Mein Stern.plx";
+    const poster::Poster p = poster::entwerfen(s, {}, {60, 1, poster::Ausrichtung::Automatisch}, kA4);
+    FakePrinter drucker;
+    drucker.width = kA4.width();
+    drucker.height = kA4.height();
+    poster::PosterDrucken(drucker, p);
+    const auto alle = seiten(drucker);
+    const std::size_t n = p.plan.blaetter.size();
+    ASSERT_EQ(alle.size(), n + 1);
+
+    const QStringList karte = texte(alle[0]);
+    EXPECT_TRUE(karte.contains("Außendurchmesser 60 cm, der ganze Stern 60 × 60 cm")) << karte.join('|').toStdString();
+    EXPECT_EQ(karte.filter(QRegularExpression("^" + QString::number(n) + " Blätter \\(")).size(), 1);
+    for (const poster::Blatt& b : p.plan.blaetter)
+        EXPECT_TRUE(karte.contains(QString::fromStdString(poster::blattName(b))));
+
+    const double g = kTwipsProCm;  // the glue strip
+    for (std::size_t i = 0; i < n; ++i) {
+        const poster::Blatt& b = p.plan.blaetter[i];
+        const QString name = QString::fromStdString(poster::blattName(b));
+        SCOPED_TRACE(name.toStdString());
+        const QStringList t = texte(alle[i + 1]);
+        EXPECT_TRUE(t.contains(name));
+        EXPECT_TRUE(t.contains(QStringLiteral("Blatt %1 von %2 – Mein Stern.plx").arg(i + 1).arg(n)));
+
+        // Right and below: the glue strip here, the cut line on the neighbour,
+        // and marks on both, named after the other sheet, that meet on the star.
+        for (const bool rechts : {true, false}) {
+            const poster::Blatt* nb = p.plan.blatt(b.spalte + (rechts ? 1 : 0), b.zeile + (rechts ? 0 : 1));
+            if (!nb)
+                continue;
+            const std::size_t j = std::size_t(nb - p.plan.blaetter.data());
+            const QString nachbar = QString::fromStdString(poster::blattName(*nb));
+            EXPECT_GE(t.count(nachbar), 2);
+            EXPECT_GE(texte(alle[j + 1]).count(name), 2);
+            const auto fills = std::count_if(alle[i + 1].begin(), alle[i + 1].end(), [&](const Drawing::Op& o) {
+                return o.kind == Drawing::Op::Fill
+                    && (rechts ? std::abs(o.a - (p.seite.width() - g)) < 1 : std::abs(o.b - (p.seite.height() - g)) < 1);
+            });
+            EXPECT_EQ(fills, 1);
+            const auto schnitt = std::count_if(alle[j + 1].begin(), alle[j + 1].end(), [&](const Drawing::Op& o) {
+                return o.kind == Drawing::Op::Line && o.style == LineStyle::Dash && (rechts ? o.a == 0 && o.c == 0
+                                                                                           : o.b == 0 && o.d == 0);
+            });
+            EXPECT_EQ(schnitt, 1);
+            // The marks' ends on the join, in cm of the star, on both sheets.
+            const auto marken = [&](std::size_t k, double linie, const poster::Blatt& auf) {
+                std::vector<std::pair<double, double>> r;
+                for (const Drawing::Op& o : alle[k + 1]) {
+                    const bool quer = rechts ? o.b == o.d : o.a == o.c;
+                    const bool amStoss = rechts ? (o.a == linie || o.c == linie) : (o.b == linie || o.d == linie);
+                    if (o.kind == Drawing::Op::Line && o.style == LineStyle::Solid && o.widthMm == 0.3 && quer && amStoss)
+                        r.push_back({(rechts ? linie : o.a) / kTwipsProCm + auf.bereich.links,
+                            (rechts ? o.b : linie) / kTwipsProCm + auf.bereich.oben});
+                }
+                std::sort(r.begin(), r.end());
+                return r;
+            };
+            const auto hier = marken(i, (rechts ? p.seite.width() : p.seite.height()) - g, b);
+            const auto dort = marken(j, 0, *nb);
+            ASSERT_GE(hier.size(), 2u);
+            ASSERT_EQ(hier.size(), dort.size());
+            for (std::size_t k = 0; k < hier.size(); ++k) {
+                EXPECT_NEAR(hier[k].first, dort[k].first, kGenau);
+                EXPECT_NEAR(hier[k].second, dort[k].second, kGenau);
+            }
+        }
+    }
+}
+
+TEST(PosterSeiten, LeereBlaetterFehlenUndBehaltenIhrenPlatzAufDerUebersicht)
+{
+    // Three thin points: the grid positions between them stay empty.
+    PeloxState s = startStern(3);
+    s.InnenDurchmesser = 2;
+    star::RadienZuruecksetzen(s);
+    star::PeloxBerechnung(s);
+    const poster::Poster p = poster::entwerfen(s, {}, {150, 1, poster::Ausrichtung::Hochformat}, kA4);
+    ASSERT_LT(p.plan.blaetter.size(), std::size_t(p.plan.spalten * p.plan.zeilen));
+    FakePrinter drucker;
+    poster::PosterDrucken(drucker, p);
+    const auto alle = seiten(drucker);
+    const QStringList karte = texte(alle[0]);
+    for (int zeile = 0; zeile < p.plan.zeilen; ++zeile) {
+        for (int spalte = 0; spalte < p.plan.spalten; ++spalte) {
+            const QString name = QString::fromStdString(poster::blattName({spalte, zeile, {}}));
+            EXPECT_TRUE(karte.contains(name)) << name.toStdString();
+        }
+    }
+    const auto leer = std::size_t(p.plan.spalten * p.plan.zeilen) - p.plan.blaetter.size();
+    EXPECT_EQ(std::size_t(karte.count("(leer)")), leer);
+    for (std::size_t i = 0; i < p.plan.blaetter.size(); ++i)
+        EXPECT_TRUE(texte(alle[i + 1]).contains(QString::fromStdString(poster::blattName(p.plan.blaetter[i]))));
+}
+
+TEST(PosterSeiten, QuerformatGiltNurFuerDenPosterAuftrag)
+{
+    // Twice as wide as high: on its side A4 needs fewer sheets.
+    PeloxState s = startStern();
+    s.YFaktor = 0.5f;
+    star::PeloxBerechnung(s);
+    const poster::Poster p = poster::entwerfen(s, {}, {60, 1, poster::Ausrichtung::Automatisch}, kA4);
+    ASSERT_TRUE(p.plan.quer);
+    EXPECT_EQ(p.seite, kA4.transposed());
+    FakePrinter drucker;
+    drucker.width = kA4.width();
+    drucker.height = kA4.height();
+    poster::PosterDrucken(drucker, p);
+    EXPECT_FALSE(drucker.landscape);
+    const poster::Poster hoch = poster::entwerfen(s, {}, {60, 1, poster::Ausrichtung::Hochformat}, kA4);
+    EXPECT_LT(p.plan.blaetter.size(), hoch.plan.blaetter.size());
+}
+
+} // namespace

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "poster/plan.h"
+
+#include <vector>
+
+// The true-size outline of computed corners as segments through every corner
+// and, with the curve on, every bend point; for "Drei-D" the spokes too.
+inline std::vector<poster::Strecke> umriss(const PeloxState& s, bool dreiD)
+{
+    std::vector<poster::Punkt> punkte;
+    for (int i = 1; i <= s.AnzahlEcken; ++i) {
+        punkte.push_back({s.PunktX[i], s.PunktY[i]});
+        for (int k = 1; k <= 3 && s.KurveEin; ++k)
+            punkte.push_back({s.KurvePunktX[i][k], s.KurvePunktY[i][k]});
+    }
+    punkte.push_back({s.PunktX[s.AnzahlEcken + 1], s.PunktY[s.AnzahlEcken + 1]});
+    std::vector<poster::Strecke> r;
+    for (std::size_t i = 0; i + 1 < punkte.size(); ++i)
+        r.push_back({punkte[i], punkte[i + 1]});
+    for (int i = 1; i <= s.AnzahlEcken && dreiD; ++i)
+        r.push_back({{s.PunktX[i], s.PunktY[i]}, {0, 0}});
+    return r;
+}
