@@ -81,7 +81,7 @@ awk -v start="$(probed startup_ms "$results/start.txt")" -v start_printer="$(pro
     -v bare_peak_rss="$(probed peak_rss_mb "$results/bare.txt")" '
 function ms(v, unit) { return unit == "ns" ? v / 1e6 : unit == "us" ? v / 1e3 : unit == "s" ? v * 1e3 : v }
 function row(what, wall, cpu, budget, unit,   verdict) {
-    verdict = budget == "-" ? "" : (wall <= budget ? "ok" : "OVER")
+    verdict = budget == "-" ? "" : (wall + 0 <= budget + 0 ? "ok" : "OVER")
     printf "%-44s %10.4g %10s %8s %-3s %s\n", what, wall, cpu == "" ? "" : sprintf("%.4g", cpu), budget, unit, verdict
 }
 FNR == NR {
