@@ -20,6 +20,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 namespace {
 
@@ -181,7 +183,12 @@ int runPelox(int argc, char** argv)
     if (ohneFenster(arguments) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    // fontconfig reads its configuration, some fifty XML files, the first time
+    // a font is needed, which takes about as long as connecting to the display:
+    // it is read on a second thread meanwhile.
+    std::jthread fontconfig(FcInit);
     QApplication app(argc, argv);
+    fontconfig.join();
     QApplication::setApplicationName(QStringLiteral("pelox"));
     QApplication::setApplicationVersion(QStringLiteral("1.7"));
     // The program speaks German; so do Qt's own dialogs where translations exist.

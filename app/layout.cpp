@@ -14,21 +14,40 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
+
+// The faces from the first one installed on. Qt takes the next face of a list
+// only after asking fontconfig for all fallbacks of a face it does not find, a
+// sort of every font on the system, which the start need not wait for. Qt
+// names a family that two foundries offer "Family [Foundry]".
+QStringList installedFrom(const QStringList& faces)
+{
+    static const QStringList installed = [] {
+        QStringList names = QFontDatabase::families();
+        for (QString& name : names)
+            name = name.section(QStringLiteral(" ["), 0, 0);
+        return names;
+    }();
+    const auto first = std::find_if(faces.begin(), faces.end(),
+        [](const QString& face) { return installed.contains(face, Qt::CaseInsensitive); });
+    return first == faces.end() ? faces : QStringList(first, faces.end());
+}
 
 // "MS Sans Serif" and "Arial Narrow" are not found on every system; the
 // nearest sans-serif faces stand in for them.
 QFont sansSerif(double points, bool bold = false)
 {
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-        QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    f.setFamilies(installedFrom({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+        QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")}));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(bold);
@@ -38,8 +57,8 @@ QFont sansSerif(double points, bool bold = false)
 QFont narrow(double points)
 {
     QFont f;
-    f.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
-        QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    f.setFamilies(installedFrom({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+        QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")}));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(false);

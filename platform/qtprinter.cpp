@@ -5,6 +5,7 @@
 #include "platform/settings.h"
 
 #include <QDir>
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -13,6 +14,27 @@
 #include <cups/cups.h>
 
 namespace {
+
+// libcups brings some twenty libraries along (TLS, Kerberos, Avahi), and
+// loading them was a large part of the start (README, "Speed and memory").
+// It is loaded with the first job; by then Qt's printer support, which asks
+// for the page after the first paint, has usually loaded it already.
+struct Cups {
+    decltype(&cupsAddOption) addOption;
+    decltype(&cupsPrintFile) printFile;
+    decltype(&cupsFreeOptions) freeOptions;
+};
+
+const Cups& cups()
+{
+    static const Cups loaded = [] {
+        QLibrary library(QStringLiteral("cups"), 2);
+        return Cups{reinterpret_cast<decltype(&cupsAddOption)>(library.resolve("cupsAddOption")),
+            reinterpret_cast<decltype(&cupsPrintFile)>(library.resolve("cupsPrintFile")),
+            reinterpret_cast<decltype(&cupsFreeOptions)>(library.resolve("cupsFreeOptions"))};
+    }();
+    return loaded;
+}
 
 QRectF pointsToTwips(const QRectF& r)
 {
@@ -47,10 +69,13 @@ struct QtPrinter::Document {
         const QByteArray path = QFile::encodeName(file.fileName());
         const QByteArray title = printer.docName().toUtf8();
         const QByteArray media = printer.pageLayout().pageSize().key().toUtf8();
+        const Cups& c = cups();
+        if (!c.addOption || !c.printFile || !c.freeOptions)
+            return false;
         cups_option_t* options = nullptr;
-        const int count = cupsAddOption("media", media.constData(), 0, &options);
-        const int job = cupsPrintFile(name.constData(), path.constData(), title.constData(), count, options);
-        cupsFreeOptions(count, options);
+        const int count = c.addOption("media", media.constData(), 0, &options);
+        const int job = c.printFile(name.constData(), path.constData(), title.constData(), count, options);
+        c.freeOptions(count, options);
         return job > 0;
     }
 

@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +59,28 @@ TEST_F(Startup, ControlsHoldTheDefaultStar)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     open();
     EXPECT_EQ(w->lblAussen->text(), "19.0");
+}
+
+// The controls name no face that is missing, which would send Qt through a
+// search over all fonts, and still get the faces Qt picks from the whole lists.
+TEST_F(Startup, FontsAreTheFirstInstalledFacesOfTheirLists)
+{
+    const auto picked = [](const QStringList& faces, bool bold) {
+        QFont f;
+        f.setFamilies(faces);
+        f.setStyleHint(QFont::SansSerif);
+        f.setBold(bold);
+        return QFontInfo(f).family();
+    };
+    const QStringList sans{"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"};
+    const QStringList narrow{"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans"};
+    const QList<QFont> fonts{w->lblAnzahlSpitzen->font(), w->fraDaten->font(), w->picPelox->font()};
+    QStringList faces;
+    for (const QFont& f : fonts) {
+        EXPECT_TRUE(QFontDatabase::families().contains(f.families().constFirst())) << f.families().join(", ").toStdString();
+        faces << QFontInfo(f).family();
+    }
+    EXPECT_EQ(faces, (QStringList{picked(sans, false), picked(sans, true), picked(narrow, false)}));
 }
 
 namespace {

@@ -32,7 +32,7 @@ for f in ./usr/bin/pelox ./usr/share/applications/pelox.desktop ./usr/share/mime
     grep -q " $f\$" <<<"$contents" || fail "package lacks $f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6printsupport6 libqpdf qt6-qpa-plugins; do
+for p in libqt6widgets6 libqt6printsupport6 libqpdf qt6-qpa-plugins libcups2; do
     grep -q "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 echo "package $(basename "$deb") holds the program, entry, icons and file type; Depends: $depends"
