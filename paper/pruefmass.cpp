@@ -42,14 +42,16 @@ Zeichnung Zeichnen(blatt::Punkt ecke)
     return z;
 }
 
-std::optional<blatt::Punkt> FreieEcke(const blatt::Inhalt& belegt, double seiteBreite, double seiteHoehe)
+std::optional<blatt::Punkt> FreieEcke(const blatt::Inhalt& belegt, const blatt::Rechteck& bereich)
 {
-    const double rechts = seiteBreite - kRand - kSeite;
-    const double unten = seiteHoehe - kRand - kSeite;
-    if (rechts < kRand || unten < kRand)
+    const double links = bereich.links + kRand;
+    const double oben = bereich.oben + kRand;
+    const double rechts = bereich.rechts - kRand - kSeite;
+    const double unten = bereich.unten - kRand - kSeite;
+    if (rechts < links || unten < oben)
         return std::nullopt;
-    for (const blatt::Punkt ecke : {blatt::Punkt{rechts, unten}, blatt::Punkt{kRand, unten},
-             blatt::Punkt{rechts, kRand}, blatt::Punkt{kRand, kRand}}) {
+    for (const blatt::Punkt ecke : {blatt::Punkt{rechts, unten}, blatt::Punkt{links, unten},
+             blatt::Punkt{rechts, oben}, blatt::Punkt{links, oben}}) {
         const blatt::Rechteck platz{ecke.x, ecke.y, ecke.x + kSeite, ecke.y + kSeite};
         if (!belegt.beruehrt(platz.erweitert(kAbstand)))
             return ecke;

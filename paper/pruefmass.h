@@ -33,6 +33,6 @@ Zeichnung Zeichnen(blatt::Punkt ecke);
 // bottom left, top right, top left) where the check scale, a little in from
 // the edges, keeps clear of everything on the sheet; none when every corner
 // is taken.
-std::optional<blatt::Punkt> FreieEcke(const blatt::Inhalt& belegt, double seiteBreite, double seiteHoehe);
+std::optional<blatt::Punkt> FreieEcke(const blatt::Inhalt& belegt, const blatt::Rechteck& bereich);
 
 } // namespace pruefmass

@@ -129,24 +129,6 @@ void Schnittlinie(PrinterPort& drucker, float blattMitteX, blatt::Inhalt& inhalt
     inhalt.strecke({blattMitteX, 0}, {blattMitteX, h});
 }
 
-// The check scale in the first free corner of the sheet; none where every
-// corner is taken.
-void PruefmassDrucken(PrinterPort& drucker, const Steuerung& st, const blatt::Inhalt& belegt)
-{
-    if (!st.pruefmass)
-        return;
-    const auto ecke = pruefmass::FreieEcke(belegt, drucker.pageWidth(), drucker.pageHeight());
-    if (!ecke)
-        return;
-    const pruefmass::Zeichnung z = pruefmass::Zeichnen(*ecke);
-    drucker.setLineWidth(kPruefmassStrich);
-    drucker.setLineStyle(LineStyle::Solid);
-    for (const blatt::Strecke& strich : z.striche)
-        drucker.line(strich.a.x, strich.a.y, strich.b.x, strich.b.y, kSchwarz);
-    for (const pruefmass::Text& text : z.texte)
-        drucker.textAt(text.obenLinks.x, text.obenLinks.y, QString::fromStdString(text.text));
-}
-
 Ergebnis EinBlattDrucken(PrinterPort& drucker, const PeloxState& s, const Steuerung& st)
 {
     const blatt::Rechteck datenblock = TextDrucken(drucker, s);
@@ -157,7 +139,7 @@ Ergebnis EinBlattDrucken(PrinterPort& drucker, const PeloxState& s, const Steuer
     drucker.setLineStyle(LineStyle::Solid);
     blatt::Inhalt inhalt = Figur(&drucker, s, EinBlatt(s), st.dreiD);
     inhalt.flaeche(datenblock);
-    PruefmassDrucken(drucker, st, inhalt);
+    PruefmassDrucken(drucker, st, inhalt, {0, 0, drucker.pageWidth(), drucker.pageHeight()});
     return drucker.endDoc() ? Ergebnis::Gedruckt : Ergebnis::Abgelehnt;
 }
 
@@ -176,7 +158,7 @@ Ergebnis ZweiBlaetterDrucken(PrinterPort& drucker, const PeloxState& s, const St
     float blattMitteX = kSchnittRand;
     blatt::Inhalt inhalt = Figur(&drucker, s, HalbesBlatt(s, true, blattMitteX), st.dreiD);
     Schnittlinie(drucker, blattMitteX, inhalt);
-    PruefmassDrucken(drucker, st, inhalt);
+    PruefmassDrucken(drucker, st, inhalt, {0, 0, drucker.pageWidth(), drucker.pageHeight()});
     if (!drucker.endDoc())
         return Ergebnis::Abgelehnt;
 
@@ -186,7 +168,7 @@ Ergebnis ZweiBlaetterDrucken(PrinterPort& drucker, const PeloxState& s, const St
     inhalt = Figur(&drucker, s, HalbesBlatt(s, false, blattMitteX), st.dreiD);
     Schnittlinie(drucker, blattMitteX, inhalt);
     inhalt.flaeche(datenblock);
-    PruefmassDrucken(drucker, st, inhalt);
+    PruefmassDrucken(drucker, st, inhalt, {0, 0, drucker.pageWidth(), drucker.pageHeight()});
     return drucker.endDoc() ? Ergebnis::Gedruckt : Ergebnis::ZweitesBlattFehlt;
 }
 
@@ -196,6 +178,23 @@ bool Innerhalb(const blatt::Inhalt& inhalt, double breite, double hoehe)
 }
 
 } // namespace
+
+void PruefmassDrucken(PrinterPort& drucker, const Steuerung& st, const blatt::Inhalt& belegt, const blatt::Rechteck& bereich)
+{
+    if (!st.pruefmass)
+        return;
+    const auto ecke = pruefmass::FreieEcke(belegt, bereich);
+    if (!ecke)
+        return;
+    const pruefmass::Zeichnung z = pruefmass::Zeichnen(*ecke);
+    drucker.setLineWidth(kPruefmassStrich);
+    drucker.setLineStyle(LineStyle::Solid);
+    for (const blatt::Strecke& strich : z.striche)
+        drucker.line(strich.a.x, strich.a.y, strich.b.x, strich.b.y, kSchwarz);
+    for (const pruefmass::Text& text : z.texte)
+        drucker.textAt(text.obenLinks.x, text.obenLinks.y, QString::fromStdString(text.text));
+}
+
 
 Ergebnis Drucken(PrinterPort& drucker, const PeloxState& s, const Steuerung& st)
 {

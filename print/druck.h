@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "paper/blatt.h"
 #include "platform/ports.h"
 #include "star/state.h"
 
@@ -45,5 +46,10 @@ struct Ueberstand {
 // centre mark, lies inside the drawing area of each sheet of a page this
 // size (twips); what runs off, if not.
 std::optional<Ueberstand> Pruefen(const PeloxState& s, const Steuerung& st, double seiteBreite, double seiteHoehe);
+
+// The check scale, when it is switched on, in the first free corner of the
+// area of the sheet, clear of everything in belegt; none where every corner
+// is taken.
+void PruefmassDrucken(PrinterPort& drucker, const Steuerung& st, const blatt::Inhalt& belegt, const blatt::Rechteck& bereich);
 
 } // namespace druck

@@ -6,8 +6,11 @@
 // sheets run on into each other.
 #include "print/poster.h"
 
+#include "print/druck.h"
 #include "print/posterclip.h"
 #include "render/figure.h"
+
+#include <array>
 
 namespace poster {
 
@@ -21,6 +24,13 @@ constexpr double kRandLinieMm = 0.3;
 constexpr double kDuennMm = 0.25;
 constexpr double kDickMm = 0.7;
 
+// Two alignment marks on each join, a third of the way in from each end, so
+// that the corners stay free for the check scale.
+std::array<double, 2> marken(double laenge)
+{
+    return {laenge / 3, laenge * 2 / 3};
+}
+
 QString label(const Blatt& b)
 {
     return QString::fromStdString(blattName(b));
@@ -31,17 +41,29 @@ struct Seite {
     double breite;
     double hoehe;
     double kleben;
+    // Everything drawn on the sheet, for the check scale to keep clear of.
+    blatt::Inhalt belegt{};
 
     void strich(double x1, double y1, double x2, double y2, LineStyle stil)
     {
         p.setLineStyle(stil);
         p.line(x1, y1, x2, y2, kSchwarz);
+        belegt.strecke({x1, y1}, {x2, y2});
     }
 
     void text(double x, double y, double punkte, const QString& t)
     {
         p.setFontSize(punkte);
         p.textAt(x, y, t);
+        // Taken generously: every character 0.6 of the size wide, the line
+        // 1.2 of it high, in twips.
+        belegt.flaeche({x, y, x + double(t.size()) * punkte * 12, y + punkte * 24});
+    }
+
+    void flaeche(double x, double y, double w, double h)
+    {
+        p.fill(x, y, w, h, kKlebeGrau);
+        belegt.flaeche({x, y, x + w, y + h});
     }
 
     // The strip along the right edge (or, turned, the bottom) that the
@@ -50,11 +72,11 @@ struct Seite {
     {
         const double x = breite - kleben;
         if (kleben > 0) {
-            p.fill(x, 0, kleben, hoehe, kKlebeGrau);
+            flaeche(x, 0, kleben, hoehe);
             text(x + kAbstand / 2, hoehe / 2, 8, QStringLiteral("kleben"));
         }
         strich(x, 0, x, hoehe, LineStyle::Dot);
-        for (const double y : {hoehe / 4, hoehe * 3 / 4}) {
+        for (const double y : marken(hoehe)) {
             strich(x - kMarke, y, x, y, LineStyle::Solid);
             text(x - kMarke, y + kAbstand, 9, nachbar);
         }
@@ -64,11 +86,11 @@ struct Seite {
     {
         const double y = hoehe - kleben;
         if (kleben > 0) {
-            p.fill(0, y, breite, kleben, kKlebeGrau);
+            flaeche(0, y, breite, kleben);
             text(breite / 2, y + kAbstand / 2, 8, QStringLiteral("kleben"));
         }
         strich(0, y, breite, y, LineStyle::Dot);
-        for (const double x : {breite / 4, breite * 3 / 4}) {
+        for (const double x : marken(breite)) {
             strich(x, y - kMarke, x, y, LineStyle::Solid);
             text(x + kAbstand, y - kMarke, 9, nachbar);
         }
@@ -79,7 +101,7 @@ struct Seite {
     void schnittLinks(const QString& nachbar)
     {
         strich(0, 0, 0, hoehe, LineStyle::Dash);
-        for (const double y : {hoehe / 4, hoehe * 3 / 4}) {
+        for (const double y : marken(hoehe)) {
             strich(0, y, kMarke, y, LineStyle::Solid);
             text(kAbstand, y + kAbstand, 9, nachbar);
         }
@@ -88,7 +110,7 @@ struct Seite {
     void schnittOben(const QString& nachbar)
     {
         strich(0, 0, breite, 0, LineStyle::Dash);
-        for (const double x : {breite / 4, breite * 3 / 4}) {
+        for (const double x : marken(breite)) {
             strich(x, 0, x, kMarke, LineStyle::Solid);
             text(x + kAbstand, kAbstand, 9, nachbar);
         }
@@ -123,6 +145,22 @@ void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer)
     seite.text(rand + kAbstand, rand, 28, label(b));
     seite.text(rand + kAbstand, rand + 1.4 * kTwipsProCm, 9,
         QStringLiteral("Blatt %1 von %2 – %3").arg(nummer + 1).arg(plan.blaetter.size()).arg(poster.name));
+
+    // The sheet's part of the star once more, as segments, so that the check
+    // scale finds a corner where none of it lies.
+    SegmentSurface teile;
+    ClipSurface geschnitten(teile, {0, 0, seite.breite, seite.hoehe});
+    drawFigure(geschnitten, poster.stern, m, 1, poster.stern.AnzahlEcken, poster.steuerung.dreiD, kMittenKreis);
+    for (const Strecke& s : teile.strecken)
+        seite.belegt.strecke({s.a.x, s.a.y}, {s.b.x, s.b.y});
+    // Clear of the glue strips, which the neighbours cover, and a millimetre
+    // in from every line along a join.
+    const double mm = 0.1 * kTwipsProCm;
+    const auto neben = [&](int dx, int dy) { return plan.blatt(b.spalte + dx, b.zeile + dy) != nullptr; };
+    const blatt::Rechteck bereich{neben(-1, 0) ? mm : 0, neben(0, -1) ? mm : 0,
+        seite.breite - (neben(1, 0) ? seite.kleben + mm : 0), seite.hoehe - (neben(0, 1) ? seite.kleben + mm : 0)};
+    p.setFontSize(10);
+    druck::PruefmassDrucken(p, poster.steuerung, seite.belegt, bereich);
 }
 
 } // namespace poster

@@ -15,7 +15,7 @@ constexpr double kBreite = 11906, kHoehe = 16838;  // A4 without margins
 
 blatt::Punkt ecke(const blatt::Inhalt& belegt, double breite = kBreite, double hoehe = kHoehe)
 {
-    const auto e = pruefmass::FreieEcke(belegt, breite, hoehe);
+    const auto e = pruefmass::FreieEcke(belegt, {0, 0, breite, hoehe});
     return e ? *e : blatt::Punkt{-1, -1};
 }
 

@@ -197,6 +197,23 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
             }
         }
     }
+
+    // The check scale stands on every sheet that has a corner free of the
+    // star, the strips, the marks and the labels: all but the two in the
+    // middle row that the star reaches into every corner of. Switched off,
+    // on none.
+    const auto mitPruefmass = [](const std::vector<std::vector<Drawing::Op>>& blaetter) {
+        return std::count_if(blaetter.begin() + 1, blaetter.end(),
+            [](const auto& seite) { return !texte(seite).filter(QRegularExpression("^Prüfmaß")).isEmpty(); });
+    };
+    EXPECT_EQ(mitPruefmass(alle), std::ptrdiff_t(n) - 2);
+    druck::Steuerung ohne;
+    ohne.pruefmass = false;
+    FakePrinter ohnePruefmass;
+    ohnePruefmass.width = kA4.width();
+    ohnePruefmass.height = kA4.height();
+    poster::PosterDrucken(ohnePruefmass, poster::entwerfen(s, ohne, {60, 1, poster::Ausrichtung::Automatisch}, kA4));
+    EXPECT_EQ(mitPruefmass(seiten(ohnePruefmass)), 0);
 }
 
 TEST(PosterSeiten, LeereBlaetterFehlenUndBehaltenIhrenPlatzAufDerUebersicht)
