@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Pelox developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds a release build with the benchmarks, runs them, times the start of
-# the real program under Xvfb (with no print server and with one answering),
+# Builds a release build with the benchmarks, runs them (the user events once
+# more on a screen scaled to twice the size), times the start of the real
+# program under Xvfb (with no print server and with one answering),
 # and prints every median next to its budget. Timings on a shared machine are
 # noisy, so this is no test: it ends with 0 whatever the figures, and only a
 # failing step makes it fail. Results are kept in build-bench/results/.
@@ -38,6 +39,10 @@ echo "== Benchmarks ($repetitions repetitions each) =="
 QT_QPA_PLATFORM=offscreen "$build/bench/pelox_bench" --benchmark_repetitions="$repetitions" \
     --benchmark_report_aggregates_only=true --benchmark_out="$results/bench.json" \
     --benchmark_out_format=json
+echo "== The user events again on a screen scaled to twice the size =="
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$build/bench/pelox_bench" --benchmark_filter=BM_Ereignis_ \
+    --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+    --benchmark_out="$results/bench-ratio2.json" --benchmark_out_format=json
 
 echo "== Start of the program under Xvfb ($starts starts each) =="
 Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$scratch/display" 2>"$scratch/xvfb.log" &
@@ -81,7 +86,7 @@ function probed(file, key,   line, f) {
     while ((getline line < file) > 0) { split(line, f, " "); if (f[1] == key) { close(file); return f[2] } }
     close(file); return ""
 }
-/"name":/ { gsub(/[",]/, "", $2); name = $2 }
+/"name":/ { gsub(/[",]/, "", $2); name = (FILENAME ~ /ratio2/ ? "x2_" : "") $2 }
 /"aggregate_name":/ { gsub(/[",]/, "", $2); agg = $2 }
 /"real_time":/ { gsub(/,/, "", $2); wall = $2 }
 /"cpu_time":/ { gsub(/,/, "", $2); cpu = $2 }
@@ -91,6 +96,10 @@ END {
           "BM_Figur|figure drawing into the picture|;BM_Ereignis_hsbAnzahl|hsbAnzahl Scroll step + repaint|0.5;" \
           "BM_Ereignis_hsbAussen|hsbAussen Scroll step + repaint|0.5;BM_Ereignis_Ecke|corner drag mouse move + repaint|0.5;" \
           "BM_Ereignis_Kurveneditor|curve editor mouse move + repaint|0.5;BM_Fenster_Start|window created to first star (in process)|;" \
+          "x2_BM_Ereignis_hsbAnzahl|hsbAnzahl Scroll step + repaint, ratio 2|0.5;" \
+          "x2_BM_Ereignis_hsbAussen|hsbAussen Scroll step + repaint, ratio 2|0.5;" \
+          "x2_BM_Ereignis_Ecke|corner drag mouse move + repaint, ratio 2|0.5;" \
+          "x2_BM_Ereignis_Kurveneditor|curve editor mouse move + repaint, ratio 2|0.5;" \
           "BM_Datei_Schreiben|data file written|;BM_Datei_Lesen|data file read + repaint|1;" \
           "BM_Druck_EinBlatt|one-sheet print job into a PDF|50;BM_Druck_ZweiBlatt|two-sheet print job into a PDF|", rows, ";")
     printf "%-44s %10s %10s %8s\n", "what (worst case)", "median ms", "cpu ms", "budget"
@@ -107,4 +116,4 @@ END {
     if (v != "") row("peak resident memory, print server answering", v, "", 40, "MB")
     row("bare Qt window: start to first paint", probed(bare, "startup_ms"), "", "", "ms")
     row("bare Qt window: peak resident memory", probed(bare, "peak_rss_mb"), "", "", "MB")
-}' "$results/bench.json" | tee "$results/table.txt"
+}' "$results/bench.json" "$results/bench-ratio2.json" | tee "$results/table.txt"
