@@ -170,6 +170,8 @@ void frmPelox::createControls()
     place(picPelox, 2400, 240, 4452, 6255);
     picPelox->setFont(narrow(7.5));
     picSpeichern = new PictureWidget(picPelox, kWeiss, 1.0, 0);
+    // The saved picture is true size in pixels, whatever the screen.
+    picSpeichern->setExportPicture(true);
     place(picSpeichern, 600, 480, 1095, 1215);
     picSpeichern->hide();
     const QString blueOnWhite = colourStyle("color", kBlau) + colourStyle("background-color", kWeiss);

@@ -17,7 +17,8 @@ enum class LineStyle { Solid = 0, Dash = 1, Dot = 2 };
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
-    // Width in device pixels (dots on a printer).
+    // Width in the surface's pixels: logical pixels on a screen, however
+    // finely it shows them; dots on a printer.
     virtual void setLineWidth(int width) = 0;
     virtual void setLineStyle(LineStyle style) = 0;
     virtual void line(double x1, double y1, double x2, double y2, BgrColor color) = 0;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 PictureWidget::PictureWidget(QWidget* parent, BgrColor background, double unitsPerPixel, int border)
     : QWidget(parent)
@@ -32,17 +33,16 @@ PictureWidget::~PictureWidget() = default;
 QPainter& PictureWidget::painter()
 {
     if (!m_painter) {
-        if (m_image.isNull()) {
-            m_image = QImage(std::max(1, width() - 2 * m_border), std::max(1, height() - 2 * m_border),
-                QImage::Format_RGB32);
-            m_image.fill(m_background);
-        }
+        if (m_image.isNull())
+            fillPicture();
+        // The painter takes the image's device pixel ratio as its scale, so
+        // that everything drawn through it stays in logical pixels.
         m_painter = std::make_unique<QPainter>(&m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         // Clipped to a rectangle, thin lines are written straight into the
         // image instead of through the general span painter; the picture
         // looks the same.
-        m_painter->setClipRect(m_image.rect());
+        m_painter->setClipRect(QRectF(QPointF(), m_image.deviceIndependentSize()).toAlignedRect());
         // The painter is opened by the first drawing call after the picture
         // was last shown, so one update here covers everything drawn with it.
         updatePicture();
@@ -63,13 +63,27 @@ QPointF PictureWidget::toPixels(double x, double y) const
 void PictureWidget::clear()
 {
     endPainting();
-    const QSize inner(std::max(1, width() - 2 * m_border), std::max(1, height() - 2 * m_border));
-    // The picture is cleared on every change; its memory is kept unless a copy
-    // handed out still shares it, which fill() then leaves alone.
-    if (m_image.size() != inner)
-        m_image = QImage(inner, QImage::Format_RGB32);
-    m_image.fill(m_background);
+    fillPicture();
     updatePicture();
+}
+
+double PictureWidget::pixelRatio() const
+{
+    return m_exportPicture ? 1.0 : devicePixelRatioF();
+}
+
+void PictureWidget::fillPicture()
+{
+    // The picture is cleared on every change; its memory is kept unless a copy
+    // handed out still shares it, which fill() then leaves alone. A ratio that
+    // changed since (another screen) takes effect here.
+    const double ratio = pixelRatio();
+    const QSize size = innerSize() * ratio;
+    if (m_image.size() != size || m_image.devicePixelRatio() != ratio) {
+        m_image = QImage(size, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
+    }
+    m_image.fill(m_background);
 }
 
 void PictureWidget::setLineWidth(int width)
@@ -96,15 +110,19 @@ void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor co
 {
     QPainter& p = painter();
     const QLineF l(toPixels(x1, y1), toPixels(x2, y2));
-    if (m_lineWidth > 1 && m_lineStyle == LineStyle::Solid) {
+    // Above one device pixel Qt would stroke the round ends as curves; at a
+    // ratio of 1 thin lines stay Qt's single-pixel lines.
+    if (m_lineWidth * m_image.devicePixelRatio() > 1 && m_lineStyle == LineStyle::Solid) {
         wideLine(l, toQColor(color).rgb());
         return;
     }
     // The same pen is handed over again while nothing changes, which the
-    // painter recognises at once.
-    const PenKey key{m_lineWidth, m_lineStyle, color};
+    // painter recognises at once. Dots and dashes wider than a device pixel
+    // end flat: round ends would lengthen each of them by the line width.
+    const bool flat = m_lineWidth * m_image.devicePixelRatio() > 1;
+    const PenKey key{m_lineWidth, m_lineStyle, color, flat};
     if (key != m_linePenKey) {
-        m_linePen = QPen(toQColor(color), m_lineWidth, penStyle(m_lineStyle), Qt::RoundCap);
+        m_linePen = QPen(toQColor(color), m_lineWidth, penStyle(m_lineStyle), flat ? Qt::FlatCap : Qt::RoundCap);
         m_linePenKey = key;
     }
     p.setPen(m_linePen);
@@ -154,8 +172,11 @@ void PictureWidget::wideLine(const QLineF& l, QRgb color)
     // of pixels meets that convex shape in one run, the union of where the row
     // crosses the band along the segment and the discs at its two ends. Qt
     // would stroke two curved caps for every line, which dominated the redraw.
-    const double r = m_lineWidth / 2.0;
-    const double ax = l.x1(), ay = l.y1(), bx = l.x2(), by = l.y2();
+    // The pixels are the image's device pixels: at a ratio of 2 a line 2
+    // pixels wide is 4 device pixels wide, with steps of one device pixel.
+    const double s = m_image.devicePixelRatio();
+    const double r = m_lineWidth * s / 2.0;
+    const double ax = l.x1() * s, ay = l.y1() * s, bx = l.x2() * s, by = l.y2() * s;
     const double len = std::hypot(bx - ax, by - ay);
     const double ux = len > 0 ? (bx - ax) / len : 0;
     const double uy = len > 0 ? (by - ay) / len : 0;
@@ -229,6 +250,11 @@ QImage PictureWidget::image() const
     return m_image;
 }
 
+void PictureWidget::setExportPicture(bool exportPicture)
+{
+    m_exportPicture = exportPicture;
+}
+
 void PictureWidget::loadEmptyPicture()
 {
     endPainting();
@@ -260,6 +286,11 @@ QRect PictureWidget::innerRect() const
     return contentsRect();
 }
 
+QSize PictureWidget::innerSize() const
+{
+    return {std::max(1, width() - 2 * m_border), std::max(1, height() - 2 * m_border)};
+}
+
 void PictureWidget::updatePicture()
 {
     // The sunken border stays as it is: repainting it costs more than the
@@ -272,7 +303,7 @@ void PictureWidget::paintEvent(QPaintEvent* event)
     endPainting();
     QPainter p(this);
     const QRect inner = innerRect();
-    if (m_image.size() != inner.size())
+    if (m_image.size() != inner.size() * m_image.devicePixelRatio())
         p.fillRect(inner, m_background);
     if (!m_image.isNull())
         p.drawImage(inner.topLeft(), m_image);
@@ -311,11 +342,7 @@ void PictureWidget::resizeEvent(QResizeEvent*)
     if (m_image.isNull())
         return;
     endPainting();
-    QImage grown(std::max(1, width() - 2 * m_border), std::max(1, height() - 2 * m_border),
-        QImage::Format_RGB32);
-    grown.fill(m_background);
-    QPainter p(&grown);
-    p.drawImage(0, 0, m_image);
-    p.end();
-    m_image = grown;
+    const QImage kept = std::exchange(m_image, QImage());
+    fillPicture();
+    QPainter(&m_image).drawImage(0, 0, kept);
 }

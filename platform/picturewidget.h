@@ -14,7 +14,10 @@
 // A picture surface that keeps what is drawn on it. It repaints itself from the
 // retained image and never asks the program to draw again. Coordinates are in
 // the surface's own unit (pixels, or twips for a twip-scaled surface), with the
-// origin at the top-left of the inner area, inside the border.
+// origin at the top-left of the inner area, inside the border. Pixels are the
+// screen's logical pixels; the image is kept at the screen's own resolution
+// (logical size times the device pixel ratio, with that ratio set on it), so
+// that lines are drawn as finely as the screen shows them.
 class PictureWidget : public QWidget, public DrawingSurface {
     Q_OBJECT
 public:
@@ -29,9 +32,13 @@ public:
     void line(double x1, double y1, double x2, double y2, BgrColor color) override;
     void circle(double x, double y, double radius, BgrColor color) override;
 
-    // The retained picture; after unload it is a null image.
+    // The retained picture, in device pixels with its device pixel ratio set;
+    // after unload it is a null image.
     QImage image() const;
     void loadEmptyPicture();
+    // A picture made to be saved has one image pixel per pixel whatever the
+    // screen; it takes effect when the picture is next cleared.
+    void setExportPicture(bool exportPicture);
 
     // Pointer shape 0 (the arrow) or 99 (the hand).
     void setPointerShape(int shape);
@@ -59,6 +66,9 @@ private:
     void endPainting() const;
     QPointF toPixels(double x, double y) const;
     QRect innerRect() const;
+    QSize innerSize() const;
+    double pixelRatio() const;
+    void fillPicture();
     void updatePicture();
     void wideLine(const QLineF& l, QRgb color);
 
@@ -68,10 +78,12 @@ private:
     int m_lineWidth = 1;
     LineStyle m_lineStyle = LineStyle::Solid;
     int m_pointerShape = 0;
+    bool m_exportPicture = false;
     struct PenKey {
         int width = 0;
         LineStyle style = LineStyle::Solid;
         BgrColor color = 0;
+        bool flat = false;
         bool operator==(const PenKey&) const = default;
     };
     std::optional<PenKey> m_linePenKey;

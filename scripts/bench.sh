@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Pelox developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds a release build with the benchmarks, runs them, times the start of
-# the real program under Xvfb (with no print server and with one answering),
+# Builds a release build with the benchmarks, runs them (the user events once
+# more on a screen scaled to twice the size), times the start of the real
+# program under Xvfb (with no print server and with one answering),
 # and prints every median next to its budget. Timings on a shared machine are
 # noisy, so this is no test: it ends with 0 whatever the figures, and only a
 # failing step makes it fail. Results are kept in build-bench/results/.
@@ -38,6 +39,10 @@ echo "== Benchmarks ($repetitions repetitions each) =="
 QT_QPA_PLATFORM=offscreen "$build/bench/pelox_bench" --benchmark_repetitions="$repetitions" \
     --benchmark_report_aggregates_only=true --benchmark_out="$results/bench.json" \
     --benchmark_out_format=json
+echo "== The user events again on a screen scaled to twice the size =="
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$build/bench/pelox_bench" --benchmark_filter=BM_Ereignis_ \
+    --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+    --benchmark_out="$results/bench-ratio2.json" --benchmark_out_format=json
 
 echo "== Start of the program under Xvfb ($starts starts each) =="
 Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$scratch/display" 2>"$scratch/xvfb.log" &
@@ -93,7 +98,7 @@ FNR == NR {
     }
     next
 }
-/"name":/ { gsub(/[",]/, "", $2); name = $2 }
+/"name":/ { gsub(/[",]/, "", $2); name = (FILENAME ~ /ratio2/ ? "x2_" : "") $2 }
 /"aggregate_name":/ { gsub(/[",]/, "", $2); agg = $2 }
 /"real_time":/ { gsub(/,/, "", $2); wall = $2 }
 /"cpu_time":/ { gsub(/,/, "", $2); cpu = $2 }
@@ -113,4 +118,4 @@ END {
         # Without root there is no private print server, as said above.
         else if (k !~ /_printer$/) printf "%-44s %10s\n", label[k], "missing"
     }
-}' bench/budgets.txt "$results/bench.json" | tee "$results/table.txt"
+}' bench/budgets.txt "$results/bench.json" "$results/bench-ratio2.json" | tee "$results/table.txt"

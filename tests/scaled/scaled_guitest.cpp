@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pictures on a screen scaled to twice the size: CTest runs this program
+// with QT_SCALE_FACTOR=2.
+#include "support/dateitest.h"
+
+#include "platform/colors.h"
+#include "platform/picturewidget.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void erwarteDoppelt()
+{
+    ASSERT_EQ(qApp->devicePixelRatio(), 2.0) << "run with QT_SCALE_FACTOR=2";
+}
+
+bool schwarz(const QImage& img, int x, int y)
+{
+    return img.pixelColor(x, y) == Qt::black;
+}
+
+} // namespace
+
+TEST(ScaledPicture, KeptAtTheScreensResolutionWithLinesOfDevicePixels)
+{
+    erwarteDoppelt();
+    // 40 x 30 pixels at 15 twips to the pixel, inside a border of 2.
+    PictureWidget pic(nullptr, kWeiss, 15.0, 2);
+    pic.resize(44, 34);
+    pic.show();
+    pic.clear();
+    ASSERT_EQ(pic.image().size(), QSize(80, 60));
+    EXPECT_EQ(pic.image().devicePixelRatio(), 2.0);
+
+    // A solid line covers exactly the device pixels within half its width,
+    // 1 or 2 pixels, of the segment: its steps are single device pixels.
+    for (const int breite : {1, 2}) {
+        const double ax = 3.2, ay = 4.7, bx = 31.9, by = 22.1;
+        pic.clear();
+        pic.setLineWidth(breite);
+        pic.line(ax * 15, ay * 15, bx * 15, by * 15, kSchwarz);
+        const QImage img = pic.image();
+        const double dx = 2 * (bx - ax), dy = 2 * (by - ay), len2 = dx * dx + dy * dy;
+        int gemischt = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const double px = x + 0.5 - 2 * ax, py = y + 0.5 - 2 * ay;
+                const double t = std::clamp((px * dx + py * dy) / len2, 0.0, 1.0);
+                const double d = std::hypot(px - t * dx, py - t * dy);
+                if (std::abs(d - breite) > 1e-9) {
+                    ASSERT_EQ(schwarz(img, x, y), d < breite) << "width " << breite << ", pixel " << x << ',' << y;
+                }
+                if (x % 2 == 0 && y % 2 == 0) {
+                    const int n = schwarz(img, x, y) + schwarz(img, x + 1, y) + schwarz(img, x, y + 1)
+                        + schwarz(img, x + 1, y + 1);
+                    gemischt += n > 0 && n < 4;
+                }
+            }
+        EXPECT_GT(gemischt, 10) << "width " << breite;
+    }
+
+    // Dots keep their length of one pixel, two device pixels.
+    pic.clear();
+    pic.setLineWidth(1);
+    pic.setLineStyle(LineStyle::Dot);
+    pic.line(15, 150, 585, 150, kSchwarz);
+    const QImage punkte = pic.image();
+    int lauf = 0, laengster = 0;
+    for (int x = 0; x < punkte.width(); ++x) {
+        lauf = schwarz(punkte, x, 20) ? lauf + 1 : 0;
+        laengster = std::max(laengster, lauf);
+    }
+    EXPECT_EQ(laengster, 2);
+
+    // The surface shows the picture pixel for pixel, not enlarged.
+    const QImage schirm = pic.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(schirm.size(), QSize(88, 68));
+    QImage bild = pic.image();
+    bild.setDevicePixelRatio(1);
+    EXPECT_EQ(schirm.copy(4, 4, 80, 60), bild);
+}
+
+using ScaledWindow = DateiTest;
+
+TEST_F(ScaledWindow, StarAtTheScreensResolutionCornersCaughtInPixelsAndTheSavedPictureUnchanged)
+{
+    erwarteDoppelt();
+    PictureWidget* pic = w->picPelox;
+    // Everything the window measures in pixels is in logical pixels.
+    EXPECT_FLOAT_EQ(w->TwipsProPixel, 15);
+    EXPECT_EQ(pic->image().size(), 2 * QSize(pic->width() - 4, pic->height() - 4));
+
+    // Tip 1 is drawn where the mapping puts it, in device pixels; it lies on
+    // the centre line, two device pixels inside its end.
+    EXPECT_TRUE(schwarz(pic->image(), int(2 * sx(1)) - 2, int(2 * sy(1)))) << sx(1) << ',' << sy(1);
+
+    // A corner is caught within 8 pixels, then pulled in by 20.
+    for (const double d : {8.0, 7.9}) {
+        move(pic, sx(1), sy(1) + d);
+        EXPECT_EQ(pic->pointerShape(), d < 8 ? PictureWidget::kHand : 0) << d;
+    }
+    const double x1 = sx(1) - 20;
+    for (int k = 0; k <= 20; ++k)
+        move(pic, sx(1) - 1, sy(1), k ? 1 : 0);
+    ASSERT_NEAR(sx(1), x1, 1);
+
+    // The saved picture is the one a screen of normal resolution saves.
+    entwurf(false);
+    speichere(pfad("entwurf.plx"));
+    fileDialog.answers.push_back(pfad("fenster.bmp"));
+    w->cmdBildSpeichern->click();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(PELOX_PROGRAM), {"--bmp", pfad("normal.bmp"), pfad("entwurf.plx")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0);
+    const QByteArray normal = inhalt(pfad("normal.bmp"));
+    EXPECT_FALSE(normal.isEmpty());
+    EXPECT_TRUE(inhalt(pfad("fenster.bmp")) == normal);
+}
