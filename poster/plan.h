@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "paper/blatt.h"
 #include "star/state.h"
 
 #include <optional>
@@ -13,22 +14,10 @@
 // downward, as the corners are.
 namespace poster {
 
-struct Punkt {
-    double x = 0;
-    double y = 0;
-};
-
-struct Strecke {
-    Punkt a;
-    Punkt b;
-};
-
-struct Rechteck {
-    double links = 0;
-    double oben = 0;
-    double rechts = 0;
-    double unten = 0;
-};
+// The geometry of what lies on a sheet, here in cm.
+using Punkt = blatt::Punkt;
+using Strecke = blatt::Strecke;
+using Rechteck = blatt::Rechteck;
 
 // The part of the segment inside the rectangle (edges included); none when
 // nothing of it with any length lies inside, a point segment when the

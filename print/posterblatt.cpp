@@ -152,7 +152,7 @@ void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer)
     ClipSurface geschnitten(teile, {0, 0, seite.breite, seite.hoehe});
     drawFigure(geschnitten, poster.stern, m, 1, poster.stern.AnzahlEcken, poster.steuerung.dreiD, kMittenKreis);
     for (const Strecke& s : teile.strecken)
-        seite.belegt.strecke({s.a.x, s.a.y}, {s.b.x, s.b.y});
+        seite.belegt.strecke(s.a, s.b);
     // Clear of the glue strips, which the neighbours cover, and a millimetre
     // in from every line along a join.
     const double mm = 0.1 * kTwipsProCm;
