@@ -20,8 +20,10 @@
 void frmPelox::connectControls()
 {
     // Every handler a user's action runs is one step for undo.
-    const auto schritt = [this](Art art, const char* text, void (frmPelox::*handler)()) {
-        return [this, art, text, handler] { Schritt(art, QString::fromUtf8(text), [this, handler] { (this->*handler)(); }); };
+    const auto schritt = [this](Art art, const char* text, auto handler) {
+        return [this, art, text, handler](auto... args) {
+            Schritt(art, QString::fromUtf8(text), [&] { (this->*handler)(args...); });
+        };
     };
     const auto balken = [&](ScrollBar* bar, Art art, const char* text, void (frmPelox::*handler)()) {
         bar->onChange(schritt(art, text, handler));
@@ -33,23 +35,27 @@ void frmPelox::connectControls()
     balken(hsbAussen, Art::Aussen, "Aussen-Durchmesser", &frmPelox::hsbAussen_Change);
     balken(hsbInnen, Art::Innen, "Innen-Durchmesser", &frmPelox::hsbInnen_Change);
     balken(vsbYFaktor, Art::Hoehe, "Höhe", &frmPelox::vsbYFaktor_Change);
-    connect(cmdSetFaktor, &QPushButton::clicked, this, schritt(Art::Einzeln, "Höhe 100%", &frmPelox::cmdSetFaktor_Click));
+    connect(cmdSetFaktor, &QPushButton::clicked, this,
+        [=] { schritt(Art::Einzeln, "Höhe 100%", &frmPelox::cmdSetFaktor_Click)(); });
     for (int i = 0; i < 2; ++i) {
-        optPeloxForm[i]->onClick([this, i] { Schritt(Art::Einzeln, QStringLiteral("Peloxform"), [this, i] { optPeloxForm_Click(i); }); });
-        optStrichDicke[i]->onClick([this, i] { Schritt(Art::Einzeln, QStringLiteral("Strichdicke"), [this, i] { optStrichDicke_Click(i); }); });
+        optPeloxForm[i]->onClick([=] { schritt(Art::Einzeln, "Peloxform", &frmPelox::optPeloxForm_Click)(i); });
+        optStrichDicke[i]->onClick([=] { schritt(Art::Einzeln, "Strichdicke", &frmPelox::optStrichDicke_Click)(i); });
     }
-    connect(chkZweiA4, &QCheckBox::toggled, this, schritt(Art::Einzeln, "Zwei A-4 Blätter", &frmPelox::chkZweiA4_Click));
+    connect(chkZweiA4, &QCheckBox::toggled, this,
+        [=] { schritt(Art::Einzeln, "Zwei A-4 Blätter", &frmPelox::chkZweiA4_Click)(); });
     // The moves of one drag, from the press to the release, are one step; a
     // move with no button held ends the drag.
-    const auto ziehen = [this](Art art, const char* text, void (frmPelox::*handler)(int, int, double, double)) {
-        return [this, art, text, handler](int b, int s, double x, double y) {
+    const auto ziehen = [=, this](Art art, const char* text, void (frmPelox::*handler)(int, int, double, double)) {
+        return [=, this](int b, int s, double x, double y) {
             if (b == 0)
                 ++m_lauf;
-            Schritt(art, QString::fromUtf8(text), [=, this] { (this->*handler)(b, s, x, y); });
+            schritt(art, text, handler)(b, s, x, y);
         };
     };
-    connect(picKurvenForm, &PictureWidget::mouseMoved, this, ziehen(Art::Kurve, "Kurve biegen", &frmPelox::picKurvenForm_MouseMove));
-    connect(cmdKurveAus, &QPushButton::clicked, this, schritt(Art::Einzeln, "Kurve aus", &frmPelox::cmdKurveAus_Click));
+    connect(picKurvenForm, &PictureWidget::mouseMoved, this,
+        ziehen(Art::Kurve, "Kurve biegen", &frmPelox::picKurvenForm_MouseMove));
+    connect(cmdKurveAus, &QPushButton::clicked, this,
+        [=] { schritt(Art::Einzeln, "Kurve aus", &frmPelox::cmdKurveAus_Click)(); });
     connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(picPelox, &PictureWidget::contextMenuRequested, this,
@@ -61,10 +67,12 @@ void frmPelox::connectControls()
     connect(mnuPoster, &QAction::triggered, this, [this] { PosterZeigen(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
     connect(picPelox, &PictureWidget::mouseMoved, this, ziehen(Art::Ecke, "Ecke ziehen", &frmPelox::picPelox_MouseMove));
-    connect(cmdRückstellen, &QPushButton::clicked, this, schritt(Art::Einzeln, "Rückstellen", &frmPelox::cmdRückstellen_Click));
+    connect(cmdRückstellen, &QPushButton::clicked, this,
+        [=] { schritt(Art::Einzeln, "Rückstellen", &frmPelox::cmdRückstellen_Click)(); });
     connect(cmdDrucken, &QPushButton::clicked, this, [this] { cmdDrucken_Click(); });
     connect(cmdDatenSpeichern, &QPushButton::clicked, this, [this] { cmdDatenSpeichern_Click(); });
-    connect(cmdDatenLesen, &QPushButton::clicked, this, schritt(Art::Einzeln, "Lesen", &frmPelox::cmdDatenLesen_Click));
+    connect(cmdDatenLesen, &QPushButton::clicked, this,
+        [=] { schritt(Art::Einzeln, "Lesen", &frmPelox::cmdDatenLesen_Click)(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.
