@@ -47,8 +47,13 @@ void frmPelox::connectControls()
     // move with no button held ends the drag.
     const auto ziehen = [=, this](Art art, const char* text, void (frmPelox::*handler)(int, int, double, double)) {
         return [=, this](int b, int s, double x, double y) {
-            if (b == 0)
+            // A move with no button held only catches or lets go: it changes
+            // nothing of the design, so it takes no snapshot for a step.
+            if (b == 0) {
                 ++m_lauf;
+                (this->*handler)(b, s, x, y);
+                return;
+            }
             schritt(art, text, handler)(b, s, x, y);
         };
     };
