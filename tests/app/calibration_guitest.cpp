@@ -6,10 +6,7 @@
 
 #include "app/calibrationdialog.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using Einmessen = WindowTest;
 

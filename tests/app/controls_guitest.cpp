@@ -2,12 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window.h"
 
-#include "platform/picturewidget.h"
-#include "platform/scrollbar.h"
-
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QSet>
 #include <QStringList>
 #include <QStyle>

@@ -2,11 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window.h"
 
-#include "platform/picturewidget.h"
-#include "platform/scrollbar.h"
-
-#include <QPushButton>
-#include <QRadioButton>
 #include <cmath>
 
 namespace {

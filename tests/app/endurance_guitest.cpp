@@ -5,15 +5,8 @@
 #include "support/window.h"
 
 #include "platform/numbers.h"
-#include "platform/picturewidget.h"
-#include "platform/scrollbar.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QUndoStack>
 #include <array>
 #include <cmath>
 #include <functional>

@@ -2,14 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window.h"
 
-#include "platform/picturewidget.h"
-
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 

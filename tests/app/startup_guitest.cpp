@@ -2,17 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window.h"
 
-#include "platform/picturewidget.h"
-#include "platform/scrollbar.h"
-
 #include <QApplication>
-#include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 #include <cmath>
 #include <ranges>

@@ -4,14 +4,9 @@
 // marker and the question before it is lost, dropped files and shortcuts.
 #include "support/dateitest.h"
 
-#include "platform/picturewidget.h"
-
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QMimeData>
 #include <QTest>
-#include <QUndoStack>
 #include <QUrl>
 #include <functional>
 

@@ -2,13 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/dateitest.h"
 
-#include "platform/picturewidget.h"
-
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QLabel>
-#include <QRadioButton>
 #include <QTransform>
 #include <cmath>
 

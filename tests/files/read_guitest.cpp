@@ -3,12 +3,10 @@
 #include "support/dateitest.h"
 
 #include "files/format.h"
-#include "platform/picturewidget.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLabel>
 
 namespace {
 

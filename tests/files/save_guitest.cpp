@@ -3,7 +3,6 @@
 #include "support/dateitest.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QProcess>
 #include <csignal>
 #include <sys/resource.h>

@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as a user may have edited it by hand: what cannot be used
 // is ignored, and nothing breaks.
-#include "../support/window.h"
+#include "support/window.h"
 
 #include "platform/settings.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 TEST(Einstellungen, AHandEditedFileIsReadWhereItMakesSenseAndIgnoredWhereNot)

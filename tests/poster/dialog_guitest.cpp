@@ -7,12 +7,9 @@
 
 #include "app/posterdialog.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 using PosterDialogTest = WindowTest;

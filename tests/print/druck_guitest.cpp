@@ -4,15 +4,9 @@
 // coordinates in twips, the line widths and styles, the data block, and what
 // happens when the printer is missing or refuses a job. How the figure itself
 // is drawn is the render tests' part.
-#include "../support/window.h"
+#include "support/window.h"
 
-#include "platform/scrollbar.h"
-
-#include <QAction>
-#include <QCheckBox>
 #include <QLineF>
-#include <QPushButton>
-#include <QRadioButton>
 #include <string>
 
 namespace {

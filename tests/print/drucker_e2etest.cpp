@@ -3,29 +3,20 @@
 // "Drucken" on the real window through the real printer port into a private
 // print server whose default printer writes PDFs. The PDFs are read back with
 // the poppler tools: pages, text, and the star's size and place on paper.
-#include "../support/printer.h"
-#include "../support/fakes.h"
+#include "support/printer.h"
 
-#include "app/frmpelox.h"
 #include "app/posterdialog.h"
-#include "platform/qtprinter.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cups/cups.h>
-#include <gtest/gtest.h>
 #include <utility>
 
 namespace {
@@ -102,7 +93,7 @@ TEST_F(DruckerTest, PrintoutAndSavedPdfsOnOneAndTwoSheets)
         w.cmdDatenSpeichern->click();
         w.cmdDrucken->click();
         w.mnuPdfSpeichern->trigger();
-        run(QStringLiteral(PELOX_PROGRAM), {"--pdf", ausAufruf, entwurf}, ordner.path());
+        run(QStringLiteral(PELOX_PROGRAM), {"--pdf", ausAufruf, entwurf}, {{"XDG_CONFIG_HOME", ordner.path()}});
 
         // A job of one page for each sheet, the data block on the last.
         const QStringList gedruckt = pdfs(blaetter);

@@ -2,19 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check scale and the calibration through the private print server,
 // measured from the vector data of the PDFs its printer writes.
-#include "../support/printer.h"
+#include "support/printer.h"
 
 #include "app/calibrationdialog.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 
@@ -157,7 +152,7 @@ TEST_F(PruefmassDrucker, CalibrationSheetAndDialog)
 
     QTemporaryDir ordner;
     const QString datei = ordner.filePath("einmess.pdf");
-    run(QStringLiteral(PELOX_PROGRAM), {"--calibration-pdf", datei}, ordner.path());
+    run(QStringLiteral(PELOX_PROGRAM), {"--calibration-pdf", datei}, {{"XDG_CONFIG_HOME", ordner.path()}});
     const QStringList gedruckt = pdfs(1);
     ASSERT_EQ(gedruckt.size(), 1);
     for (const QString& pdf : {gedruckt[0], datei}) {

@@ -6,12 +6,7 @@
 
 #include "platform/colors.h"
 #include "platform/linecontrol.h"
-#include "platform/picturewidget.h"
-#include "platform/scrollbar.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <algorithm>
 #include <cmath>
 #include <ranges>

@@ -2,11 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/dateitest.h"
 
-#include "platform/picturewidget.h"
-#include "platform/scrollbar.h"
-
 #include <QDir>
-#include <QLabel>
 #include <QRegularExpression>
 
 namespace {

@@ -3,12 +3,11 @@
 // The pictures on a screen scaled to twice the size: CTest runs this program
 // with QT_SCALE_FACTOR=2.
 #include "support/dateitest.h"
+#include "support/program.h"
 
 #include "platform/colors.h"
-#include "platform/picturewidget.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <algorithm>
 #include <cmath>
 
@@ -114,13 +113,7 @@ TEST_F(ScaledWindow, StarAtTheScreensResolutionCornersCaughtInPixelsAndTheSavedP
     speichere(pfad("entwurf.plx"));
     fileDialog.answers.push_back(pfad("fenster.bmp"));
     w->cmdBildSpeichern->click();
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(PELOX_PROGRAM), {"--bmp", pfad("normal.bmp"), pfad("entwurf.plx")});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    ASSERT_EQ(p.exitCode(), 0);
+    run(QStringLiteral(PELOX_PROGRAM), {"--bmp", pfad("normal.bmp"), pfad("entwurf.plx")}, {{"QT_SCALE_FACTOR", "1"}});
     const QByteArray normal = inhalt(pfad("normal.bmp"));
     EXPECT_FALSE(normal.isEmpty());
     EXPECT_TRUE(inhalt(pfad("fenster.bmp")) == normal);

@@ -4,12 +4,7 @@
 
 #include "support/window.h"
 
-#include "platform/scrollbar.h"
-
-#include <QCheckBox>
 #include <QFile>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>

@@ -4,26 +4,11 @@
 
 #include <QLocale>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 #include <QTransform>
 #include <algorithm>
 #include <utility>
-
-QByteArray run(const QString& program, const QStringList& args, const QString& config)
-{
-    QProcess p;
-    if (!config.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-        p.setProcessEnvironment(env);
-    }
-    p.start(program, args);
-    EXPECT_TRUE(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
-        << program.toStdString() << " failed: " << p.readAllStandardError().toStdString();
-    return p.readAllStandardOutput();
-}
 
 std::vector<QLineF> pdfLines(const QString& pdf, int page)
 {

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/frmpelox.h"
+#include "controls.h"
 #include "fakes.h"
 #include "platform/qtprinter.h"
+#include "program.h"
 
 #include <QDir>
 #include <QLineF>
@@ -12,11 +13,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
-
-// Runs a program to its end and gives what it wrote on its output; a failure
-// of the program fails the test. The program itself keeps its settings in
-// config instead of the user's, when a folder is given.
-QByteArray run(const QString& program, const QStringList& args, const QString& config = {});
 
 // The stroked lines of a page of a PDF in points, from the top-left corner of
 // the page, read from its vector data (poppler's SVG output), not from a

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/frmpelox.h"
+#include "controls.h"
 #include "fakes.h"
 
 #include <QLocale>
