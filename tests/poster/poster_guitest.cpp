@@ -8,14 +8,11 @@
 #include "support/star.h"
 #include "support/umriss.h"
 
-#include "curve/calc.h"
 #include "print/poster.h"
 
 #include <QRegularExpression>
-#include <QSizeF>
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <cmath>
 #include <random>
 
 namespace {
@@ -25,9 +22,16 @@ using poster::kTwipsProCm;
 constexpr double kGenau = 0.01;  // 0.1 mm, in cm
 const QSizeF kA4(11506, 16438);  // A4's drawing area with 10 points of margin, twips
 
-// The pages of the one job, split where a new page begins.
-std::vector<std::vector<Drawing::Op>> seiten(const FakePrinter& drucker)
+// The pages of the poster printed as one job on paper of that drawing area,
+// split where a new page begins.
+std::vector<std::vector<Drawing::Op>> seiten(const poster::Poster& p, QSizeF papier = kA4)
 {
+    FakePrinter drucker;
+    drucker.width = papier.width();
+    drucker.height = papier.height();
+    EXPECT_EQ(poster::PosterDrucken(drucker, p), druck::Ergebnis::Gedruckt);
+    // Whatever is printed next stands upright again.
+    EXPECT_FALSE(drucker.landscape);
     EXPECT_EQ(drucker.jobs.size(), 1u);
     std::vector<std::vector<Drawing::Op>> r(1);
     for (const Drawing::Op& op : drucker.jobs.back().ops) {
@@ -57,10 +61,14 @@ double abstand(poster::Punkt p, const poster::Strecke& s)
     return std::hypot(p.x - s.a.x - t * dx, p.y - s.a.y - t * dy);
 }
 
+} // namespace
+
+// Sheets on their side take the page turned for the poster's job alone.
 TEST(PosterSeiten, DieTeileAllerBlaetterErgebenDenSternInOriginalgroesse)
 {
     std::mt19937 g(7);
     const auto u = [&g](double a, double b) { return std::uniform_real_distribution<double>(a, b)(g); };
+    int quer = 0;
     for (int fall = 0; fall < 60; ++fall) {
         SCOPED_TRACE(fall);
         PeloxState s = startStern(std::uniform_int_distribution<int>(2, 36)(g));
@@ -78,11 +86,9 @@ TEST(PosterSeiten, DieTeileAllerBlaetterErgebenDenSternInOriginalgroesse)
         const QSizeF papier = u(0, 1) < 0.5 ? kA4 : QSizeF(u(5000, 20000), u(5000, 20000));
 
         const poster::Poster p = poster::entwerfen(s, st, v, papier);
-        FakePrinter drucker;
-        drucker.width = papier.width();
-        drucker.height = papier.height();
-        ASSERT_EQ(poster::PosterDrucken(drucker, p), druck::Ergebnis::Gedruckt);
-        const auto alle = seiten(drucker);
+        quer += p.plan.quer;
+        EXPECT_EQ(p.seite, p.plan.quer ? papier.transposed() : papier);
+        const auto alle = seiten(p, papier);
         ASSERT_EQ(alle.size(), p.plan.blaetter.size() + 1);
 
         // Every piece of the star on a sheet, moved by the sheet's place,
@@ -91,11 +97,10 @@ TEST(PosterSeiten, DieTeileAllerBlaetterErgebenDenSternInOriginalgroesse)
         std::vector<poster::Strecke> stuecke;
         for (std::size_t i = 0; i < p.plan.blaetter.size(); ++i) {
             const poster::Rechteck& b = p.plan.blaetter[i].bereich;
-            bool etwas = false;
+            const std::size_t vorher = stuecke.size();
             for (const Drawing::Op& op : alle[i + 1]) {
                 if (op.kind != Drawing::Op::Line || op.widthMm != (st.dick ? 0.7 : 0.25))
                     continue;
-                etwas = true;
                 for (const double x : {op.a, op.c})
                     EXPECT_TRUE(x >= -0.5 && x <= p.seite.width() + 0.5) << x;
                 for (const double y : {op.b, op.d})
@@ -110,20 +115,16 @@ TEST(PosterSeiten, DieTeileAllerBlaetterErgebenDenSternInOriginalgroesse)
                 }
                 stuecke.push_back(stueck);
             }
-            EXPECT_TRUE(etwas) << "leeres Blatt " << i;
+            EXPECT_GT(stuecke.size(), vorher) << "leeres Blatt " << i;
         }
         // ... and the pieces together leave no gap in it.
-        for (const poster::Strecke& z : soll) {
-            const double laenge = std::hypot(z.b.x - z.a.x, z.b.y - z.a.y);
-            const int n = int(laenge / 0.5) + 1;
-            for (int k = 0; k <= n; ++k) {
-                const poster::Punkt q{z.a.x + (z.b.x - z.a.x) * k / n, z.a.y + (z.b.y - z.a.y) * k / n};
-                EXPECT_TRUE(std::any_of(stuecke.begin(), stuecke.end(),
-                    [&](const poster::Strecke& t) { return abstand(q, t) <= kGenau; }))
-                    << q.x << ", " << q.y;
-            }
+        for (const poster::Punkt& q : entlang(soll)) {
+            EXPECT_TRUE(std::any_of(stuecke.begin(), stuecke.end(),
+                [&](const poster::Strecke& t) { return abstand(q, t) <= kGenau; }))
+                << q.x << ", " << q.y;
         }
     }
+    EXPECT_GT(quer, 0);
 }
 
 TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken)
@@ -131,11 +132,7 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
     PeloxState s = startStern();
     s.DateiPfad = "/tmp/Mein Stern.plx";
     const poster::Poster p = poster::entwerfen(s, {}, {60, 1, poster::Ausrichtung::Automatisch}, kA4);
-    FakePrinter drucker;
-    drucker.width = kA4.width();
-    drucker.height = kA4.height();
-    poster::PosterDrucken(drucker, p);
-    const auto alle = seiten(drucker);
+    const auto alle = seiten(p);
     const std::size_t n = p.plan.blaetter.size();
     ASSERT_EQ(alle.size(), n + 1);
 
@@ -209,11 +206,7 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
     EXPECT_EQ(mitPruefmass(alle), std::ptrdiff_t(n) - 2);
     druck::Steuerung ohne;
     ohne.pruefmass = false;
-    FakePrinter ohnePruefmass;
-    ohnePruefmass.width = kA4.width();
-    ohnePruefmass.height = kA4.height();
-    poster::PosterDrucken(ohnePruefmass, poster::entwerfen(s, ohne, {60, 1, poster::Ausrichtung::Automatisch}, kA4));
-    EXPECT_EQ(mitPruefmass(seiten(ohnePruefmass)), 0);
+    EXPECT_EQ(mitPruefmass(seiten(poster::entwerfen(s, ohne, {60, 1, poster::Ausrichtung::Automatisch}, kA4))), 0);
 }
 
 TEST(PosterSeiten, LeereBlaetterFehlenUndBehaltenIhrenPlatzAufDerUebersicht)
@@ -225,9 +218,7 @@ TEST(PosterSeiten, LeereBlaetterFehlenUndBehaltenIhrenPlatzAufDerUebersicht)
     star::PeloxBerechnung(s);
     const poster::Poster p = poster::entwerfen(s, {}, {150, 1, poster::Ausrichtung::Hochformat}, kA4);
     ASSERT_LT(p.plan.blaetter.size(), std::size_t(p.plan.spalten * p.plan.zeilen));
-    FakePrinter drucker;
-    poster::PosterDrucken(drucker, p);
-    const auto alle = seiten(drucker);
+    const auto alle = seiten(p);
     const QStringList karte = texte(alle[0]);
     for (int zeile = 0; zeile < p.plan.zeilen; ++zeile) {
         for (int spalte = 0; spalte < p.plan.spalten; ++spalte) {
@@ -240,23 +231,3 @@ TEST(PosterSeiten, LeereBlaetterFehlenUndBehaltenIhrenPlatzAufDerUebersicht)
     for (std::size_t i = 0; i < p.plan.blaetter.size(); ++i)
         EXPECT_TRUE(texte(alle[i + 1]).contains(QString::fromStdString(poster::blattName(p.plan.blaetter[i]))));
 }
-
-TEST(PosterSeiten, QuerformatGiltNurFuerDenPosterAuftrag)
-{
-    // Twice as wide as high: on its side A4 needs fewer sheets.
-    PeloxState s = startStern();
-    s.YFaktor = 0.5f;
-    star::PeloxBerechnung(s);
-    const poster::Poster p = poster::entwerfen(s, {}, {60, 1, poster::Ausrichtung::Automatisch}, kA4);
-    ASSERT_TRUE(p.plan.quer);
-    EXPECT_EQ(p.seite, kA4.transposed());
-    FakePrinter drucker;
-    drucker.width = kA4.width();
-    drucker.height = kA4.height();
-    poster::PosterDrucken(drucker, p);
-    EXPECT_FALSE(drucker.landscape);
-    const poster::Poster hoch = poster::entwerfen(s, {}, {60, 1, poster::Ausrichtung::Hochformat}, kA4);
-    EXPECT_LT(p.plan.blaetter.size(), hoch.plan.blaetter.size());
-}
-
-} // namespace

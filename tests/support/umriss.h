@@ -4,6 +4,7 @@
 
 #include "poster/plan.h"
 
+#include <cmath>
 #include <vector>
 
 // The true-size outline of computed corners as segments through every corner
@@ -22,5 +23,18 @@ inline std::vector<poster::Strecke> umriss(const PeloxState& s, bool dreiD)
         r.push_back({punkte[i], punkte[i + 1]});
     for (int i = 1; i <= s.AnzahlEcken && dreiD; ++i)
         r.push_back({{s.PunktX[i], s.PunktY[i]}, {0, 0}});
+    return r;
+}
+
+// Points along the segments, no more than half a centimetre apart, both ends
+// included.
+inline std::vector<poster::Punkt> entlang(const std::vector<poster::Strecke>& strecken)
+{
+    std::vector<poster::Punkt> r;
+    for (const poster::Strecke& z : strecken) {
+        const int n = int(std::hypot(z.b.x - z.a.x, z.b.y - z.a.y) / 0.5) + 1;
+        for (int k = 0; k <= n; ++k)
+            r.push_back({z.a.x + (z.b.x - z.a.x) * k / n, z.a.y + (z.b.y - z.a.y) * k / n});
+    }
     return r;
 }
