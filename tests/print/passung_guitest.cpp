@@ -2,18 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check before a print or a PDF that the star fits the printable area of
 // every sheet, the question when it does not, and the PDFs' print scaling.
-#include "../support/star.h"
-#include "../support/window.h"
+#include "support/program.h"
+#include "support/star.h"
+#include "support/window.h"
 
 #include "curve/calc.h"
-#include "platform/scrollbar.h"
 #include "print/druck.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <qpdf/QPDF.hh>
 
@@ -103,11 +98,13 @@ TEST(Passung, BendPointsSpokesAndTheExchangedAxesOfTwoSheets)
 
 using PassungFrage = WindowTest;
 
-TEST_F(PassungFrage, AClippedStarIsPrintedOnlyWhenTheUserSaysSo)
+// Every PDF the program writes opens at actual size, read back with libqpdf;
+// the command line warns of a clipped star and writes it all the same.
+TEST_F(PassungFrage, AClippedStarIsPrintedOrSavedOnlyWhenTheUserSaysSo)
 {
     // 19 cm at 300 % height: 57 cm on a sheet 29.7 cm high.
     w->vsbYFaktor->setValue(30);
-    messageBox.answers = {false, true};
+    messageBox.answers = {false, true, false, true};
     w->cmdDrucken->click();
     EXPECT_TRUE(printer.jobs.empty());
     w->cmdDrucken->click();
@@ -119,45 +116,29 @@ TEST_F(PassungFrage, AClippedStarIsPrintedOnlyWhenTheUserSaysSo)
 
     // The same for a PDF from the picture's menu, before its name is asked.
     QTemporaryDir ordner;
-    const QString pdf = ordner.filePath("stern.pdf");
-    fileDialog.answers = {pdf};
+    const QString entwurf = ordner.filePath("hoch.plx"), ausMenue = ordner.filePath("menue.pdf"),
+                  ausAufruf = ordner.filePath("aufruf.pdf"), einmess = ordner.filePath("einmess.pdf");
+    fileDialog.answers = {ausMenue, entwurf};
     w->mnuPdfSpeichern->trigger();
     EXPECT_TRUE(fileDialog.shown.empty());
     EXPECT_TRUE(messageBox.asked.back().text.endsWith("Trotzdem speichern?"));
-
-    // A star that fits is printed without a question.
-    w->cmdSetFaktor->click();
-    w->cmdDrucken->click();
-    EXPECT_EQ(printer.jobs.size(), 2u);
-    EXPECT_EQ(messageBox.asked.size(), 3u);
-    EXPECT_TRUE(messageBox.shown.empty());
-}
-
-// Every PDF the program writes opens at actual size, read back with libqpdf;
-// the command line warns of a clipped star and writes it all the same.
-TEST_F(PassungFrage, PdfsOpenAtActualSizeAndTheCommandLineWarns)
-{
-    QTemporaryDir ordner;
-    const QString entwurf = ordner.filePath("hoch.plx"), ausMenue = ordner.filePath("menue.pdf"),
-                  ausAufruf = ordner.filePath("aufruf.pdf"), einmess = ordner.filePath("einmess.pdf");
-    w->vsbYFaktor->setValue(30);
-    messageBox.answers = {true};
-    fileDialog.answers = {ausMenue, entwurf};
     w->mnuPdfSpeichern->trigger();
     w->cmdDatenSpeichern->click();
 
-    QProcess pelox;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", ordner.path());
-    pelox.setProcessEnvironment(env);
-    pelox.start(PELOX_PROGRAM, {"--pdf", ausAufruf, "--calibration-pdf", einmess, entwurf});
-    ASSERT_TRUE(pelox.waitForFinished(60000));
-    EXPECT_EQ(pelox.exitCode(), 0);
-    const QStringList fehler
-        = QString::fromLocal8Bit(pelox.readAllStandardError()).split('\n').filter(QRegularExpression("^pelox: "));
+    const Lauf pelox = starte(PELOX_PROGRAM, {"--pdf", ausAufruf, "--calibration-pdf", einmess, entwurf},
+        {{"XDG_CONFIG_HOME", ordner.path()}});
+    EXPECT_EQ(pelox.status, 0);
+    const QStringList fehler = pelox.meldungen();
     ASSERT_EQ(fehler.size(), 1);
     EXPECT_TRUE(fehler[0].startsWith("pelox: Warnung: Der Pelox ist 19") && fehler[0].endsWith("abgeschnitten."))
         << fehler[0].toStdString();
     for (const QString& pdf : {ausMenue, ausAufruf, einmess})
         EXPECT_EQ(druckSkalierung(pdf), "/None") << pdf.toStdString();
+
+    // A star that fits is printed without a question.
+    w->cmdSetFaktor->click();
+    w->cmdDrucken->click();
+    EXPECT_EQ(printer.jobs.size(), 2u);
+    EXPECT_EQ(messageBox.asked.size(), 4u);
+    EXPECT_TRUE(messageBox.shown.empty());
 }
