@@ -10,39 +10,12 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QImage>
-#include <QPageLayout>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cups/cups.h>
-#include <utility>
 
 namespace {
-
-constexpr double kPunkt = 4;  // pixels to the point when a page is rendered
-
-// How wide the dark parts of a page are below the data block, and where their
-// middle lies, in points. The page is rendered without smoothing, so that hairlines
-// stay dark.
-std::pair<double, double> waagrecht(const QString& pdf, int seite = 1)
-{
-    const QString s = QString::number(seite);
-    const QImage bild = QImage::fromData(run(QStringLiteral("pdftoppm"), {"-png", "-gray", "-aa", "no", "-aaVector",
-        "no", "-r", QString::number(72 * kPunkt), "-f", s, "-l", s, "-singlefile", pdf}));
-    int links = bild.width();
-    int rechts = -1;
-    for (int y = int(100 * kPunkt); y < bild.height(); ++y) {
-        for (int x = 0; x < bild.width(); ++x) {
-            if (qGray(bild.pixel(x, y)) < 128) {
-                links = std::min(links, x);
-                rechts = std::max(rechts, x);
-            }
-        }
-    }
-    return {(rechts + 1 - links) / kPunkt, (links + rechts + 1) / 2 / kPunkt};
-}
 
 // Width and height in points of the first such word on the page.
 std::pair<double, double> wort(const QString& pdf, int seite, const QString& text)
@@ -104,17 +77,17 @@ TEST_F(DruckerTest, PrintoutAndSavedPdfsOnOneAndTwoSheets)
         EXPECT_EQ(seiten(gedruckt), text);
         if (blaetter == 1) {
             // 19 cm at 566 twips to the centimetre, centred on the drawing area.
-            const auto [breite, mitte] = waagrecht(gedruckt[0]);
-            EXPECT_NEAR(breite, 19 * 566 / 20.0, 0.5);
-            EXPECT_NEAR(mitte, QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution)
-                .pageLayout().paintRect(QPageLayout::Point).center().x(), 0.5);
+            const QRectF stern = sternUmriss(pdfLines(gedruckt[0]));
+            EXPECT_NEAR(stern.width(), 19 * 566 / 20.0, 0.5);
+            EXPECT_NEAR(stern.center().x(), zeichenflaeche().center().x(), 0.5);
         }
 
         // The saved PDFs have the printout's pages, text and scale.
         for (const QString& gespeichert : {ausMenue, ausAufruf}) {
             ASSERT_EQ(seiten({gespeichert}), text) << gespeichert.toStdString();
             for (int i = 0; i < blaetter; ++i)
-                EXPECT_NEAR(waagrecht(gespeichert, i + 1).first, waagrecht(gedruckt[i]).first, 0.5) << "sheet " << i;
+                EXPECT_NEAR(sternUmriss(pdfLines(gespeichert, i + 1)).width(),
+                    sternUmriss(pdfLines(gedruckt[i])).width(), 0.5) << "sheet " << i;
         }
     }
     EXPECT_TRUE(messageBox.shown.empty());
@@ -148,7 +121,6 @@ TEST_F(DruckerTest, PosterIsOneJobWithTheMapFirstAndALabelOnEverySheet)
     w.dlgPoster->spnDurchmesser->setValue(30);
     w.dlgPoster->cboAusrichtung->setCurrentIndex(2);
     w.dlgPoster->cmdDrucken->click();
-    w.mnuPruefmass->trigger();  // the plain printout, for its width
     w.cmdDrucken->click();
     const QStringList zwei = pdfs(2);
     ASSERT_EQ(zwei.size(), 2);
@@ -158,7 +130,7 @@ TEST_F(DruckerTest, PosterIsOneJobWithTheMapFirstAndALabelOnEverySheet)
     EXPECT_LT(breiteQuer, hoeheQuer);
     const auto [breiteHoch, hoeheHoch] = wort(zwei[1], 1, QStringLiteral("Dateiname"));
     EXPECT_GT(breiteHoch, hoeheHoch);
-    EXPECT_NEAR(waagrecht(zwei[1]).first, 19 * 566 / 20.0, 0.5);
+    EXPECT_NEAR(sternUmriss(pdfLines(zwei[1])).width(), 19 * 566 / 20.0, 0.5);
 }
 
 TEST_F(DruckerTest, ARefusedJobOrNoPrinterIsReportedAndNothingIsPrinted)

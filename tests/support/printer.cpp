@@ -3,11 +3,14 @@
 #include "printer.h"
 
 #include <QLocale>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QThread>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 std::vector<QLineF> pdfLines(const QString& pdf, int page)
@@ -36,6 +39,20 @@ std::vector<QLineF> pdfLines(const QString& pdf, int page)
         }
     }
     return r;
+}
+
+QRectF sternUmriss(const std::vector<QLineF>& linien)
+{
+    QRectF r;
+    for (const QLineF& l : linien)
+        if (std::abs(l.dx()) > 1e-3 && std::abs(l.dy()) > 1e-3)
+            r |= QRectF(l.p1(), l.p2()).normalized();
+    return r;
+}
+
+QRectF zeichenflaeche()
+{
+    return QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).pageLayout().paintRect(QPageLayout::Point);
 }
 
 void PrinterTest::SetUp()

@@ -19,6 +19,13 @@
 // rendering.
 std::vector<QLineF> pdfLines(const QString& pdf, int page = 1);
 
+// The rectangle around the star's lines, on the pages printed here the only
+// ones that are neither level nor upright.
+QRectF sternUmriss(const std::vector<QLineF>& linien);
+
+// The drawing area of the test printer's page, in points.
+QRectF zeichenflaeche();
+
 // The real window printing through the real printer port into the private
 // print server that ctest starts, whose default printer writes PDFs. The
 // printer's calibration and the menu's choices come from fake settings.
