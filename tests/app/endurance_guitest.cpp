@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A long run of random but reproducible user events on the window, with the
 // star's invariants checked after every one of them.
-#include "support/window.h"
+#include "support/dateitest.h"
 
 #include "platform/numbers.h"
 
-#include <QTemporaryDir>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -14,7 +13,7 @@
 
 namespace {
 
-class Endurance : public WindowTest {
+class Endurance : public DateiTest {
 protected:
     std::mt19937 zufall{20260814};
     int ereignisse = 0;
@@ -100,8 +99,7 @@ protected:
 
 TEST_F(Endurance, InvariantsHoldThroughAHundredThousandEvents)
 {
-    QTemporaryDir ordner;
-    const QString datei = ordner.filePath(QStringLiteral("stern.plx"));
+    const QString datei = pfad("stern.plx");
     const std::array<Art, 13> arten{{
         {"scroll bar", 40, [&] { balken(); }},
         {"corner drag", 20, [&] {
@@ -134,10 +132,8 @@ TEST_F(Endurance, InvariantsHoldThroughAHundredThousandEvents)
     std::discrete_distribution<std::size_t> wahl(
         arten.size(), 0, double(arten.size()), [&](double k) { return arten[std::size_t(k)].gewicht; });
     const auto gespeichert = [&] {
-        fileDialog.answers = {datei};
-        w->cmdDatenSpeichern->click();
-        QFile f(datei);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        speichere(datei);
+        return inhalt(datei);
     };
     // Now and then a stretch of the run is undone step by step back to where
     // it began, and redone to where it ended; the stretch is shorter than the

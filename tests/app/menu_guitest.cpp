@@ -1,15 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/window.h"
+#include "support/dateitest.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
-#include <QTemporaryDir>
 
-using PictureMenu = WindowTest;
+using PictureMenu = DateiTest;
 
 TEST_F(PictureMenu, RightClickOpensTheMenuAndMovesNothing)
 {
@@ -32,8 +30,7 @@ TEST_F(PictureMenu, RightClickOpensTheMenuAndMovesNothing)
 
 TEST_F(PictureMenu, SavesThroughTheDialogAndNeverLeavesAHalfFile)
 {
-    QTemporaryDir ordner;
-    const QString svg = ordner.filePath("stern.svg");
+    const QString svg = pfad("stern.svg");
     fileDialog.answers = {svg};
     w->mnuSvgSpeichern->trigger();
     ASSERT_EQ(fileDialog.shown.size(), 1u);
@@ -41,18 +38,14 @@ TEST_F(PictureMenu, SavesThroughTheDialogAndNeverLeavesAHalfFile)
     EXPECT_EQ(fileDialog.shown[0].request.fileName, QDir::currentPath() + "/Pelox_1.svg");
     EXPECT_EQ(fileDialog.shown[0].request.filter, "SVG-Dateien (*.svg)|*.svg|Alle Dateien (*.*)|*.*|");
     EXPECT_EQ(fileDialog.shown[0].request.flags & 2, 2);
-    QFile datei(svg);
-    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(datei.readAll().contains("width=\"19.6cm\""));
+    EXPECT_TRUE(inhalt(svg).contains("width=\"19.6cm\""));
     EXPECT_EQ(w->lblDateiName->text(), svg);
 
     // A folder that is a plain file cannot hold anything, not even for root.
-    QFile sperre(ordner.filePath("sperre"));
-    ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
-    sperre.close();
+    schreibe(pfad("sperre"), {});
     for (QAction* aktion : {w->mnuSvgSpeichern, w->mnuPdfSpeichern}) {
         messageBox.shown.clear();
-        const QString ziel = ordner.filePath("sperre/stern.x");
+        const QString ziel = pfad("sperre/stern.x");
         fileDialog.answers = {ziel};
         aktion->trigger();
         ASSERT_EQ(messageBox.shown.size(), 1u);
@@ -60,10 +53,10 @@ TEST_F(PictureMenu, SavesThroughTheDialogAndNeverLeavesAHalfFile)
         EXPECT_TRUE(messageBox.shown[0].text.contains(ziel));
         EXPECT_EQ(w->lblDateiName->text(), svg);
     }
-    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
 
     // A cancel writes nothing.
     fileDialog.answers = {QString()};
     w->mnuPdfSpeichern->trigger();
-    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
 }

@@ -3,25 +3,15 @@
 // The poster dialog on the real window: it starts at the design's size,
 // previews every change, prints one job on the printer's paper or saves a
 // PDF on the paper chosen, and leaves the window's own star alone.
-#include "support/window.h"
+#include "support/dateitest.h"
 
 #include "app/posterdialog.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
-#include <QTemporaryDir>
 
-using PosterDialogTest = WindowTest;
-
-namespace {
-
-QImage vorschau(const PosterDialog& d)
-{
-    return d.picVorschau->pixmap().toImage();
-}
-
-} // namespace
+// The file tests' window, for its temporary folder.
+using PosterDialogTest = DateiTest;
 
 TEST_F(PosterDialogTest, ZeigtDieVorschauUndDrucktEinenAuftrag)
 {
@@ -29,21 +19,19 @@ TEST_F(PosterDialogTest, ZeigtDieVorschauUndDrucktEinenAuftrag)
     w->mnuPoster->trigger();
     PosterDialog* d = w->dlgPoster;
     ASSERT_TRUE(d && d->isVisible());
-    EXPECT_EQ(d->spnDurchmesser->value(), 19);
-    EXPECT_EQ(d->spnDurchmesser->minimum(), 5);
-    EXPECT_EQ(d->spnDurchmesser->maximum(), 200);
-    EXPECT_EQ(d->spnDurchmesser->singleStep(), 0.5);
-    EXPECT_EQ(d->spnKleben->value(), 1);
-    EXPECT_EQ(d->spnKleben->maximum(), 3);
+    // 5 to 200 cm in steps of 0.5, starting at the design's own; glue strips up to 3 cm, 1 at first.
+    EXPECT_EQ((std::array{d->spnDurchmesser->value(), d->spnDurchmesser->minimum(), d->spnDurchmesser->maximum(),
+                  d->spnDurchmesser->singleStep(), d->spnKleben->value(), d->spnKleben->maximum()}),
+        (std::array{19.0, 5.0, 200.0, 0.5, 1.0, 3.0}));
     EXPECT_TRUE(d->cmdDrucken->isEnabled());
     EXPECT_FALSE(d->cmdPdf->isEnabled());
 
-    const QImage klein = vorschau(*d);
+    const QImage klein = d->picVorschau->pixmap().toImage();
     d->spnDurchmesser->setValue(60);
     const std::size_t n = d->poster().plan.blaetter.size();
     EXPECT_GT(n, 1u);
     EXPECT_TRUE(d->lblBlaetter->text().startsWith(QString::number(n) + " Blätter")) << d->lblBlaetter->text().toStdString();
-    EXPECT_NE(vorschau(*d), klein);
+    EXPECT_NE(d->picVorschau->pixmap().toImage(), klein);
     EXPECT_FLOAT_EQ(d->poster().stern.AussenDurchmesser, 60);
     EXPECT_EQ(w->Radius, radien);
     EXPECT_FLOAT_EQ(w->AussenDurchmesser, 19);
@@ -66,19 +54,16 @@ TEST_F(PosterDialogTest, ZeigtDieVorschauUndDrucktEinenAuftrag)
 
 TEST_F(PosterDialogTest, SpeichertPdfAufDemGewaehltenPapierOderBrichtAb)
 {
-    QTemporaryDir ordner;
     w->mnuPoster->trigger();
     PosterDialog* d = w->dlgPoster;
     ASSERT_TRUE(d);
     d->cboPapier->setCurrentIndex(d->cboPapier->findData("A3"));
     EXPECT_FALSE(d->cmdDrucken->isEnabled());
     ASSERT_TRUE(d->cmdPdf->isEnabled());
-    const QString pdf = ordner.filePath("poster.pdf");
+    const QString pdf = pfad("poster.pdf");
     fileDialog.answers = {pdf};
     d->cmdPdf->click();
-    QFile datei(pdf);
-    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(datei.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(inhalt(pdf).startsWith("%PDF"));
     EXPECT_EQ(w->lblDateiName->text(), pdf);
     EXPECT_TRUE(printer.jobs.empty());
 
