@@ -23,11 +23,6 @@ std::string stern(const std::map<int, std::string>& ersatz, const std::string& r
     return datei + radien;
 }
 
-std::string zweiBlatt(int nr = 0, const std::string& text = "", const std::string& radien = "13.5\r\n4\r\n")
-{
-    return stern({{nr, text}}, radien);
-}
-
 } // namespace
 
 // Every field on its own line, each number short: point, at most seven
@@ -51,7 +46,7 @@ TEST(PlxFormat, WriterAndReaderAgreeOnTheInvariantFormAndTheFieldRule)
     const plx::Gelesen g = plx::lesen(anders, kKennung, false);
     EXPECT_EQ(g.befund, plx::Gelesen::Gut) << g.grund;
     // The radii go on to the end of the file, which needs no last line end.
-    EXPECT_EQ(g.inhalt, plx::lesen(zweiBlatt(0, "", "1\r\n2\r\n3\r\n4\r\n5"), kKennung, false).inhalt);
+    EXPECT_EQ(g.inhalt, plx::lesen(stern({}, "1\r\n2\r\n3\r\n4\r\n5"), kKennung, false).inhalt);
 }
 
 // Each value is checked against what the window can take: the bars take it
@@ -66,24 +61,24 @@ TEST(PlxFormat, FilesAreTakenWholeOrRefusedWithTheirReason)
         hundert += "5\r\n";
     // The file, what the reader finds, its reason and whether the box is ticked.
     const std::tuple<std::string, plx::Gelesen::Befund, std::string, bool> faelle[] = {
-        {zweiBlatt(1, "Pelox"), KeinePeloxDatei, "", false},
+        {stern({{1, "Pelox"}}), KeinePeloxDatei, "", false},
         // The header decides before the size: a large other file is no star file.
         {std::string(1 << 20, 'x'), KeinePeloxDatei, "", false},
-        {zweiBlatt(10, "1 037"), Beschaedigt, "Feld 10 (Kurvenpunkt X1) ist keine Zahl", false},
-        {zweiBlatt(9, "nan"), Beschaedigt, "Feld 9 (Kurvenwert 3) ist keine Zahl", false},
-        {zweiBlatt(11, "100001"), Beschaedigt, "Feld 11 (Kurvenpunkt Y1) liegt ausserhalb des erlaubten Bereichs", false},
-        {zweiBlatt(16, "0.5"), Beschaedigt, "Feld 16 (Peloxform) ist keine ganze Zahl", false},
-        {zweiBlatt(18, "40000"), Beschaedigt, "Feld 18 (Rückstellen) liegt ausserhalb des erlaubten Bereichs", false},
-        {zweiBlatt(5, "37"), Beschaedigt, "Feld 5 (Anzahl Spitzen) muss zwischen 2 und 36 liegen", false},
-        {zweiBlatt(3, "27.5"), Beschaedigt, "Feld 3 (Aussen-Durchmesser) muss zwischen 1 und 27 cm liegen", false},
-        {zweiBlatt(3, "27.25"), Gut, "", false},
-        {zweiBlatt(4, "0.25"), Beschaedigt, "Feld 4 (Innen-Durchmesser) muss zwischen 0,5 und 27 cm liegen", false},
-        {zweiBlatt(6, "3.1"), Beschaedigt, "Feld 6 (Höhe) muss zwischen 10 und 300 % liegen", false},
-        {zweiBlatt(2, "0"), Beschaedigt, "Feld 3 (Aussen-Durchmesser) muss zwischen 1 und 19 cm liegen", true},
-        {zweiBlatt(2, "5"), Beschaedigt, "Feld 3 (Aussen-Durchmesser) muss zwischen 1 und 19 cm liegen", false},
-        {zweiBlatt(0, "", "13.5\r\n-0.01\r\n"), Beschaedigt, "Feld 20 (Eckenradius 2) darf nicht negativ sein", false},
-        {zweiBlatt(0, "", "13.5\r\n\r\n4\r\n"), Beschaedigt, "Feld 20 (Eckenradius 2) ist keine Zahl", false},
-        {zweiBlatt(0, "", hundert), Gut, "", false},
+        {stern({{10, "1 037"}}), Beschaedigt, "Feld 10 (Kurvenpunkt X1) ist keine Zahl", false},
+        {stern({{9, "nan"}}), Beschaedigt, "Feld 9 (Kurvenwert 3) ist keine Zahl", false},
+        {stern({{11, "100001"}}), Beschaedigt, "Feld 11 (Kurvenpunkt Y1) liegt ausserhalb des erlaubten Bereichs", false},
+        {stern({{16, "0.5"}}), Beschaedigt, "Feld 16 (Peloxform) ist keine ganze Zahl", false},
+        {stern({{18, "40000"}}), Beschaedigt, "Feld 18 (Rückstellen) liegt ausserhalb des erlaubten Bereichs", false},
+        {stern({{5, "37"}}), Beschaedigt, "Feld 5 (Anzahl Spitzen) muss zwischen 2 und 36 liegen", false},
+        {stern({{3, "27.5"}}), Beschaedigt, "Feld 3 (Aussen-Durchmesser) muss zwischen 1 und 27 cm liegen", false},
+        {stern({{3, "27.25"}}), Gut, "", false},
+        {stern({{4, "0.25"}}), Beschaedigt, "Feld 4 (Innen-Durchmesser) muss zwischen 0,5 und 27 cm liegen", false},
+        {stern({{6, "3.1"}}), Beschaedigt, "Feld 6 (Höhe) muss zwischen 10 und 300 % liegen", false},
+        {stern({{2, "0"}}), Beschaedigt, "Feld 3 (Aussen-Durchmesser) muss zwischen 1 und 19 cm liegen", true},
+        {stern({{2, "5"}}), Beschaedigt, "Feld 3 (Aussen-Durchmesser) muss zwischen 1 und 19 cm liegen", false},
+        {stern({}, "13.5\r\n-0.01\r\n"), Beschaedigt, "Feld 20 (Eckenradius 2) darf nicht negativ sein", false},
+        {stern({}, "13.5\r\n\r\n4\r\n"), Beschaedigt, "Feld 20 (Eckenradius 2) ist keine Zahl", false},
+        {stern({}, hundert), Gut, "", false},
     };
     for (const auto& [datei, befund, grund, zweiA4Jetzt] : faelle) {
         const plx::Gelesen g = plx::lesen(datei, kKennung, zweiA4Jetzt);
