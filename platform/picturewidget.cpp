@@ -131,8 +131,10 @@ void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor co
 
 namespace {
 
-// The points (x, y) with lo < a * x + b0 + b1 * y < hi, taken one row y at a
-// time: an open run of x, or for a = 0 every x or none.
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// The points (x, y) with lo < a * x + b0 + b1 * y < hi: in row y an open run
+// of x, or for a = 0 every x or none.
 class Slab {
 public:
     Slab(double a, double b0, double b1, double lo, double hi)
@@ -145,23 +147,58 @@ public:
         }
     }
 
-    // Narrows the run from .. to to this slab in row y.
-    void clip(double y, double& from, double& to) const
+    // Narrows the runs from .. to of n rows, the first centred on y0, to
+    // this slab.
+    void clip(double y0, int n, double* from, double* to) const
     {
         if (m_a == 0) {
-            const double v = m_b0 + m_b1 * y;
-            if (!(m_lo < v && v < m_hi))
-                to = from;
+            for (int k = 0; k < n; ++k) {
+                const double v = m_b0 + m_b1 * (y0 + k);
+                if (!(m_lo < v && v < m_hi))
+                    to[k] = from[k];
+            }
             return;
         }
-        from = std::max(from, m_from + m_slope * y);
-        to = std::min(to, m_to + m_slope * y);
+        for (int k = 0; k < n; ++k) {
+            const double y = y0 + k;
+            from[k] = std::max(from[k], m_from + m_slope * y);
+            to[k] = std::min(to[k], m_to + m_slope * y);
+        }
     }
 
 private:
     double m_a, m_b0, m_b1, m_lo, m_hi;
     double m_from = 0, m_to = 0, m_slope = 0;
 };
+
+// Whole pixels from a position, which is first clamped to just outside the
+// picture: the first pixel whose centre lies past v, the last one before v.
+int firstAfter(double v, int limit)
+{
+    v = std::clamp(v - 0.5, -2.0, limit + 2.0);
+    const int i = int(v);
+    return i - (v < i) + 1;
+}
+
+int lastBefore(double v, int limit)
+{
+    v = std::clamp(v - 0.5, -2.0, limit + 2.0);
+    const int i = int(v);
+    return i + (v > i) - 1;
+}
+
+// Sets the pixels of a row of the given width whose centres lie strictly
+// between from and to.
+void fillRun(QRgb* row, int width, double from, double to, QRgb color)
+{
+    const double left = from - 0.5;
+    const int first = left >= 0 ? int(std::min(left, width + 2.0)) + 1 : 0;
+    const double right = std::clamp(to - 0.5, -1.0, width - 0.5);
+    const int whole = int(right);
+    const int last = whole - 1 + (right > whole);
+    for (int x = first; x <= last; ++x)
+        row[x] = color;
+}
 
 } // namespace
 
@@ -182,62 +219,100 @@ void PictureWidget::wideLine(const QLineF& l, QRgb color)
     const double uy = len > 0 ? (by - ay) / len : 0;
     const Slab along(ux, -ax * ux - ay * uy, uy, 0, len);
     const Slab across(-uy, ax * uy - ay * ux, ux, -r, r);
-    const auto disc = [r](double px, double py, double y, double& from, double& to) {
-        const double dy = y - py;
-        if (std::abs(dy) < r) {
-            const double dx = std::sqrt(r * r - dy * dy);
-            from = std::min(from, px - dx);
-            to = std::max(to, px + dx);
-        }
-    };
 
     const int w = m_image.width();
     const int h = m_image.height();
-    // Whole pixels from a position, which is first clamped to just outside the
-    // picture: the first pixel whose centre lies past v, the last one before v.
-    const auto firstAfter = [](double v, int limit) {
-        v = std::clamp(v - 0.5, -2.0, limit + 2.0);
-        const int i = int(v);
-        return i - (v < i) + 1;
-    };
-    const auto lastBefore = [](double v, int limit) {
-        v = std::clamp(v - 0.5, -2.0, limit + 2.0);
-        const int i = int(v);
-        return i + (v > i) - 1;
-    };
     const int top = std::max(0, firstAfter(std::min(ay, by) - r, h));
     const int bottom = std::min(h - 1, lastBefore(std::max(ay, by) + r, h));
     uchar* bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
-    for (int y = top; y <= bottom; ++y) {
-        const double cy = y + 0.5;
-        double from = -std::numeric_limits<double>::infinity();
-        double to = std::numeric_limits<double>::infinity();
+    // The rows are taken a block at a time: first the band's run in every
+    // row, each a straight function of the row; then the discs, which only
+    // the rows near an end meet; then the pixels.
+    constexpr int kBlock = 128;
+    double from[kBlock];
+    double to[kBlock];
+    for (int y0 = top; y0 <= bottom; y0 += kBlock) {
+        const int n = std::min(kBlock, bottom - y0 + 1);
+        const double cy0 = y0 + 0.5;
+        std::fill_n(from, n, -kInfinity);
+        std::fill_n(to, n, len > 0 ? kInfinity : -kInfinity);
         if (len > 0) {
-            along.clip(cy, from, to);
-            across.clip(cy, from, to);
-        } else {
-            to = from;
+            along.clip(cy0, n, from, to);
+            across.clip(cy0, n, from, to);
         }
-        if (!(from < to)) {
-            from = std::numeric_limits<double>::infinity();
-            to = -from;
+        // The rows that may meet the disc at an end, with a row more on
+        // either side against rounding; each is checked.
+        const auto nearEnd = [&](const QPointF& end) {
+            return std::pair(std::max(0, firstAfter(end.y() - r, h) - 1 - y0),
+                std::min(n - 1, lastBefore(end.y() + r, h) + 1 - y0));
+        };
+        const QPointF ends[2] = {{ax, ay}, {bx, by}};
+        for (const QPointF& end : ends) {
+            const auto [k0, k1] = nearEnd(end);
+            for (int k = k0; k <= k1; ++k) {
+                if (!(from[k] < to[k])) {
+                    from[k] = kInfinity;
+                    to[k] = -kInfinity;
+                }
+            }
         }
-        disc(ax, ay, cy, from, to);
-        disc(bx, by, cy, from, to);
-        if (!(from < to))
+        for (const QPointF& end : ends) {
+            const auto [k0, k1] = nearEnd(end);
+            for (int k = k0; k <= k1; ++k) {
+                const double dy = cy0 + k - end.y();
+                if (std::abs(dy) < r) {
+                    const double dx = std::sqrt(r * r - dy * dy);
+                    from[k] = std::min(from[k], end.x() - dx);
+                    to[k] = std::max(to[k], end.x() + dx);
+                }
+            }
+        }
+        for (int k = 0; k < n; ++k) {
+            if (from[k] < to[k])
+                fillRun(reinterpret_cast<QRgb*>(bits + (y0 + k) * stride), w, from[k], to[k], color);
+        }
+    }
+}
+
+void PictureWidget::ring(QPointF centre, double radius, QRgb color)
+{
+    // The line of a circle covers the points whose distance from the centre
+    // is within half the line width of the radius; each row of pixels meets
+    // it in two runs, or in one where it passes above or below the hole.
+    const double s = m_image.devicePixelRatio();
+    const double cx = centre.x() * s, cy = centre.y() * s;
+    const double outer = (radius + m_lineWidth / 2.0) * s;
+    const double inner = std::max(0.0, radius - m_lineWidth / 2.0) * s;
+    const int w = m_image.width();
+    const int h = m_image.height();
+    const int top = std::max(0, firstAfter(cy - outer, h));
+    const int bottom = std::min(h - 1, lastBefore(cy + outer, h));
+    for (int y = top; y <= bottom; ++y) {
+        const double dy = y + 0.5 - cy;
+        if (!(std::abs(dy) < outer))
             continue;
-        const int first = std::max(0, firstAfter(from, w));
-        const int last = std::min(w - 1, lastBefore(to, w));
-        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
-        for (int x = first; x <= last; ++x)
-            row[x] = color;
+        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        const double o = std::sqrt(outer * outer - dy * dy);
+        if (std::abs(dy) < inner) {
+            const double i = std::sqrt(inner * inner - dy * dy);
+            fillRun(row, w, cx - o, cx - i, color);
+            fillRun(row, w, cx + i, cx + o, color);
+        } else {
+            fillRun(row, w, cx - o, cx + o, color);
+        }
     }
 }
 
 void PictureWidget::circle(double x, double y, double radius, BgrColor color)
 {
     QPainter& p = painter();
+    // On a scaled screen a solid circle is set pixel by pixel like the wide
+    // lines; at a ratio of 1 it stays the circle Qt has always drawn.
+    if (m_image.devicePixelRatio() > 1 && m_lineStyle == LineStyle::Solid) {
+        ring(toPixels(x, y), radius / m_unitsPerPixel, toQColor(color).rgb());
+        return;
+    }
     p.setPen(QPen(toQColor(color), m_lineWidth, penStyle(m_lineStyle)));
     p.setBrush(Qt::NoBrush);
     const double r = radius / m_unitsPerPixel;

@@ -71,6 +71,7 @@ private:
     void fillPicture();
     void updatePicture();
     void wideLine(const QLineF& l, QRgb color);
+    void ring(QPointF centre, double radius, QRgb color);
 
     QColor m_background;
     double m_unitsPerPixel;

@@ -63,6 +63,20 @@ TEST(ScaledPicture, KeptAtTheScreensResolutionWithLinesOfDevicePixels)
         EXPECT_GT(gemischt, 10) << "width " << breite;
     }
 
+    // So does a solid circle: the device pixels within half its width of the
+    // radius, with the hole left out, and one run where the rows pass it.
+    pic.clear();
+    pic.setLineWidth(2);
+    pic.circle(20.3 * 15, 14.6 * 15, 6.2 * 15, kSchwarz);
+    const QImage kreis = pic.image();
+    for (int y = 0; y < kreis.height(); ++y)
+        for (int x = 0; x < kreis.width(); ++x) {
+            const double abstand = std::abs(std::hypot(x + 0.5 - 2 * 20.3, y + 0.5 - 2 * 14.6) - 2 * 6.2);
+            if (std::abs(abstand - 2) > 1e-9) {
+                ASSERT_EQ(schwarz(kreis, x, y), abstand < 2) << "circle, pixel " << x << ',' << y;
+            }
+        }
+
     // Dots keep their length of one pixel, two device pixels.
     pic.clear();
     pic.setLineWidth(1);
