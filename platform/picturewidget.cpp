@@ -50,8 +50,9 @@ QPainter& PictureWidget::painter()
     return *m_painter;
 }
 
-void PictureWidget::endPainting() const
+void PictureWidget::endPainting()
 {
+    m_wideLines.draw(m_image);
     m_painter.reset();
 }
 
@@ -62,6 +63,7 @@ QPointF PictureWidget::toPixels(double x, double y) const
 
 void PictureWidget::clear()
 {
+    m_wideLines.discard();
     endPainting();
     fillPicture();
     updatePicture();
@@ -112,10 +114,14 @@ void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor co
     const QLineF l(toPixels(x1, y1), toPixels(x2, y2));
     // Above one device pixel Qt would stroke the round ends as curves; at a
     // ratio of 1 thin lines stay Qt's single-pixel lines.
-    if (m_lineWidth * m_image.devicePixelRatio() > 1 && m_lineStyle == LineStyle::Solid) {
-        wideLine(l, toQColor(color).rgb());
+    // At a ratio of 2 a line 2 pixels wide is 4 device pixels wide, with
+    // steps of one device pixel.
+    const double s = m_image.devicePixelRatio();
+    if (m_lineWidth * s > 1 && m_lineStyle == LineStyle::Solid) {
+        m_wideLines.add(l.p1() * s, l.p2() * s, m_lineWidth * s / 2.0, toQColor(color).rgb(), m_image.height());
         return;
     }
+    m_wideLines.draw(m_image);
     // The same pen is handed over again while nothing changes, which the
     // painter recognises at once. Dots and dashes wider than a device pixel
     // end flat: round ends would lengthen each of them by the line width.
@@ -129,188 +135,17 @@ void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor co
     p.drawLine(l);
 }
 
-namespace {
-
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-// The points (x, y) with lo < a * x + b0 + b1 * y < hi: in row y an open run
-// of x, or for a = 0 every x or none.
-class Slab {
-public:
-    Slab(double a, double b0, double b1, double lo, double hi)
-        : m_a(a), m_b0(b0), m_b1(b1), m_lo(lo), m_hi(hi)
-    {
-        if (a != 0) {
-            m_from = (a > 0 ? lo - b0 : hi - b0) / a;
-            m_to = (a > 0 ? hi - b0 : lo - b0) / a;
-            m_slope = -b1 / a;
-        }
-    }
-
-    // Narrows the runs from .. to of n rows, the first centred on y0, to
-    // this slab.
-    void clip(double y0, int n, double* from, double* to) const
-    {
-        if (m_a == 0) {
-            for (int k = 0; k < n; ++k) {
-                const double v = m_b0 + m_b1 * (y0 + k);
-                if (!(m_lo < v && v < m_hi))
-                    to[k] = from[k];
-            }
-            return;
-        }
-        for (int k = 0; k < n; ++k) {
-            const double y = y0 + k;
-            from[k] = std::max(from[k], m_from + m_slope * y);
-            to[k] = std::min(to[k], m_to + m_slope * y);
-        }
-    }
-
-private:
-    double m_a, m_b0, m_b1, m_lo, m_hi;
-    double m_from = 0, m_to = 0, m_slope = 0;
-};
-
-// Whole pixels from a position, which is first clamped to just outside the
-// picture: the first pixel whose centre lies past v, the last one before v.
-int firstAfter(double v, int limit)
-{
-    v = std::clamp(v - 0.5, -2.0, limit + 2.0);
-    const int i = int(v);
-    return i - (v < i) + 1;
-}
-
-int lastBefore(double v, int limit)
-{
-    v = std::clamp(v - 0.5, -2.0, limit + 2.0);
-    const int i = int(v);
-    return i + (v > i) - 1;
-}
-
-// Sets the pixels of a row of the given width whose centres lie strictly
-// between from and to.
-void fillRun(QRgb* row, int width, double from, double to, QRgb color)
-{
-    const double left = from - 0.5;
-    const int first = left >= 0 ? int(std::min(left, width + 2.0)) + 1 : 0;
-    const double right = std::clamp(to - 0.5, -1.0, width - 0.5);
-    const int whole = int(right);
-    const int last = whole - 1 + (right > whole);
-    for (int x = first; x <= last; ++x)
-        row[x] = color;
-}
-
-} // namespace
-
-void PictureWidget::wideLine(const QLineF& l, QRgb color)
-{
-    // A wide line with round ends covers the points closer to the segment than
-    // half its width; a pixel is set when its centre is such a point. Each row
-    // of pixels meets that convex shape in one run, the union of where the row
-    // crosses the band along the segment and the discs at its two ends. Qt
-    // would stroke two curved caps for every line, which dominated the redraw.
-    // The pixels are the image's device pixels: at a ratio of 2 a line 2
-    // pixels wide is 4 device pixels wide, with steps of one device pixel.
-    const double s = m_image.devicePixelRatio();
-    const double r = m_lineWidth * s / 2.0;
-    const double ax = l.x1() * s, ay = l.y1() * s, bx = l.x2() * s, by = l.y2() * s;
-    const double len = std::hypot(bx - ax, by - ay);
-    const double ux = len > 0 ? (bx - ax) / len : 0;
-    const double uy = len > 0 ? (by - ay) / len : 0;
-    const Slab along(ux, -ax * ux - ay * uy, uy, 0, len);
-    const Slab across(-uy, ax * uy - ay * ux, ux, -r, r);
-
-    const int w = m_image.width();
-    const int h = m_image.height();
-    const int top = std::max(0, firstAfter(std::min(ay, by) - r, h));
-    const int bottom = std::min(h - 1, lastBefore(std::max(ay, by) + r, h));
-    uchar* bits = m_image.bits();
-    const qsizetype stride = m_image.bytesPerLine();
-    // The rows are taken a block at a time: first the band's run in every
-    // row, each a straight function of the row; then the discs, which only
-    // the rows near an end meet; then the pixels.
-    constexpr int kBlock = 128;
-    double from[kBlock];
-    double to[kBlock];
-    for (int y0 = top; y0 <= bottom; y0 += kBlock) {
-        const int n = std::min(kBlock, bottom - y0 + 1);
-        const double cy0 = y0 + 0.5;
-        std::fill_n(from, n, -kInfinity);
-        std::fill_n(to, n, len > 0 ? kInfinity : -kInfinity);
-        if (len > 0) {
-            along.clip(cy0, n, from, to);
-            across.clip(cy0, n, from, to);
-        }
-        // The rows that may meet the disc at an end, with a row more on
-        // either side against rounding; each is checked.
-        const auto nearEnd = [&](const QPointF& end) {
-            return std::pair(std::max(0, firstAfter(end.y() - r, h) - 1 - y0),
-                std::min(n - 1, lastBefore(end.y() + r, h) + 1 - y0));
-        };
-        const QPointF ends[2] = {{ax, ay}, {bx, by}};
-        for (const QPointF& end : ends) {
-            const auto [k0, k1] = nearEnd(end);
-            for (int k = k0; k <= k1; ++k) {
-                if (!(from[k] < to[k])) {
-                    from[k] = kInfinity;
-                    to[k] = -kInfinity;
-                }
-            }
-        }
-        for (const QPointF& end : ends) {
-            const auto [k0, k1] = nearEnd(end);
-            for (int k = k0; k <= k1; ++k) {
-                const double dy = cy0 + k - end.y();
-                if (std::abs(dy) < r) {
-                    const double dx = std::sqrt(r * r - dy * dy);
-                    from[k] = std::min(from[k], end.x() - dx);
-                    to[k] = std::max(to[k], end.x() + dx);
-                }
-            }
-        }
-        for (int k = 0; k < n; ++k) {
-            if (from[k] < to[k])
-                fillRun(reinterpret_cast<QRgb*>(bits + (y0 + k) * stride), w, from[k], to[k], color);
-        }
-    }
-}
-
-void PictureWidget::ring(QPointF centre, double radius, QRgb color)
-{
-    // The line of a circle covers the points whose distance from the centre
-    // is within half the line width of the radius; each row of pixels meets
-    // it in two runs, or in one where it passes above or below the hole.
-    const double s = m_image.devicePixelRatio();
-    const double cx = centre.x() * s, cy = centre.y() * s;
-    const double outer = (radius + m_lineWidth / 2.0) * s;
-    const double inner = std::max(0.0, radius - m_lineWidth / 2.0) * s;
-    const int w = m_image.width();
-    const int h = m_image.height();
-    const int top = std::max(0, firstAfter(cy - outer, h));
-    const int bottom = std::min(h - 1, lastBefore(cy + outer, h));
-    for (int y = top; y <= bottom; ++y) {
-        const double dy = y + 0.5 - cy;
-        if (!(std::abs(dy) < outer))
-            continue;
-        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-        const double o = std::sqrt(outer * outer - dy * dy);
-        if (std::abs(dy) < inner) {
-            const double i = std::sqrt(inner * inner - dy * dy);
-            fillRun(row, w, cx - o, cx - i, color);
-            fillRun(row, w, cx + i, cx + o, color);
-        } else {
-            fillRun(row, w, cx - o, cx + o, color);
-        }
-    }
-}
-
 void PictureWidget::circle(double x, double y, double radius, BgrColor color)
 {
     QPainter& p = painter();
     // On a scaled screen a solid circle is set pixel by pixel like the wide
     // lines; at a ratio of 1 it stays the circle Qt has always drawn.
-    if (m_image.devicePixelRatio() > 1 && m_lineStyle == LineStyle::Solid) {
-        ring(toPixels(x, y), radius / m_unitsPerPixel, toQColor(color).rgb());
+    m_wideLines.draw(m_image);
+    const double s = m_image.devicePixelRatio();
+    if (s > 1 && m_lineStyle == LineStyle::Solid) {
+        const double r = radius / m_unitsPerPixel;
+        setRing(m_image, toPixels(x, y) * s, std::max(0.0, r - m_lineWidth / 2.0) * s,
+            (r + m_lineWidth / 2.0) * s, toQColor(color).rgb());
         return;
     }
     p.setPen(QPen(toQColor(color), m_lineWidth, penStyle(m_lineStyle)));
@@ -319,7 +154,7 @@ void PictureWidget::circle(double x, double y, double radius, BgrColor color)
     p.drawEllipse(toPixels(x, y), r, r);
 }
 
-QImage PictureWidget::image() const
+QImage PictureWidget::image()
 {
     endPainting();
     return m_image;
@@ -332,6 +167,7 @@ void PictureWidget::setExportPicture(bool exportPicture)
 
 void PictureWidget::loadEmptyPicture()
 {
+    m_wideLines.discard();
     endPainting();
     m_image = QImage();
     updatePicture();

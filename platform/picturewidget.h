@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/drawing.h"
+#include "platform/widelines.h"
 
 #include <QImage>
 #include <QPainter>
@@ -34,7 +35,7 @@ public:
 
     // The retained picture, in device pixels with its device pixel ratio set;
     // after unload it is a null image.
-    QImage image() const;
+    QImage image();
     void loadEmptyPicture();
     // A picture made to be saved has one image pixel per pixel whatever the
     // screen; it takes effect when the picture is next cleared.
@@ -63,15 +64,13 @@ protected:
 
 private:
     QPainter& painter();
-    void endPainting() const;
+    void endPainting();
     QPointF toPixels(double x, double y) const;
     QRect innerRect() const;
     QSize innerSize() const;
     double pixelRatio() const;
     void fillPicture();
     void updatePicture();
-    void wideLine(const QLineF& l, QRgb color);
-    void ring(QPointF centre, double radius, QRgb color);
 
     QColor m_background;
     double m_unitsPerPixel;
@@ -91,6 +90,8 @@ private:
     QPen m_linePen;
     QImage m_image;
     // A painter stays open on the image between drawing calls of one change
-    // and is closed before the image is shown or handed out.
-    mutable std::unique_ptr<QPainter> m_painter;
+    // and is closed before the image is shown or handed out; the wide lines
+    // drawn meanwhile are set into it then, or before anything else is drawn.
+    std::unique_ptr<QPainter> m_painter;
+    WideLines m_wideLines;
 };

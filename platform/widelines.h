@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <vector>
+
+// Solid lines with round ends set straight into an image's pixels: a pixel is
+// set when its centre lies closer to the segment than the radius, half the
+// line's width. Qt would stroke two curved caps for every line. Positions are
+// in the image's device pixels.
+//
+// The lines of one drawing are collected and set together, in the order they
+// came. The rows of a large batch are shared with a second thread; every row
+// still gets its lines in that order, so the pixels are those of one thread.
+class WideLines {
+public:
+    struct Line;
+
+    WideLines();
+    ~WideLines();
+    WideLines(const WideLines&) = delete;
+    WideLines& operator=(const WideLines&) = delete;
+
+    void add(QPointF a, QPointF b, double radius, QRgb color, int imageHeight);
+    // Sets the collected lines into the image and forgets them.
+    void draw(QImage& image);
+    void discard();
+
+private:
+    std::vector<Line> m_lines;
+    long m_rows = 0;
+};
+
+// The ring of a circle's line: the pixels whose centres lie between the inner
+// and the outer radius around the centre, in device pixels.
+void setRing(QImage& image, QPointF centre, double inner, double outer, QRgb color);
