@@ -121,6 +121,7 @@ void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor co
         m_wideLines.add(l.p1() * s, l.p2() * s, m_lineWidth * s / 2.0, toQColor(color).rgb(), m_image.height());
         return;
     }
+    // The wide lines drawn before lie beneath this one.
     m_wideLines.draw(m_image);
     // The same pen is handed over again while nothing changes, which the
     // painter recognises at once. Dots and dashes wider than a device pixel
@@ -138,19 +139,19 @@ void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor co
 void PictureWidget::circle(double x, double y, double radius, BgrColor color)
 {
     QPainter& p = painter();
+    // The wide lines drawn before lie beneath the circle.
+    m_wideLines.draw(m_image);
+    const double r = radius / m_unitsPerPixel;
     // On a scaled screen a solid circle is set pixel by pixel like the wide
     // lines; at a ratio of 1 it stays the circle Qt has always drawn.
-    m_wideLines.draw(m_image);
     const double s = m_image.devicePixelRatio();
     if (s > 1 && m_lineStyle == LineStyle::Solid) {
-        const double r = radius / m_unitsPerPixel;
         setRing(m_image, toPixels(x, y) * s, std::max(0.0, r - m_lineWidth / 2.0) * s,
             (r + m_lineWidth / 2.0) * s, toQColor(color).rgb());
         return;
     }
     p.setPen(QPen(toQColor(color), m_lineWidth, penStyle(m_lineStyle)));
     p.setBrush(Qt::NoBrush);
-    const double r = radius / m_unitsPerPixel;
     p.drawEllipse(toPixels(x, y), r, r);
 }
 
