@@ -63,9 +63,12 @@ QPointF PictureWidget::toPixels(double x, double y) const
 
 void PictureWidget::clear()
 {
+    // The background is filled in together with the wide lines drawn next,
+    // row by row, or before anything else is drawn or the picture is shown.
     m_wideLines.discard();
     endPainting();
-    fillPicture();
+    allocatePicture();
+    m_wideLines.fillFirst(m_background.rgb());
     updatePicture();
 }
 
@@ -74,17 +77,22 @@ double PictureWidget::pixelRatio() const
     return m_exportPicture ? 1.0 : devicePixelRatioF();
 }
 
-void PictureWidget::fillPicture()
+void PictureWidget::allocatePicture()
 {
     // The picture is cleared on every change; its memory is kept unless a copy
-    // handed out still shares it, which fill() then leaves alone. A ratio that
-    // changed since (another screen) takes effect here.
+    // handed out still shares it, which filling it then leaves alone. A ratio
+    // that changed since (another screen) takes effect here.
     const double ratio = pixelRatio();
     const QSize size = innerSize() * ratio;
     if (m_image.size() != size || m_image.devicePixelRatio() != ratio) {
         m_image = QImage(size, QImage::Format_RGB32);
         m_image.setDevicePixelRatio(ratio);
     }
+}
+
+void PictureWidget::fillPicture()
+{
+    allocatePicture();
     m_image.fill(m_background);
 }
 

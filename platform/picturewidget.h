@@ -69,6 +69,7 @@ private:
     QRect innerRect() const;
     QSize innerSize() const;
     double pixelRatio() const;
+    void allocatePicture();
     void fillPicture();
     void updatePicture();
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -174,19 +175,29 @@ namespace {
 // touches neither the lines nor the image.
 struct Strips {
     const std::vector<WideLines::Line>* lines;
+    std::optional<QRgb> background;
     uchar* bits;
     qsizetype stride;
     int w, h;
     std::atomic<int> next{0};
     std::atomic<int> done{0};
 
+    // Rows lo to hi: the background first, while they are at hand, then the
+    // lines.
+    void setRows(int lo, int hi) const
+    {
+        if (background) {
+            for (int y = lo; y <= hi; ++y)
+                std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride), w, *background);
+        }
+        for (const WideLines::Line& l : *lines)
+            l.setRows(bits, stride, w, h, lo, hi);
+    }
+
     void work()
     {
         for (int s; (s = next.fetch_add(1)) < kStrips;) {
-            const int lo = h * s / kStrips;
-            const int hi = h * (s + 1) / kStrips - 1;
-            for (const WideLines::Line& l : *lines)
-                l.setRows(bits, stride, w, h, lo, hi);
+            setRows(h * s / kStrips, h * (s + 1) / kStrips - 1);
             done.fetch_add(1, std::memory_order_release);
         }
     }
@@ -203,32 +214,38 @@ void WideLines::add(QPointF a, QPointF b, double radius, QRgb color, int imageHe
     m_rows += std::max(0, l.bottom - l.top + 1);
 }
 
+void WideLines::fillFirst(QRgb background)
+{
+    m_background = background;
+}
+
 void WideLines::discard()
 {
     m_lines.clear();
     m_rows = 0;
+    m_background.reset();
 }
 
 void WideLines::draw(QImage& image)
 {
-    if (m_lines.empty())
+    if (m_lines.empty() && !m_background)
         return;
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const int w = image.width();
     const int h = image.height();
-    if (m_rows < kRowsForTwoThreads || QThread::idealThreadCount() < 2) {
-        for (const Line& l : m_lines)
-            l.setRows(bits, stride, w, h, 0, h - 1);
-        discard();
-        return;
-    }
     auto strips = std::make_shared<Strips>();
     strips->lines = &m_lines;
+    strips->background = m_background;
     strips->bits = bits;
     strips->stride = stride;
     strips->w = w;
     strips->h = h;
+    if (m_rows < kRowsForTwoThreads || QThread::idealThreadCount() < 2) {
+        strips->setRows(0, h - 1);
+        discard();
+        return;
+    }
     QThreadPool::globalInstance()->start([strips] { strips->work(); });
     strips->work();
     while (strips->done.load(std::memory_order_acquire) < kStrips)

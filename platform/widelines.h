@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <optional>
 #include <vector>
 
 // Solid lines with round ends set straight into an image's pixels: a pixel is
@@ -23,14 +24,18 @@ public:
     WideLines(const WideLines&) = delete;
     WideLines& operator=(const WideLines&) = delete;
 
+    // The image is to be filled with a colour first, when the lines are set.
+    void fillFirst(QRgb background);
     void add(QPointF a, QPointF b, double radius, QRgb color, int imageHeight);
-    // Sets the collected lines into the image and forgets them.
+    // Fills the image if asked, sets the collected lines into it and forgets
+    // both.
     void draw(QImage& image);
     void discard();
 
 private:
     std::vector<Line> m_lines;
     long m_rows = 0;
+    std::optional<QRgb> m_background;
 };
 
 // The ring of a circle's line: the pixels whose centres lie between the inner

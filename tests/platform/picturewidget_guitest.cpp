@@ -85,14 +85,17 @@ TEST(WideLines, ABatchSharedBetweenTwoThreadsSetsThePixelsOfOneThread)
         GTEST_SKIP() << "one processor: the batch is set by one thread";
     // Lines of three widths and colours crossing each other, long and short,
     // with far more rows than a batch needs to be shared out.
+    // The batch also fills in the background, strip by strip.
     QImage einzeln(700, 900, QImage::Format_RGB32);
     einzeln.fill(Qt::white);
-    QImage zusammen = einzeln.copy();
+    QImage zusammen(einzeln.size(), QImage::Format_RGB32);
+    zusammen.fill(Qt::green);
     std::mt19937 zufall(7);
     std::uniform_real_distribution<double> ort(-20, 920);
     std::uniform_real_distribution<double> schritt(-60, 60);
     const std::array<QRgb, 3> farben{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)};
     WideLines stapel;
+    stapel.fillFirst(qRgb(255, 255, 255));
     for (int i = 0; i < 400; ++i) {
         const QPointF a(ort(zufall) * 0.75, ort(zufall));
         const QPointF b = i % 4 ? a + QPointF(schritt(zufall), schritt(zufall)) : QPointF(ort(zufall), ort(zufall));
