@@ -98,21 +98,22 @@ constexpr long kRowsForTwoThreads = 4000;
 // ends.
 struct WideLines::Line {
     double ax, ay, bx, by, r, len;
+    // The direction of the segment, none for a point.
+    double ux, uy;
     Slab along, across;
     int top, bottom;
     QRgb color;
 
     Line(QPointF a, QPointF b, double radius, QRgb c, int h)
         : ax(a.x()), ay(a.y()), bx(b.x()), by(b.y()), r(radius), len(std::hypot(bx - ax, by - ay))
-        , along(unit(bx - ax), -ax * unit(bx - ax) - ay * unit(by - ay), unit(by - ay), 0, len)
-        , across(-unit(by - ay), ax * unit(by - ay) - ay * unit(bx - ax), unit(bx - ax), -r, r)
+        , ux(len > 0 ? (bx - ax) / len : 0), uy(len > 0 ? (by - ay) / len : 0)
+        , along(ux, -ax * ux - ay * uy, uy, 0, len)
+        , across(-uy, ax * uy - ay * ux, ux, -r, r)
         , top(std::max(0, firstAfter(std::min(ay, by) - r, h)))
         , bottom(std::min(h - 1, lastBefore(std::max(ay, by) + r, h)))
         , color(c)
     {
     }
-
-    double unit(double d) const { return len > 0 ? d / len : 0; }
 
     // Sets the line's pixels in rows lo to hi of the image.
     void setRows(uchar* bits, qsizetype stride, int w, int h, int lo, int hi) const
