@@ -2,35 +2,94 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qpdf.h"
 
-#include <exception>
-#include <qpdf/Buffer.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFWriter.hh>
+#include <QLibrary>
+#include <qpdf/qpdf-c.h>
 
 namespace qpdf {
 
+namespace {
+
+// libqpdf brings TLS and its libraries along, whose set-up at load time was
+// a seventh of the start; the library is loaded with the first PDF instead,
+// through its C interface.
+struct Library {
+    decltype(&qpdf_init) init;
+    decltype(&qpdf_cleanup) cleanup;
+    decltype(&qpdf_set_suppress_warnings) suppressWarnings;
+    decltype(&qpdf_read_memory) readMemory;
+    decltype(&qpdf_get_root) root;
+    decltype(&qpdf_oh_get_key) getKey;
+    decltype(&qpdf_oh_is_dictionary) isDictionary;
+    decltype(&qpdf_oh_new_dictionary) newDictionary;
+    decltype(&qpdf_oh_new_name) newName;
+    decltype(&qpdf_oh_replace_key) replaceKey;
+    decltype(&qpdf_has_error) hasError;
+    decltype(&qpdf_init_write_memory) initWriteMemory;
+    decltype(&qpdf_write) write;
+    decltype(&qpdf_get_buffer) buffer;
+    decltype(&qpdf_get_buffer_length) bufferLength;
+
+    bool loaded() const
+    {
+        return init && cleanup && suppressWarnings && readMemory && root && getKey && isDictionary && newDictionary
+            && newName && replaceKey && hasError && initWriteMemory && write && buffer && bufferLength;
+    }
+};
+
+template <typename F>
+F function(QLibrary& library, const char* name)
+{
+    return reinterpret_cast<F>(library.resolve(name));
+}
+
+const Library& library()
+{
+    static const Library loaded = [] {
+        QLibrary so(QStringLiteral("qpdf"), PELOX_QPDF_SOVERSION);
+        return Library{function<decltype(&qpdf_init)>(so, "qpdf_init"),
+            function<decltype(&qpdf_cleanup)>(so, "qpdf_cleanup"),
+            function<decltype(&qpdf_set_suppress_warnings)>(so, "qpdf_set_suppress_warnings"),
+            function<decltype(&qpdf_read_memory)>(so, "qpdf_read_memory"),
+            function<decltype(&qpdf_get_root)>(so, "qpdf_get_root"),
+            function<decltype(&qpdf_oh_get_key)>(so, "qpdf_oh_get_key"),
+            function<decltype(&qpdf_oh_is_dictionary)>(so, "qpdf_oh_is_dictionary"),
+            function<decltype(&qpdf_oh_new_dictionary)>(so, "qpdf_oh_new_dictionary"),
+            function<decltype(&qpdf_oh_new_name)>(so, "qpdf_oh_new_name"),
+            function<decltype(&qpdf_oh_replace_key)>(so, "qpdf_oh_replace_key"),
+            function<decltype(&qpdf_has_error)>(so, "qpdf_has_error"),
+            function<decltype(&qpdf_init_write_memory)>(so, "qpdf_init_write_memory"),
+            function<decltype(&qpdf_write)>(so, "qpdf_write"),
+            function<decltype(&qpdf_get_buffer)>(so, "qpdf_get_buffer"),
+            function<decltype(&qpdf_get_buffer_length)>(so, "qpdf_get_buffer_length")};
+    }();
+    return loaded;
+}
+
+} // namespace
+
 QByteArray actualSize(const QByteArray& pdf)
 {
-    try {
-        QPDF document;
-        document.setSuppressWarnings(true);
-        document.processMemoryFile("pelox.pdf", pdf.constData(), size_t(pdf.size()));
-        QPDFObjectHandle catalog = document.getRoot();
-        QPDFObjectHandle preferences = catalog.getKey("/ViewerPreferences");
-        if (!preferences.isDictionary()) {
-            preferences = QPDFObjectHandle::newDictionary();
-            catalog.replaceKey("/ViewerPreferences", preferences);
-        }
-        preferences.replaceKey("/PrintScaling", QPDFObjectHandle::newName("/None"));
-        QPDFWriter writer(document);
-        writer.setOutputMemory();
-        writer.write();
-        const std::shared_ptr<Buffer> result = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char*>(result->getBuffer()), qsizetype(result->getSize()));
-    } catch (const std::exception&) {
+    const Library& q = library();
+    if (!q.loaded())
         return {};
+    qpdf_data document = q.init();
+    q.suppressWarnings(document, QPDF_TRUE);
+    QByteArray result;
+    if (!(q.readMemory(document, "pelox.pdf", pdf.constData(), quint64(pdf.size()), nullptr) & QPDF_ERRORS)) {
+        const qpdf_oh catalog = q.root(document);
+        qpdf_oh preferences = q.getKey(document, catalog, "/ViewerPreferences");
+        if (!q.isDictionary(document, preferences)) {
+            preferences = q.newDictionary(document);
+            q.replaceKey(document, catalog, "/ViewerPreferences", preferences);
+        }
+        q.replaceKey(document, preferences, "/PrintScaling", q.newName(document, "/None"));
+        // A failed step leaves an error behind, and nothing is written.
+        if (!q.hasError(document) && !(q.initWriteMemory(document) & QPDF_ERRORS)
+            && !(q.write(document) & QPDF_ERRORS))
+            result = QByteArray(reinterpret_cast<const char*>(q.buffer(document)), qsizetype(q.bufferLength(document)));
     }
+    q.cleanup(&document);
+    return result;
 }
 
 } // namespace qpdf
