@@ -5,6 +5,7 @@
 #include "app/frmpelox.h"
 
 #include "platform/colors.h"
+#include "platform/filledlabel.h"
 #include "platform/linecontrol.h"
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
@@ -65,9 +66,19 @@ QFont narrow(double points)
     return f;
 }
 
-QString colourStyle(const char* what, BgrColor c)
+// Colours come through the palette: a style sheet would bring Qt's style
+// sheet machinery, and about 3 ms, into the start.
+void colour(QWidget* w, QPalette::ColorRole role, BgrColor c)
 {
-    return QStringLiteral("%1: %2;").arg(QLatin1String(what), toQColor(c).name());
+    QPalette p = w->palette();
+    p.setColor(role, toQColor(c));
+    w->setPalette(p);
+}
+
+void paleGreen(QLabel* lbl)
+{
+    colour(lbl, QPalette::Window, kHellgruen);
+    lbl->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -82,21 +93,22 @@ void frmPelox::createControls()
     setFont(sansSerif(8.25));
     const QFont regular = sansSerif(9.75);
     const QFont frameFont = sansSerif(9.75, true);
-    const QString paleGreen = colourStyle("background-color", kHellgruen);
 
     auto place = [this](QWidget* w, double l, double t, double wd, double h) {
         w->setGeometry(px(l), px(t), px(wd), px(h));
     };
-    auto label = [&](QWidget* parent, const QString& text, double l, double t, double wd, double h) {
-        auto* lbl = new QLabel(text, parent);
+    auto placeLabel = [&](QLabel* lbl, double l, double t, double wd, double h) {
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lbl->setWordWrap(true);
         place(lbl, l, t, wd, h);
         return lbl;
     };
+    auto label = [&](QWidget* parent, const QString& text, double l, double t, double wd, double h) {
+        return placeLabel(new QLabel(text, parent), l, t, wd, h);
+    };
     auto valueLabel = [&](double l, double t) {
         QLabel* lbl = label(this, QString(), l, t, 495, 375);
-        lbl->setStyleSheet(paleGreen);
+        paleGreen(lbl);
         lbl->setFont(regular);
         lbl->setWordWrap(false);
         return lbl;
@@ -174,11 +186,14 @@ void frmPelox::createControls()
     picSpeichern->setExportPicture(true);
     place(picSpeichern, 600, 480, 1095, 1215);
     picSpeichern->hide();
-    const QString blueOnWhite = colourStyle("color", kBlau) + colourStyle("background-color", kWeiss);
-    lblA4BlattOben = label(picPelox, QStringLiteral(" A4-Blatt"), 0, 0, 735, 255);
-    lblA4BlattOben->setStyleSheet(blueOnWhite);
-    lblA4BlattUnten = label(picPelox, QStringLiteral(" A4-Blatt"), 0, 5925, 735, 255);
-    lblA4BlattUnten->setStyleSheet(blueOnWhite);
+    auto sheetLabel = [&](double t) {
+        QLabel* lbl = placeLabel(new FilledLabel(QStringLiteral(" A4-Blatt"), picPelox), 0, t, 735, 255);
+        colour(lbl, QPalette::WindowText, kBlau);
+        colour(lbl, QPalette::Window, kWeiss);
+        return lbl;
+    };
+    lblA4BlattOben = sheetLabel(0);
+    lblA4BlattUnten = sheetLabel(5925);
     linBlattTrennung = new LineControl(picPelox, 0, px(4440), px(3000), kBlattLinie);
 
     lblDateiName = label(this, QString(), 2400, 6600, 4455, 255);
@@ -186,21 +201,20 @@ void frmPelox::createControls()
 
     fraKurvenForm = frame(this, QStringLiteral("Kurvenform"), 120, 6960, 6735, 1695);
     fraKurvenForm->setToolTip(QStringLiteral("Eine Pelox-Linie kann an 3 Punkten verbogen werden"));
-    const QString darkGreen = colourStyle("color", kDunkelgruen);
     lblTextInnen = label(fraKurvenForm, QStringLiteral("Pelox innen"), 600, 600, 735, 495);
-    lblTextInnen->setStyleSheet(darkGreen);
+    colour(lblTextInnen, QPalette::WindowText, kDunkelgruen);
     lblTextInnen->setFont(regular);
     picKurvenForm = new PictureWidget(fraKurvenForm, kHellgruen, m_layoutTwipsPerPixel, 2);
     place(picKurvenForm, 1440, 240, 2535, 975);
     lblKurvenWerte = label(fraKurvenForm, QStringLiteral("Kurvenwerte"), 4080, 240, 2535, 255);
-    lblKurvenWerte->setStyleSheet(paleGreen);
+    paleGreen(lblKurvenWerte);
     lblKurvenWerte->setToolTip(QStringLiteral("Abweichung in cm"));
     lblKurvenWerte->setWordWrap(false);
     // The frame's size in a regular narrow face, as for lblZiehen: three
     // negative values would not fit otherwise.
     lblKurvenWerte->setFont(narrow(9.75));
     lblTextAussen = label(fraKurvenForm, QStringLiteral("Pelox aussen"), 4080, 600, 855, 495);
-    lblTextAussen->setStyleSheet(darkGreen);
+    colour(lblTextAussen, QPalette::WindowText, kDunkelgruen);
     lblTextAussen->setFont(regular);
     cmdKurveAus = button(fraKurvenForm, QStringLiteral("Kurve aus"), 5280, 720, 1215, 495);
     cmdKurveAus->setFont(regular);
@@ -217,7 +231,7 @@ void frmPelox::createControls()
     vsbYFaktor->setValue(10);
     place(vsbYFaktor, 240, 480, 252, 1455);
     lblYFaktor = label(fraYFaktor, QStringLiteral("100"), 600, 1080, 495, 375);
-    lblYFaktor->setStyleSheet(paleGreen);
+    paleGreen(lblYFaktor);
     lblYFaktor->setFont(regular);
     lblYFaktor->setWordWrap(false);
     cmdSetFaktor = button(fraYFaktor, QStringLiteral("Höhe 100%"), 120, 2160, 1095, 375);
