@@ -114,8 +114,11 @@ void frmPelox::createControls()
         return lbl;
     };
     auto frame = [&](QWidget* parent, const QString& title, double l, double t, double wd, double h) {
-        auto* fra = new QGroupBox(title, parent);
+        // The title is set in the frame's own font, so that the window's
+        // font is not loaded for nothing.
+        auto* fra = new QGroupBox(parent);
         fra->setFont(frameFont);
+        fra->setTitle(title);
         place(fra, l, t, wd, h);
         return fra;
     };
