@@ -6,6 +6,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -168,20 +169,26 @@ struct WideLines::Line {
     }
 };
 
-namespace {
-
 // A batch shared out in strips of rows: each thread takes the next strip
 // until none is left. The thread that handed the batch out waits only for
 // the strips taken; a helper that starts after that finds none left and
 // touches neither the lines nor the image.
-struct Strips {
-    const std::vector<WideLines::Line>* lines;
+//
+// Waking a helper takes about as long as a few strips. When the picture's
+// last batch was shared, the helper is woken as the next drawing begins, and
+// waits for its batch while the lines are collected and the rest of the
+// window is painted. It stops waiting after a while, as when the picture is
+// not shown; the batch is then shared as if no helper had been woken.
+struct WideLines::Strips {
+    const std::vector<Line>* lines = nullptr;
     std::optional<QRgb> background;
-    uchar* bits;
-    qsizetype stride;
-    int w, h;
+    uchar* bits = nullptr;
+    qsizetype stride = 0;
+    int w = 0, h = 0;
     std::atomic<int> next{0};
     std::atomic<int> done{0};
+    enum State { Waiting, HandedOut, Cancelled };
+    std::atomic<int> state{Waiting};
 
     // Rows lo to hi: the background first, while they are at hand, then the
     // lines.
@@ -191,7 +198,7 @@ struct Strips {
             for (int y = lo; y <= hi; ++y)
                 std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride), w, *background);
         }
-        for (const WideLines::Line& l : *lines)
+        for (const Line& l : *lines)
             l.setRows(bits, stride, w, h, lo, hi);
     }
 
@@ -202,12 +209,55 @@ struct Strips {
             done.fetch_add(1, std::memory_order_release);
         }
     }
+
+    // Moves on from Waiting; false when the other side already has.
+    bool leaveWaiting(State to)
+    {
+        int waiting = Waiting;
+        return state.compare_exchange_strong(waiting, to, std::memory_order_acq_rel);
+    }
+
+    void help()
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(5);
+        while (state.load(std::memory_order_acquire) == Waiting) {
+            if (std::chrono::steady_clock::now() > giveUp && leaveWaiting(Cancelled))
+                return;
+            std::this_thread::yield();
+        }
+        if (state.load(std::memory_order_acquire) == HandedOut)
+            work();
+    }
+
+    // Shares the rows between this thread and the helper.
+    void share()
+    {
+        work();
+        while (done.load(std::memory_order_acquire) < kStrips)
+            std::this_thread::yield();
+    }
 };
+
+namespace {
+
+void wakeHelper(const std::shared_ptr<WideLines::Strips>& strips)
+{
+    QThreadPool::globalInstance()->start([strips] { strips->help(); });
+}
+
+bool twoThreads(long rows)
+{
+    return rows >= kRowsForTwoThreads && QThread::idealThreadCount() >= 2;
+}
 
 } // namespace
 
 WideLines::WideLines() = default;
-WideLines::~WideLines() = default;
+
+WideLines::~WideLines()
+{
+    discard();
+}
 
 void WideLines::add(QPointF a, QPointF b, double radius, QRgb color, int imageHeight)
 {
@@ -218,10 +268,16 @@ void WideLines::add(QPointF a, QPointF b, double radius, QRgb color, int imageHe
 void WideLines::fillFirst(QRgb background)
 {
     m_background = background;
+    if (!m_helper && twoThreads(m_lastRows)) {
+        m_helper = std::make_shared<Strips>();
+        wakeHelper(m_helper);
+    }
 }
 
 void WideLines::discard()
 {
+    if (m_helper)
+        std::exchange(m_helper, nullptr)->leaveWaiting(Strips::Cancelled);
     m_lines.clear();
     m_rows = 0;
     m_background.reset();
@@ -231,26 +287,32 @@ void WideLines::draw(QImage& image)
 {
     if (m_lines.empty() && !m_background)
         return;
-    uchar* bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    const int w = image.width();
-    const int h = image.height();
-    auto strips = std::make_shared<Strips>();
-    strips->lines = &m_lines;
-    strips->background = m_background;
-    strips->bits = bits;
-    strips->stride = stride;
-    strips->w = w;
-    strips->h = h;
-    if (m_rows < kRowsForTwoThreads || QThread::idealThreadCount() < 2) {
-        strips->setRows(0, h - 1);
-        discard();
-        return;
+    m_lastRows = m_rows;
+    // The batch is complete before it is handed out.
+    const auto handOut = [&](Strips& strips) {
+        strips.lines = &m_lines;
+        strips.background = m_background;
+        strips.bits = image.bits();
+        strips.stride = image.bytesPerLine();
+        strips.w = image.width();
+        strips.h = image.height();
+        return strips.leaveWaiting(Strips::HandedOut);
+    };
+    std::shared_ptr<Strips> strips = std::exchange(m_helper, nullptr);
+    if (!twoThreads(m_rows)) {
+        if (strips)
+            strips->leaveWaiting(Strips::Cancelled);
+        Strips alone;
+        handOut(alone);
+        alone.setRows(0, alone.h - 1);
+    } else {
+        if (!strips || !handOut(*strips)) {
+            strips = std::make_shared<Strips>();
+            handOut(*strips);
+            wakeHelper(strips);
+        }
+        strips->share();
     }
-    QThreadPool::globalInstance()->start([strips] { strips->work(); });
-    strips->work();
-    while (strips->done.load(std::memory_order_acquire) < kStrips)
-        std::this_thread::yield();
     discard();
 }
 

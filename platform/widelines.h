@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,7 @@
 class WideLines {
 public:
     struct Line;
+    struct Strips;
 
     WideLines();
     ~WideLines();
@@ -35,7 +37,12 @@ public:
 private:
     std::vector<Line> m_lines;
     long m_rows = 0;
+    // The rows of the last batch set, to tell whether the next drawing will
+    // want a second thread.
+    long m_lastRows = 0;
     std::optional<QRgb> m_background;
+    // A helper woken as the drawing began, waiting for the batch.
+    std::shared_ptr<Strips> m_helper;
 };
 
 // The ring of a circle's line: the pixels whose centres lie between the inner
