@@ -67,7 +67,7 @@ QFont narrow(double points)
 }
 
 // Colours come through the palette: a style sheet would bring Qt's style
-// sheet machinery, and about 3 ms, into the start.
+// sheet machinery into the start and into every repaint of the labels.
 void colour(QWidget* w, QPalette::ColorRole role, BgrColor c)
 {
     QPalette p = w->palette();

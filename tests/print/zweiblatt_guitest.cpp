@@ -86,4 +86,25 @@ TEST_F(ZweiBlattTest, SheetLineRunsThroughTheCentreInsideTheFrame)
         EXPECT_NE(schirm.pixelColor(x, innen.y() + speiche), blau) << "frame column " << x;
     for (const QLabel* label : {w->lblA4BlattOben, w->lblA4BlattUnten})
         EXPECT_TRUE(w->picPelox->contentsRect().contains(label->geometry())) << label->y();
+
+    // The sheet labels stand on the star in blue on white and cover what is
+    // drawn beneath them: here a black line through both. Their text is
+    // smoothed, so its edges are shades between the two.
+    for (const QLabel* label : {w->lblA4BlattOben, w->lblA4BlattUnten}) {
+        const double mitte = label->geometry().center().y() - innen.y();
+        w->picPelox->line(0, mitte, bild.width(), mitte, 0);
+    }
+    const QImage bedeckt = w->picPelox->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const QLabel* label : {w->lblA4BlattOben, w->lblA4BlattUnten}) {
+        int blauUeberWeiss = 0, schrift = 0;
+        for (int y = label->y(); y <= label->geometry().bottom(); ++y) {
+            for (int x = label->x(); x <= label->geometry().right(); ++x) {
+                const QRgb p = bedeckt.pixel(x, y);
+                blauUeberWeiss += qBlue(p) == 255 && qRed(p) == qGreen(p);
+                schrift += qRed(p) < 128;
+            }
+        }
+        EXPECT_EQ(blauUeberWeiss, label->width() * label->height()) << label->y();
+        EXPECT_GT(schrift, 0) << label->y();
+    }
 }
