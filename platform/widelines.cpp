@@ -247,7 +247,8 @@ void wakeHelper(const std::shared_ptr<WideLines::Strips>& strips)
 
 bool twoThreads(long rows)
 {
-    return rows >= kRowsForTwoThreads && QThread::idealThreadCount() >= 2;
+    static const bool twoCores = QThread::idealThreadCount() >= 2;
+    return rows >= kRowsForTwoThreads && twoCores;
 }
 
 } // namespace
