@@ -54,14 +54,7 @@ TEST_F(Controls, FormAndThicknessRedrawTheStar)
     const QImage duenn = w->picPelox->image();
     w->optStrichDicke[1]->click();
     const QImage dick = w->picPelox->image();
-    const auto schwarz = [](const QImage& img) {
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                n += qGray(img.pixel(x, y)) < 128;
-        return n;
-    };
-    EXPECT_GT(schwarz(dick), schwarz(duenn) * 3 / 2);
+    EXPECT_GT(dunkel(dick, dick.rect()), dunkel(duenn, duenn.rect()) * 3 / 2);
 
     const QPoint speiche(int(w->MitteX + 5 * w->Massstab), int(w->MitteY));
     EXPECT_NE(dick.pixelColor(speiche), Qt::black);

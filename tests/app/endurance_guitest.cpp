@@ -131,10 +131,6 @@ TEST_F(Endurance, InvariantsHoldThroughAHundredThousandEvents)
     // Evaluated at k + 0.5 for kind k.
     std::discrete_distribution<std::size_t> wahl(
         arten.size(), 0, double(arten.size()), [&](double k) { return arten[std::size_t(k)].gewicht; });
-    const auto gespeichert = [&] {
-        speichere(datei);
-        return inhalt(datei);
-    };
     // Now and then a stretch of the run is undone step by step back to where
     // it began, and redone to where it ended; the stretch is shorter than the
     // steps the window keeps.

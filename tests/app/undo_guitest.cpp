@@ -25,8 +25,7 @@ protected:
 
     Stand stand()
     {
-        speichere(pfad("stand.plx"));
-        return {inhalt(pfad("stand.plx")), w->picPelox->image(), w->picKurvenForm->image(), w->lblKurvenWerte->text()};
+        return {gespeichert(), w->picPelox->image(), w->picKurvenForm->image(), w->lblKurvenWerte->text()};
     }
 
     void ziehe(double x, double y, double dx, double dy)
@@ -157,19 +156,19 @@ TEST_F(Bearbeiten, DroppedFilesAreReadAsLesenReadsThemAndShortcutsClickTheButton
 
     // A file that is no star file: the message, and nothing changes.
     schreibe(pfad("brief.txt"), "Lieber Stern,\r\n");
-    const QByteArray vorher = (speichere(pfad("vorher.plx")), inhalt(pfad("vorher.plx")));
+    const QByteArray vorher = gespeichert();
     ablegen(pfad("brief.txt"));
     ASSERT_EQ(messageBox.shown.size(), 1u);
     EXPECT_TRUE(messageBox.shown[0].text.contains("keine Pelox-Datei"));
     // Over a changed star the question comes first; Cancel reads nothing.
     w->hsbAnzahl->setValue(5);
     messageBox.choices = {MessageBoxPort::Answer::Cancel};
-    ablegen(pfad("vorher.plx"));
+    ablegen(pfad("stand.plx"));
     EXPECT_EQ(messageBox.choiceAsked.size(), 1u);
     EXPECT_EQ(w->AnzahlSpitzen, 5);
     messageBox.choices = {MessageBoxPort::Answer::No};
-    ablegen(pfad("vorher.plx"));
-    EXPECT_EQ((speichere(pfad("nachher.plx")), inhalt(pfad("nachher.plx"))), vorher);
+    ablegen(pfad("stand.plx"));
+    EXPECT_EQ(gespeichert(), vorher);
 
     // Ctrl+O, Ctrl+S and Ctrl+P click their buttons; Ctrl+Z, Ctrl+Shift+Z
     // and Ctrl+Y take steps back and forth.

@@ -5,20 +5,6 @@
 #include <QDir>
 #include <QRegularExpression>
 
-namespace {
-
-// How many dark pixels the picture has in the rectangle r.
-int dunkel(const QImage& b, const QRect& r)
-{
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += b.valid(x, y) && qGray(b.pixel(x, y)) < 128;
-    return n;
-}
-
-} // namespace
-
 TEST_F(DateiTest, PictureExportWritesABitmapAtTrueSizeWhateverTheNameOrNothing)
 {
     // Exports through the button and reads back what was written, strictly as a bitmap.

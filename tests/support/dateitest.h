@@ -20,6 +20,13 @@ protected:
     void speichere(const QString& datei) { fileDialog.answers.push_back(datei); w->cmdDatenSpeichern->click(); }
     void lese(const QString& datei) { fileDialog.answers.push_back(datei); w->cmdDatenLesen->click(); }
 
+    // The design as "Speichern" writes it now.
+    QByteArray gespeichert()
+    {
+        speichere(pfad("stand.plx"));
+        return inhalt(pfad("stand.plx"));
+    }
+
     // Drags bend point k of the curve editor in steps its catch distance follows.
     void biege(int k, float ziel)
     {

@@ -4,6 +4,15 @@
 
 #include "input.h"
 
+int dunkel(const QImage& b, const QRect& r)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += b.valid(x, y) && qGray(b.pixel(x, y)) < 128;
+    return n;
+}
+
 void WindowTest::open()
 {
     w.reset();

@@ -15,7 +15,9 @@ inline void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
-class PictureWidget;
+// How many dark pixels the picture has in the rectangle r; pixels outside
+// the picture count as light.
+int dunkel(const QImage& b, const QRect& r);
 
 // A test that opens the real window offscreen with fake ports, under a German
 // locale unless the test sets another one before calling open().
