@@ -40,14 +40,6 @@ std::string folge(const std::vector<Drawing>& jobs)
     return r;
 }
 
-QStringList texte(const Drawing& job)
-{
-    QStringList r;
-    for (const Op& o : job.only(Op::Text))
-        r << o.text;
-    return r;
-}
-
 // How far a job's first line starts from corner i at true size, 566 twips to
 // the cm, on the fake printer's A4 page: around the page centre on one sheet,
 // with x and y exchanged around the cut line schnitt on two.
@@ -120,9 +112,9 @@ TEST_F(DruckTest, DreiDSpokesBentEdgesAndTheDataBlock)
     ASSERT_EQ(printer.jobs.size(), 5u);
     const std::string gebogen = "FG" + kText + std::string(4 * 4 + 4, '2') + "|";
     EXPECT_EQ(folge(printer.jobs), "FG" + kText + "22222222|FG1111-|" + kText + "1111-|" + gebogen + gebogen);
-    EXPECT_EQ(texte(printer.jobs[3]), QStringList({"  Dateiname = ", "  Anzahl Spitzen = 2", "  Aussenmass = 12,5 cm",
+    EXPECT_EQ(printer.jobs[3].texte(), QStringList({"  Dateiname = ", "  Anzahl Spitzen = 2", "  Aussenmass = 12,5 cm",
         "  Innenmass = 8 cm", "  Kp1= 0  Kp2= 0,3  Kp3= 0", "  Höhe = 70%"}));
-    EXPECT_EQ(texte(printer.jobs[4])[2], "  Aussenmass = 12.5 cm");
+    EXPECT_EQ(printer.jobs[4].texte()[2], "  Aussenmass = 12.5 cm");
 }
 
 // Two sheets, where a job can be refused when the first or the second sheet

@@ -6,6 +6,7 @@
 #include "platform/settings.h"
 
 #include <QMap>
+#include <QStringList>
 #include <deque>
 #include <utility>
 #include <vector>
@@ -92,6 +93,17 @@ struct Drawing {
         return r;
     }
     int count(Op::Kind k) const { return int(only(k).size()); }
+
+    // The texts, of the running lines and at a place, in the order drawn.
+    QStringList texte() const
+    {
+        QStringList r;
+        for (const Op& o : ops) {
+            if (o.kind == Op::Text || o.kind == Op::TextAt)
+                r << o.text;
+        }
+        return r;
+    }
 };
 
 // A printer that keeps every document it is given; ops holds what was drawn
