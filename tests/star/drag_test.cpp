@@ -13,11 +13,11 @@ namespace {
 // The start-up star on a picture of 400 by 400 pixels with its centre in the
 // middle, 10 pixels to the centimetre: corner 1 lies at (295, 200), and the
 // drag area ends 8 pixels inside the edges.
-PeloxState bild()
+PeloxState bild(int spitzen = 8, float massstab = 10)
 {
-    PeloxState s = startStern();
+    PeloxState s = startStern(spitzen);
     s.MitteX = s.MitteY = 200;
-    s.Massstab = 10;
+    s.Massstab = massstab;
     s.FangAbstand = 8;
     s.ZiehGrenzeLinks = s.ZiehGrenzeOben = 8;
     s.ZiehGrenzeRechts = s.ZiehGrenzeUnten = 392;
@@ -40,10 +40,7 @@ TEST(Drag, CatchesInsideAStrictSquare)
     // 36 points the picture is twice as large, so that neighbouring inner
     // corners lie further apart than the catch distance.
     for (const int spitzen : {8, 36}) {
-        PeloxState t = startStern(spitzen);
-        t.MitteX = t.MitteY = 200;
-        t.Massstab = spitzen == 8 ? 10 : 20;
-        t.FangAbstand = 8;
+        const PeloxState t = bild(spitzen, spitzen == 8 ? 10 : 20);
         ASSERT_EQ(t.AnzahlEcken, 2 * spitzen);
         for (int i = 1; i <= 2 * spitzen; ++i) {
             const double winkel = (i - 1) * std::numbers::pi / spitzen;
