@@ -38,6 +38,13 @@ std::vector<double> laengen(const std::vector<QLineF>& linien, bool (*richtung)(
     return r;
 }
 
+// The length of the one such line; 0 when there is none or more than one.
+double einzige(const std::vector<QLineF>& linien, bool (*richtung)(const QLineF&), double von, double bis)
+{
+    const std::vector<double> r = laengen(linien, richtung, von, bis);
+    return r.size() == 1 ? r[0] : 0;
+}
+
 QString text(const QString& pdf)
 {
     return QString::fromUtf8(run(QStringLiteral("pdftotext"), {pdf, "-"})).simplified();
@@ -58,11 +65,8 @@ TEST_F(PruefmassDrucker, CheckScaleOnEverySheetAndCorrectedOnTheCalibratedPrinte
     ASSERT_EQ(gedruckt.size(), 3);
     for (const QString& pdf : gedruckt) {
         const std::vector<QLineF> linien = pdfLines(pdf);
-        for (auto richtung : {waagrecht, senkrecht}) {
-            const std::vector<double> balken = laengen(linien, richtung, 4, 6);
-            ASSERT_EQ(balken.size(), 1u) << pdf.toStdString();
-            EXPECT_NEAR(balken[0], 5, 0.01) << pdf.toStdString();
-        }
+        for (auto richtung : {waagrecht, senkrecht})
+            EXPECT_NEAR(einzige(linien, richtung, 4, 6), 5, 0.01) << pdf.toStdString();
         EXPECT_TRUE(text(pdf).contains("Prüfmaß: nachmessen, beide Striche müssen 5 cm lang sein.")) << pdf.toStdString();
     }
     // Calibrated: 2 % smaller across the paper and 2 % larger down it, on one
@@ -87,9 +91,8 @@ TEST_F(PruefmassDrucker, CheckScaleOnEverySheetAndCorrectedOnTheCalibratedPrinte
     const QRectF flaeche = zeichenflaeche();
     EXPECT_NEAR(umriss.center().x(), flaeche.center().x(), 2 * kZehntelMm);
     EXPECT_NEAR(umriss.center().y(), flaeche.center().y(), 2 * kZehntelMm);
-    ASSERT_EQ(laengen(einBlatt, waagrecht, 4, 6).size(), 1u);
-    EXPECT_NEAR(laengen(einBlatt, waagrecht, 4, 6)[0], 4.9, 0.01);
-    EXPECT_NEAR(laengen(einBlatt, senkrecht, 4, 6)[0], 5.1, 0.01);
+    EXPECT_NEAR(einzige(einBlatt, waagrecht, 4, 6), 4.9, 0.01);
+    EXPECT_NEAR(einzige(einBlatt, senkrecht, 4, 6), 5.1, 0.01);
     EXPECT_TRUE(text(gedruckt[2]).contains("Korrektur = 98,0 % x 102,0 %"));
 
     // Two sheets: each half as wide beside its cut line, corner 1 at the same
@@ -130,11 +133,8 @@ TEST_F(PruefmassDrucker, CalibrationSheetAndDialog)
     ASSERT_EQ(gedruckt.size(), 1);
     for (const QString& pdf : {gedruckt[0], datei}) {
         const std::vector<QLineF> linien = pdfLines(pdf);
-        const std::vector<double> lineal = laengen(linien, waagrecht, 10, 30);
-        ASSERT_EQ(lineal.size(), 1u) << pdf.toStdString();
-        EXPECT_NEAR(lineal[0], 18, 0.01) << pdf.toStdString();
-        ASSERT_EQ(laengen(linien, senkrecht, 10, 30).size(), 1u) << pdf.toStdString();
-        EXPECT_NEAR(laengen(linien, senkrecht, 10, 30)[0], 25, 0.01) << pdf.toStdString();
+        EXPECT_NEAR(einzige(linien, waagrecht, 10, 30), 18, 0.01) << pdf.toStdString();
+        EXPECT_NEAR(einzige(linien, senkrecht, 10, 30), 25, 0.01) << pdf.toStdString();
         // A tick for every millimetre but the zero each ruler starts from.
         EXPECT_EQ(laengen(linien, senkrecht, 0.1, 0.5).size(), 180u) << pdf.toStdString();
         EXPECT_TRUE(text(pdf).contains("Originalgröße (100 %)")) << pdf.toStdString();
