@@ -39,7 +39,6 @@ TEST_F(PosterDialogTest, ZeigtDieVorschauUndDrucktEinenAuftrag)
     d->cmdDrucken->click();
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(std::size_t(printer.jobs[0].count(Drawing::Op::Page)), n);
-    EXPECT_FALSE(printer.landscape);
     EXPECT_TRUE(messageBox.shown.empty());
     EXPECT_FALSE(w->dlgPoster && w->dlgPoster->isVisible());
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <ranges>
 
 namespace {
 
@@ -107,13 +108,9 @@ TEST(PosterPlan, HaeltSeineEigenschaftenFuerZufaelligeEntwuerfe)
 
         // Never more sheets than the plain grids, and no grid a column or row
         // too large: one fewer would not reach across the figure.
-        double links = 1e9, rechts = -1e9, oben = 1e9, unten = -1e9;
-        for (const Strecke& s : figur) {
-            links = std::min({links, s.a.x, s.b.x});
-            rechts = std::max({rechts, s.a.x, s.b.x});
-            oben = std::min({oben, s.a.y, s.b.y});
-            unten = std::max({unten, s.a.y, s.b.y});
-        }
+        const std::vector<poster::Punkt> punkte = entlang(figur);
+        const auto [links, rechts] = std::ranges::minmax(punkte | std::views::transform(&poster::Punkt::x));
+        const auto [oben, unten] = std::ranges::minmax(punkte | std::views::transform(&poster::Punkt::y));
         std::size_t weniger = plan.blaetter.size();
         for (const auto a : {poster::Ausrichtung::Hochformat, poster::Ausrichtung::Querformat}) {
             const poster::Plan p = poster::planen(figur, f.breite, f.hoehe, f.kleben, a);
