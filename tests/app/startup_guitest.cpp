@@ -72,39 +72,24 @@ TEST_F(Startup, FontsAreTheFirstInstalledFacesOfTheirLists)
     EXPECT_EQ(faces, (QStringList{picked(sans, false), picked(sans, true), picked(narrow, false)}));
 }
 
-namespace {
-
-// Counts how often the window asks for the printer's page.
-class ZaehlDrucker : public FakePrinter {
-public:
-    int fragen = 0;
-    QSizeF pageSize() override
-    {
-        ++fragen;
-        return FakePrinter::pageSize();
-    }
-};
-
-} // namespace
-
 // The page is asked for once the window has been painted, and again only when
 // the sheet mode changes; printing before that asks for it itself.
 TEST_F(Startup, ThePrinterPageIsAskedForOnlyWhenNeeded)
 {
-    ZaehlDrucker drucker;
-    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, drucker, settings});
-    EXPECT_EQ(drucker.fragen, 0);
+    w.reset();
+    printer.pageSizeAsked = 0;
+    w = std::make_unique<frmPelox>(Ports{fileDialog, messageBox, printer, settings});
+    EXPECT_EQ(printer.pageSizeAsked, 0);
     w->show();
-    for (int i = 0; i < 20 && drucker.fragen == 0; ++i)
+    for (int i = 0; i < 20 && printer.pageSizeAsked == 0; ++i)
         QApplication::processEvents();
-    EXPECT_EQ(drucker.fragen, 1);
-    drucker.width = 12000;
+    EXPECT_EQ(printer.pageSizeAsked, 1);
+    printer.width = 12000;
     w->repaint();
     QApplication::processEvents();
     w->cmdDrucken->click();
-    EXPECT_EQ(drucker.fragen, 1);
+    EXPECT_EQ(printer.pageSizeAsked, 1);
     w->chkZweiA4->click();
-    EXPECT_EQ(drucker.fragen, 2);
+    EXPECT_EQ(printer.pageSizeAsked, 2);
     EXPECT_FLOAT_EQ(w->DruckMitteX, 6000);
-    w.reset();
 }

@@ -142,6 +142,12 @@ public:
     void textAt(double x, double y, const QString& text) override { add(Op::TextAt, x, y, 0, 0, text); }
     double pageWidth() override { return landscape ? height : width; }
     double pageHeight() override { return landscape ? width : height; }
+    int pageSizeAsked = 0;     // how often the page size was asked for
+    QSizeF pageSize() override
+    {
+        ++pageSizeAsked;
+        return PrinterPort::pageSize();
+    }
     bool endDoc() override
     {
         jobs.push_back({std::exchange(ops, {})});
