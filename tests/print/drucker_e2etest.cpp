@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <algorithm>
 #include <cups/cups.h>
 
 namespace {

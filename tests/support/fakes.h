@@ -108,12 +108,11 @@ struct Drawing {
 
 // A printer that keeps every document it is given; ops holds what was drawn
 // since the last one ended. Its page is an A4 sheet without margins unless a
-// test says otherwise; its correction only shows in correction(), nothing is
-// scaled.
+// test says otherwise; it has no correction, and only remembers whether it
+// was asked to apply one.
 class FakePrinter : public PrinterPort, public Drawing {
 public:
     double width = 11906, height = 16838;
-    kalibrierung::Korrektur korrektur;
     bool corrected = true;
     bool present = true;        // what available() answers
     std::vector<bool> answers;  // what endDoc() answers for each of jobs; true past its end
@@ -121,7 +120,7 @@ public:
 
     bool available() override { return present; }
     QString printerName() override { return present ? QStringLiteral("Testdrucker") : QString(); }
-    kalibrierung::Korrektur correction() override { return corrected ? korrektur : kalibrierung::Korrektur(); }
+    kalibrierung::Korrektur correction() override { return {}; }
     void setCorrected(bool on) override { corrected = on; }
     bool landscape = false;     // what setLandscape() asked for last; the page turns with it
     void setLineWidth(int w) override
