@@ -116,7 +116,11 @@ struct WideLines::Line {
     {
     }
 
-    // Sets the line's pixels in rows lo to hi of the image.
+    // Sets the line's pixels in rows lo to hi of the image. On processors
+    // that have them, the wider vector instructions take four rows at a time
+    // through the band's runs. They bring no fused multiply-add, so the
+    // arithmetic, and every pixel, stays the same.
+    [[gnu::target_clones("avx2", "default")]]
     void setRows(uchar* bits, qsizetype stride, int w, int h, int lo, int hi) const
     {
         // The rows are taken a block at a time: first the band's run in
