@@ -195,7 +195,9 @@ struct WideLines::Strips {
     std::atomic<int> state{Waiting};
 
     // Rows lo to hi: the background first, while they are at hand, then the
-    // lines.
+    // lines. Built for AVX2 as well, like the lines' rows, which its AVX2
+    // version then calls directly.
+    [[gnu::target_clones("avx2", "default")]]
     void setRows(int lo, int hi) const
     {
         if (background) {
