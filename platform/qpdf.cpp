@@ -36,31 +36,18 @@ struct Library {
     }
 };
 
-template <typename F>
-F function(QLibrary& library, const char* name)
-{
-    return reinterpret_cast<F>(library.resolve(name));
-}
-
 const Library& library()
 {
     static const Library loaded = [] {
         QLibrary so(QStringLiteral("qpdf"), PELOX_QPDF_SOVERSION);
-        return Library{function<decltype(&qpdf_init)>(so, "qpdf_init"),
-            function<decltype(&qpdf_cleanup)>(so, "qpdf_cleanup"),
-            function<decltype(&qpdf_set_suppress_warnings)>(so, "qpdf_set_suppress_warnings"),
-            function<decltype(&qpdf_read_memory)>(so, "qpdf_read_memory"),
-            function<decltype(&qpdf_get_root)>(so, "qpdf_get_root"),
-            function<decltype(&qpdf_oh_get_key)>(so, "qpdf_oh_get_key"),
-            function<decltype(&qpdf_oh_is_dictionary)>(so, "qpdf_oh_is_dictionary"),
-            function<decltype(&qpdf_oh_new_dictionary)>(so, "qpdf_oh_new_dictionary"),
-            function<decltype(&qpdf_oh_new_name)>(so, "qpdf_oh_new_name"),
-            function<decltype(&qpdf_oh_replace_key)>(so, "qpdf_oh_replace_key"),
-            function<decltype(&qpdf_has_error)>(so, "qpdf_has_error"),
-            function<decltype(&qpdf_init_write_memory)>(so, "qpdf_init_write_memory"),
-            function<decltype(&qpdf_write)>(so, "qpdf_write"),
-            function<decltype(&qpdf_get_buffer)>(so, "qpdf_get_buffer"),
-            function<decltype(&qpdf_get_buffer_length)>(so, "qpdf_get_buffer_length")};
+        // Each function by its name in the C interface, with its own type.
+#define PELOX_QPDF(name) reinterpret_cast<decltype(&name)>(so.resolve(#name))
+        return Library{PELOX_QPDF(qpdf_init), PELOX_QPDF(qpdf_cleanup), PELOX_QPDF(qpdf_set_suppress_warnings),
+            PELOX_QPDF(qpdf_read_memory), PELOX_QPDF(qpdf_get_root), PELOX_QPDF(qpdf_oh_get_key),
+            PELOX_QPDF(qpdf_oh_is_dictionary), PELOX_QPDF(qpdf_oh_new_dictionary), PELOX_QPDF(qpdf_oh_new_name),
+            PELOX_QPDF(qpdf_oh_replace_key), PELOX_QPDF(qpdf_has_error), PELOX_QPDF(qpdf_init_write_memory),
+            PELOX_QPDF(qpdf_write), PELOX_QPDF(qpdf_get_buffer), PELOX_QPDF(qpdf_get_buffer_length)};
+#undef PELOX_QPDF
     }();
     return loaded;
 }

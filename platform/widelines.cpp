@@ -305,14 +305,12 @@ void WideLines::draw(QImage& image)
         strips.h = image.height();
         return strips.leaveWaiting(Strips::HandedOut);
     };
-    std::shared_ptr<Strips> strips = std::exchange(m_helper, nullptr);
     if (!twoThreads(m_rows)) {
-        if (strips)
-            strips->leaveWaiting(Strips::Cancelled);
         Strips alone;
         handOut(alone);
         alone.setRows(0, alone.h - 1);
     } else {
+        std::shared_ptr<Strips> strips = std::exchange(m_helper, nullptr);
         if (!strips || !handOut(*strips)) {
             strips = std::make_shared<Strips>();
             handOut(*strips);
@@ -320,6 +318,7 @@ void WideLines::draw(QImage& image)
         }
         strips->share();
     }
+    // A helper still waiting is sent away with the batch.
     discard();
 }
 
