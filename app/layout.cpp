@@ -25,11 +25,13 @@
 
 namespace {
 
-// The faces from the first one installed on. Qt takes the next face of a list
-// only after asking fontconfig for all fallbacks of a face it does not find, a
-// sort of every font on the system, which the start need not wait for. Qt
-// names a family that two foundries offer "Family [Foundry]".
-QStringList installedFrom(const QStringList& faces)
+// The first installed face of a list, alone. Qt asks fontconfig for all
+// fallbacks of a face, a sort of every font on the system, before it takes
+// the next face of a list, and for the rest of the list as soon as the face is
+// loaded; a face named alone is loaded at once, and its fallbacks are sought
+// only for a character it lacks. Qt names a family that two foundries offer
+// "Family [Foundry]".
+QStringList firstInstalled(const QStringList& faces)
 {
     static const QStringList installed = [] {
         QStringList names = QFontDatabase::families();
@@ -39,7 +41,7 @@ QStringList installedFrom(const QStringList& faces)
     }();
     const auto first = std::find_if(faces.begin(), faces.end(),
         [](const QString& face) { return installed.contains(face, Qt::CaseInsensitive); });
-    return first == faces.end() ? faces : QStringList(first, faces.end());
+    return first == faces.end() ? faces : QStringList{*first};
 }
 
 // "MS Sans Serif" and "Arial Narrow" are not found on every system; the
@@ -47,7 +49,7 @@ QStringList installedFrom(const QStringList& faces)
 QFont sansSerif(double points, bool bold = false)
 {
     QFont f;
-    f.setFamilies(installedFrom({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+    f.setFamilies(firstInstalled({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
         QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")}));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
@@ -58,7 +60,7 @@ QFont sansSerif(double points, bool bold = false)
 QFont narrow(double points)
 {
     QFont f;
-    f.setFamilies(installedFrom({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+    f.setFamilies(firstInstalled({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")}));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
