@@ -258,8 +258,10 @@ void PictureWidget::contextMenuEvent(QContextMenuEvent* event)
 void PictureWidget::resizeEvent(QResizeEvent*)
 {
     // The retained picture keeps its content at the top-left when the surface
-    // grows or shrinks; the new area is background.
-    if (m_image.isNull())
+    // grows or shrinks; the new area is background. The resize sent when the
+    // window is first shown leaves the size as it was, and the picture too.
+    const double ratio = pixelRatio();
+    if (m_image.isNull() || (m_image.size() == innerSize() * ratio && m_image.devicePixelRatio() == ratio))
         return;
     endPainting();
     const QImage kept = std::exchange(m_image, QImage());
