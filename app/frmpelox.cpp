@@ -99,7 +99,10 @@ void frmPelox::Form_Load()
 
     WerteInit();
 
-    // Each assignment runs the control's handler, which draws the star.
+    // Each assignment runs the control's handler, which computes the star;
+    // the pictures they would draw are never seen, so only the last one is
+    // drawn.
+    m_zeichnenZurueckgestellt = true;
     hsbAnzahl->setValue(8);
     AnzahlSpitzen = static_cast<std::int16_t>(hsbAnzahl->value());
     lblAnzahl->setText(QString::number(AnzahlSpitzen));
@@ -117,6 +120,8 @@ void frmPelox::Form_Load()
     cmdRückstellen->setEnabled(false);
     cmdKurveAus->setEnabled(false);
     vsbYFaktor->setValue(10);
+    m_zeichnenZurueckgestellt = false;
+    Zeichnen();
     lblZiehen->setText(QStringLiteral(
         "Mit der linken Maustaste können alle Pelox-Ecken aussen und innen verkürzt oder verlängert werden."));
     KurveEin = false;

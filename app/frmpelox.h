@@ -246,7 +246,7 @@ private:
 
     Ports m_ports;
     double m_layoutTwipsPerPixel;
-    // While a data file is taken over, the handlers of the controls it sets
+    // While the start or a data file sets the controls, their handlers
     // compute as always but leave the picture to the one drawing at the end.
     bool m_zeichnenZurueckgestellt = false;
     // The printer's drawing area as last asked for, in twips.
