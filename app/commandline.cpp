@@ -6,6 +6,7 @@
 
 #include "app/calibration.h"
 #include "app/frmpelox.h"
+#include "platform/artwork.h"
 #include "platform/qtports.h"
 #include "platform/qtprinter.h"
 #include "platform/settings.h"
@@ -15,12 +16,15 @@
 #include <QCheckBox>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
+#include <latch>
 #include <thread>
 
 namespace {
@@ -161,16 +165,31 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
     return 0;
 }
 
+enum class Gefragt { Fenster, OhneFenster, Offen };
+
+// What the arguments ask for. Arguments the parser does not know may be Qt's
+// own (-style, -platform), which the application takes before the parser
+// sees them again; until then it is open.
+Gefragt gefragt(const QStringList& arguments)
+{
+    QCommandLineParser args;
+    const Optionen o = beschreiben(args);
+    if (!args.parse(arguments))
+        return Gefragt::Offen;
+    return dateienSchreiben(args) || args.isSet(kEinmessblatt) || args.isSet(o.hilfe) || args.isSet(o.version)
+        ? Gefragt::OhneFenster
+        : Gefragt::Fenster;
+}
+
+// Counted down once the application has made its platform; runPelox runs
+// once in a process.
+std::latch plattformDa(1);
+
 } // namespace
 
 bool ohneFenster(const QStringList& arguments)
 {
-    QCommandLineParser args;
-    const Optionen o = beschreiben(args);
-    // Arguments the parser does not know may be Qt's own (-style, -platform),
-    // which the application takes before the parser sees them again.
-    return args.parse(arguments)
-        && (dateienSchreiben(args) || args.isSet(kEinmessblatt) || args.isSet(o.hilfe) || args.isSet(o.version));
+    return gefragt(arguments) == Gefragt::OhneFenster;
 }
 
 int runPelox(int argc, char** argv)
@@ -180,15 +199,36 @@ int runPelox(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     // The platform is chosen when the application is made, so whether a
     // display is needed is decided before.
-    if (ohneFenster(arguments) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const Gefragt art = gefragt(arguments);
+    const bool fenster = art == Gefragt::Fenster;
+    if (art == Gefragt::OhneFenster && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     // fontconfig reads its configuration, some fifty XML files, the first time
     // a font is needed, which takes about as long as connecting to the display:
-    // it is read on a second thread meanwhile.
-    std::jthread fontconfig(FcInit);
+    // it is read on a second thread meanwhile. For the window, the same thread
+    // then draws the window icon and fills Qt's font database, once the
+    // application has its platform, while the application is finished and the
+    // window begun.
+    qAddPreRoutine([] { plattformDa.count_down(); });
+    std::jthread vorarbeit([fenster] {
+        FcInit();
+        if (!fenster)
+            return;
+        plattformDa.wait();
+        drawIconAhead();
+        QFontDatabase::families();
+    });
     QApplication app(argc, argv);
-    fontconfig.join();
+    // The thread uses the application, so it ends first, on every way out;
+    // without the window the parser may end the program at once (the help,
+    // a wrong option), so it ends before the parser runs.
+    const auto vorarbeitEnde = qScopeGuard([&vorarbeit] {
+        if (vorarbeit.joinable())
+            vorarbeit.join();
+    });
+    if (!fenster)
+        vorarbeit.join();
     QApplication::setApplicationName(QStringLiteral("pelox"));
     QApplication::setApplicationVersion(QStringLiteral("1.7"));
     // The program speaks German; so do Qt's own dialogs where translations exist.

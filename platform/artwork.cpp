@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <array>
 #include <cmath>
 
 QImage peloxIconImage(int size)
@@ -36,11 +37,24 @@ QImage peloxIconImage(int size)
     return img;
 }
 
+// The window icon's sizes, drawn once, by whichever thread asks first.
+static const std::array<QImage, 4>& iconImages()
+{
+    static const std::array<QImage, 4> images{
+        peloxIconImage(16), peloxIconImage(32), peloxIconImage(48), peloxIconImage(64)};
+    return images;
+}
+
+void drawIconAhead()
+{
+    iconImages();
+}
+
 QIcon peloxIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(QPixmap::fromImage(peloxIconImage(size)));
+    for (const QImage& image : iconImages())
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

@@ -10,4 +10,6 @@
 // a teal square) at any size, and the hand pointer of the two drawing surfaces.
 QImage peloxIconImage(int size);
 QIcon peloxIcon();
+// Draws the icon's images now, on any thread, so that the window need not.
+void drawIconAhead();
 QCursor handCursor();

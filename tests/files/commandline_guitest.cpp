@@ -80,6 +80,16 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
         EXPECT_TRUE(fehler[0].contains(grund)) << fehler[0].toStdString();
         EXPECT_EQ(QDir(dir.path()).entryList({"x.*"}), QStringList());
     }
+
+    // Refused once the start's second thread works for the window, and by the
+    // parser, which ends the program at once: an orderly end either way.
+    const std::pair<QStringList, int> abgelehnt[] = {
+        {{pfad("entwurf.plx"), pfad("zwei.plx")}, 2}, {{"--pdfx", pfad("x.pdf")}, 1}};
+    for (const auto& [args, erwartet] : abgelehnt) {
+        const Lauf l = starte(QStringLiteral(PELOX_PROGRAM), args, {{"QT_QPA_PLATFORM", "offscreen"}});
+        EXPECT_EQ(l.status, erwartet) << l.fehler.toStdString();
+        EXPECT_EQ(l.meldungen().size(), 1) << l.fehler.toStdString();
+    }
 }
 
 // Only what the parser takes as an option decides that no display is needed.
