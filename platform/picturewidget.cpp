@@ -82,12 +82,17 @@ void PictureWidget::allocatePicture()
     // The picture is cleared on every change; its memory is kept unless a copy
     // handed out still shares it, which filling it then leaves alone. A ratio
     // that changed since (another screen) takes effect here.
-    const double ratio = pixelRatio();
-    const QSize size = innerSize() * ratio;
-    if (m_image.size() != size || m_image.devicePixelRatio() != ratio) {
-        m_image = QImage(size, QImage::Format_RGB32);
+    if (!pictureFits()) {
+        const double ratio = pixelRatio();
+        m_image = QImage(innerSize() * ratio, QImage::Format_RGB32);
         m_image.setDevicePixelRatio(ratio);
     }
+}
+
+bool PictureWidget::pictureFits() const
+{
+    const double ratio = pixelRatio();
+    return m_image.size() == innerSize() * ratio && m_image.devicePixelRatio() == ratio;
 }
 
 void PictureWidget::fillPicture()
@@ -260,8 +265,7 @@ void PictureWidget::resizeEvent(QResizeEvent*)
     // The retained picture keeps its content at the top-left when the surface
     // grows or shrinks; the new area is background. The resize sent when the
     // window is first shown leaves the size as it was, and the picture too.
-    const double ratio = pixelRatio();
-    if (m_image.isNull() || (m_image.size() == innerSize() * ratio && m_image.devicePixelRatio() == ratio))
+    if (m_image.isNull() || pictureFits())
         return;
     endPainting();
     const QImage kept = std::exchange(m_image, QImage());

@@ -69,6 +69,8 @@ private:
     QRect innerRect() const;
     QSize innerSize() const;
     double pixelRatio() const;
+    // Whether the picture has the size and ratio the widget asks for now.
+    bool pictureFits() const;
     void allocatePicture();
     void fillPicture();
     void updatePicture();
