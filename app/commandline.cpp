@@ -9,6 +9,7 @@
 #include "platform/artwork.h"
 #include "platform/qtports.h"
 #include "platform/qtprinter.h"
+#include "platform/sessionbus.h"
 #include "platform/settings.h"
 #include "print/poster.h"
 
@@ -203,6 +204,8 @@ int runPelox(int argc, char** argv)
     const bool fenster = art == Gefragt::Fenster;
     if (art == Gefragt::OhneFenster && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (fenster)
+        skipHopelessBusLaunch();
 
     // fontconfig reads its configuration, some fifty XML files, the first time
     // a font is needed, which takes about as long as connecting to the display:
