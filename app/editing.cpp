@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -23,12 +24,16 @@ constexpr int kSchritte = 200;
 // One change of the design: the design before and after it.
 class EntwurfSchritt : public QUndoCommand {
 public:
-    EntwurfSchritt(frmPelox& w, plx::Inhalt vorher, plx::Inhalt nachher, frmPelox::Art art, int lauf,
-        const QString& text)
+    using DateiStand = frmPelox::DateiStand;
+
+    EntwurfSchritt(frmPelox& w, plx::Inhalt vorher, plx::Inhalt nachher, DateiStand dateiVorher,
+        DateiStand dateiNachher, frmPelox::Art art, int lauf, const QString& text)
         : QUndoCommand(text)
         , m_w(w)
         , m_vorher(std::move(vorher))
         , m_nachher(std::move(nachher))
+        , m_dateiVorher(std::move(dateiVorher))
+        , m_dateiNachher(std::move(dateiNachher))
         , m_art(art)
         , m_lauf(lauf)
     {
@@ -47,20 +52,28 @@ public:
         return true;
     }
 
-    void undo() override { m_w.EntwurfWiederherstellen(m_vorher); }
+    // A step that read a file also takes back the file: otherwise the next
+    // save would offer the file just read and overwrite it with the design
+    // from before. Other steps leave the file alone, so that a save made
+    // after them is kept.
+    void undo() override { m_w.EntwurfWiederherstellen(m_vorher, dateiGeaendert() ? &m_dateiVorher : nullptr); }
 
     void redo() override
     {
         // The change is already made when the step is pushed.
         if (m_getan)
-            m_w.EntwurfWiederherstellen(m_nachher);
+            m_w.EntwurfWiederherstellen(m_nachher, dateiGeaendert() ? &m_dateiNachher : nullptr);
         m_getan = true;
     }
 
 private:
+    bool dateiGeaendert() const { return !(m_dateiVorher == m_dateiNachher); }
+
     frmPelox& m_w;
     plx::Inhalt m_vorher;
     plx::Inhalt m_nachher;
+    DateiStand m_dateiVorher;
+    DateiStand m_dateiNachher;
     frmPelox::Art m_art;
     int m_lauf;
     bool m_getan = false;
@@ -115,22 +128,33 @@ void frmPelox::Schritt(Art art, const QString& text, const std::function<void()>
         handlung();
         return;
     }
+    const DateiStand dateiVorher = dateiStand();
     m_imSchritt = true;
     handlung();
     m_imSchritt = false;
     const plx::Inhalt jetzt = plx::entwurf(*this);
     if (jetzt == m_stand)
         return;
-    Rueckgaengig->push(new EntwurfSchritt(*this, m_stand, jetzt, art, m_lauf, text));
+    Rueckgaengig->push(new EntwurfSchritt(*this, m_stand, jetzt, dateiVorher, dateiStand(), art, m_lauf, text));
     m_stand = jetzt;
     GeaendertZeigen();
 }
 
-void frmPelox::EntwurfWiederherstellen(const plx::Inhalt& d)
+frmPelox::DateiStand frmPelox::dateiStand() const
+{
+    return {DateiPfad, lblDateiName->text(), m_gespeichert};
+}
+
+void frmPelox::EntwurfWiederherstellen(const plx::Inhalt& d, const DateiStand* datei)
 {
     m_imSchritt = true;
     EntwurfUebernehmen(d);
     m_imSchritt = false;
+    if (datei) {
+        DateiPfad = datei->pfad;
+        lblDateiName->setText(datei->angezeigt);
+        m_gespeichert = datei->gespeichert;
+    }
     m_stand = plx::entwurf(*this);
     ++m_lauf;
     GeaendertZeigen();
@@ -178,11 +202,18 @@ void frmPelox::dropEvent(QDropEvent* event)
     if (datei.isEmpty())
         return;
     event->acceptProposedAction();
-    if (!AenderungenGesichert())
-        return;
-    // Read as "Lesen" reads the file chosen in its dialog.
-    Schritt(Art::Einzeln, QStringLiteral("Lesen"), [&] {
-        DateiPfad = datei.toStdString();
-        LesenWartend();
-    });
+    // The question and the read come once the drop has ended: the file
+    // manager that sent it waits until the handler returns.
+    QMetaObject::invokeMethod(
+        this,
+        [this, datei] {
+            if (!AenderungenGesichert())
+                return;
+            // Read as "Lesen" reads the file chosen in its dialog.
+            Schritt(Art::Einzeln, QStringLiteral("Lesen"), [&] {
+                DateiPfad = datei.toStdString();
+                LesenWartend();
+            });
+        },
+        Qt::QueuedConnection);
 }

@@ -201,8 +201,19 @@ public:
     QAction* mnuWiederholen;
     // Runs what the user did and keeps the change it made as one step.
     void Schritt(Art art, const QString& text, const std::function<void()>& handlung);
-    // Undo and redo come here with the design of the step.
-    void EntwurfWiederherstellen(const plx::Inhalt& d);
+    // The file a design belongs to: the path the next save offers, the name
+    // shown, and the design last saved or read there, which the changed
+    // marker is measured against.
+    struct DateiStand {
+        std::string pfad;
+        QString angezeigt;
+        plx::Inhalt gespeichert;
+        bool operator==(const DateiStand&) const = default;
+    };
+    DateiStand dateiStand() const;
+    // Undo and redo come here with the design of the step, and with the file
+    // it belongs to where the step changed that (a file read).
+    void EntwurfWiederherstellen(const plx::Inhalt& d, const DateiStand* datei);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

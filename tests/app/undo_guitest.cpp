@@ -45,7 +45,14 @@ protected:
         QApplication::sendEvent(w.get(), &hinein);
         ASSERT_TRUE(hinein.isAccepted());
         QDropEvent ablage(QPointF(wo), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        const std::size_t gefragt = messageBox.choiceAsked.size();
+        const plx::Inhalt vorher = plx::ausZustand(*w);
         QApplication::sendEvent(w.get(), &ablage);
+        // The drop itself returns at once, before any question or read.
+        EXPECT_TRUE(ablage.isAccepted());
+        EXPECT_EQ(messageBox.choiceAsked.size(), gefragt);
+        EXPECT_TRUE(plx::ausZustand(*w) == vorher);
+        QCoreApplication::processEvents();
     }
 };
 
@@ -193,4 +200,40 @@ TEST_F(Bearbeiten, DroppedFilesAreReadAsLesenReadsThemAndShortcutsClickTheButton
     QTest::keyClick(fenster, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(fenster, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(w->AnzahlSpitzen, 7);
+}
+
+TEST_F(Bearbeiten, TakingBackAReadPutsBackTheFileItBelongsTo)
+{
+    entwurf(false);
+    speichere(pfad("b.plx"));
+    open();
+    speichere(pfad("a.plx"));
+    ASSERT_FALSE(w->isWindowModified());
+    lese(pfad("b.plx"));
+    ASSERT_EQ(w->lblDateiName->text(), pfad("b.plx"));
+
+    // Back: the design of a.plx, its name, unchanged; the next save offers a.plx.
+    w->mnuRueckgaengig->trigger();
+    EXPECT_EQ(w->lblDateiName->text(), pfad("a.plx"));
+    EXPECT_EQ(QString::fromStdString(w->DateiPfad), pfad("a.plx"));
+    EXPECT_FALSE(w->isWindowModified());
+    const QByteArray b = inhalt(pfad("b.plx"));
+    fileDialog.shown.clear();
+    fileDialog.answers = {QString()};
+    w->cmdDatenSpeichern->click();
+    ASSERT_EQ(fileDialog.shown.size(), 1u);
+    EXPECT_EQ(fileDialog.shown[0].request.fileName, pfad("a.plx"));
+    EXPECT_EQ(inhalt(pfad("b.plx")), b);
+
+    // Forth again: b.plx as read. A change after it and a save keep their
+    // file when the change is taken back.
+    w->mnuWiederholen->trigger();
+    EXPECT_EQ(w->lblDateiName->text(), pfad("b.plx"));
+    EXPECT_EQ(QString::fromStdString(w->DateiPfad), pfad("b.plx"));
+    EXPECT_FALSE(w->isWindowModified());
+    w->hsbAnzahl->setValue(6);
+    speichere(pfad("c.plx"));
+    w->mnuRueckgaengig->trigger();
+    EXPECT_EQ(w->lblDateiName->text(), pfad("c.plx"));
+    EXPECT_TRUE(w->isWindowModified());
 }
