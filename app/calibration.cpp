@@ -12,15 +12,13 @@
 
 void frmPelox::DruckerEinmessen()
 {
-    const QString drucker = m_ports.printer.printerName();
-    if (!DruckErgebnisMelden(druck::Einmessblatt(m_ports.printer)))
-        return;
     if (!dlgEinmessen) {
         dlgEinmessen = new EinmessDialog(m_ports.settings, m_ports.messageBox, this);
         // The page is measured in corrected twips, so it changes with the correction.
         dlgEinmessen->geaendert = [this] { SeiteMessen(); };
+        dlgEinmessen->blattDrucken = [this] { DruckErgebnisMelden(druck::Einmessblatt(m_ports.printer)); };
     }
-    dlgEinmessen->Zeigen(drucker);
+    dlgEinmessen->Zeigen(m_ports.printer.available() ? m_ports.printer.printerName() : QString());
 }
 
 bool EinmessblattSchreiben(const QString& pfad)

@@ -8,6 +8,7 @@
 #include "platform/settings.h"
 
 #include <QDialogButtonBox>
+#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,17 @@ QString Prozent(double faktor)
     return numbers::einDezimal(faktor * 100) + QStringLiteral(" %");
 }
 
+// A length in cm as the user's locale writes it; the validator keeps out
+// what can never become a number, the check on "Übernehmen" the rest.
+QLineEdit* laengenFeld(QWidget* parent)
+{
+    auto* feld = new QLineEdit(parent);
+    auto* pruefer = new QDoubleValidator(0, 1000, 3, feld);
+    pruefer->setNotation(QDoubleValidator::StandardNotation);
+    feld->setValidator(pruefer);
+    return feld;
+}
+
 } // namespace
 
 EinmessDialog::EinmessDialog(SettingsPort& settings, MessageBoxPort& messageBox, QWidget* parent)
@@ -32,9 +44,11 @@ EinmessDialog::EinmessDialog(SettingsPort& settings, MessageBoxPort& messageBox,
     setWindowModality(Qt::WindowModal);
     lblAnleitung = new QLabel(this);
     lblAnleitung->setWordWrap(true);
-    txtWaagrecht = new QLineEdit(this);
-    txtSenkrecht = new QLineEdit(this);
+    txtWaagrecht = laengenFeld(this);
+    txtSenkrecht = laengenFeld(this);
     lblKorrektur = new QLabel(this);
+    cmdBlattDrucken = new QPushButton(QStringLiteral("Einmessblatt drucken"), this);
+    cmdBlattDrucken->setAutoDefault(false);
     auto* tasten = new QDialogButtonBox(this);
     cmdUebernehmen = tasten->addButton(QStringLiteral("Übernehmen"), QDialogButtonBox::AcceptRole);
     cmdZuruecksetzen = tasten->addButton(QStringLiteral("Zurücksetzen"), QDialogButtonBox::ResetRole);
@@ -50,10 +64,15 @@ EinmessDialog::EinmessDialog(SettingsPort& settings, MessageBoxPort& messageBox,
         txtSenkrecht);
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(lblAnleitung);
+    spalte->addWidget(cmdBlattDrucken, 0, Qt::AlignLeft);
     spalte->addLayout(felder);
     spalte->addWidget(lblKorrektur);
     spalte->addWidget(tasten);
 
+    connect(cmdBlattDrucken, &QPushButton::clicked, this, [this] {
+        if (blattDrucken)
+            blattDrucken();
+    });
     connect(cmdUebernehmen, &QPushButton::clicked, this, [this] { cmdUebernehmen_Click(); });
     connect(cmdZuruecksetzen, &QPushButton::clicked, this, [this] { cmdZuruecksetzen_Click(); });
     connect(cmdSchliessen, &QPushButton::clicked, this, &QDialog::reject);
@@ -62,11 +81,17 @@ EinmessDialog::EinmessDialog(SettingsPort& settings, MessageBoxPort& messageBox,
 void EinmessDialog::Zeigen(const QString& drucker)
 {
     m_drucker = drucker;
-    lblAnleitung->setText(
-        QStringLiteral("Das Einmessblatt ist auf dem Drucker \"%1\" gedruckt worden. Messen Sie beide Lineale "
-                       "von der Ecke bis zum Ende nach und tragen Sie die Längen ein. Jeder weitere Ausdruck auf "
-                       "diesem Drucker wird dann in beiden Richtungen so berichtigt, dass er genau stimmt.")
-            .arg(drucker));
+    if (drucker.isEmpty())
+        lblAnleitung->setText(QStringLiteral(
+            "Es ist kein Drucker eingerichtet. Sobald einer eingerichtet ist, kann er hier eingemessen werden."));
+    else
+        lblAnleitung->setText(
+            QStringLiteral("Drucken Sie das Einmessblatt auf dem Drucker \"%1\", messen Sie beide Lineale von der "
+                           "Ecke bis zum Ende nach und tragen Sie die Längen ein. Jeder weitere Ausdruck auf diesem "
+                           "Drucker wird dann in beiden Richtungen so berichtigt, dass er genau stimmt.")
+                .arg(drucker));
+    for (QWidget* teil : std::initializer_list<QWidget*>{cmdBlattDrucken, txtWaagrecht, txtSenkrecht, cmdUebernehmen})
+        teil->setEnabled(!drucker.isEmpty());
     txtWaagrecht->clear();
     txtSenkrecht->clear();
     KorrekturAnzeigen();
@@ -79,14 +104,21 @@ void EinmessDialog::KorrekturAnzeigen()
     lblKorrektur->setText(k.aktiv() ? QStringLiteral("Gespeicherte Korrektur: waagrecht %1, senkrecht %2")
                                           .arg(Prozent(k.x), Prozent(k.y))
                                     : QStringLiteral("Gespeicherte Korrektur: keine"));
-    cmdZuruecksetzen->setEnabled(k.aktiv());
+    cmdZuruecksetzen->setEnabled(k.aktiv() && !m_drucker.isEmpty());
 }
 
 void EinmessDialog::cmdUebernehmen_Click()
 {
-    const kalibrierung::Einmessung e
-        = kalibrierung::Einmessen(numbers::lesen(txtWaagrecht->text()), numbers::lesen(txtSenkrecht->text()));
     const QString titel = QStringLiteral("Drucker einmessen");
+    const std::optional<double> waagrecht = numbers::zahl(txtWaagrecht->text());
+    const std::optional<double> senkrecht = numbers::zahl(txtSenkrecht->text());
+    if (!waagrecht || !senkrecht) {
+        m_messageBox.show(QStringLiteral(" Bitte beide Längen als Zahl in cm eintragen, zum Beispiel %1 !! ")
+                              .arg(numbers::einDezimal(kalibrierung::kLinealWaagrecht + 0.1)),
+            titel, MessageBoxPort::kExclamation);
+        return;
+    }
+    const kalibrierung::Einmessung e = kalibrierung::Einmessen(*waagrecht, *senkrecht);
     switch (e.urteil) {
     case kalibrierung::Urteil::Unmoeglich:
         m_messageBox.show(QStringLiteral(" Aus diesen Längen ergäbe sich eine Korrektur außerhalb von %1 bis %2. "

@@ -13,7 +13,8 @@ class SettingsPort;
 
 // "Drucker einmessen": the lengths measured on the calibration sheet become
 // the correction of the printer they were printed on. The dialog shows what
-// is stored for that printer and can reset it.
+// is stored for that printer and can reset it without printing anything;
+// the sheet itself is printed from a button of its own.
 class EinmessDialog : public QDialog {
 public:
     EinmessDialog(SettingsPort& settings, MessageBoxPort& messageBox, QWidget* parent);
@@ -23,11 +24,14 @@ public:
     void Zeigen(const QString& drucker);
     // Runs after a correction was stored or reset.
     std::function<void()> geaendert;
+    // Prints the calibration sheet on the printer.
+    std::function<void()> blattDrucken;
 
     QLabel* lblAnleitung;
     QLineEdit* txtWaagrecht;
     QLineEdit* txtSenkrecht;
     QLabel* lblKorrektur;
+    QPushButton* cmdBlattDrucken;
     QPushButton* cmdUebernehmen;
     QPushButton* cmdZuruecksetzen;
     QPushButton* cmdSchliessen;

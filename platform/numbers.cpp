@@ -3,6 +3,7 @@
 #include "platform/numbers.h"
 
 #include <QLocale>
+#include <cmath>
 
 namespace numbers {
 
@@ -27,6 +28,19 @@ QString kurz(float v)
 double lesen(const QString& text)
 {
     return userLocale().toDouble(text);
+}
+
+std::optional<double> zahl(const QString& text)
+{
+    // "18.1" under a German locale is no 181 but a slip: group separators
+    // make no number here.
+    QLocale l = userLocale();
+    l.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = l.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
 }
 
 } // namespace numbers

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Numbers as the user reads them, in the user's locale (QLocale's default),
 // without digit grouping.
@@ -17,5 +18,9 @@ QString kurz(float v);
 
 // Reads a text in the user's locale back; 0 if it is not a number.
 double lesen(const QString& text);
+
+// A finite number in the user's locale, or nothing: an empty text, a word,
+// NaN and infinity are no length a user measured.
+std::optional<double> zahl(const QString& text);
 
 } // namespace numbers

@@ -119,6 +119,7 @@ TEST_F(PruefmassDrucker, CalibrationSheetAndDialog)
     w.mnuEinmessen->trigger();
     ASSERT_TRUE(w.dlgEinmessen && w.dlgEinmessen->isVisible());
     EXPECT_TRUE(w.dlgEinmessen->lblAnleitung->text().contains(queue));
+    w.dlgEinmessen->cmdBlattDrucken->click();
     w.dlgEinmessen->txtWaagrecht->setText("18,1");
     w.dlgEinmessen->txtSenkrecht->setText("24,9");
     w.dlgEinmessen->cmdUebernehmen->click();
