@@ -8,6 +8,11 @@
 
 void frmPelox::Drucken()
 {
+    // Without a printer there is nothing to ask about the sheet.
+    if (!m_ports.printer.available()) {
+        DruckErgebnisMelden(druck::Ergebnis::KeinDrucker);
+        return;
+    }
     if (!m_seite)
         SeiteMessen();
     if (PasstAufsPapier(*this, *m_seite, QStringLiteral("Trotzdem drucken?")))

@@ -142,6 +142,24 @@ TEST_F(DruckTest, NoPrinterAndRefusedJobs)
     EXPECT_EQ(messageBox.shown[2].flags, MessageBoxPort::kExclamation);
 }
 
+// A star that runs off the sheet, without a printer: nothing to ask about.
+TEST_F(DruckTest, NoPrinterIsSaidBeforeTheSheetIsAskedAbout)
+{
+    printer.present = false;
+    w->Radius[1] = 40;
+    w->Gezogen = 1;
+    w->Neuzeichnen();
+    w->cmdDrucken->click();
+    EXPECT_TRUE(messageBox.asked.empty());
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_TRUE(messageBox.shown[0].text.contains("kein Drucker eingerichtet"));
+    printer.present = true;
+    messageBox.answers = {false};
+    w->cmdDrucken->click();
+    EXPECT_EQ(messageBox.asked.size(), 1u);
+    EXPECT_TRUE(printer.jobs.empty());
+}
+
 TEST_F(PruefmassTest, OnEverySheetInAFreeCornerUnlessSwitchedOff)
 {
     EXPECT_TRUE(w->mnuPruefmass->isChecked());
