@@ -107,6 +107,18 @@ TEST_F(Bearbeiten, EveryKindOfChangeIsOneStepThatUndoAndRedoTakeExactly)
     w->hsbInnen->setSliderPosition(w->hsbInnen->value() - 3);
     w->hsbInnen->setSliderDown(false);
     EXPECT_EQ(w->Rueckgaengig->count(), schritte);
+
+    // Two drags of the same kind are two steps: corners let go in between,
+    // a bar's thumb taken anew.
+    ziehe(sx(5), sy(5), -10, -10);
+    ziehe(sx(7), sy(7), -10, -10);
+    EXPECT_EQ(w->Rueckgaengig->count(), schritte + 2);
+    for (int v : {4, 3}) {
+        w->hsbAnzahl->setSliderDown(true);
+        w->hsbAnzahl->setSliderPosition(v);
+        w->hsbAnzahl->setSliderDown(false);
+    }
+    EXPECT_EQ(w->Rueckgaengig->count(), schritte + 4);
 }
 
 TEST_F(Bearbeiten, ClosingAChangedStarAsksFirst)
