@@ -40,26 +40,26 @@ EinmessDialog::EinmessDialog(SettingsPort& settings, MessageBoxPort& messageBox,
     , m_settings(settings)
     , m_messageBox(messageBox)
 {
-    setWindowTitle(QStringLiteral("Drucker einmessen"));
+    setWindowTitle(tr("Drucker einmessen"));
     setWindowModality(Qt::WindowModal);
     lblAnleitung = new QLabel(this);
     lblAnleitung->setWordWrap(true);
     txtWaagrecht = laengenFeld(this);
     txtSenkrecht = laengenFeld(this);
     lblKorrektur = new QLabel(this);
-    cmdBlattDrucken = new QPushButton(QStringLiteral("Einmessblatt drucken"), this);
+    cmdBlattDrucken = new QPushButton(tr("Einmessblatt drucken"), this);
     cmdBlattDrucken->setAutoDefault(false);
     auto* tasten = new QDialogButtonBox(this);
-    cmdUebernehmen = tasten->addButton(QStringLiteral("Übernehmen"), QDialogButtonBox::AcceptRole);
-    cmdZuruecksetzen = tasten->addButton(QStringLiteral("Zurücksetzen"), QDialogButtonBox::ResetRole);
-    cmdSchliessen = tasten->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
+    cmdUebernehmen = tasten->addButton(tr("Übernehmen"), QDialogButtonBox::AcceptRole);
+    cmdZuruecksetzen = tasten->addButton(tr("Zurücksetzen"), QDialogButtonBox::ResetRole);
+    cmdSchliessen = tasten->addButton(tr("Schließen"), QDialogButtonBox::RejectRole);
     cmdUebernehmen->setDefault(true);
 
     auto* felder = new QFormLayout;
-    felder->addRow(QStringLiteral("Waagrechtes Lineal (soll %1 cm), gemessen in cm:")
+    felder->addRow(tr("Waagrechtes Lineal (soll %1 cm), gemessen in cm:")
                        .arg(numbers::kurz(float(kalibrierung::kLinealWaagrecht))),
         txtWaagrecht);
-    felder->addRow(QStringLiteral("Senkrechtes Lineal (soll %1 cm), gemessen in cm:")
+    felder->addRow(tr("Senkrechtes Lineal (soll %1 cm), gemessen in cm:")
                        .arg(numbers::kurz(float(kalibrierung::kLinealSenkrecht))),
         txtSenkrecht);
     auto* spalte = new QVBoxLayout(this);
@@ -82,11 +82,11 @@ void EinmessDialog::Zeigen(const QString& drucker)
 {
     m_drucker = drucker;
     if (drucker.isEmpty())
-        lblAnleitung->setText(QStringLiteral(
+        lblAnleitung->setText(tr(
             "Es ist kein Drucker eingerichtet. Sobald einer eingerichtet ist, kann er hier eingemessen werden."));
     else
         lblAnleitung->setText(
-            QStringLiteral("Drucken Sie das Einmessblatt auf dem Drucker \"%1\", messen Sie beide Lineale von der "
+            tr("Drucken Sie das Einmessblatt auf dem Drucker \"%1\", messen Sie beide Lineale von der "
                            "Ecke bis zum Ende nach und tragen Sie die Längen ein. Jeder weitere Ausdruck auf diesem "
                            "Drucker wird dann in beiden Richtungen so berichtigt, dass er genau stimmt.")
                 .arg(drucker));
@@ -101,19 +101,19 @@ void EinmessDialog::Zeigen(const QString& drucker)
 void EinmessDialog::KorrekturAnzeigen()
 {
     const kalibrierung::Korrektur k = einstellungen::Korrektur(m_settings, m_drucker);
-    lblKorrektur->setText(k.aktiv() ? QStringLiteral("Gespeicherte Korrektur: waagrecht %1, senkrecht %2")
+    lblKorrektur->setText(k.aktiv() ? tr("Gespeicherte Korrektur: waagrecht %1, senkrecht %2")
                                           .arg(Prozent(k.x), Prozent(k.y))
-                                    : QStringLiteral("Gespeicherte Korrektur: keine"));
+                                    : tr("Gespeicherte Korrektur: keine"));
     cmdZuruecksetzen->setEnabled(k.aktiv() && !m_drucker.isEmpty());
 }
 
 void EinmessDialog::cmdUebernehmen_Click()
 {
-    const QString titel = QStringLiteral("Drucker einmessen");
+    const QString titel = tr("Drucker einmessen");
     const std::optional<double> waagrecht = numbers::zahl(txtWaagrecht->text());
     const std::optional<double> senkrecht = numbers::zahl(txtSenkrecht->text());
     if (!waagrecht || !senkrecht) {
-        m_messageBox.show(QStringLiteral(" Bitte beide Längen als Zahl in cm eintragen, zum Beispiel %1 !! ")
+        m_messageBox.show(tr(" Bitte beide Längen als Zahl in cm eintragen, zum Beispiel %1 !! ")
                               .arg(numbers::einDezimal(kalibrierung::kLinealWaagrecht + 0.1)),
             titel, MessageBoxPort::kExclamation);
         return;
@@ -121,14 +121,14 @@ void EinmessDialog::cmdUebernehmen_Click()
     const kalibrierung::Einmessung e = kalibrierung::Einmessen(*waagrecht, *senkrecht);
     switch (e.urteil) {
     case kalibrierung::Urteil::Unmoeglich:
-        m_messageBox.show(QStringLiteral(" Aus diesen Längen ergäbe sich eine Korrektur außerhalb von %1 bis %2. "
+        m_messageBox.show(tr(" Aus diesen Längen ergäbe sich eine Korrektur außerhalb von %1 bis %2. "
                                          "So weit weicht kein Drucker ab: bitte die Längen in cm nachmessen !! ")
                               .arg(Prozent(kalibrierung::kKleinsterFaktor), Prozent(kalibrierung::kGroessterFaktor)),
             titel, MessageBoxPort::kExclamation);
         return;
     case kalibrierung::Urteil::Verdaechtig:
         if (!m_messageBox.ask(
-                QStringLiteral("Die gemessenen Längen weichen um mehr als %1 ab (Korrektur %2 x %3). Das sieht nach "
+                tr("Die gemessenen Längen weichen um mehr als %1 ab (Korrektur %2 x %3). Das sieht nach "
                                "einer Verkleinerung im Druckdialog oder im Druckertreiber aus (\"An Seite anpassen\"), "
                                "nicht nach einer Ungenauigkeit des Druckers.\nTrotzdem speichern?")
                     .arg(Prozent(kalibrierung::kVerdaechtig), Prozent(e.korrektur.x), Prozent(e.korrektur.y)),

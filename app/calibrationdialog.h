@@ -16,6 +16,8 @@ class SettingsPort;
 // is stored for that printer and can reset it without printing anything;
 // the sheet itself is printed from a button of its own.
 class EinmessDialog : public QDialog {
+    Q_OBJECT
+
 public:
     EinmessDialog(SettingsPort& settings, MessageBoxPort& messageBox, QWidget* parent);
 

@@ -11,6 +11,7 @@
 #include "platform/qtprinter.h"
 #include "platform/sessionbus.h"
 #include "platform/settings.h"
+#include "platform/sprache.h"
 #include "print/poster.h"
 
 #include <QApplication>
@@ -18,11 +19,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QScopeGuard>
 #include <QStyleFactory>
-#include <QTranslator>
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
 #include <latch>
@@ -234,11 +233,9 @@ int runPelox(int argc, char** argv)
         vorarbeit.join();
     QApplication::setApplicationName(QStringLiteral("pelox"));
     QApplication::setApplicationVersion(QStringLiteral("1.7"));
-    // The program speaks German; so do Qt's own dialogs where translations exist.
-    QTranslator qtTexte;
-    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
+    // German on a German desktop or none, English elsewhere; Qt's own
+    // dialogs follow.
+    sprache::laden(app, sprache::desktop());
 
     QCommandLineParser args;
     beschreiben(args);

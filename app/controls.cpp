@@ -22,7 +22,7 @@ void frmPelox::connectControls()
     // Every handler a user's action runs is one step for undo.
     const auto schritt = [this](Art art, const char* text, auto handler) {
         return [this, art, text, handler](auto... args) {
-            Schritt(art, QString::fromUtf8(text), [&] { (this->*handler)(args...); });
+            Schritt(art, tr(text), [&] { (this->*handler)(args...); });
         };
     };
     const auto balken = [&](ScrollBar* bar, Art art, const char* text, void (frmPelox::*handler)()) {
@@ -31,18 +31,18 @@ void frmPelox::connectControls()
         // A thumb taken anew is a step of its own.
         connect(bar, &QAbstractSlider::sliderPressed, this, [this] { ++m_lauf; });
     };
-    balken(hsbAnzahl, Art::Anzahl, "Anzahl Spitzen", &frmPelox::hsbAnzahl_Change);
-    balken(hsbAussen, Art::Aussen, "Aussen-Durchmesser", &frmPelox::hsbAussen_Change);
-    balken(hsbInnen, Art::Innen, "Innen-Durchmesser", &frmPelox::hsbInnen_Change);
-    balken(vsbYFaktor, Art::Hoehe, "Höhe", &frmPelox::vsbYFaktor_Change);
+    balken(hsbAnzahl, Art::Anzahl, QT_TR_NOOP("Anzahl Spitzen"), &frmPelox::hsbAnzahl_Change);
+    balken(hsbAussen, Art::Aussen, QT_TR_NOOP("Aussen-Durchmesser"), &frmPelox::hsbAussen_Change);
+    balken(hsbInnen, Art::Innen, QT_TR_NOOP("Innen-Durchmesser"), &frmPelox::hsbInnen_Change);
+    balken(vsbYFaktor, Art::Hoehe, QT_TR_NOOP("Höhe"), &frmPelox::vsbYFaktor_Change);
     connect(cmdSetFaktor, &QPushButton::clicked, this,
-        [=] { schritt(Art::Einzeln, "Höhe 100%", &frmPelox::cmdSetFaktor_Click)(); });
+        [=] { schritt(Art::Einzeln, QT_TR_NOOP("Höhe 100%"), &frmPelox::cmdSetFaktor_Click)(); });
     for (int i = 0; i < 2; ++i) {
-        optPeloxForm[i]->onClick([=] { schritt(Art::Einzeln, "Peloxform", &frmPelox::optPeloxForm_Click)(i); });
-        optStrichDicke[i]->onClick([=] { schritt(Art::Einzeln, "Strichdicke", &frmPelox::optStrichDicke_Click)(i); });
+        optPeloxForm[i]->onClick([=] { schritt(Art::Einzeln, QT_TR_NOOP("Peloxform"), &frmPelox::optPeloxForm_Click)(i); });
+        optStrichDicke[i]->onClick([=] { schritt(Art::Einzeln, QT_TR_NOOP("Strichdicke"), &frmPelox::optStrichDicke_Click)(i); });
     }
     connect(chkZweiA4, &QCheckBox::toggled, this,
-        [=] { schritt(Art::Einzeln, "Zwei A-4 Blätter", &frmPelox::chkZweiA4_Click)(); });
+        [=] { schritt(Art::Einzeln, QT_TR_NOOP("Zwei A-4 Blätter"), &frmPelox::chkZweiA4_Click)(); });
     // The moves of one drag, from the press to the release, are one step; a
     // move with no button held ends the drag.
     const auto ziehen = [=, this](Art art, const char* text, void (frmPelox::*handler)(int, int, double, double)) {
@@ -58,9 +58,9 @@ void frmPelox::connectControls()
         };
     };
     connect(picKurvenForm, &PictureWidget::mouseMoved, this,
-        ziehen(Art::Kurve, "Kurve biegen", &frmPelox::picKurvenForm_MouseMove));
+        ziehen(Art::Kurve, QT_TR_NOOP("Kurve biegen"), &frmPelox::picKurvenForm_MouseMove));
     connect(cmdKurveAus, &QPushButton::clicked, this,
-        [=] { schritt(Art::Einzeln, "Kurve aus", &frmPelox::cmdKurveAus_Click)(); });
+        [=] { schritt(Art::Einzeln, QT_TR_NOOP("Kurve aus"), &frmPelox::cmdKurveAus_Click)(); });
     connect(cmdBeenden, &QPushButton::clicked, this, [this] { cmdBeenden_Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(picPelox, &PictureWidget::contextMenuRequested, this,
@@ -71,13 +71,13 @@ void frmPelox::connectControls()
     connect(mnuEinmessen, &QAction::triggered, this, [this] { DruckerEinmessen(); });
     connect(mnuPoster, &QAction::triggered, this, [this] { PosterZeigen(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
-    connect(picPelox, &PictureWidget::mouseMoved, this, ziehen(Art::Ecke, "Ecke ziehen", &frmPelox::picPelox_MouseMove));
+    connect(picPelox, &PictureWidget::mouseMoved, this, ziehen(Art::Ecke, QT_TR_NOOP("Ecke ziehen"), &frmPelox::picPelox_MouseMove));
     connect(cmdRückstellen, &QPushButton::clicked, this,
-        [=] { schritt(Art::Einzeln, "Rückstellen", &frmPelox::cmdRückstellen_Click)(); });
+        [=] { schritt(Art::Einzeln, QT_TR_NOOP("Rückstellen"), &frmPelox::cmdRückstellen_Click)(); });
     connect(cmdDrucken, &QPushButton::clicked, this, [this] { cmdDrucken_Click(); });
     connect(cmdDatenSpeichern, &QPushButton::clicked, this, [this] { cmdDatenSpeichern_Click(); });
     connect(cmdDatenLesen, &QPushButton::clicked, this,
-        [=] { schritt(Art::Einzeln, "Lesen", &frmPelox::cmdDatenLesen_Click)(); });
+        [=] { schritt(Art::Einzeln, QT_TR_NOOP("Lesen"), &frmPelox::cmdDatenLesen_Click)(); });
 }
 
 // Corners, then the bent edges while the curve is on, then the picture.

@@ -89,8 +89,8 @@ void frmPelox::DateiLesen()
         bytes = datei.read(qint64(plx::kGroessteDatei) + 1);
     if (!datei.isOpen() || datei.error() != QFileDevice::NoError) {
         meldung(m_ports.messageBox,
-            QStringLiteral(" Die Datei %1 kann nicht gelesen werden !! ").arg(QString::fromStdString(DateiPfad)),
-            QStringLiteral("Lesen nicht möglich !!"));
+            tr(" Die Datei %1 kann nicht gelesen werden !! ").arg(QString::fromStdString(DateiPfad)),
+            tr("Lesen nicht möglich !!"));
         return;
     }
     datei.close();
@@ -98,14 +98,14 @@ void frmPelox::DateiLesen()
     const plx::Gelesen gelesen = plx::lesen(
         std::string_view(bytes.constData(), std::size_t(bytes.size())), DateiKennung, chkZweiA4->isChecked());
     if (gelesen.befund == plx::Gelesen::KeinePeloxDatei) {
-        meldung(m_ports.messageBox, QStringLiteral(" Das ist keine Pelox-Datei (*.plx) !! "),
-            QStringLiteral("Falsche Datei !!"));
+        meldung(m_ports.messageBox, tr(" Das ist keine Pelox-Datei (*.plx) !! "),
+            tr("Falsche Datei !!"));
         return;
     }
     if (gelesen.befund == plx::Gelesen::Beschaedigt) {
         meldung(m_ports.messageBox,
-            QStringLiteral(" Die Pelox-Datei ist beschädigt: %1 !! ").arg(QString::fromStdString(gelesen.grund)),
-            QStringLiteral("Falsche Datei !!"));
+            tr(" Die Pelox-Datei ist beschädigt: %1 !! ").arg(QString::fromStdString(gelesen.grund)),
+            tr("Falsche Datei !!"));
         return;
     }
     EntwurfUebernehmen(gelesen.inhalt);

@@ -99,10 +99,10 @@ void frmPelox::createEditing()
         connect(aktion, &QAction::triggered, Rueckgaengig, tun);
         return aktion;
     };
-    mnuRueckgaengig = eintrag(QStringLiteral("Rückgängig"), &QUndoStack::canUndoChanged, &QUndoStack::undoTextChanged,
+    mnuRueckgaengig = eintrag(tr("Rückgängig"), &QUndoStack::canUndoChanged, &QUndoStack::undoTextChanged,
         &QUndoStack::undo);
     mnuRueckgaengig->setShortcuts(QKeySequence::Undo);
-    mnuWiederholen = eintrag(QStringLiteral("Wiederholen"), &QUndoStack::canRedoChanged, &QUndoStack::redoTextChanged,
+    mnuWiederholen = eintrag(tr("Wiederholen"), &QUndoStack::canRedoChanged, &QUndoStack::redoTextChanged,
         &QUndoStack::redo);
     mnuWiederholen->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // The window holds them, so that the shortcuts work with the menu closed.
@@ -170,8 +170,8 @@ bool frmPelox::AenderungenGesichert()
     if (!isWindowModified())
         return true;
     switch (m_ports.messageBox.askYesNoCancel(
-        QStringLiteral(" Der Stern wurde geändert. Sollen die Änderungen gespeichert werden? "),
-        QStringLiteral("Pelox-Programm"))) {
+        tr(" Der Stern wurde geändert. Sollen die Änderungen gespeichert werden? "),
+        tr("Pelox-Programm"))) {
     case MessageBoxPort::Answer::Yes: return Speichern();
     case MessageBoxPort::Answer::No: return true;
     case MessageBoxPort::Answer::Cancel: break;
@@ -210,7 +210,7 @@ void frmPelox::dropEvent(QDropEvent* event)
             if (!AenderungenGesichert())
                 return;
             // Read as "Lesen" reads the file chosen in its dialog.
-            Schritt(Art::Einzeln, QStringLiteral("Lesen"), [&] {
+            Schritt(Art::Einzeln, tr("Lesen"), [&] {
                 DateiPfad = datei.toStdString();
                 LesenWartend();
             });

@@ -18,11 +18,11 @@ bool frmPelox::BildGrösseRechnen()
     star::BildGrösseRechnen(*this);
     if (!star::BildMachbar(*this)) {
         m_ports.messageBox.show(
-            QStringLiteral(" Das Bild wäre %1 x %2 Pixel groß und kann nicht gespeichert werden; möglich sind "
+            tr(" Das Bild wäre %1 x %2 Pixel groß und kann nicht gespeichert werden; möglich sind "
                            "höchstens %3 Pixel je Seite und %4 MB !! ")
                 .arg(numbers::kurz(std::round(BildBreite)), numbers::kurz(std::round(BildHoehe)),
                     QString::number(star::kGroessteBildSeite), QString::number(star::kGroessteBildBytes / 1024 / 1024)),
-            QStringLiteral("Bild zu groß !!"), MessageBoxPort::kExclamation);
+            tr("Bild zu groß !!"), MessageBoxPort::kExclamation);
         return false;
     }
     // The picture's size is given in whole pixels of its container; its image
@@ -45,7 +45,7 @@ void frmPelox::cmdBildSpeichern_Click()
     CommonDialogDatei.FileName = QString::fromStdString(BildPfad);
     CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
     CommonDialogDatei.Filter =
-        QStringLiteral("Pelox-Bild-Dateien (*.jpg)|*.jpg|") + QStringLiteral("Alle Dateien (*.*)|*.*|");
+        tr("Pelox-Bild-Dateien (*.jpg)|*.jpg|") + tr("Alle Dateien (*.*)|*.*|");
     // Set as a bit, so that exporting again leaves the other flags alone.
     CommonDialogDatei.Flags |= CommonDialog::kOverwritePrompt;
     CommonDialogDatei.ShowSave();

@@ -43,7 +43,7 @@ frmPelox::frmPelox(Ports ports, QWidget* parent)
     , m_ports(ports)
     , m_layoutTwipsPerPixel(screenTwipsPerPixel())
 {
-    setWindowTitle(QStringLiteral("Pelox-Programm  V1.7"));
+    setWindowTitle(tr("Pelox-Programm  V1.7"));
     setWindowIcon(peloxIcon());
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -122,11 +122,11 @@ void frmPelox::Form_Load()
     vsbYFaktor->setValue(10);
     m_zeichnenZurueckgestellt = false;
     Zeichnen();
-    lblZiehen->setText(QStringLiteral(
+    lblZiehen->setText(tr(
         "Mit der linken Maustaste können alle Pelox-Ecken aussen und innen verkürzt oder verlängert werden."));
     KurveEin = false;
     lblKurvenFormText->setText(
-        QStringLiteral("Mit der linken Maustaste kann die Linie an den Punkten verbogen werden !"));
+        tr("Mit der linken Maustaste kann die Linie an den Punkten verbogen werden !"));
     RasterZeichnen();
     KurveY1 = KurveNullY;
     KurveY2 = KurveNullY;
@@ -252,7 +252,7 @@ bool frmPelox::SicherSchreiben(const QString& pfad, const std::function<bool(QIO
 {
     if (saveReplacing(pfad, schreiben))
         return true;
-    m_ports.messageBox.show(QStringLiteral(" Die Datei %1 konnte nicht gespeichert werden !! ").arg(pfad),
-        QStringLiteral("Speichern nicht möglich !!"), MessageBoxPort::kExclamation);
+    m_ports.messageBox.show(tr(" Die Datei %1 konnte nicht gespeichert werden !! ").arg(pfad),
+        tr("Speichern nicht möglich !!"), MessageBoxPort::kExclamation);
     return false;
 }

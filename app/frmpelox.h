@@ -44,6 +44,8 @@ struct Vorgabe;
 // The program's one window. It owns the whole state of the star and every
 // control; its procedures are the program's procedures and keep their names.
 class frmPelox : public QWidget, public PeloxState {
+    Q_OBJECT
+
 public:
     explicit frmPelox(Ports ports, QWidget* parent = nullptr);
     ~frmPelox() override;

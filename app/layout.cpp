@@ -139,48 +139,48 @@ void frmPelox::createControls()
         return bar;
     };
 
-    lblAnzahlSpitzen = label(this, QStringLiteral("Anzahl Spitzen"), 240, 120, 1932, 372);
+    lblAnzahlSpitzen = label(this, tr("Anzahl Spitzen"), 240, 120, 1932, 372);
     lblAnzahlSpitzen->setFont(regular);
     lblAnzahl = valueLabel(960, 360);
     hsbAnzahl = hBar(star::kSpitzenMin, star::kSpitzenMax, star::kSpitzenMin, 840);
 
-    lblAussenDurchmesser = label(this, QStringLiteral("Aussen-Durchmesser"), 120, 1320, 2175, 375);
+    lblAussenDurchmesser = label(this, tr("Aussen-Durchmesser"), 120, 1320, 2175, 375);
     lblAussenDurchmesser->setFont(regular);
     lblAussen = valueLabel(960, 1560);
     lblADcm = label(this, QStringLiteral("cm"), 1560, 1560, 495, 375);
     lblADcm->setFont(regular);
     hsbAussen = hBar(star::kAussenMin, star::kDurchmesserMaxEinBlatt, star::kAussenMin, 2040);
 
-    lblInnenDurchmesser = label(this, QStringLiteral("Innen-Durchmesser"), 120, 2640, 2175, 375);
+    lblInnenDurchmesser = label(this, tr("Innen-Durchmesser"), 120, 2640, 2175, 375);
     lblInnenDurchmesser->setFont(regular);
     lblInnen = valueLabel(960, 2880);
     lblIDcm = label(this, QStringLiteral("cm"), 1560, 2880, 495, 375);
     lblIDcm->setFont(regular);
     hsbInnen = hBar(star::kInnenMin, star::kDurchmesserMaxEinBlatt, star::kInnenMin, 3360);
 
-    fraPeloxform = frame(this, QStringLiteral("Peloxform"), 120, 3840, 2175, 735);
-    fraPeloxform->setToolTip(QStringLiteral("Bei Drei-D werden die Peloxecken mit dem Zentrum verbunden"));
-    optPeloxForm[0] = new OptionButton(QStringLiteral("normal"), fraPeloxform);
+    fraPeloxform = frame(this, tr("Peloxform"), 120, 3840, 2175, 735);
+    fraPeloxform->setToolTip(tr("Bei Drei-D werden die Peloxecken mit dem Zentrum verbunden"));
+    optPeloxForm[0] = new OptionButton(tr("normal"), fraPeloxform);
     place(optPeloxForm[0], 120, 240, 975, 255);
-    optPeloxForm[1] = new OptionButton(QStringLiteral("Drei-D"), fraPeloxform);
+    optPeloxForm[1] = new OptionButton(tr("Drei-D"), fraPeloxform);
     place(optPeloxForm[1], 1080, 240, 975, 255);
 
-    FraOptionen = frame(this, QStringLiteral("Strichdicke"), 120, 4680, 2175, 735);
-    FraOptionen->setToolTip(QStringLiteral("Der dicke Strich ist auf dem Drucker weniger dick!"));
-    optStrichDicke[0] = new OptionButton(QStringLiteral("dünn"), FraOptionen);
+    FraOptionen = frame(this, tr("Strichdicke"), 120, 4680, 2175, 735);
+    FraOptionen->setToolTip(tr("Der dicke Strich ist auf dem Drucker weniger dick!"));
+    optStrichDicke[0] = new OptionButton(tr("dünn"), FraOptionen);
     place(optStrichDicke[0], 120, 360, 855, 252);
-    optStrichDicke[1] = new OptionButton(QStringLiteral("dick"), FraOptionen);
+    optStrichDicke[1] = new OptionButton(tr("dick"), FraOptionen);
     place(optStrichDicke[1], 1200, 360, 855, 252);
 
-    chkZweiA4 = new QCheckBox(QStringLiteral("Zwei A-4 Blätter"), this);
-    chkZweiA4->setToolTip(QStringLiteral("Der Pelox wird auf zwei A4-Blätter verteilt"));
+    chkZweiA4 = new QCheckBox(tr("Zwei A-4 Blätter"), this);
+    chkZweiA4->setToolTip(tr("Der Pelox wird auf zwei A4-Blätter verteilt"));
     chkZweiA4->setFont(regular);
     place(chkZweiA4, 240, 5520, 1935, 375);
 
-    fraDaten = frame(this, QStringLiteral("Daten"), 120, 6000, 2175, 855);
-    fraDaten->setToolTip(QStringLiteral("Die Peloxdaten werden in einer plx-Datei gespeichert"));
-    cmdDatenSpeichern = button(fraDaten, QStringLiteral("Speichern"), 120, 360, 1095, 375);
-    cmdDatenLesen = button(fraDaten, QStringLiteral("Lesen"), 1320, 360, 735, 375);
+    fraDaten = frame(this, tr("Daten"), 120, 6000, 2175, 855);
+    fraDaten->setToolTip(tr("Die Peloxdaten werden in einer plx-Datei gespeichert"));
+    cmdDatenSpeichern = button(fraDaten, tr("Speichern"), 120, 360, 1095, 375);
+    cmdDatenLesen = button(fraDaten, tr("Lesen"), 1320, 360, 735, 375);
 
     // The star picture: Form_Load gives it the size of one A4 sheet.
     picPelox = new PictureWidget(this, kWeiss, 1.0, 2);
@@ -192,7 +192,7 @@ void frmPelox::createControls()
     place(picSpeichern, 600, 480, 1095, 1215);
     picSpeichern->hide();
     auto sheetLabel = [&](double t) {
-        QLabel* lbl = placeLabel(new FilledLabel(QStringLiteral(" A4-Blatt"), picPelox), 0, t, 735, 255);
+        QLabel* lbl = placeLabel(new FilledLabel(tr(" A4-Blatt"), picPelox), 0, t, 735, 255);
         colour(lbl, QPalette::WindowText, kBlau);
         colour(lbl, QPalette::Window, kWeiss);
         return lbl;
@@ -204,31 +204,31 @@ void frmPelox::createControls()
     lblDateiName = label(this, QString(), 2400, 6600, 4455, 255);
     lblDateiName->setWordWrap(false);
 
-    fraKurvenForm = frame(this, QStringLiteral("Kurvenform"), 120, 6960, 6735, 1695);
-    fraKurvenForm->setToolTip(QStringLiteral("Eine Pelox-Linie kann an 3 Punkten verbogen werden"));
-    lblTextInnen = label(fraKurvenForm, QStringLiteral("Pelox innen"), 600, 600, 735, 495);
+    fraKurvenForm = frame(this, tr("Kurvenform"), 120, 6960, 6735, 1695);
+    fraKurvenForm->setToolTip(tr("Eine Pelox-Linie kann an 3 Punkten verbogen werden"));
+    lblTextInnen = label(fraKurvenForm, tr("Pelox innen"), 600, 600, 735, 495);
     colour(lblTextInnen, QPalette::WindowText, kDunkelgruen);
     lblTextInnen->setFont(regular);
     picKurvenForm = new PictureWidget(fraKurvenForm, kHellgruen, m_layoutTwipsPerPixel, 2);
     place(picKurvenForm, 1440, 240, 2535, 975);
-    lblKurvenWerte = label(fraKurvenForm, QStringLiteral("Kurvenwerte"), 4080, 240, 2535, 255);
+    lblKurvenWerte = label(fraKurvenForm, tr("Kurvenwerte"), 4080, 240, 2535, 255);
     paleGreen(lblKurvenWerte);
-    lblKurvenWerte->setToolTip(QStringLiteral("Abweichung in cm"));
+    lblKurvenWerte->setToolTip(tr("Abweichung in cm"));
     lblKurvenWerte->setWordWrap(false);
     // The frame's size in a regular narrow face, as for lblZiehen: three
     // negative values would not fit otherwise.
     lblKurvenWerte->setFont(narrow(9.75));
-    lblTextAussen = label(fraKurvenForm, QStringLiteral("Pelox aussen"), 4080, 600, 855, 495);
+    lblTextAussen = label(fraKurvenForm, tr("Pelox aussen"), 4080, 600, 855, 495);
     colour(lblTextAussen, QPalette::WindowText, kDunkelgruen);
     lblTextAussen->setFont(regular);
-    cmdKurveAus = button(fraKurvenForm, QStringLiteral("Kurve aus"), 5280, 720, 1215, 495);
+    cmdKurveAus = button(fraKurvenForm, tr("Kurve aus"), 5280, 720, 1215, 495);
     cmdKurveAus->setFont(regular);
     lblKurvenFormText = label(fraKurvenForm, QString(), 240, 1320, 6375, 255);
     lblKurvenFormText->setWordWrap(false);
     lblKurvenFormText->setFont(regular);
 
-    fraYFaktor = frame(this, QStringLiteral("Höhe (%)"), 6960, 360, 1335, 2775);
-    fraYFaktor->setToolTip(QStringLiteral("Höhe verstellen"));
+    fraYFaktor = frame(this, tr("Höhe (%)"), 6960, 360, 1335, 2775);
+    fraYFaktor->setToolTip(tr("Höhe verstellen"));
     vsbYFaktor = new ScrollBar(Qt::Vertical, fraYFaktor);
     vsbYFaktor->setRange(star::kHoeheMin, star::kHoeheMax);
     vsbYFaktor->setSingleStep(1);
@@ -239,38 +239,38 @@ void frmPelox::createControls()
     paleGreen(lblYFaktor);
     lblYFaktor->setFont(regular);
     lblYFaktor->setWordWrap(false);
-    cmdSetFaktor = button(fraYFaktor, QStringLiteral("Höhe 100%"), 120, 2160, 1095, 375);
-    cmdSetFaktor->setToolTip(QStringLiteral("Höhe auf 100% stellen"));
+    cmdSetFaktor = button(fraYFaktor, tr("Höhe 100%"), 120, 2160, 1095, 375);
+    cmdSetFaktor->setToolTip(tr("Höhe auf 100% stellen"));
 
-    fraZiehen = frame(this, QStringLiteral("Ziehen"), 6960, 3360, 1335, 3135);
+    fraZiehen = frame(this, tr("Ziehen"), 6960, 3360, 1335, 3135);
     lblZiehen = label(fraZiehen, QString(), 120, 480, 1095, 1815);
     // The instructions take the frame's size in a regular narrow face: the
     // bold face, and even the regular one, would cut the last line off.
     lblZiehen->setFont(narrow(9.75));
-    lblZiehen->setToolTip(QStringLiteral("Ziehen der Pelox-Ecken"));
-    cmdRückstellen = button(fraZiehen, QStringLiteral("Rückstellen"), 120, 2520, 1095, 375);
+    lblZiehen->setToolTip(tr("Ziehen der Pelox-Ecken"));
+    cmdRückstellen = button(fraZiehen, tr("Rückstellen"), 120, 2520, 1095, 375);
 
-    lblTest = label(this, QStringLiteral("Test"), 6960, 6600, 1335, 255);
+    lblTest = label(this, tr("Test"), 6960, 6600, 1335, 255);
     lblTest->hide();
 
-    cmdBildSpeichern = button(this, QStringLiteral("Bild (jpg)  speichern"), 6960, 6960, 1335, 615);
-    cmdBildSpeichern->setToolTip(QStringLiteral("Speichern als bmp-Datei zum Weiterverarbeiten mit Paint usw."));
+    cmdBildSpeichern = button(this, tr("Bild (jpg)  speichern"), 6960, 6960, 1335, 615);
+    cmdBildSpeichern->setToolTip(tr("Speichern als bmp-Datei zum Weiterverarbeiten mit Paint usw."));
     cmdBildSpeichern->setFont(regular);
-    cmdDrucken = button(this, QStringLiteral("Drucken"), 6960, 7680, 1335, 375);
-    cmdDrucken->setToolTip(QStringLiteral("Drucken "));
+    cmdDrucken = button(this, tr("Drucken"), 6960, 7680, 1335, 375);
+    cmdDrucken->setToolTip(tr("Drucken "));
     cmdDrucken->setFont(regular);
-    cmdBeenden = button(this, QStringLiteral("Beenden"), 6960, 8160, 1335, 375);
+    cmdBeenden = button(this, tr("Beenden"), 6960, 8160, 1335, 375);
     cmdBeenden->setFont(regular);
 
     mnuBild = new QMenu(this);
-    mnuPdfSpeichern = mnuBild->addAction(QStringLiteral("Als PDF speichern …"));
-    mnuSvgSpeichern = mnuBild->addAction(QStringLiteral("Als SVG speichern …"));
+    mnuPdfSpeichern = mnuBild->addAction(tr("Als PDF speichern …"));
+    mnuSvgSpeichern = mnuBild->addAction(tr("Als SVG speichern …"));
     mnuBild->addSeparator();
-    mnuPoster = mnuBild->addAction(QStringLiteral("Auf mehreren Blättern drucken …"));
-    mnuPruefmass = mnuBild->addAction(QStringLiteral("Prüfmaß mitdrucken"));
+    mnuPoster = mnuBild->addAction(tr("Auf mehreren Blättern drucken …"));
+    mnuPruefmass = mnuBild->addAction(tr("Prüfmaß mitdrucken"));
     mnuPruefmass->setCheckable(true);
     mnuPruefmass->setChecked(einstellungen::Pruefmass(m_ports.settings));
-    mnuEinmessen = mnuBild->addAction(QStringLiteral("Drucker einmessen …"));
+    mnuEinmessen = mnuBild->addAction(tr("Drucker einmessen …"));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(300);

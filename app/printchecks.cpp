@@ -26,16 +26,16 @@ bool frmPelox::PasstAufsPapier(const PeloxState& s, const QSizeF& seite, const Q
     const auto masse = [](double breite, double hoehe) {
         return numbers::einDezimal(breite) + QStringLiteral(" x ") + numbers::einDezimal(hoehe) + QStringLiteral(" cm");
     };
-    const QString text = QStringLiteral("Der Pelox ist %1 groß, der druckbare Bereich %2 nur %3: "
+    const QString text = tr("Der Pelox ist %1 groß, der druckbare Bereich %2 nur %3: "
                                         "er würde abgeschnitten.\n%4")
                              .arg(masse(ueber->sternBreite, ueber->sternHoehe),
-                                 st.zweiBlaetter ? QStringLiteral("der zwei Blätter") : QStringLiteral("des Blatts"),
+                                 st.zweiBlaetter ? tr("der zwei Blätter") : tr("des Blatts"),
                                  masse(ueber->flaecheBreite, ueber->flaecheHoehe), frage);
-    return m_ports.messageBox.ask(text, QStringLiteral("Pelox zu groß"));
+    return m_ports.messageBox.ask(text, tr("Pelox zu groß"));
 }
 
 bool frmPelox::PdfPasst()
 {
     PdfFilePrinter pdf;
-    return PasstAufsPapier(AufPdfSeite(pdf), QSizeF(pdf.pageWidth(), pdf.pageHeight()), QStringLiteral("Trotzdem speichern?"));
+    return PasstAufsPapier(AufPdfSeite(pdf), QSizeF(pdf.pageWidth(), pdf.pageHeight()), tr("Trotzdem speichern?"));
 }

@@ -15,7 +15,7 @@ void frmPelox::Drucken()
     }
     if (!m_seite)
         SeiteMessen();
-    if (PasstAufsPapier(*this, *m_seite, QStringLiteral("Trotzdem drucken?")))
+    if (PasstAufsPapier(*this, *m_seite, tr("Trotzdem drucken?")))
         DruckErgebnisMelden(druck::Drucken(m_ports.printer, *this, drawingOptions()));
 }
 

@@ -24,7 +24,7 @@ QString frmPelox::SpeicherDialog(const QString& name, const QString& filter)
 {
     CommonDialogDatei.FileName = QString::fromStdString(Pfad) + name;
     CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
-    CommonDialogDatei.Filter = filter + QStringLiteral("Alle Dateien (*.*)|*.*|");
+    CommonDialogDatei.Filter = filter + tr("Alle Dateien (*.*)|*.*|");
     CommonDialogDatei.Flags |= CommonDialog::kOverwritePrompt;
     CommonDialogDatei.ShowSave();
     return CommonDialogDatei.FileName;

@@ -7,7 +7,7 @@
 # the benchmark library and the X server and X library that time the start).
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libcups2-dev libqpdf-dev libfontconfig-dev fonts-liberation)
+run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev libcups2-dev libqpdf-dev libfontconfig-dev fonts-liberation)
 test_packages=(googletest libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev desktop-file-utils dpkg-dev xvfb xauth libxcb-damage0-dev)
 
