@@ -186,6 +186,9 @@ void frmPelox::createControls()
     picPelox = new PictureWidget(this, kWeiss, 1.0, 2);
     place(picPelox, 2400, 240, 4452, 6255);
     picPelox->setFont(narrow(7.5));
+    // What the program offers beyond the fixed controls lives in the picture's
+    // menu, which nothing else in the window announces.
+    picPelox->setToolTip(tr("Rechte Maustaste: PDF, SVG, Poster, Faltstern, Drucker einmessen …"));
     picSpeichern = new PictureWidget(picPelox, kWeiss, 1.0, 0);
     // The saved picture is true size in pixels, whatever the screen.
     picSpeichern->setExportPicture(true);

@@ -342,5 +342,13 @@ Save anyway?</translation>
         <source>Trotzdem speichern?</source>
         <translation>Save anyway?</translation>
     </message>
+    <message>
+        <source>Rechte Maustaste: PDF, SVG, Poster, Faltstern, Drucker einmessen …</source>
+        <translation>Right mouse button: PDF, SVG, poster, folded star, printer calibration …</translation>
+    </message>
+    <message>
+        <source>Trotzdem drucken?</source>
+        <translation>Print anyway?</translation>
+    </message>
 </context>
 </TS>
