@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -26,6 +27,18 @@ void meldung(MessageBoxPort& box, const QString& text, const QString& titel)
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.show(text, titel, MessageBoxPort::kExclamation);
     QApplication::restoreOverrideCursor();
+}
+
+// The designs that come with the program, offered by "Lesen": where they are
+// installed, or the build tree's copy below the program's own folder.
+QStringList beispielOrte()
+{
+    const QDir programm(QApplication::applicationDirPath());
+    for (const char* ort : {PELOX_EXAMPLES_INSTALLED, PELOX_EXAMPLES_BUILT}) {
+        if (programm.exists(ort))
+            return {QDir::cleanPath(programm.absoluteFilePath(ort))};
+    }
+    return {};
 }
 
 } // namespace
@@ -66,7 +79,7 @@ void frmPelox::cmdDatenLesen_Click()
 {
     CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
     CommonDialogDatei.Filter = kFilter;
-    CommonDialogDatei.ShowOpen();
+    CommonDialogDatei.ShowOpen(beispielOrte());
     DateiPfad = CommonDialogDatei.FileName.toStdString();
     if (!DateiPfad.empty())
         LesenWartend();

@@ -18,10 +18,11 @@ public:
     QString Filter;
     int Flags = 0;
 
-    void ShowSave() { FileName = m_port.showSave(request()); }
-    void ShowOpen() { FileName = m_port.showOpen(request()); }
+    void ShowSave() { FileName = m_port.showSave(request({})); }
+    // places: folders offered for this once, beside the desktop's own.
+    void ShowOpen(const QStringList& places = {}) { FileName = m_port.showOpen(request(places)); }
 
 private:
-    FileDialogRequest request() const { return {FileName, InitDir, Filter, Flags}; }
+    FileDialogRequest request(const QStringList& places) const { return {FileName, InitDir, Filter, Flags, places}; }
     FileDialogPort& m_port;
 };

@@ -7,6 +7,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 // The desktop services behind small interfaces. The program gets Qt's
 // implementations; the tests get scripted fakes, so no test ever waits on a
@@ -18,6 +19,7 @@ struct FileDialogRequest {
     QString initDir;
     QString filter;  // pairs of "description|pattern|"
     int flags = 0;   // 2: ask before an existing file is replaced
+    QStringList places;  // folders offered beside the desktop's own
 };
 
 class FileDialogPort {

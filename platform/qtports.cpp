@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUrl>
 
 QStringList QtFileDialog::nameFilters(const QString& filter)
 {
@@ -30,6 +31,10 @@ QString QtFileDialog::show(const FileDialogRequest& request, bool save)
     dialog.setNameFilters(nameFilters(request.filter));
     if (!(request.flags & 2))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QList<QUrl> orte = dialog.sidebarUrls();
+    for (const QString& ort : request.places)
+        orte << QUrl::fromLocalFile(ort);
+    dialog.setSidebarUrls(orte);
     const QFileInfo name(request.fileName);
     if (!request.fileName.isEmpty() && name.isAbsolute()) {
         dialog.setDirectory(name.absolutePath());

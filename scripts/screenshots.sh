@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Pelox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Takes the screenshots in docs/ from the real program on a private X server
+# (Xvfb): the window with an example design, its picture's right-click menu,
+# and the poster dialog opened from that menu. Run it again whenever the window
+# changes. Usage: screenshots.sh [BUILD_DIR] (build-release by default; it is
+# built first).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-release}
+out=docs
+# The design is shown with its path, so it is read from a folder whose name
+# stays the same from one run to the next.
+designs=/tmp/pelox-screenshots
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELOX_BUILD_TESTS=OFF -DPELOX_BUILD_BENCH=OFF
+fi
+cmake --build "$build" --target pelox
+
+work=$(mktemp -d)
+pids=()
+finish() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work" "$designs"
+}
+mkdir "$designs" || { echo "$designs is in use" >&2; exit 1; }
+trap finish EXIT
+cp examples/blume.plx "$designs/"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+
+# A settings folder of its own, so that nothing the user set shows, and the
+# language in which the program's texts are the source texts.
+mkdir -m 700 "$work/runtime"
+HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8 \
+    QT_QPA_PLATFORM=xcb "$build/pelox" "$designs/blume.plx" 2>/dev/null &
+pids+=($!)
+
+# The first window with the title, once the program has drawn it.
+window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1 | grep . \
+        || { echo "no window \"$1\" appeared" >&2; exit 1; }
+}
+shot() {
+    sleep 1
+    import -window "$1" "$out/$2"
+    echo "$out/$2"
+}
+
+mkdir -p "$out"
+main=$(window "Pelox-Programm")
+shot "$main" window.png
+
+# The menu is a window of its own beside the main one, so both are taken from
+# the screen, which holds nothing else.
+xdotool mousemove --window "$main" 300 220 click 3
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+import -window root -crop "$((WIDTH + 300))x${HEIGHT}+0+0" "$out/menu.png"
+echo "$out/menu.png"
+
+# The poster entry is the third from the end of the menu; how many entries
+# come before it depends on what can be undone.
+xdotool key Up Up Up Return
+poster=$(window "Auf mehreren Blättern drucken")
+# A poster of 60 cm, to show the grid of its sheets; the diameter has the focus.
+xdotool key --window "$poster" ctrl+a
+xdotool type --window "$poster" 60
+xdotool key --window "$poster" Tab
+shot "$poster" poster.png
