@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -121,7 +122,11 @@ void frmPelox::DateiLesen()
             tr("Falsche Datei !!"));
         return;
     }
+    // Read outside any step (from the command line), the controls' handlers
+    // that setting the design runs make no steps of their own either.
+    const bool imSchritt = std::exchange(m_imSchritt, true);
     EntwurfUebernehmen(gelesen.inhalt);
+    m_imSchritt = imSchritt;
     lblDateiName->setText(QString::fromStdString(DateiPfad));
     // The design just read is the one a change is measured against; read
     // outside any step (from the command line) it is also where undo starts.

@@ -224,6 +224,17 @@ TEST_F(Bearbeiten, TakingBackAReadPutsBackTheFileItBelongsTo)
     lese(pfad("b.plx"));
     ASSERT_EQ(w->lblDateiName->text(), pfad("b.plx"));
 
+    // A design read outside any step, as the command line reads it, is where
+    // undo starts.
+    open();
+    w->DateiPfad = pfad("b.plx").toStdString();
+    w->DateiLesen();
+    EXPECT_EQ(w->Rueckgaengig->count(), 0);
+    EXPECT_FALSE(w->isWindowModified());
+    open();
+    speichere(pfad("a.plx"));
+    lese(pfad("b.plx"));
+
     // Back: the design of a.plx, its name, unchanged; the next save offers a.plx.
     w->mnuRueckgaengig->trigger();
     EXPECT_EQ(w->lblDateiName->text(), pfad("a.plx"));
