@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "net/anordnung.h"
+#include "net/teile.h"
+
+// Where each half is cut: into as few pieces as fit the sheet, or, where it
+// saves a sheet, into smaller ones.
+namespace netz {
+
+// Whether every face alone, with its tabs at full width, fits the sheet.
+bool einzelnePassen(const Haelfte& h, double breite, double hoehe);
+
+struct Zerlegung {
+    std::vector<std::vector<Lauf>> laeufe;  // per half, in order round it
+    Anordnung anordnung;  // of all runs, half after half
+};
+
+Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breite, double hoehe);
+
+} // namespace netz
