@@ -171,23 +171,41 @@ bool einzelnePassen(const Haelfte& h, double breite, double hoehe)
 Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breite, double hoehe)
 {
     Zerlegung beste;
-    std::size_t besteTeile = 0;
+    std::size_t besteTeile = 0, wenigsteTeile = 0;
+    double groessterWinkel = INFINITY;
     for (const double grenze : kGrenzen) {
+        // A limit above every piece's angle cuts as before; one that needs
+        // more pieces than the fewest is no choice with few pieces.
+        if (!beste.laeufe.empty() && grenze >= groessterWinkel)
+            continue;
+        std::size_t mindestens = 0;
+        for (const Haelfte& h : haelften)
+            mindestens += grenze > 0 ? std::size_t(std::ceil(h.summe / grenze - 1e-9)) : h.anzahl();
+        if (ziel == Ziel::WenigeTeile && !beste.laeufe.empty() && mindestens > wenigsteTeile)
+            break;
         Zerlegung z;
         std::vector<std::vector<Punkt>> huellen;
+        double winkel = 0;
         for (const Haelfte& h : haelften) {
             z.laeufe.push_back(teilen(h, grenze, breite, hoehe));
-            for (const Lauf& l : z.laeufe.back())
+            for (const Lauf& l : z.laeufe.back()) {
                 huellen.push_back(huelle(reichweite(h, l)));
+                winkel = std::max(winkel, h.phi[l.start + l.laenge] - h.phi[l.start]);
+            }
         }
+        groessterWinkel = winkel;
+        // With few pieces a smaller largest angle is taken only where it
+        // gives as few pieces that go onto fewer sheets.
+        if (beste.laeufe.empty())
+            wenigsteTeile = huellen.size();
+        else if (ziel == Ziel::WenigeTeile && huellen.size() > wenigsteTeile)
+            break;
         z.anordnung = anordnen(huellen, breite, hoehe);
         if (beste.laeufe.empty() || z.anordnung.blaetter < beste.anordnung.blaetter
             || (z.anordnung.blaetter == beste.anordnung.blaetter && huellen.size() < besteTeile)) {
             besteTeile = huellen.size();
             beste = std::move(z);
         }
-        if (ziel == Ziel::WenigeTeile)
-            break;
     }
     return beste;
 }
