@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "net/ebene.h"
+#include "net/koerper.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The cut-and-fold net of the folded star: each half laid flat around its
+// peak, cut along spokes into pieces that fit the paper, with folds, glue
+// tabs and labels, and the pieces placed on sheets. Everything on a sheet is
+// in cm from the top-left corner of its printable area, x to the right and
+// y downward, seen from the printed side, which is the outside of the star.
+namespace netz {
+
+// The outer diameters of the finished star the dialog and the command line
+// offer, in cm.
+inline constexpr double kDurchmesserMin = 5;
+inline constexpr double kDurchmesserMax = 100;
+inline constexpr double kDurchmesserSchritt = 0.5;
+// The tab widths the dialog and the command line offer, in cm.
+inline constexpr double kLascheMin = 0.5;
+inline constexpr double kLascheMax = 2;
+inline constexpr double kLascheStandard = 1;
+// The band along the bottom of every sheet that is kept for the legend, the
+// sheet's number and the file name; no piece lies in it.
+inline constexpr double kFusszeile = 1.5;
+// Spokes where the faces meet at less than this from flat are no fold.
+inline constexpr double kFlachGrad = 2;
+
+enum class Ziel { WenigeTeile, WenigeBlaetter };
+
+struct Vorgabe {
+    double hoehe = 0;   // of each peak above the centre, cm
+    double lasche = kLascheStandard;
+    int haelften = 2;   // 1: the upper half alone, its outline with tabs
+    Ziel ziel = Ziel::WenigeTeile;
+    double blattBreite = 0;  // the printable area of the paper upright, cm
+    double blattHoehe = 0;
+};
+
+// Seen from the printed side: a mountain fold rises toward the viewer.
+enum class Falz { Berg, Tal };
+
+struct Falte {
+    Punkt a;
+    Punkt b;
+    Falz art = Falz::Berg;
+};
+
+struct Text {
+    Punkt mitte;  // the text is centred here
+    double punkte = 8;  // its size
+    std::string text;  // UTF-8
+};
+
+// A glue tab: the corners on its fold line first, then the two outer ones.
+using Lasche = std::array<Punkt, 4>;
+
+struct Teil {
+    bool oberteil = true;
+    int nummer = 1;  // "Teil nummer von anzahl" within its half
+    int anzahl = 1;
+    int blatt = 0;   // from 0
+    double winkel = 0;  // the sum of its faces' angles at the peak, radians
+    std::vector<int> flaechen;  // indices into Koerper::flaechen, in order
+    std::vector<std::array<Punkt, 3>> dreiecke;  // per face: peak, then outline
+    // The whole outline of the piece with its tabs, once round: what is cut.
+    std::vector<Punkt> schnitt;
+    std::vector<Lasche> laschen;
+    // Spokes inside the piece and the lines where tabs meet their faces.
+    std::vector<Falte> falten;
+    // Edge numbers, cut spokes' letters, and last the two lines of the
+    // piece's name ("Oberteil", "Teil 1 von 2"), one above the other.
+    std::vector<Text> texte;
+};
+
+struct Netz {
+    Koerper koerper;
+    double winkelsumme = 0;  // of one half, radians
+    double blattBreite = 0;  // the printable area as the sheets lie, cm
+    double blattHoehe = 0;
+    int blaetter = 0;
+    std::vector<Teil> teile;  // the upper half's first, then by sheet
+};
+
+struct Ergebnis {
+    std::optional<Netz> netz;  // none when it cannot be made
+    std::string grund;         // then why, in German
+};
+
+// The sum of the angles at the peak of one half's faces, radians.
+double winkelsumme(const Koerper& k);
+
+// The height at which one half's angles add up to a full turn, so that the
+// flat star folds up without a cut; none for a design that has none.
+std::optional<double> natuerlicheHoehe(const PeloxState& s);
+
+// The fold along the spoke to outline point i, from the two faces beside it
+// in the folded star; none where they meet at less than kFlachGrad from flat.
+std::optional<Falz> faltung(const Koerper& k, std::size_t i);
+
+// The net of the star of the state (corners and bend points computed) as
+// asked for. Refused, with the reason, where the star cannot be folded (see
+// falten), where the tab width or the paper is out of range, and where a
+// single face with its tabs is larger than the sheet, naming the largest
+// outer diameter that fits at that height.
+Ergebnis entfalten(const PeloxState& s, const Vorgabe& v);
+
+} // namespace netz
