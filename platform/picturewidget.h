@@ -3,7 +3,6 @@
 #pragma once
 
 #include "platform/drawing.h"
-#include "platform/widelines.h"
 
 #include <QImage>
 #include <QPainter>
@@ -93,8 +92,6 @@ private:
     QPen m_linePen;
     QImage m_image;
     // A painter stays open on the image between drawing calls of one change
-    // and is closed before the image is shown or handed out; the wide lines
-    // drawn meanwhile are set into it then, or before anything else is drawn.
+    // and is closed before the image is shown or handed out.
     std::unique_ptr<QPainter> m_painter;
-    WideLines m_wideLines;
 };
