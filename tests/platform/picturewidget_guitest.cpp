@@ -20,9 +20,12 @@ TEST(PictureWidget, WideLinesTheKeptPictureThePointerAndMouseMovesInTwips)
     pic.show();
 
     // Wide lines cover exactly the pixels within half their width: slanted,
-    // upright, lying, of no length, and mostly outside the picture; in pixels.
+    // upright, lying, of no length, and mostly outside the picture; lines
+    // whose top or left side lies within half a pixel of the picture's edge,
+    // above or below it, keep their first row and column. In pixels.
     const std::array<double, 4> linien[] = {{3.2, 4.7, 31.9, 22.1}, {10.3, -5, 10.3, 40}, {-2, 12.5, 50, 12.5},
-        {20.2, 15.7, 20.2, 15.7}, {35, 2, -300, 90}};
+        {20.2, 15.7, 20.2, 15.7}, {35, 2, -300, 90}, {4.5, 0.7, 30.5, 0.7}, {6, 1.4, 28, 9}, {0.7, 5, 0.7, 25},
+        {1.4, 6, 9, 28}};
     pic.setLineWidth(2);
     for (const auto& [ax, ay, bx, by] : linien) {
         pic.clear();
