@@ -214,6 +214,14 @@ void PictureWidget::updatePicture()
     update(innerRect());
 }
 
+bool PictureWidget::event(QEvent* event)
+{
+    // Qt tells every widget when its window has moved to another screen.
+    if (event->type() == QEvent::ScreenChangeInternal && !m_image.isNull() && !pictureFits())
+        emit pixelRatioChanged();
+    return QWidget::event(event);
+}
+
 void PictureWidget::paintEvent(QPaintEvent* event)
 {
     endPainting();

@@ -54,8 +54,12 @@ signals:
     void mouseMoved(int buttons, int shift, double x, double y);
     // The right button asks for the picture's menu, at a global position.
     void contextMenuRequested(const QPoint& globalPos);
+    // The window moved to a screen of another pixel ratio: the picture kept
+    // is now shown scaled and blurred until it is drawn again.
+    void pixelRatioChanged();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
