@@ -65,6 +65,11 @@ void frmPelox::connectControls()
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(picPelox, &PictureWidget::contextMenuRequested, this,
         [this](const QPoint& pos) { picPelox_ContextMenu(pos); });
+    connect(picPelox, &PictureWidget::pixelRatioChanged, this, [this] { Zeichnen(); });
+    connect(picKurvenForm, &PictureWidget::pixelRatioChanged, this, [this] {
+        RasterZeichnen();
+        KurvenFormPunkte();
+    });
     connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
     connect(mnuPruefmass, &QAction::triggered, this, [this] { mnuPruefmass_Click(); });

@@ -4,6 +4,7 @@
 
 #include "platform/artwork.h"
 #include "platform/colors.h"
+#include "platform/widelines.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -52,7 +53,6 @@ QPainter& PictureWidget::painter()
 
 void PictureWidget::endPainting()
 {
-    m_wideLines.draw(m_image);
     m_painter.reset();
 }
 
@@ -63,12 +63,8 @@ QPointF PictureWidget::toPixels(double x, double y) const
 
 void PictureWidget::clear()
 {
-    // The background is filled in together with the wide lines drawn next,
-    // row by row, or before anything else is drawn or the picture is shown.
-    m_wideLines.discard();
     endPainting();
-    allocatePicture();
-    m_wideLines.fillFirst(m_background.rgb());
+    fillPicture();
     updatePicture();
 }
 
@@ -131,11 +127,9 @@ void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor co
     // steps of one device pixel.
     const double s = m_image.devicePixelRatio();
     if (m_lineWidth * s > 1 && m_lineStyle == LineStyle::Solid) {
-        m_wideLines.add(l.p1() * s, l.p2() * s, m_lineWidth * s / 2.0, toQColor(color).rgb(), m_image.height());
+        setWideLine(m_image, l.p1() * s, l.p2() * s, m_lineWidth * s / 2.0, toQColor(color).rgb());
         return;
     }
-    // The wide lines drawn before lie beneath this one.
-    m_wideLines.draw(m_image);
     // The same pen is handed over again while nothing changes, which the
     // painter recognises at once. Dots and dashes wider than a device pixel
     // end flat: round ends would lengthen each of them by the line width.
@@ -152,8 +146,6 @@ void PictureWidget::line(double x1, double y1, double x2, double y2, BgrColor co
 void PictureWidget::circle(double x, double y, double radius, BgrColor color)
 {
     QPainter& p = painter();
-    // The wide lines drawn before lie beneath the circle.
-    m_wideLines.draw(m_image);
     const double r = radius / m_unitsPerPixel;
     // On a scaled screen a solid circle is set pixel by pixel like the wide
     // lines; at a ratio of 1 it stays the circle Qt has always drawn.
@@ -181,7 +173,6 @@ void PictureWidget::setExportPicture(bool exportPicture)
 
 void PictureWidget::loadEmptyPicture()
 {
-    m_wideLines.discard();
     endPainting();
     m_image = QImage();
     updatePicture();
@@ -221,6 +212,14 @@ void PictureWidget::updatePicture()
     // The sunken border stays as it is: repainting it costs more than the
     // picture inside.
     update(innerRect());
+}
+
+bool PictureWidget::event(QEvent* event)
+{
+    // Qt tells every widget when its window has moved to another screen.
+    if (event->type() == QEvent::ScreenChangeInternal && !m_image.isNull() && !pictureFits())
+        emit pixelRatioChanged();
+    return QWidget::event(event);
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event)

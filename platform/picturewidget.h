@@ -3,7 +3,6 @@
 #pragma once
 
 #include "platform/drawing.h"
-#include "platform/widelines.h"
 
 #include <QImage>
 #include <QPainter>
@@ -55,8 +54,12 @@ signals:
     void mouseMoved(int buttons, int shift, double x, double y);
     // The right button asks for the picture's menu, at a global position.
     void contextMenuRequested(const QPoint& globalPos);
+    // The window moved to a screen of another pixel ratio: the picture kept
+    // is now shown scaled and blurred until it is drawn again.
+    void pixelRatioChanged();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -93,8 +96,6 @@ private:
     QPen m_linePen;
     QImage m_image;
     // A painter stays open on the image between drawing calls of one change
-    // and is closed before the image is shown or handed out; the wide lines
-    // drawn meanwhile are set into it then, or before anything else is drawn.
+    // and is closed before the image is shown or handed out.
     std::unique_ptr<QPainter> m_painter;
-    WideLines m_wideLines;
 };

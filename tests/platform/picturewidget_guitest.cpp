@@ -2,16 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/colors.h"
 #include "platform/picturewidget.h"
-#include "platform/widelines.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QThread>
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <random>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -23,9 +20,12 @@ TEST(PictureWidget, WideLinesTheKeptPictureThePointerAndMouseMovesInTwips)
     pic.show();
 
     // Wide lines cover exactly the pixels within half their width: slanted,
-    // upright, lying, of no length, and mostly outside the picture; in pixels.
+    // upright, lying, of no length, and mostly outside the picture; lines
+    // whose top or left side lies within half a pixel of the picture's edge,
+    // above or below it, keep their first row and column. In pixels.
     const std::array<double, 4> linien[] = {{3.2, 4.7, 31.9, 22.1}, {10.3, -5, 10.3, 40}, {-2, 12.5, 50, 12.5},
-        {20.2, 15.7, 20.2, 15.7}, {35, 2, -300, 90}};
+        {20.2, 15.7, 20.2, 15.7}, {35, 2, -300, 90}, {4.5, 0.7, 30.5, 0.7}, {6, 1.4, 28, 9}, {0.7, 5, 0.7, 25},
+        {1.4, 6, 9, 28}};
     pic.setLineWidth(2);
     for (const auto& [ax, ay, bx, by] : linien) {
         pic.clear();
@@ -77,47 +77,4 @@ TEST(PictureWidget, WideLinesTheKeptPictureThePointerAndMouseMovesInTwips)
         QApplication::sendEvent(&pic, &e);
     }
     EXPECT_EQ(bekommen, (std::vector<std::array<double, 3>>{{5, 150, 75}, {2, 150, 75}}));
-}
-
-TEST(WideLines, ABatchSharedBetweenTwoThreadsSetsThePixelsOfOneThread)
-{
-    if (QThread::idealThreadCount() < 2)
-        GTEST_SKIP() << "one processor: the batch is set by one thread";
-    // Lines of three widths and colours crossing each other, long and short,
-    // with far more rows than a batch needs to be shared out.
-    QImage einzeln(700, 900, QImage::Format_RGB32);
-    einzeln.fill(Qt::white);
-    std::mt19937 zufall(7);
-    std::uniform_real_distribution<double> ort(-20, 920);
-    std::uniform_real_distribution<double> schritt(-60, 60);
-    const std::array<QRgb, 3> farben{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)};
-    struct Linie {
-        QPointF a, b;
-        double radius;
-        QRgb farbe;
-    };
-    std::vector<Linie> linien;
-    for (int i = 0; i < 400; ++i) {
-        const QPointF a(ort(zufall) * 0.75, ort(zufall));
-        const QPointF b = i % 4 ? a + QPointF(schritt(zufall), schritt(zufall)) : QPointF(ort(zufall), ort(zufall));
-        linien.push_back({a, b, 0.5 * (i % 3 + 1), farben[i % 3]});
-        WideLines eine;
-        eine.add(a, b, linien.back().radius, linien.back().farbe, einzeln.height());
-        eine.draw(einzeln);
-    }
-    // The batch also fills in the background, strip by strip. Drawn again,
-    // the helper is woken as the drawing begins and waits for the batch; the
-    // third time it has given up waiting before the batch is complete.
-    WideLines stapel;
-    for (const int runde : {0, 1, 2}) {
-        QImage zusammen(einzeln.size(), QImage::Format_RGB32);
-        zusammen.fill(Qt::green);
-        stapel.fillFirst(qRgb(255, 255, 255));
-        if (runde == 2)
-            QThread::msleep(50);
-        for (const Linie& l : linien)
-            stapel.add(l.a, l.b, l.radius, l.farbe, zusammen.height());
-        stapel.draw(zusammen);
-        EXPECT_TRUE(zusammen == einzeln) << runde;
-    }
 }
