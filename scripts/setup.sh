@@ -3,13 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are still missing. "run" needs what builds
 # and starts the program; "test" adds what the tests use (the test framework,
-# a private print server with a PDF printer, PDF tools, the fuzzer runtime,
-# the benchmark library and the X server and X library that time the start).
+# a private print server with a PDF printer, PDF tools, a reader of STL files,
+# the fuzzer runtime, the benchmark library and the X server and X library
+# that time the start).
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libcups2-dev libqpdf-dev libfontconfig-dev fonts-liberation)
 test_packages=(googletest libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
-    clang libclang-rt-14-dev desktop-file-utils dpkg-dev xvfb xauth libxcb-damage0-dev)
+    clang libclang-rt-14-dev desktop-file-utils dpkg-dev xvfb xauth libxcb-damage0-dev admesh)
 
 wanted=("${run_packages[@]}")
 if [ "${1:-run}" = test ]; then
