@@ -11,6 +11,8 @@
 #include "platform/qtprinter.h"
 #include "platform/sessionbus.h"
 #include "platform/settings.h"
+#include "net/netz.h"
+#include "print/faltnetz.h"
 #include "print/poster.h"
 
 #include <QApplication>
@@ -23,6 +25,7 @@
 #include <QScopeGuard>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cmath>
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
 #include <latch>
@@ -59,6 +62,12 @@ const QString kPoster = QStringLiteral("poster");
 const QString kDurchmesser = QStringLiteral("diameter");
 const QString kPapier = QStringLiteral("paper");
 const QString kKleben = QStringLiteral("glue");
+const QString kNetz = QStringLiteral("net");
+const QString kNetzSvg = QStringLiteral("net-svg");
+const QString kSpitze = QStringLiteral("peak");
+const QString kLasche = QStringLiteral("tab");
+const QString kHaelften = QStringLiteral("halves");
+const QString kWenigste = QStringLiteral("fewest");
 
 struct Optionen {
     QCommandLineOption hilfe;
@@ -90,6 +99,23 @@ Optionen beschreiben(QCommandLineParser& args)
         QStringLiteral("papier"), QStringLiteral("A4")});
     args.addOption({kKleben, QStringLiteral("Breite des Klebestreifens in cm (0 bis 3, 1)."), QStringLiteral("cm"),
         QStringLiteral("1")});
+    args.addOption({kNetz,
+        QStringLiteral("Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als PDF-Datei "
+                       "<datei> schreiben; braucht --peak."),
+        QStringLiteral("datei")});
+    args.addOption({kNetzSvg, QStringLiteral("Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben."),
+        QStringLiteral("datei")});
+    args.addOption({kSpitze,
+        QStringLiteral("Höhe der Spitzen des Faltsterns über der Mitte in cm (0,1 bis zum Durchmesser), "
+                       "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
+        QStringLiteral("cm|natural")});
+    args.addOption({kLasche, QStringLiteral("Breite der Klebelaschen des Faltnetzes in cm (0.5 bis 2, 1)."),
+        QStringLiteral("cm"), QStringLiteral("1")});
+    args.addOption({kHaelften, QStringLiteral("Beide Hälften des Faltsterns (2) oder nur eine (1)."),
+        QStringLiteral("1|2"), QStringLiteral("2")});
+    args.addOption({kWenigste,
+        QStringLiteral("Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets)."),
+        QStringLiteral("pieces|sheets"), QStringLiteral("pieces")});
     args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
         QStringLiteral("[pelox-datei]"));
     return o;
@@ -97,7 +123,8 @@ Optionen beschreiben(QCommandLineParser& args)
 
 bool dateienSchreiben(const QCommandLineParser& args)
 {
-    return args.isSet(kPdf) || args.isSet(kSvg) || args.isSet(kBmp) || args.isSet(kPoster);
+    return args.isSet(kPdf) || args.isSet(kSvg) || args.isSet(kBmp) || args.isSet(kPoster) || args.isSet(kNetz)
+        || args.isSet(kNetzSvg);
 }
 
 // The poster's values from the options, or the reason they cannot be taken.
@@ -126,6 +153,92 @@ PosterWahl posterWahl(const QCommandLineParser& args)
     return w;
 }
 
+// A number as the command line takes it: with a point, finite.
+std::optional<double> endlicheZahl(const QString& text)
+{
+    bool zahl = false;
+    const double v = QLocale::c().toDouble(text, &zahl);
+    if (!zahl || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+// The net from the options and the design read, or the reason it cannot be made.
+struct NetzWahl {
+    std::optional<netz::Netz> netz;
+    faltnetz::Angaben angaben;
+    QPageSize::PageSizeId papier = QPageSize::A4;
+    QString fehler;
+};
+
+NetzWahl netzWahl(const QCommandLineParser& args, const frmPelox& w)
+{
+    NetzWahl n;
+    const auto zahlIn = [&](const QString& option, double min, double max) -> std::optional<double> {
+        const std::optional<double> v = endlicheZahl(args.value(option));
+        if (v && *v >= min && *v <= max)
+            return v;
+        return std::nullopt;
+    };
+    double durchmesser = w.AussenDurchmesser;
+    if (args.isSet(kDurchmesser)) {
+        const std::optional<double> d = zahlIn(kDurchmesser, netz::kDurchmesserMin, netz::kDurchmesserMax);
+        if (!d) {
+            n.fehler = QStringLiteral("Durchmesser %1: erlaubt sind 5 bis 100 cm").arg(args.value(kDurchmesser));
+            return n;
+        }
+        durchmesser = *d;
+    }
+    netz::Vorgabe v;
+    const std::optional<double> lasche = zahlIn(kLasche, netz::kLascheMin, netz::kLascheMax);
+    const QString haelften = args.value(kHaelften), wenigste = args.value(kWenigste);
+    const std::optional<QPageSize::PageSizeId> papier = poster::papier(args.value(kPapier));
+    if (!args.isSet(kSpitze))
+        n.fehler = QStringLiteral("--net braucht --peak CM oder --peak natural");
+    else if (!lasche)
+        n.fehler = QStringLiteral("Laschen %1: erlaubt sind 0.5 bis 2 cm").arg(args.value(kLasche));
+    else if (haelften != QLatin1String("1") && haelften != QLatin1String("2"))
+        n.fehler = QStringLiteral("Hälften %1: 1 oder 2").arg(haelften);
+    else if (wenigste != QLatin1String("pieces") && wenigste != QLatin1String("sheets"))
+        n.fehler = QStringLiteral("--fewest %1: pieces oder sheets").arg(wenigste);
+    else if (!papier)
+        n.fehler = QStringLiteral("unbekanntes Papier %1: A4, A3, Letter oder Legal").arg(args.value(kPapier));
+    if (!n.fehler.isEmpty())
+        return n;
+    v.lasche = *lasche;
+    v.haelften = haelften.toInt();
+    v.ziel = wenigste == QLatin1String("sheets") ? netz::Ziel::WenigeBlaetter : netz::Ziel::WenigeTeile;
+    n.papier = *papier;
+    const QSizeF blatt = frmPelox::NetzPapier(n.papier);
+    v.blattBreite = blatt.width();
+    v.blattHoehe = blatt.height();
+    if (args.value(kSpitze) == QLatin1String("natural")) {
+        const std::optional<double> h = netz::natuerlicheHoehe(poster::skaliert(w, durchmesser));
+        if (!h) {
+            n.fehler = QStringLiteral("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben "
+                                      "die Winkel einer Hälfte genau 360°");
+            return n;
+        }
+        v.hoehe = *h;
+    } else {
+        const std::optional<double> h = zahlIn(kSpitze, 0.1, durchmesser);
+        if (!h) {
+            n.fehler = QStringLiteral("Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural")
+                           .arg(args.value(kSpitze), QString::number(durchmesser));
+            return n;
+        }
+        v.hoehe = *h;
+    }
+    netz::Ergebnis e = w.Faltnetz(durchmesser, v);
+    if (!e.netz) {
+        n.fehler = QString::fromStdString(e.grund);
+        return n;
+    }
+    n.netz = std::move(e.netz);
+    n.angaben = w.NetzAngaben(durchmesser);
+    return n;
+}
+
 int writeFiles(const QCommandLineParser& args, const QString& design)
 {
     ConsoleMessages messages;
@@ -150,11 +263,25 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
             QStringLiteral(" Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! "), {}, 0);
         return 1;
     }
+    // The net is made before anything is written, so that a refused one
+    // leaves no file behind.
+    NetzWahl netz;
+    if (args.isSet(kNetz) || args.isSet(kNetzSvg)) {
+        netz = netzWahl(args, w);
+        if (!netz.netz) {
+            messages.show(netz.fehler, {}, 0);
+            return 2;
+        }
+    }
     if (args.isSet(kPdf) && !(w.PdfPasst() && w.PdfSchreiben(args.value(kPdf))))
         return 1;
     if (args.isSet(kSvg) && !w.SvgSchreiben(args.value(kSvg)))
         return 1;
     if (args.isSet(kPoster) && !w.PosterPdfSchreiben(args.value(kPoster), poster.vorgabe, poster.papier))
+        return 1;
+    if (args.isSet(kNetz) && !w.NetzPdfSchreiben(args.value(kNetz), *netz.netz, netz.angaben, netz.papier))
+        return 1;
+    if (args.isSet(kNetzSvg) && !w.NetzSvgSchreiben(args.value(kNetzSvg), *netz.netz, netz.angaben))
         return 1;
     if (bild) {
         if (!w.BildGrösseRechnen())
@@ -260,7 +387,7 @@ int runPelox(int argc, char** argv)
     }
     if (dateienSchreiben(args)) {
         if (designs.isEmpty()) {
-            std::fprintf(stderr, "pelox: --pdf, --svg, --bmp und --poster brauchen eine Pelox-Datei\n");
+            std::fprintf(stderr, "pelox: --pdf, --svg, --bmp, --poster und --net brauchen eine Pelox-Datei\n");
             return 2;
         }
         return writeFiles(args, designs.constFirst());

@@ -40,6 +40,14 @@ enum class Ergebnis;
 namespace poster {
 struct Vorgabe;
 }
+namespace netz {
+struct Vorgabe;
+struct Netz;
+struct Ergebnis;
+}
+namespace faltnetz {
+struct Angaben;
+}
 
 // The program's one window. It owns the whole state of the star and every
 // control; its procedures are the program's procedures and keep their names.
@@ -171,6 +179,17 @@ public:
     void PosterSpeichern();
     // Also from the command line; false after a message.
     bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, QPageSize::PageSizeId papier);
+
+    // The net of the folded star: the design at the outer diameter, cut into
+    // pieces for the paper in v.
+    netz::Ergebnis Faltnetz(double durchmesser, const netz::Vorgabe& v) const;
+    faltnetz::Angaben NetzAngaben(double durchmesser) const;
+    // The drawing area of a PDF's paper as the net is laid out in, cm.
+    static QSizeF NetzPapier(QPageSize::PageSizeId papier);
+    // Also from the command line; false after a message.
+    bool NetzPdfSchreiben(
+        const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, QPageSize::PageSizeId papier);
+    bool NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a);
 
     // Corner dragging
     void picPelox_MouseMove(int Button, int Shift, double X, double Y);

@@ -14,7 +14,7 @@ namespace {
 constexpr double kBeruehrung = 1e-6;
 // Turns tried besides those along the hull's edges, which alone can miss the
 // turn that fits an almost round piece into a narrow sheet.
-constexpr int kProbeDrehungen = 72;
+constexpr int kProbeDrehungen = 18;
 
 // Whether the projections of both polygons onto the normal of some edge of a
 // fail to overlap.
@@ -47,7 +47,9 @@ bool trennt(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
 
 double laenge(Punkt a)
 {
-    return std::hypot(a.x, a.y);
+    // Lengths here are centimetres: nothing near where hypot's care for
+    // overflow would matter, and it is the inner loop of every fit.
+    return std::sqrt(a.x * a.x + a.y * a.y);
 }
 
 Rechteck umriss(const std::vector<Punkt>& punkte)
@@ -94,32 +96,55 @@ std::vector<Punkt> huelle(std::vector<Punkt> punkte)
     return h;
 }
 
-std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite, double hoehe)
+std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite, double hoehe, bool ersteReicht)
 {
-    std::vector<double> winkel;
-    winkel.reserve(huelle.size() + kProbeDrehungen);
+    // The turns as cosine and sine: along each edge of the hull, and evenly
+    // spread ones counted from its longest edge, so that the same hull
+    // turned is tried at the same turns; each also a quarter further, so
+    // that the rectangle stands up.
+    std::vector<Punkt> drehungen;
+    drehungen.reserve(2 * huelle.size() + 2 * kProbeDrehungen);
+    Punkt laengste{1, 0};
+    double groesste = 0;
     for (std::size_t i = 0; i < huelle.size(); ++i) {
         const Punkt k = huelle[(i + 1) % huelle.size()] - huelle[i];
-        winkel.push_back(-std::atan2(k.y, k.x));
+        const double l = laenge(k);
+        if (l == 0)
+            continue;
+        // The turn that lays this edge along the x axis.
+        const Punkt d{k.x / l, -k.y / l};
+        drehungen.push_back(d);
+        drehungen.push_back({-d.y, d.x});
+        if (l > groesste) {
+            groesste = l;
+            laengste = d;
+        }
     }
-    for (int i = 0; i < kProbeDrehungen; ++i)
-        winkel.push_back(std::numbers::pi * i / kProbeDrehungen);
+    static const std::vector<Punkt> proben = [] {
+        std::vector<Punkt> p;
+        for (int i = 1; i < 2 * kProbeDrehungen; ++i)
+            p.push_back({std::cos(std::numbers::pi * i / kProbeDrehungen / 2),
+                std::sin(std::numbers::pi * i / kProbeDrehungen / 2)});
+        return p;
+    }();
+    for (const Punkt& p : proben)
+        drehungen.push_back({laengste.x * p.x - laengste.y * p.y, laengste.x * p.y + laengste.y * p.x});
     std::optional<Drehung> beste;
-    for (const double w : winkel) {
-        // Each turn and the one a quarter further: the rectangle stands up.
-        for (const double v : {w, w + std::numbers::pi / 2}) {
-            const double c = std::cos(v), s = std::sin(v);
-            double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
-            for (const Punkt& p : huelle) {
-                const double x = c * p.x - s * p.y, y = s * p.x + c * p.y;
-                x0 = std::min(x0, x);
-                x1 = std::max(x1, x);
-                y0 = std::min(y0, y);
-                y1 = std::max(y1, y);
-            }
-            const double b = x1 - x0, h = y1 - y0;
-            if (b <= breite && h <= hoehe && (!beste || b * h < beste->breite * beste->hoehe))
-                beste = Drehung{v, b, h};
+    for (const Punkt& d : drehungen) {
+        const double c = d.x, s = d.y;
+        double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
+        for (const Punkt& p : huelle) {
+            const double x = c * p.x - s * p.y, y = s * p.x + c * p.y;
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
+        const double b = x1 - x0, h = y1 - y0;
+        if (b <= breite && h <= hoehe && (!beste || b * h < beste->breite * beste->hoehe)) {
+            beste = Drehung{std::atan2(s, c), b, h};
+            if (ersteReicht)
+                break;
         }
     }
     return beste;

@@ -45,12 +45,14 @@ std::vector<Punkt> huelle(std::vector<Punkt> punkte);
 
 // The turn of the points (about the origin, in radians) under which their
 // surrounding rectangle is smallest while it fits into breite x hoehe, with
-// that rectangle's size; none when no turn makes them fit.
+// that rectangle's size; none when no turn makes them fit. With ersteReicht
+// the first turn found that fits, where only whether any does matters.
 struct Drehung {
     double winkel = 0;
     double breite = 0;
     double hoehe = 0;
 };
-std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite, double hoehe);
+std::optional<Drehung> einpassen(
+    const std::vector<Punkt>& huelle, double breite, double hoehe, bool ersteReicht = false);
 
 } // namespace netz

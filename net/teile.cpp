@@ -74,6 +74,13 @@ struct Leger {
     const Haelfte& h;
     Teil& t;
     std::vector<std::vector<Punkt>> belegt;  // faces and tabs laid so far
+    std::vector<Rechteck> rahmen;           // the rectangle around each
+
+    void belegen(std::vector<Punkt> v)
+    {
+        rahmen.push_back(umriss(v));
+        belegt.push_back(std::move(v));
+    }
 
     // The widest tab on the edge that overlaps nothing laid yet.
     std::optional<Lasche> lasche(Punkt p, Punkt q, Punkt n)
@@ -82,7 +89,12 @@ struct Leger {
         const double voll = std::min(h.lasche, l / 2);
         const auto frei = [&](const Lasche& k) {
             const std::vector<Punkt> v(k.begin(), k.end());
-            return std::none_of(belegt.begin(), belegt.end(), [&](const auto& b) { return ueberlappen(v, b); });
+            const Rechteck r = umriss(v);
+            for (std::size_t i = 0; i < belegt.size(); ++i) {
+                if (r.schneidet(rahmen[i]) && ueberlappen(v, belegt[i]))
+                    return false;
+            }
+            return true;
         };
         for (const double f : kBreiten) {
             const double b = voll * f;
@@ -112,7 +124,7 @@ struct Leger {
                 punkt(w);
             t.laschen.push_back(e);
             t.falten.push_back({e[0], e[1], Falz::Berg});
-            belegt.emplace_back(e.begin(), e.end());
+            belegen({e.begin(), e.end()});
         }
         punkt(q);
     }
@@ -140,26 +152,36 @@ Haelfte haelfte(const Koerper& k, bool oberteil, bool umrissLaschen, double lasc
         h.winkel.push_back(spitzenWinkel(k.hoehe, v, k.umriss[(i + 1) % n]));
         h.summe += h.winkel.back();
     }
+    h.phi.push_back(0);
+    for (std::size_t j = 0; j <= 2 * n; ++j) {
+        h.abgerollt.push_back(spitzenPunkt(h, j, h.phi[j]));
+        h.phi.push_back(h.phi[j] + h.winkel[j % n]);
+    }
+    h.speichenEcken.push_back({});
+    for (std::size_t j = 0; j < 2 * n; ++j) {
+        const Punkt p = h.abgerollt[j], q = h.abgerollt[j + 1];
+        const Lasche u = volleLasche(p, q, aussen(p, q, {0, 0}), lasche);
+        h.umrissEcken.push_back({u[2], u[3]});
+        const Lasche s = volleLasche({0, 0}, q, aussen({0, 0}, q, p), lasche);
+        h.speichenEcken.push_back({s[2], s[3]});
+    }
     return h;
 }
 
-std::vector<Punkt> reichweite(const Haelfte& h, const Lauf& l)
+std::vector<Punkt> reichweite(const Haelfte& h, const Lauf& l, bool abgerollt)
 {
-    const std::vector<Punkt> p = strahlen(h, l);
-    std::vector<Punkt> r(p);
+    std::vector<Punkt> r(h.abgerollt.begin() + std::ptrdiff_t(l.start),
+        h.abgerollt.begin() + std::ptrdiff_t(l.start + l.laenge + 1));
     r.push_back({0, 0});
-    for (std::size_t j = 0; j + 1 < p.size(); ++j) {
-        if (!h.umrissLaschen)
-            break;
-        const Lasche k = volleLasche(p[j], p[j + 1], aussen(p[j], p[j + 1], {0, 0}), h.lasche);
-        r.push_back(k[2]);
-        r.push_back(k[3]);
-    }
-    if (!l.geschlossen) {
-        const Punkt innen = p.size() > 1 ? p[p.size() - 2] : Punkt{};
-        const Lasche k = volleLasche({0, 0}, p.back(), aussen({0, 0}, p.back(), innen), h.lasche);
-        r.push_back(k[2]);
-        r.push_back(k[3]);
+    for (std::size_t j = l.start; h.umrissLaschen && j < l.start + l.laenge; ++j)
+        r.insert(r.end(), h.umrissEcken[j].begin(), h.umrissEcken[j].end());
+    if (!l.geschlossen)
+        r.insert(r.end(), h.speichenEcken[l.start + l.laenge].begin(), h.speichenEcken[l.start + l.laenge].end());
+    if (!abgerollt) {
+        const double w = -(h.oberteil ? 1 : -1) * h.phi[l.start];
+        const Lage zurueck{std::cos(w), std::sin(w), {}};
+        for (Punkt& p : r)
+            p = zurueck(p);
     }
     return r;
 }
@@ -172,13 +194,13 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     t.anzahl = namen.anzahl;
     const std::vector<Punkt> p = strahlen(h, l);
     const std::size_t n = h.anzahl();
-    Leger leger{h, t, {}};
+    Leger leger{h, t, {}, {}};
     for (std::size_t j = 0; j < l.laenge; ++j) {
         const std::size_t i = (l.start + j) % n;
         t.flaechen.push_back(int(i) + (h.oberteil ? 0 : int(n)));
         t.dreiecke.push_back({Punkt{0, 0}, p[j], p[j + 1]});
         t.winkel += h.winkel[i];
-        leger.belegt.push_back({Punkt{0, 0}, p[j], p[j + 1]});
+        leger.belegen({Punkt{0, 0}, p[j], p[j + 1]});
         // The spokes inside the piece; a closed one folds at its first too.
         if (j > 0 || l.geschlossen) {
             if (const std::optional<Falz> f = faltung(*h.koerper, i))

@@ -17,6 +17,14 @@ struct Haelfte {
     std::vector<double> winkel;   // per face (segment), at the peak
     std::vector<double> speiche;  // per outline point, its spoke's length
     double summe = 0;
+    // The faces laid side by side from spoke 0 on twice round, so that every
+    // run is a stretch of it: the spoke ends, the outer corners of each
+    // segment's tab and of each spoke's tab at full width (that spoke ending
+    // a run), and the angle each spoke is turned by.
+    std::vector<Punkt> abgerollt;
+    std::vector<std::array<Punkt, 2>> umrissEcken;
+    std::vector<std::array<Punkt, 2>> speichenEcken;
+    std::vector<double> phi;
 
     std::size_t anzahl() const { return winkel.size(); }
 };
@@ -32,8 +40,9 @@ struct Lauf {
 };
 
 // Every point the run can cover with its tabs at their full width: what has
-// to fit on the sheet however the tabs are later shortened.
-std::vector<Punkt> reichweite(const Haelfte& h, const Lauf& l);
+// to fit on the sheet however the tabs are later shortened. In the run's own
+// frame, or (abgerollt) as it lies in the half laid out from spoke 0.
+std::vector<Punkt> reichweite(const Haelfte& h, const Lauf& l, bool abgerollt = false);
 
 // What a piece is called: its number in its half, and the letters of the
 // spokes it is cut along where it starts and where it ends (unused for a

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <unordered_map>
 
 namespace netz {
 
@@ -22,9 +23,34 @@ constexpr double kGeschlossen = 1e-6;
 constexpr double kGrenzen[] = {INFINITY, 270 * kGrad, 180 * kGrad, 120 * kGrad, 90 * kGrad, 60 * kGrad,
     40 * kGrad, 25 * kGrad, 0};
 
+// Whether the run fits, with a margin far below anything on paper, so that
+// its hull turned into the run's own frame, which the sheets are laid out
+// with, fits as well.
+bool passtHuelle(const std::vector<Punkt>& punkte, double breite, double hoehe)
+{
+    constexpr double kSpiel = 1e-6;
+    return einpassen(huelle(punkte), breite - kSpiel, hoehe - kSpiel, true).has_value();
+}
+
 bool passt(const Haelfte& h, const Lauf& l, double breite, double hoehe)
 {
-    return einpassen(huelle(reichweite(h, l)), breite, hoehe).has_value();
+    return passtHuelle(reichweite(h, l, true), breite, hoehe);
+}
+
+// The faces where the star's edges begin: a half is cut only along the
+// spokes to its corners, never to a bend point.
+std::vector<std::size_t> ecken(const Haelfte& h)
+{
+    const std::vector<int>& kante = h.koerper->kante;
+    const std::size_t n = h.anzahl();
+    std::vector<std::size_t> e;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (kante[i] != kante[(i + n - 1) % n])
+            e.push_back(i);
+    }
+    if (e.empty())
+        e.push_back(0);
+    return e;
 }
 
 std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double hoehe)
@@ -32,23 +58,60 @@ std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double 
     const std::size_t n = h.anzahl();
     if (std::isinf(grenze) && std::abs(h.summe - kVoll) < kGeschlossen && passt(h, {0, n, true}, breite, hoehe))
         return {{0, n, true}};
-    std::vector<double> summe(2 * n + 1, 0);
-    for (std::size_t i = 0; i < 2 * n; ++i)
-        summe[i + 1] = summe[i] + h.winkel[i % n];
+    // Runs are counted in whole edges: edge k of 2g begins at face f(k).
+    const std::vector<std::size_t> e = ecken(h);
+    const std::size_t g = e.size();
+    const auto f = [&](std::size_t k) { return e[k % g] + k / g * n; };
     const double groesster = std::min(grenze, kVoll - kFreiFuerLasche);
+    // A run's hull is the hull of its edges' hulls. Those of 2^s edges in a
+    // row are kept for every s, so that any run is two such blocks, which
+    // may overlap.
+    std::vector<std::vector<std::vector<Punkt>>> bloecke(1);
+    for (std::size_t k = 0; k < 2 * g; ++k) {
+        // Taken as closed, the edge has no spoke tab: that belongs to the run's end.
+        bloecke[0].push_back(huelle(reichweite(h, {f(k), f(k + 1) - f(k), true}, true)));
+    }
+    for (std::size_t b = 2; b <= g; b *= 2) {
+        const std::vector<std::vector<Punkt>>& halb = bloecke.back();
+        std::vector<std::vector<Punkt>> neu;
+        for (std::size_t k = 0; k + b <= 2 * g; ++k) {
+            std::vector<Punkt> v(halb[k]);
+            v.insert(v.end(), halb[k + b / 2].begin(), halb[k + b / 2].end());
+            neu.push_back(huelle(std::move(v)));
+        }
+        bloecke.push_back(std::move(neu));
+    }
+    // Runs are asked about more than once; each is laid out once.
+    std::unordered_map<std::size_t, bool> bekannt;
+    std::vector<Punkt> punkte;
     const auto geht = [&](std::size_t i, std::size_t m) {
-        return summe[i + m] - summe[i] <= groesster && passt(h, {i, m, false}, breite, hoehe);
+        const std::size_t ende = f(i + m);
+        if (h.phi[ende] - h.phi[f(i)] > groesster)
+            return false;
+        const auto [it, neu] = bekannt.try_emplace(i * (g + 1) + m, false);
+        if (neu) {
+            std::size_t stufe = 0;
+            while (std::size_t(2) << stufe <= m)
+                ++stufe;
+            const std::vector<Punkt>& vorn = bloecke[stufe][i];
+            const std::vector<Punkt>& hinten = bloecke[stufe][i + m - (std::size_t(1) << stufe)];
+            punkte.assign(h.speichenEcken[ende].begin(), h.speichenEcken[ende].end());
+            punkte.insert(punkte.end(), vorn.begin(), vorn.end());
+            punkte.insert(punkte.end(), hinten.begin(), hinten.end());
+            it->second = passtHuelle(punkte, breite, hoehe);
+        }
+        return it->second;
     };
     // Every run that fits holds the shorter runs with the same end, so the
-    // longest run from the next spoke is at most one face shorter. Only
+    // longest run from the next corner is at most one edge shorter. Only
     // nearly: the turns tried differ with the hull, so that is checked.
-    std::vector<std::size_t> laenge(n);
+    std::vector<std::size_t> laenge(g);
     std::size_t m = 1;
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < g; ++i) {
         m = std::max<std::size_t>(1, i == 0 ? 1 : m - 1);
         while (m > 1 && !geht(i, m))
             --m;
-        while (m < n && geht(i, m + 1))
+        while (m < g && geht(i, m + 1))
             ++m;
         laenge[i] = m;
     }
@@ -64,14 +127,14 @@ std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double 
     };
     // The start with the fewest pieces, and of those the one with the
     // shortest cut spokes, which are the fewest to glue.
-    std::size_t besterStart = 0, wenigste = n + 1;
+    std::size_t besterStart = 0, wenigste = g + 1;
     double kuerzeste = INFINITY;
-    for (std::size_t s = 0; s < n; ++s) {
+    for (std::size_t s = 0; s < g; ++s) {
         std::size_t bedeckt = 0, stuecke = 0, pos = s;
         double schnitt = 0;
-        while (bedeckt < n && stuecke <= wenigste) {
-            schnitt += h.speiche[pos % n];
-            const std::size_t l = rest(pos % n, n - bedeckt);
+        while (bedeckt < g && stuecke <= wenigste) {
+            schnitt += h.speiche[e[pos % g]];
+            const std::size_t l = rest(pos % g, g - bedeckt);
             bedeckt += l;
             pos += l;
             ++stuecke;
@@ -83,9 +146,9 @@ std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double 
         }
     }
     std::vector<Lauf> laeufe;
-    for (std::size_t bedeckt = 0, pos = besterStart; bedeckt < n;) {
-        const std::size_t l = rest(pos % n, n - bedeckt);
-        laeufe.push_back({pos % n, l, false});
+    for (std::size_t bedeckt = 0, pos = besterStart; bedeckt < g;) {
+        const std::size_t l = rest(pos % g, g - bedeckt);
+        laeufe.push_back({e[pos % g], f(pos % g + l) - f(pos % g), false});
         bedeckt += l;
         pos += l;
     }
@@ -96,8 +159,10 @@ std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double 
 
 bool einzelnePassen(const Haelfte& h, double breite, double hoehe)
 {
-    for (std::size_t i = 0; i < h.anzahl(); ++i) {
-        if (!passt(h, {i, 1, false}, breite, hoehe))
+    const std::vector<std::size_t> e = ecken(h);
+    for (std::size_t k = 0; k < e.size(); ++k) {
+        const std::size_t ende = k + 1 < e.size() ? e[k + 1] : e[0] + h.anzahl();
+        if (!passt(h, {e[k], ende - e[k], false}, breite, hoehe))
             return false;
     }
     return true;
@@ -106,23 +171,41 @@ bool einzelnePassen(const Haelfte& h, double breite, double hoehe)
 Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breite, double hoehe)
 {
     Zerlegung beste;
-    std::size_t besteTeile = 0;
+    std::size_t besteTeile = 0, wenigsteTeile = 0;
+    double groessterWinkel = INFINITY;
     for (const double grenze : kGrenzen) {
+        // A limit above every piece's angle cuts as before; one that needs
+        // more pieces than the fewest is no choice with few pieces.
+        if (!beste.laeufe.empty() && grenze >= groessterWinkel)
+            continue;
+        std::size_t mindestens = 0;
+        for (const Haelfte& h : haelften)
+            mindestens += grenze > 0 ? std::size_t(std::ceil(h.summe / grenze - 1e-9)) : h.anzahl();
+        if (ziel == Ziel::WenigeTeile && !beste.laeufe.empty() && mindestens > wenigsteTeile)
+            break;
         Zerlegung z;
         std::vector<std::vector<Punkt>> huellen;
+        double winkel = 0;
         for (const Haelfte& h : haelften) {
             z.laeufe.push_back(teilen(h, grenze, breite, hoehe));
-            for (const Lauf& l : z.laeufe.back())
+            for (const Lauf& l : z.laeufe.back()) {
                 huellen.push_back(huelle(reichweite(h, l)));
+                winkel = std::max(winkel, h.phi[l.start + l.laenge] - h.phi[l.start]);
+            }
         }
+        groessterWinkel = winkel;
+        // With few pieces a smaller largest angle is taken only where it
+        // gives as few pieces that go onto fewer sheets.
+        if (beste.laeufe.empty())
+            wenigsteTeile = huellen.size();
+        else if (ziel == Ziel::WenigeTeile && huellen.size() > wenigsteTeile)
+            break;
         z.anordnung = anordnen(huellen, breite, hoehe);
         if (beste.laeufe.empty() || z.anordnung.blaetter < beste.anordnung.blaetter
             || (z.anordnung.blaetter == beste.anordnung.blaetter && huellen.size() < besteTeile)) {
             besteTeile = huellen.size();
             beste = std::move(z);
         }
-        if (ziel == Ziel::WenigeTeile)
-            break;
     }
     return beste;
 }

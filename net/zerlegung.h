@@ -9,7 +9,8 @@
 // saves a sheet, into smaller ones.
 namespace netz {
 
-// Whether every face alone, with its tabs at full width, fits the sheet.
+// Whether every edge's faces alone, with their tabs at full width, fit the
+// sheet: the smallest piece a half is cut into.
 bool einzelnePassen(const Haelfte& h, double breite, double hoehe);
 
 struct Zerlegung {

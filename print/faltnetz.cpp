@@ -1,0 +1,202 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/faltnetz.h"
+
+#include "paper/blatt.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace faltnetz {
+
+namespace {
+
+using netz::operator+;
+using netz::operator-;
+using netz::operator*;
+
+constexpr double kTwips = blatt::kTwipsProCm;
+constexpr double kSchnittMm = 0.3;
+constexpr double kFalteMm = 0.2;
+// The mountain fold's pattern along the line, in cm: dash, gap, dot, gap.
+constexpr double kStrich = 0.3;
+constexpr double kLuecke = 0.12;
+constexpr double kPunkt = 0.03;
+constexpr double kLegendeSchrift = 8;
+const QString kSchrift = QStringLiteral("Liberation Sans");
+
+// A rough width of a text in twips: every character 0.55 of the size wide,
+// generous for digits and letters of the labels.
+double textBreite(const QString& t, double punkte)
+{
+    return double(t.size()) * punkte * 20 * 0.55;
+}
+
+struct Seite {
+    PrinterPort& p;
+    blatt::Inhalt belegt{};
+
+    void linie(netz::Punkt a, netz::Punkt b)
+    {
+        p.line(a.x * kTwips, a.y * kTwips, b.x * kTwips, b.y * kTwips, kSchwarz);
+        belegt.strecke({a.x * kTwips, a.y * kTwips}, {b.x * kTwips, b.y * kTwips});
+    }
+
+    // Dash-dot, drawn as solid pieces: the surfaces know dashes and dots
+    // but not the two together.
+    void strichPunkt(netz::Punkt a, netz::Punkt b)
+    {
+        const double l = netz::laenge(b - a);
+        if (l == 0)
+            return;
+        const netz::Punkt u = (1 / l) * (b - a);
+        for (double s = 0; s < l; s += kStrich + kPunkt + 2 * kLuecke) {
+            linie(a + s * u, a + std::min(l, s + kStrich) * u);
+            const double punkt = s + kStrich + kLuecke;
+            if (punkt < l)
+                linie(a + punkt * u, a + std::min(l, punkt + kPunkt) * u);
+        }
+    }
+
+    void falte(const netz::Falte& f)
+    {
+        p.setLineWidthMm(kFalteMm);
+        if (f.art == netz::Falz::Tal) {
+            p.setLineStyle(LineStyle::Dash);
+            linie(f.a, f.b);
+        } else {
+            p.setLineStyle(LineStyle::Solid);
+            strichPunkt(f.a, f.b);
+        }
+    }
+
+    void text(double x, double y, double punkte, const QString& t)
+    {
+        p.setFontSize(punkte);
+        p.textAt(x, y, t);
+        belegt.flaeche({x, y, x + textBreite(t, punkte), y + punkte * 24});
+    }
+
+    void mittig(netz::Punkt m, double punkte, const QString& t)
+    {
+        text(m.x * kTwips - textBreite(t, punkte) / 2, m.y * kTwips - punkte * 10, punkte, t);
+    }
+
+    // What the three lines mean, from the top-left corner of the legend on.
+    void legende(double x, double y)
+    {
+        const double lang = 1.2, abstand = 0.3;
+        const double zeile = kLegendeSchrift * 20 / kTwips, mitte = zeile * 0.6;
+        const QString texte[] = {QStringLiteral("schneiden"), QStringLiteral("Talfalte (nach vorn falten)"),
+            QStringLiteral("Bergfalte (nach hinten falten)")};
+        double links = x;
+        for (int i = 0; i < 3; ++i) {
+            const netz::Punkt a{links, y + mitte}, b{links + lang, y + mitte};
+            if (i == 0) {
+                p.setLineWidthMm(kSchnittMm);
+                p.setLineStyle(LineStyle::Solid);
+                linie(a, b);
+            } else {
+                falte({a, b, i == 1 ? netz::Falz::Tal : netz::Falz::Berg});
+            }
+            links += lang + abstand;
+            text(links * kTwips, y * kTwips, kLegendeSchrift, texte[i]);
+            links += textBreite(texte[i], kLegendeSchrift) / kTwips + 2 * abstand;
+        }
+    }
+};
+
+QString zahl(double v)
+{
+    return QString::number(v, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+void pruefmass(Seite& s, const Angaben& a)
+{
+    druck::Steuerung st;
+    st.pruefmass = a.pruefmass;
+    s.p.setFontSize(10);
+    druck::PruefmassDrucken(s.p, st, s.belegt, {0, 0, s.p.pageWidth(), s.p.pageHeight()});
+}
+
+} // namespace
+
+double cm(double twips)
+{
+    return twips / kTwips;
+}
+
+void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
+{
+    Seite s{p};
+    p.setFontName(kSchrift);
+    int oben = 0, unten = 0;
+    for (const netz::Teil& t : n.teile)
+        ++(t.oberteil ? oben : unten);
+    const double grad = n.winkelsumme * 180 / std::acos(-1.0);
+    QStringList zeilen{
+        QStringLiteral("Faltstern – %1").arg(a.name),
+        QStringLiteral("Außendurchmesser %1 cm, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°")
+            .arg(zahl(a.durchmesser), zahl(n.koerper.hoehe), zahl(grad)),
+        unten > 0 ? QStringLiteral("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern").arg(oben).arg(unten).arg(n.blaetter)
+                  : QStringLiteral("Eine Hälfte, %1 Teile, auf %2 Blättern").arg(oben).arg(n.blaetter),
+        QString(),
+        QStringLiteral("1. Jedes Teil mit seinen Laschen an der durchgezogenen Linie ausschneiden."),
+        QStringLiteral("2. Alle Faltlinien mit Lineal und stumpfer Spitze vorritzen. Gedruckt ist die Außenseite:"),
+        QStringLiteral("    Talfalten nach vorn falten, Bergfalten und alle Laschen nach hinten."),
+        QStringLiteral("3. Die Teile einer Hälfte an den Speichen mit gleichem Buchstaben zusammenkleben:"),
+        QStringLiteral("    die Lasche unter die Kante mit demselben Buchstaben."),
+    };
+    if (unten > 0) {
+        zeilen << QStringLiteral("4. Oberteil und Unterteil an den Kanten mit gleicher Nummer zusammenkleben:")
+               << QStringLiteral("    die Laschen des Unterteils innen unter die Kanten des Oberteils, Nummer für Nummer.");
+    } else {
+        zeilen << QStringLiteral("4. Die Hälfte mit den Laschen am Rand auf Karton oder ans Fenster kleben.");
+    }
+    const double zeile = 11 * 20 * 1.3;
+    double y = 0;
+    for (const QString& z : zeilen) {
+        s.text(0, y, 11, z);
+        y += zeile;
+    }
+    s.legende(0, cm(y + zeile));
+    pruefmass(s, a);
+}
+
+void BlattZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a, int blatt)
+{
+    Seite s{p};
+    p.setFontName(kSchrift);
+    for (const netz::Teil& t : n.teile) {
+        if (t.blatt != blatt)
+            continue;
+        p.setLineWidthMm(kSchnittMm);
+        p.setLineStyle(LineStyle::Solid);
+        for (std::size_t i = 0; i < t.schnitt.size(); ++i)
+            s.linie(t.schnitt[i], t.schnitt[(i + 1) % t.schnitt.size()]);
+        for (const netz::Falte& f : t.falten)
+            s.falte(f);
+        for (const netz::Text& x : t.texte)
+            s.mittig(x.mitte, x.punkte, QString::fromStdString(x.text));
+    }
+    const double fuss = n.blattHoehe - netz::kFusszeile + 0.3;
+    s.legende(0, fuss);
+    s.text(0, (fuss + 0.5) * kTwips, 9,
+        QStringLiteral("Blatt %1 von %2 – %3").arg(blatt + 1).arg(n.blaetter).arg(a.name));
+    pruefmass(s, a);
+}
+
+druck::Ergebnis NetzDrucken(PrinterPort& p, const netz::Netz& n, const Angaben& a)
+{
+    if (!p.available())
+        return druck::Ergebnis::KeinDrucker;
+    p.setLandscape(false);
+    AnleitungZeichnen(p, n, a);
+    for (int b = 0; b < n.blaetter; ++b) {
+        p.newPage();
+        BlattZeichnen(p, n, a, b);
+    }
+    return p.endDoc() ? druck::Ergebnis::Gedruckt : druck::Ergebnis::Abgelehnt;
+}
+
+} // namespace faltnetz

@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The net as files: from the command line, with its refusals, and the SVG
+// read back as a cutting plotter's program would.
+#include "support/dateitest.h"
+#include "support/program.h"
+
+#include "net/netz.h"
+#include "print/faltnetz.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <map>
+
+namespace {
+
+std::pair<int, QStringList> pelox(const QStringList& args)
+{
+    const Lauf l = starte(QStringLiteral(PELOX_PROGRAM), args,
+        {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
+    return {l.status, l.meldungen()};
+}
+
+int seiten(const QString& pdf)
+{
+    const QString info = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {pdf}));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// What the SVG holds, layer by layer: the colours of its strokes and fills,
+// its cut paths and whether each is closed.
+struct SvgInhalt {
+    QString breite, hoehe, viewBox;
+    std::vector<QString> ebenen;
+    std::map<QString, std::set<QString>> farben;  // per layer
+    std::map<QString, int> schnitte;
+    std::map<QString, int> offeneSchnitte;
+};
+
+SvgInhalt lies(const QByteArray& svg)
+{
+    SvgInhalt s;
+    QXmlStreamReader x(svg);
+    QString ebene;
+    const QString inkscape = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
+    while (!x.atEnd()) {
+        if (x.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes a = x.attributes();
+        if (x.name() == QLatin1String("svg")) {
+            s.breite = a.value("width").toString();
+            s.hoehe = a.value("height").toString();
+            s.viewBox = a.value("viewBox").toString();
+        } else if (x.name() == QLatin1String("g") && a.value(inkscape, "groupmode") == QLatin1String("layer")) {
+            ebene = a.value("id").toString();
+            s.ebenen.push_back(ebene);
+        }
+        for (const char* art : {"stroke", "fill"}) {
+            const QString f = a.value(art).toString();
+            if (!f.isEmpty() && f != QLatin1String("none"))
+                s.farben[ebene].insert(f);
+        }
+        if (x.name() == QLatin1String("path") && a.value("stroke") == QLatin1String("#000000")) {
+            ++s.schnitte[ebene];
+            const QString d = a.value("d").toString();
+            if (!d.startsWith('M') || !d.endsWith('Z') || d.count('M') != 1)
+                ++s.offeneSchnitte[ebene];
+        }
+    }
+    EXPECT_FALSE(x.hasError()) << x.errorString().toStdString();
+    return s;
+}
+
+class NetzDateien : public DateiTest {
+protected:
+    netz::Netz erwartet(double hoehe, QPageSize::PageSizeId papier = QPageSize::A4)
+    {
+        netz::Vorgabe v;
+        v.hoehe = hoehe;
+        const QSizeF blatt = frmPelox::NetzPapier(papier);
+        v.blattBreite = blatt.width();
+        v.blattHoehe = blatt.height();
+        netz::Ergebnis e = w->Faltnetz(w->AussenDurchmesser, v);
+        EXPECT_TRUE(e.netz) << e.grund;
+        return e.netz ? *e.netz : netz::Netz{};
+    }
+};
+
+TEST_F(NetzDateien, TheCommandLineWritesThePagesAndTheSvgOfTheNet)
+{
+    speichere(pfad("stern.plx"));
+    EXPECT_EQ(pelox({"--net", pfad("netz.pdf"), "--net-svg", pfad("netz.svg"), "--peak", "3.8", pfad("stern.plx")}),
+        std::pair(0, QStringList()));
+    const netz::Netz n = erwartet(3.8);
+    EXPECT_EQ(seiten(pfad("netz.pdf")), n.blaetter + 1);
+    EXPECT_LE(n.blaetter, 4);
+
+    // Read back: one layer per sheet and one for everything else, mm sizes
+    // with their viewBox, and only cuts black, only folds red or blue.
+    const SvgInhalt s = lies(inhalt(pfad("netz.svg")));
+    ASSERT_EQ(s.ebenen.size(), std::size_t(n.blaetter) + 1);
+    EXPECT_TRUE(s.breite.endsWith("mm") && s.hoehe.endsWith("mm"));
+    EXPECT_EQ(s.viewBox, QStringLiteral("0 0 %1 %2").arg(s.breite.chopped(2), s.hoehe.chopped(2)));
+    for (int b = 0; b < n.blaetter; ++b) {
+        const QString ebene = QStringLiteral("blatt%1").arg(b + 1);
+        EXPECT_EQ(s.ebenen[std::size_t(b)], ebene);
+        int teile = 0;
+        for (const netz::Teil& t : n.teile)
+            teile += t.blatt == b;
+        EXPECT_EQ(s.schnitte.at(ebene), teile);
+        EXPECT_FALSE(s.offeneSchnitte.count(ebene));
+        EXPECT_EQ(s.farben.at(ebene), (std::set<QString>{"#000000", "#ff0000", "#0000ff"}));
+    }
+    EXPECT_EQ(s.farben.at("beschriftung"), std::set<QString>{"#808080"});
+
+    // The natural height on A3: one closed piece per half, on two sheets at most.
+    w->hsbAnzahl->setValue(5);
+    speichere(pfad("fuenf.plx"));
+    EXPECT_EQ(pelox({"--net", pfad("fuenf.pdf"), "--peak", "natural", "--paper", "A3", pfad("fuenf.plx")}),
+        std::pair(0, QStringList()));
+    const netz::Netz fuenf = erwartet(*netz::natuerlicheHoehe(*w), QPageSize::A3);
+    EXPECT_EQ(fuenf.teile.size(), 2u);
+    EXPECT_EQ(seiten(pfad("fuenf.pdf")), fuenf.blaetter + 1);
+}
+
+TEST_F(NetzDateien, EveryOptionTakesBothEndsOfItsRange)
+{
+    speichere(pfad("stern.plx"));
+    const QStringList gut[] = {{"--peak", "0.1"}, {"--peak", "19"}, {"--tab", "0.5"}, {"--tab", "2"},
+        {"--diameter", "5", "--peak", "2"}, {"--halves", "1"}, {"--fewest", "sheets"}, {"--paper", "Legal"}};
+    for (const QStringList& werte : gut) {
+        QStringList args{"--net", pfad("gut.pdf")};
+        if (!werte.contains("--peak"))
+            args << "--peak" << "3.8";
+        EXPECT_EQ(pelox(args + werte + QStringList{pfad("stern.plx")}), std::pair(0, QStringList()))
+            << werte.join(' ').toStdString();
+    }
+}
+
+TEST_F(NetzDateien, RefusalsGiveTheirReasonAndWriteNothing)
+{
+    speichere(pfad("stern.plx"));
+    // Inner corners on the sides of the octagon: no natural height.
+    w->hsbInnen->setValue(35);
+    speichere(pfad("achteck.plx"));
+    const auto netz = [&](const QStringList& werte, const QString& datei = "stern.plx") {
+        return QStringList{"--net", pfad("x.pdf"), "--net-svg", pfad("x.svg")} + werte + QStringList{pfad(datei)};
+    };
+    const std::pair<QStringList, const char*> faelle[] = {
+        {netz({}), "--peak"},
+        {netz({"--peak", "0.09"}), "0.1 cm bis zum Durchmesser"},
+        {netz({"--peak", "19.01"}), "0.1 cm bis zum Durchmesser"},
+        {netz({"--peak", "nan"}), "0.1 cm bis zum Durchmesser"},
+        {netz({"--peak", "inf"}), "0.1 cm bis zum Durchmesser"},
+        {netz({"--peak", "natural"}, "achteck.plx"), "keine natürliche Höhe"},
+        {netz({"--peak", "3", "--diameter", "4.99"}), "5 bis 100 cm"},
+        {netz({"--peak", "3", "--diameter", "100.01"}), "5 bis 100 cm"},
+        {netz({"--peak", "3", "--diameter", "-inf"}), "5 bis 100 cm"},
+        {netz({"--peak", "3", "--tab", "0.49"}), "0.5 bis 2 cm"},
+        {netz({"--peak", "3", "--tab", "2.01"}), "0.5 bis 2 cm"},
+        {netz({"--peak", "3", "--tab", "nan"}), "0.5 bis 2 cm"},
+        {netz({"--peak", "3", "--halves", "3"}), "1 oder 2"},
+        {netz({"--peak", "3", "--fewest", "few"}), "pieces oder sheets"},
+        {netz({"--peak", "3", "--paper", "A5"}), "Papier A5"},
+        // Faces of a 100 cm star are larger than any of these papers.
+        {netz({"--peak", "10", "--diameter", "100"}), "bis zu einem Außendurchmesser von"},
+    };
+    for (const auto& [args, grund] : faelle) {
+        const auto [status, fehler] = pelox(args);
+        EXPECT_NE(status, 0) << grund;
+        ASSERT_EQ(fehler.size(), 1) << fehler.join('\n').toStdString();
+        EXPECT_TRUE(fehler[0].contains(QString::fromUtf8(grund))) << fehler[0].toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList({"x.*"}), QStringList());
+    }
+}
+
+} // namespace
