@@ -7,36 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace poster {
-
-std::optional<Strecke> beschneiden(const Strecke& s, const Rechteck& r)
-{
-    const double dx = s.b.x - s.a.x;
-    const double dy = s.b.y - s.a.y;
-    double t0 = 0;
-    double t1 = 1;
-    // Each edge of the rectangle as p * t <= q.
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {s.a.x - r.links, r.rechts - s.a.x, s.a.y - r.oben, r.unten - s.a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    const bool punkt = dx == 0 && dy == 0;
-    if (punkt ? t0 > t1 : t0 >= t1)
-        return std::nullopt;
-    return Strecke{{s.a.x + t0 * dx, s.a.y + t0 * dy}, {s.a.x + t1 * dx, s.a.y + t1 * dy}};
-}
 
 const Blatt* Plan::blatt(int spalte, int zeile) const
 {
@@ -82,16 +54,7 @@ Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, doub
     plan.blattBreite = quer ? hoehe : breite;
     plan.blattHoehe = quer ? breite : hoehe;
 
-    Rechteck umfang{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
-        std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
-    for (const Strecke& s : figur) {
-        for (const Punkt& p : {s.a, s.b}) {
-            umfang.links = std::min(umfang.links, p.x);
-            umfang.rechts = std::max(umfang.rechts, p.x);
-            umfang.oben = std::min(umfang.oben, p.y);
-            umfang.unten = std::max(umfang.unten, p.y);
-        }
-    }
+    const Rechteck umfang = blatt::umriss(figur);
     const double w = umfang.rechts - umfang.links;
     const double h = umfang.unten - umfang.oben;
     plan.spalten = anzahl(w, plan.blattBreite, kleben);
@@ -108,6 +71,17 @@ Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, doub
             if (std::any_of(figur.begin(), figur.end(), [&](const Strecke& s) { return beschneiden(s, b.bereich); }))
                 plan.blaetter.push_back(b);
         }
+    }
+    // A sheet that joins no other printed sheet can only hold the centre mark
+    // inside a ring of a star: nothing to lay it by, so it is left out.
+    if (plan.blaetter.size() > 1) {
+        std::vector<Blatt> verbunden;
+        for (const Blatt& b : plan.blaetter) {
+            if (plan.blatt(b.spalte - 1, b.zeile) || plan.blatt(b.spalte + 1, b.zeile)
+                || plan.blatt(b.spalte, b.zeile - 1) || plan.blatt(b.spalte, b.zeile + 1))
+                verbunden.push_back(b);
+        }
+        plan.blaetter = std::move(verbunden);
     }
     return plan;
 }
