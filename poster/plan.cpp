@@ -46,6 +46,43 @@ int anzahl(double laenge, double blatt, double kleben)
     return std::max(1, int(std::ceil((laenge - kleben) / (blatt - kleben) - 1e-9)));
 }
 
+// The sheets that join each other along glue strips, the largest group of
+// them. The outline is one line and lies on one group; another can only hold
+// the centre mark inside a ring of a star, with nothing to lay it by.
+std::vector<Blatt> groessteGruppe(const Plan& plan)
+{
+    std::vector<int> gruppe(plan.blaetter.size(), -1);
+    std::vector<std::size_t> groesse;
+    for (std::size_t start = 0; start < plan.blaetter.size(); ++start) {
+        if (gruppe[start] >= 0)
+            continue;
+        const int g = int(groesse.size());
+        groesse.push_back(0);
+        std::vector<std::size_t> offen{start};
+        gruppe[start] = g;
+        while (!offen.empty()) {
+            const Blatt& b = plan.blaetter[offen.back()];
+            offen.pop_back();
+            ++groesse.back();
+            for (const auto& [dx, dy] : {std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1)}) {
+                const Blatt* n = plan.blatt(b.spalte + dx, b.zeile + dy);
+                const auto i = std::size_t(n - plan.blaetter.data());
+                if (n && gruppe[i] < 0) {
+                    gruppe[i] = g;
+                    offen.push_back(i);
+                }
+            }
+        }
+    }
+    const int groesste = int(std::max_element(groesse.begin(), groesse.end()) - groesse.begin());
+    std::vector<Blatt> r;
+    for (std::size_t i = 0; i < plan.blaetter.size(); ++i) {
+        if (gruppe[i] == groesste)
+            r.push_back(plan.blaetter[i]);
+    }
+    return r;
+}
+
 Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, bool quer)
 {
     Plan plan;
@@ -72,17 +109,7 @@ Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, doub
                 plan.blaetter.push_back(b);
         }
     }
-    // A sheet that joins no other printed sheet can only hold the centre mark
-    // inside a ring of a star: nothing to lay it by, so it is left out.
-    if (plan.blaetter.size() > 1) {
-        std::vector<Blatt> verbunden;
-        for (const Blatt& b : plan.blaetter) {
-            if (plan.blatt(b.spalte - 1, b.zeile) || plan.blatt(b.spalte + 1, b.zeile)
-                || plan.blatt(b.spalte, b.zeile - 1) || plan.blatt(b.spalte, b.zeile + 1))
-                verbunden.push_back(b);
-        }
-        plan.blaetter = std::move(verbunden);
-    }
+    plan.blaetter = groessteGruppe(plan);
     return plan;
 }
 

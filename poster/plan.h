@@ -41,8 +41,8 @@ struct Plan {
     double blattBreite = 0;  // printable area of one sheet as it lies
     double blattHoehe = 0;
     Punkt ursprung;  // top-left corner of sheet A1, whether printed or not
-    // Only the sheets that hold something of the star and join another
-    // (or the one sheet), row by row.
+    // Only the sheets that hold something of the star, of the largest group
+    // that joins along glue strips, row by row.
     std::vector<Blatt> blaetter;
 
     // The sheet at that grid position, or null when it is left out.

@@ -58,14 +58,18 @@ struct Seite {
         belegt.flaeche({x, y, x + p.textWidth(t), y + p.lineHeight()});
     }
 
-    // The word on the glue strip that runs from x, y for breite x hoehe, if
-    // it fits inside; left out where it does not.
+    // The word on the part of the glue strip from x, y of breite x hoehe, in
+    // the largest size that fits inside; left out where none does.
     void klebeWort(double x, double y, double breite, double hoehe)
     {
         const QString wort = QStringLiteral("kleben");
-        p.setFontSize(8);
-        if (p.textWidth(wort) + kAbstand <= breite && p.lineHeight() + kAbstand <= hoehe)
-            text(x + kAbstand / 2, y + kAbstand / 2, 8, wort);
+        for (const double punkte : {8.0, 7.0, 6.0}) {
+            p.setFontSize(punkte);
+            if (p.textWidth(wort) + kAbstand <= breite && p.lineHeight() + kAbstand <= hoehe) {
+                text(x + kAbstand / 2, y + kAbstand / 2, punkte, wort);
+                return;
+            }
+        }
     }
 
     void flaeche(double x, double y, double w, double h)
