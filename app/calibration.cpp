@@ -7,7 +7,6 @@
 #include "app/calibrationdialog.h"
 #include "app/frmpelox.h"
 #include "platform/pdffile.h"
-#include "platform/savefile.h"
 #include "print/einmessblatt.h"
 
 void frmPelox::DruckerEinmessen()
@@ -23,8 +22,5 @@ void frmPelox::DruckerEinmessen()
 
 bool EinmessblattSchreiben(const QString& pfad)
 {
-    PdfFilePrinter pdf;
-    druck::Einmessblatt(pdf);
-    const QByteArray inhalt = pdf.pdf();
-    return saveReplacing(pfad, [&](QIODevice& datei) { return writePdf(datei, inhalt); });
+    return savePdf(pfad, {}, [](PrinterPort& pdf) { druck::Einmessblatt(pdf); });
 }

@@ -7,6 +7,7 @@
 #include "app/calibration.h"
 #include "app/frmpelox.h"
 #include "platform/artwork.h"
+#include "platform/pdffile.h"
 #include "platform/qtports.h"
 #include "platform/qtprinter.h"
 #include "platform/sessionbus.h"
@@ -15,6 +16,7 @@
 #include "net/netz.h"
 #include "print/faltnetz.h"
 #include "print/poster.h"
+#include "star/ranges.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -67,6 +69,7 @@ const QString kSpitze = QStringLiteral("peak");
 const QString kLasche = QStringLiteral("tab");
 const QString kHaelften = QStringLiteral("halves");
 const QString kWenigste = QStringLiteral("fewest");
+const QString kRand = QStringLiteral("margin");
 
 struct Optionen {
     QCommandLineOption hilfe;
@@ -115,6 +118,8 @@ Optionen beschreiben(QCommandLineParser& args)
     args.addOption({kWenigste,
         QStringLiteral("Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets)."),
         QStringLiteral("pieces|sheets"), QStringLiteral("pieces")});
+    args.addOption({kRand, QStringLiteral("Rand der PDF-Seiten des Posters in mm (6.35 bis 30, 6.35)."),
+        QStringLiteral("mm"), QStringLiteral("6.35")});
     args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
         QStringLiteral("[pelox-datei]"));
     return o;
@@ -129,26 +134,30 @@ bool dateienSchreiben(const QCommandLineParser& args)
 // The poster's values from the options, or the reason they cannot be taken.
 struct PosterWahl {
     poster::Vorgabe vorgabe;
-    QPageSize::PageSizeId papier = QPageSize::A4;
+    PdfPaper papier;
     QString fehler;
 };
 
 PosterWahl posterWahl(const QCommandLineParser& args)
 {
     PosterWahl w;
-    bool zahl = false;
-    w.vorgabe.durchmesser = QLocale::c().toDouble(args.value(kDurchmesser), &zahl);
+    // The option's number, if it is one within the range; else the reason.
+    const auto zahl = [&](const QString& option, double von, double bis, const char* text, double& ziel) {
+        bool gelesen = false;
+        ziel = QLocale::c().toDouble(args.value(option), &gelesen);
+        if (w.fehler.isEmpty() && !(gelesen && star::inRange(ziel, von, bis)))
+            w.fehler = QString::fromUtf8(text).arg(args.value(option), QLocale::c().toString(von), QLocale::c().toString(bis));
+    };
     if (!args.isSet(kDurchmesser))
         w.fehler = QStringLiteral("--poster braucht --diameter CM");
-    else if (!zahl || w.vorgabe.durchmesser < poster::kDurchmesserMin || w.vorgabe.durchmesser > poster::kDurchmesserMax)
-        w.fehler = QStringLiteral("Durchmesser %1: erlaubt sind 5 bis 200 cm").arg(args.value(kDurchmesser));
-    w.vorgabe.kleben = QLocale::c().toDouble(args.value(kKleben), &zahl);
-    if (w.fehler.isEmpty() && (!zahl || w.vorgabe.kleben < 0 || w.vorgabe.kleben > poster::kKlebenMax))
-        w.fehler = QStringLiteral("Klebestreifen %1: erlaubt sind 0 bis 3 cm").arg(args.value(kKleben));
+    zahl(kDurchmesser, poster::kDurchmesserMin, poster::kDurchmesserMax, "Durchmesser %1: erlaubt sind %2 bis %3 cm",
+        w.vorgabe.durchmesser);
+    zahl(kKleben, 0, poster::kKlebenMax, "Klebestreifen %1: erlaubt sind %2 bis %3 cm", w.vorgabe.kleben);
+    zahl(kRand, blatt::kPdfRandMm, poster::kRandMax, "Rand %1: erlaubt sind %2 bis %3 mm", w.papier.marginMm);
     const std::optional<QPageSize::PageSizeId> papier = poster::papier(args.value(kPapier));
     if (w.fehler.isEmpty() && !papier)
         w.fehler = QStringLiteral("unbekanntes Papier %1: A4, A3, Letter oder Legal").arg(args.value(kPapier));
-    w.papier = papier.value_or(QPageSize::A4);
+    w.papier.size = papier.value_or(QPageSize::A4);
     return w;
 }
 

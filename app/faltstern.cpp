@@ -26,17 +26,16 @@ faltnetz::Angaben frmPelox::NetzAngaben(double durchmesser) const
 
 QSizeF frmPelox::NetzPapier(QPageSize::PageSizeId papier)
 {
-    const QSizeF twips = PdfFilePrinter::drawingArea(papier);
+    const QSizeF twips = PdfPaper{papier}.drawingArea();
     return {faltnetz::cm(twips.width()), faltnetz::cm(twips.height())};
 }
 
 bool frmPelox::NetzPdfSchreiben(
     const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, QPageSize::PageSizeId papier)
 {
-    PdfFilePrinter pdf(papier);
-    faltnetz::NetzDrucken(pdf, n, a);
-    const QByteArray inhalt = pdf.pdf();
-    return SicherSchreiben(pfad, [&](QIODevice& datei) { return writePdf(datei, inhalt); });
+    return SicherSchreiben(pfad, [&](QIODevice& datei) {
+        return writePdf(datei, PdfPaper{papier}, [&](PrinterPort& pdf) { faltnetz::NetzDrucken(pdf, n, a); });
+    });
 }
 
 bool frmPelox::NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a)

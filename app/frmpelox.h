@@ -28,9 +28,9 @@ class QUndoStack;
 class LineControl;
 class PictureWidget;
 class PosterDialog;
+struct PdfPaper;
 class ScrollBar;
 class EinmessDialog;
-class PdfFilePrinter;
 struct FigureMapping;
 struct Masse;
 namespace druck {
@@ -180,7 +180,7 @@ public:
     void PosterDrucken();
     void PosterSpeichern();
     // Also from the command line; false after a message.
-    bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, QPageSize::PageSizeId papier);
+    bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, const PdfPaper& papier);
 
     // The net of the folded star: the design at the outer diameter, cut into
     // pieces for the paper in v.
@@ -265,7 +265,7 @@ private:
     // it anyway; frage is the question put to the user if it does not.
     bool PasstAufsPapier(const PeloxState& s, const QSizeF& seite, const QString& frage);
     // The star centred on the PDF's page.
-    PeloxState AufPdfSeite(PdfFilePrinter& pdf) const;
+    PeloxState AufPdfSeite(const QSizeF& seite) const;
     // A message when a print did not go through; true when it did.
     bool DruckErgebnisMelden(druck::Ergebnis ergebnis);
     // Asks for a name to save under, offering name in the start-up folder.

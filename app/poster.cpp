@@ -27,20 +27,13 @@ void frmPelox::PosterZeigen()
 
 void frmPelox::PosterDrucken()
 {
-    const druck::Ergebnis e = poster::PosterDrucken(m_ports.printer, dlgPoster->poster());
-    if (e == druck::Ergebnis::Gedruckt) {
+    if (DruckErgebnisMelden(poster::PosterDrucken(m_ports.printer, dlgPoster->poster())))
         dlgPoster->accept();
-        return;
-    }
-    m_ports.messageBox.show(e == druck::Ergebnis::KeinDrucker
-            ? QStringLiteral(" Es ist kein Drucker eingerichtet !! ")
-            : QStringLiteral(" Der Drucker hat den Auftrag nicht angenommen, es wurde nichts gedruckt !! "),
-        QStringLiteral("Drucken nicht möglich !!"), MessageBoxPort::kExclamation);
 }
 
 void frmPelox::PosterSpeichern()
 {
-    const std::optional<QPageSize::PageSizeId> papier = dlgPoster->pdfPapier();
+    const std::optional<PdfPaper> papier = dlgPoster->pdfPapier();
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Poster.pdf"), QStringLiteral("PDF-Dateien (*.pdf)|*.pdf|"));
     if (!papier || pfad.isEmpty() || !PosterPdfSchreiben(pfad, dlgPoster->vorgabe(), *papier))
         return;
@@ -48,11 +41,9 @@ void frmPelox::PosterSpeichern()
     dlgPoster->accept();
 }
 
-bool frmPelox::PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, QPageSize::PageSizeId papier)
+bool frmPelox::PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, const PdfPaper& papier)
 {
-    PdfFilePrinter pdf(papier);
-    poster::PosterDrucken(pdf, poster::entwerfen(*this, drawingOptions(), v, PdfFilePrinter::drawingArea(papier)));
-    const QByteArray inhalt = pdf.pdf();
+    const poster::Poster p = poster::entwerfen(*this, drawingOptions(), v, papier.drawingArea());
     return SicherSchreiben(
-        pfad, [&](QIODevice& datei) { return !inhalt.isEmpty() && datei.write(inhalt) == inhalt.size(); });
+        pfad, [&](QIODevice& datei) { return writePdf(datei, papier, [&](PrinterPort& pdf) { poster::PosterDrucken(pdf, p); }); });
 }

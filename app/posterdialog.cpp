@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/posterdialog.h"
 
-#include "platform/imageprinter.h"
-#include "platform/pdffile.h"
+#include "platform/imagepage.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,13 +19,13 @@ namespace {
 
 constexpr int kVorschau = 360;  // pixels, square
 
-QDoubleSpinBox* zentimeter(double von, double bis, double schritt, double wert)
+QDoubleSpinBox* zahlFeld(double von, double bis, double schritt, double wert, int stellen, const QString& einheit)
 {
     auto* s = new QDoubleSpinBox;
+    s->setDecimals(stellen);
     s->setRange(von, bis);
     s->setSingleStep(schritt);
-    s->setDecimals(1);
-    s->setSuffix(QStringLiteral(" cm"));
+    s->setSuffix(einheit);
     s->setValue(wert);
     return s;
 }
@@ -44,9 +43,11 @@ PosterDialog::PosterDialog(const PeloxState& entwurf, const druck::Steuerung& st
     // The design's own diameter, on the dialog's half-centimetre steps.
     const double eigen = std::round(double(entwurf.AussenDurchmesser) / poster::kDurchmesserSchritt)
         * poster::kDurchmesserSchritt;
-    spnDurchmesser = zentimeter(poster::kDurchmesserMin, poster::kDurchmesserMax, poster::kDurchmesserSchritt,
-        std::clamp(eigen, poster::kDurchmesserMin, poster::kDurchmesserMax));
-    spnKleben = zentimeter(0, poster::kKlebenMax, 0.5, poster::kKlebenStandard);
+    const QString cm = QStringLiteral(" cm");
+    spnDurchmesser = zahlFeld(poster::kDurchmesserMin, poster::kDurchmesserMax, poster::kDurchmesserSchritt,
+        std::clamp(eigen, poster::kDurchmesserMin, poster::kDurchmesserMax), 1, cm);
+    spnKleben = zahlFeld(0, poster::kKlebenMax, 0.5, poster::kKlebenStandard, 1, cm);
+    spnRand = zahlFeld(blatt::kPdfRandMm, poster::kRandMax, 0.5, blatt::kPdfRandMm, 2, QStringLiteral(" mm"));
     cboPapier = new QComboBox;
     if (m_druckerSeite)
         cboPapier->addItem(QStringLiteral("Papier des Druckers (zum Drucken)"));
@@ -65,6 +66,7 @@ PosterDialog::PosterDialog(const PeloxState& entwurf, const druck::Steuerung& st
     form->addRow(QStringLiteral("Papier:"), cboPapier);
     form->addRow(QStringLiteral("Ausrichtung:"), cboAusrichtung);
     form->addRow(QStringLiteral("Klebestreifen:"), spnKleben);
+    form->addRow(QStringLiteral("Rand der PDF-Seite:"), spnRand);
     form->addRow(lblBlaetter);
 
     auto* knoepfe = new QDialogButtonBox;
@@ -81,6 +83,7 @@ PosterDialog::PosterDialog(const PeloxState& entwurf, const druck::Steuerung& st
 
     connect(spnDurchmesser, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
     connect(spnKleben, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
+    connect(spnRand, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
     connect(cboPapier, &QComboBox::currentIndexChanged, this, [this] { Aktualisieren(); });
     connect(cboAusrichtung, &QComboBox::currentIndexChanged, this, [this] { Aktualisieren(); });
     connect(cmdDrucken, &QPushButton::clicked, this, &PosterDialog::druckenGewaehlt);
@@ -96,30 +99,29 @@ poster::Vorgabe PosterDialog::vorgabe() const
     return {spnDurchmesser->value(), spnKleben->value(), a[std::max(0, cboAusrichtung->currentIndex())]};
 }
 
-std::optional<QPageSize::PageSizeId> PosterDialog::pdfPapier() const
+std::optional<PdfPaper> PosterDialog::pdfPapier() const
 {
-    return poster::papier(cboPapier->currentData().toString());
+    const std::optional<QPageSize::PageSizeId> papier = poster::papier(cboPapier->currentData().toString());
+    if (!papier)
+        return std::nullopt;
+    return PdfPaper{*papier, spnRand->value()};
 }
 
 void PosterDialog::Aktualisieren()
 {
-    const std::optional<QPageSize::PageSizeId> pdf = pdfPapier();
-    const QSizeF seite = pdf ? PdfFilePrinter::drawingArea(*pdf) : m_druckerSeite.value_or(QSizeF());
+    const std::optional<PdfPaper> pdf = pdfPapier();
+    const QSizeF seite = pdf ? pdf->drawingArea() : m_druckerSeite.value_or(QSizeF());
     m_poster = poster::entwerfen(m_entwurf, m_steuerung, vorgabe(), seite);
     cmdDrucken->setEnabled(!pdf && !m_poster.plan.blaetter.empty());
     cmdPdf->setEnabled(pdf && !m_poster.plan.blaetter.empty());
+    // The printer's paper keeps the margins its driver gives it.
+    spnRand->setEnabled(pdf.has_value());
 
     const poster::Plan& plan = m_poster.plan;
     const int leer = plan.spalten * plan.zeilen - int(plan.blaetter.size());
-    lblBlaetter->setText(QStringLiteral("%1 (%2 × %3, %4) und eine Übersicht;\n%5 leere ausgelassen")
-                             .arg(plan.blaetter.size() == 1 ? QStringLiteral("1 Blatt")
-                                                            : QStringLiteral("%1 Blätter").arg(plan.blaetter.size()))
-                             .arg(plan.spalten)
-                             .arg(plan.zeilen)
-                             .arg(plan.quer ? QStringLiteral("quer") : QStringLiteral("hoch"))
-                             .arg(leer));
-    ImagePrinter bild(picVorschau->size(), 96);
-    poster::KarteZeichnen(bild, m_poster, QRectF(0, 0, bild.pageWidth(), bild.pageHeight()));
-    bild.endDoc();
+    lblBlaetter->setText(
+        QStringLiteral("%1 und eine Übersicht;\n%2 leere ausgelassen").arg(poster::blaetterText(plan)).arg(leer));
+    ImagePage bild(picVorschau->size(), 96);
+    poster::KarteZeichnen(bild, m_poster, QRectF(QPointF(), bild.pageSize()));
     picVorschau->setPixmap(QPixmap::fromImage(bild.image()));
 }

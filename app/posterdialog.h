@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/pdffile.h"
 #include "print/poster.h"
 
 #include <QDialog>
@@ -27,6 +28,7 @@ public:
     QComboBox* cboPapier;  // the printer's paper first if there is one, then the PDF papers
     QComboBox* cboAusrichtung;
     QDoubleSpinBox* spnKleben;
+    QDoubleSpinBox* spnRand;  // mm, for a PDF
     QLabel* picVorschau;
     QLabel* lblBlaetter;
     QPushButton* cmdDrucken;
@@ -34,8 +36,8 @@ public:
     QPushButton* cmdAbbrechen;
 
     poster::Vorgabe vorgabe() const;
-    // The PDF paper chosen, none while the printer's paper is.
-    std::optional<QPageSize::PageSizeId> pdfPapier() const;
+    // The PDF paper chosen with its margin, none while the printer's paper is.
+    std::optional<PdfPaper> pdfPapier() const;
     // The poster as the preview shows it.
     const poster::Poster& poster() const { return m_poster; }
 

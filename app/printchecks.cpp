@@ -36,6 +36,6 @@ bool frmPelox::PasstAufsPapier(const PeloxState& s, const QSizeF& seite, const Q
 
 bool frmPelox::PdfPasst()
 {
-    PdfFilePrinter pdf;
-    return PasstAufsPapier(AufPdfSeite(pdf), QSizeF(pdf.pageWidth(), pdf.pageHeight()), tr("Trotzdem speichern?"));
+    const QSizeF seite = PdfPaper{}.drawingArea();
+    return PasstAufsPapier(AufPdfSeite(seite), seite, tr("Trotzdem speichern?"));
 }

@@ -6,7 +6,6 @@
 
 #include "platform/pdffile.h"
 #include "platform/picturewidget.h"
-#include "platform/savefile.h"
 #include "print/druck.h"
 #include "render/svg.h"
 #include "star/corners.h"
@@ -48,20 +47,19 @@ void frmPelox::SvgSpeichern()
 
 bool frmPelox::PdfSchreiben(const QString& pfad)
 {
-    PdfFilePrinter pdf;
-    druck::Drucken(pdf, AufPdfSeite(pdf), drawingOptions());
-    const QByteArray inhalt = pdf.pdf();
-    return SicherSchreiben(pfad, [&](QIODevice& datei) { return writePdf(datei, inhalt); });
+    return SicherSchreiben(pfad, [&](QIODevice& datei) {
+        return writePdf(datei, {}, [&](PrinterPort& pdf) { druck::Drucken(pdf, AufPdfSeite(pdf.pageSize()), drawingOptions()); });
+    });
 }
 
 // The printout as it would come from "Drucken", centred on the PDF's page
 // instead of the printer's.
-PeloxState frmPelox::AufPdfSeite(PdfFilePrinter& pdf) const
+PeloxState frmPelox::AufPdfSeite(const QSizeF& seite) const
 {
-    PeloxState seite = *this;
-    seite.DruckMitteX = star::halbeGanzzahl(pdf.pageWidth());
-    seite.DruckMitteY = star::halbeGanzzahl(pdf.pageHeight());
-    return seite;
+    PeloxState s = *this;
+    s.DruckMitteX = star::halbeGanzzahl(seite.width());
+    s.DruckMitteY = star::halbeGanzzahl(seite.height());
+    return s;
 }
 
 bool frmPelox::SvgSchreiben(const QString& pfad)

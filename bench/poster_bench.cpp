@@ -16,7 +16,7 @@ namespace {
 
 [[gnu::noinline]] bool writePosterPdf(frmPelox& w, const QString& path)
 {
-    return w.PosterPdfSchreiben(path, {100, 1, poster::Ausrichtung::Automatisch}, QPageSize::A4);
+    return w.PosterPdfSchreiben(path, {100, 1, poster::Ausrichtung::Automatisch}, PdfPaper{});
 }
 
 [[gnu::noinline]] void previewStep(PosterDialog& d, double durchmesser)

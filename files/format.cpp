@@ -109,7 +109,7 @@ public:
             return fehler(feldName(nr) + " liegt ausserhalb des erlaubten Bereichs");
         if (ec != std::errc() || ende != text.data() + text.size() || !std::isfinite(wert))
             return fehler(feldName(nr) + " ist keine Zahl");
-        if (std::abs(wert) > double(kGroessterBetrag))
+        if (!star::inRange(wert, -double(kGroessterBetrag), double(kGroessterBetrag)))
             return fehler(feldName(nr) + " liegt ausserhalb des erlaubten Bereichs");
         return wert;
     }
@@ -130,7 +130,7 @@ public:
             return std::nullopt;
         if (*wert != std::trunc(*wert))
             return fehler(feldName(nr) + " ist keine ganze Zahl");
-        if (*wert < von || *wert > bis)
+        if (!star::inRange(*wert, von, bis))
             return fehler(feldName(nr) + bereich(von, bis));
         return static_cast<std::int16_t>(*wert);
     }
@@ -143,7 +143,7 @@ public:
         if (!wert)
             return std::nullopt;
         const double stellung = std::nearbyint(double(*wert) * faktor);
-        if (stellung < von || stellung > bis)
+        if (!star::inRange(stellung, von, bis))
             return fehler(feldName(nr) + text);
         return wert;
     }

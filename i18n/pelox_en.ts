@@ -343,12 +343,12 @@ Save anyway?</translation>
         <translation>Save anyway?</translation>
     </message>
     <message>
-        <source>Rechte Maustaste: PDF, SVG, Poster, Faltstern, Drucker einmessen …</source>
-        <translation>Right mouse button: PDF, SVG, poster, folded star, printer calibration …</translation>
-    </message>
-    <message>
         <source>Trotzdem drucken?</source>
         <translation>Print anyway?</translation>
+    </message>
+    <message>
+        <source>Rechte Maustaste: PDF, SVG, Poster, Drucker einmessen …</source>
+        <translation>Right mouse button: PDF, SVG, poster, printer calibration …</translation>
     </message>
 </context>
 </TS>

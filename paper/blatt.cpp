@@ -6,11 +6,12 @@
 
 namespace blatt {
 
-bool schneidet(const Strecke& s, const Rechteck& r)
+namespace {
+
+// The segment a + t (b - a), 0 <= t <= 1, cut down to the part between each
+// pair of the rectangle's edges in turn: the range of t that is left, if any.
+std::optional<std::pair<double, double>> innen(const Strecke& s, const Rechteck& r)
 {
-    // The segment a + t (b - a), 0 <= t <= 1, cut down to the part between
-    // each pair of the rectangle's edges in turn; it meets the rectangle when
-    // something is left.
     double t0 = 0;
     double t1 = 1;
     const auto kappen = [&](double a, double d, double min, double max) {
@@ -24,12 +25,33 @@ bool schneidet(const Strecke& s, const Rechteck& r)
         t1 = std::min(t1, aus);
         return t0 <= t1;
     };
-    return kappen(s.a.x, s.b.x - s.a.x, r.links, r.rechts) && kappen(s.a.y, s.b.y - s.a.y, r.oben, r.unten);
+    if (!kappen(s.a.x, s.b.x - s.a.x, r.links, r.rechts) || !kappen(s.a.y, s.b.y - s.a.y, r.oben, r.unten))
+        return std::nullopt;
+    return std::pair(t0, t1);
 }
 
-Rechteck Inhalt::umriss() const
+} // namespace
+
+bool schneidet(const Strecke& s, const Rechteck& r)
 {
-    if (leer())
+    return innen(s, r).has_value();
+}
+
+std::optional<Strecke> beschneiden(const Strecke& s, const Rechteck& r)
+{
+    // A point inside keeps its whole range of t; a segment that only touches
+    // the rectangle keeps a single t.
+    const auto t = innen(s, r);
+    if (!t || t->first >= t->second)
+        return std::nullopt;
+    const double dx = s.b.x - s.a.x;
+    const double dy = s.b.y - s.a.y;
+    return Strecke{{s.a.x + t->first * dx, s.a.y + t->first * dy}, {s.a.x + t->second * dx, s.a.y + t->second * dy}};
+}
+
+Rechteck umriss(const std::vector<Strecke>& strecken, const std::vector<Rechteck>& flaechen)
+{
+    if (strecken.empty() && flaechen.empty())
         return {};
     Rechteck u{1e300, 1e300, -1e300, -1e300};
     const auto dazu = [&u](double x, double y) {
@@ -38,15 +60,20 @@ Rechteck Inhalt::umriss() const
         u.oben = std::min(u.oben, y);
         u.unten = std::max(u.unten, y);
     };
-    for (const Strecke& s : m_strecken) {
+    for (const Strecke& s : strecken) {
         dazu(s.a.x, s.a.y);
         dazu(s.b.x, s.b.y);
     }
-    for (const Rechteck& f : m_flaechen) {
+    for (const Rechteck& f : flaechen) {
         dazu(f.links, f.oben);
         dazu(f.rechts, f.unten);
     }
     return u;
+}
+
+Rechteck Inhalt::umriss() const
+{
+    return blatt::umriss(m_strecken, m_flaechen);
 }
 
 bool Inhalt::beruehrt(const Rechteck& r) const

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <vector>
 
 // What lies on one sheet, in twips from the top-left corner of the page's
@@ -9,13 +10,15 @@
 namespace blatt {
 
 // Text in the printout's font, Courier at 10 pt: every character is 6 pt
-// wide; a line is taken as 12 pt high, a little more than the font spaces
-// its lines, so that an estimate of a text's place is never too small.
+// wide. How far apart its lines are the printer's font tells.
 constexpr double kZeichenBreite = 120;
-constexpr double kZeilenHoehe = 240;
 
 // A true centimetre; the star itself is printed at 566 twips to its centimetre.
 constexpr double kTwipsProCm = 1440 / 2.54;
+
+// A quarter inch, in mm: nothing on a PDF page lies closer to the paper's
+// edge, since most office printers cannot print there.
+constexpr double kPdfRandMm = 6.35;
 
 struct Punkt {
     double x = 0;
@@ -49,6 +52,15 @@ struct Rechteck {
 
 // Whether any part of the segment lies inside the rectangle or on its edge.
 bool schneidet(const Strecke& s, const Rechteck& r);
+
+// The part of the segment inside the rectangle (edges included); none when
+// nothing of it with any length lies inside, a point segment when the
+// segment is a point inside.
+std::optional<Strecke> beschneiden(const Strecke& s, const Rechteck& r);
+
+// The smallest rectangle around the segments and areas; all zero when there
+// are none.
+Rechteck umriss(const std::vector<Strecke>& strecken, const std::vector<Rechteck>& flaechen = {});
 
 // The lines drawn on a sheet, and areas such as a circle or a block of text,
 // each as the rectangle around it.

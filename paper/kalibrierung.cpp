@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper/kalibrierung.h"
 
+#include "star/ranges.h"
+
 #include <cmath>
 
 namespace kalibrierung {
 
 bool Gueltig(double faktor)
 {
-    // Written so that NaN fails too.
-    return faktor >= kKleinsterFaktor && faktor <= kGroessterFaktor;
+    return star::inRange(faktor, kKleinsterFaktor, kGroessterFaktor);
 }
 
 Einmessung Einmessen(double waagrechtGemessen, double senkrechtGemessen)

@@ -26,6 +26,13 @@ struct Korrektur {
     friend bool operator==(const Korrektur&, const Korrektur&) = default;
 };
 
+// The factors on the axes of the page as it is drawn: on paper lying on its
+// side the page's x runs along the paper's y.
+constexpr Korrektur aufSeite(const Korrektur& k, bool quer)
+{
+    return quer ? Korrektur{k.y, k.x} : k;
+}
+
 // A factor that may be used: a number within the limits.
 bool Gueltig(double faktor);
 

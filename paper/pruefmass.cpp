@@ -16,7 +16,7 @@ constexpr double kAbstand = 0.3 * kCm;
 
 } // namespace
 
-Zeichnung Zeichnen(blatt::Punkt ecke)
+Zeichnung Zeichnen(blatt::Punkt ecke, double zeile)
 {
     const double x0 = ecke.x;
     const double y0 = ecke.y;
@@ -31,7 +31,6 @@ Zeichnung Zeichnen(blatt::Punkt ecke)
         z.striche.push_back({{x0 + kSeite - cm * kCm, unten}, {x0 + kSeite - cm * kCm, unten - laenge}});
     }
     const double links = x0 + 0.5 * kCm;
-    const double zeile = blatt::kZeilenHoehe;
     z.texte = {
         {{links, y0 + 0.3 * kCm}, "Prüfmaß: nachmessen,"},
         {{links, y0 + 0.3 * kCm + zeile}, "beide Striche müssen"},

@@ -26,8 +26,9 @@ struct Zeichnung {
 // Side of the square the check scale takes, in twips.
 constexpr double kSeite = 5 * blatt::kTwipsProCm;
 
-// The check scale with the top-left corner of its square at ecke.
-Zeichnung Zeichnen(blatt::Punkt ecke);
+// The check scale with the top-left corner of its square at ecke, its texts
+// in the printout's font with lines zeile twips apart.
+Zeichnung Zeichnen(blatt::Punkt ecke, double zeile);
 
 // The top-left corner of the first corner of the drawing area (bottom right,
 // bottom left, top right, top left) where the check scale, a little in from

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -20,13 +21,30 @@ constexpr double kPunktMm = 0.3;
 
 } // namespace
 
-QPointF PainterPrinter::toDevice(double x, double y)
+QPainter* PainterPage::painter()
+{
+    QPainter* p = documentPainter();
+    if (p) {
+        const kalibrierung::Korrektur k = pageCorrection();
+        p->setTransform(QTransform::fromScale(k.x, k.y));
+    }
+    return p;
+}
+
+QSizeF PainterPage::pageSize()
+{
+    const QSizeF area = deviceArea();
+    const kalibrierung::Korrektur k = pageCorrection();
+    return {area.width() / k.x, area.height() / k.y};
+}
+
+QPointF PainterPage::toDevice(double x, double y)
 {
     const double pixelsPerTwip = resolution() / 1440.0;
     return {x * pixelsPerTwip, y * pixelsPerTwip};
 }
 
-void PainterPrinter::applyPen(QPainter& p, BgrColor color)
+void PainterPage::applyPen(QPainter& p, BgrColor color)
 {
     QPen pen(toQColor(color));
     pen.setCosmetic(true);
@@ -49,44 +67,44 @@ void PainterPrinter::applyPen(QPainter& p, BgrColor color)
     p.setBrush(Qt::NoBrush);
 }
 
-void PainterPrinter::setFontName(const QString& name)
+void PainterPage::setFontName(const QString& name)
 {
     m_fontName = name;
 }
 
-void PainterPrinter::setFontSize(double points)
+void PainterPage::setFontSize(double points)
 {
     m_fontSize = points;
 }
 
-void PainterPrinter::setLineWidth(int width)
+void PainterPage::setLineWidth(int width)
 {
     m_lineWidth = width;
     m_lineWidthMm = 0;
 }
 
-void PainterPrinter::setLineWidthMm(double mm)
+void PainterPage::setLineWidthMm(double mm)
 {
     m_lineWidthMm = mm;
 }
 
-void PainterPrinter::setLineStyle(LineStyle style)
+void PainterPage::setLineStyle(LineStyle style)
 {
     m_lineStyle = style;
 }
 
-void PainterPrinter::line(double x1, double y1, double x2, double y2, BgrColor color)
+void PainterPage::line(double x1, double y1, double x2, double y2, BgrColor color)
 {
-    QPainter* p = documentPainter();
+    QPainter* p = painter();
     if (!p)
         return;
     applyPen(*p, color);
     p->drawLine(toDevice(x1, y1), toDevice(x2, y2));
 }
 
-void PainterPrinter::circle(double x, double y, double radius, BgrColor color)
+void PainterPage::circle(double x, double y, double radius, BgrColor color)
 {
-    QPainter* p = documentPainter();
+    QPainter* p = painter();
     if (!p)
         return;
     applyPen(*p, color);
@@ -94,22 +112,43 @@ void PainterPrinter::circle(double x, double y, double radius, BgrColor color)
     p->drawEllipse(toDevice(x, y), r.x(), r.y());
 }
 
-double PainterPrinter::applyFont(QPainter& p)
+QFont PainterPage::font() const
 {
     // Asked for by name only, so that the font configuration's substitutes
     // for "courier" apply (a metric twin of the typewriter face); without any,
     // the hint still gives a face with fixed pitch.
-    QFont font(m_fontName);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(m_fontSize);
-    p.setFont(font);
+    QFont f(m_fontName);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSizeF(m_fontSize);
+    return f;
+}
+
+double PainterPage::applyFont(QPainter& p)
+{
+    p.setFont(font());
     p.setPen(toQColor(kSchwarz));
     return QFontMetricsF(p.font(), device()).ascent();
 }
 
-void PainterPrinter::printLine(const QString& text)
+// Measured on the document's device, whose resolution the font's hinting
+// depends on; that opens the document, as any output does.
+double PainterPage::lineHeight()
 {
-    QPainter* p = documentPainter();
+    if (!painter())
+        return m_fontSize * 20;
+    return QFontMetricsF(font(), device()).lineSpacing() * 1440 / resolution();
+}
+
+double PainterPage::textWidth(const QString& text)
+{
+    if (!painter())
+        return m_fontSize * 20 * double(text.size());
+    return QFontMetricsF(font(), device()).horizontalAdvance(text) * 1440 / resolution();
+}
+
+void PainterPage::printLine(const QString& text)
+{
+    QPainter* p = painter();
     if (!p)
         return;
     const double ascent = applyFont(*p);
@@ -117,18 +156,18 @@ void PainterPrinter::printLine(const QString& text)
     m_textY += QFontMetricsF(p->font(), device()).lineSpacing();
 }
 
-void PainterPrinter::textAt(double x, double y, const QString& text)
+void PainterPage::textAt(double x, double y, const QString& text)
 {
-    QPainter* p = documentPainter();
+    QPainter* p = painter();
     if (!p)
         return;
     const double ascent = applyFont(*p);
     p->drawText(toDevice(x, y) + QPointF(0, ascent), text);
 }
 
-void PainterPrinter::fill(double x, double y, double width, double height, BgrColor color)
+void PainterPage::fill(double x, double y, double width, double height, BgrColor color)
 {
-    QPainter* p = documentPainter();
+    QPainter* p = painter();
     if (!p)
         return;
     p->fillRect(QRectF(toDevice(x, y), toDevice(x + width, y + height)), toQColor(color));

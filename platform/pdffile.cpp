@@ -2,55 +2,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/pdffile.h"
 
+#include "platform/qpdf.h"
+#include "platform/savefile.h"
+
 #include <QPageLayout>
 
 namespace {
 
-QPageLayout layout(QPageSize::PageSizeId paper)
+QPageLayout layout(const PdfPaper& paper, bool landscape)
 {
-    return QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+    const double m = paper.marginMm;
+    return QPageLayout(QPageSize(paper.size), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
+
+QSizeF twips(const QPageLayout& l)
+{
+    return l.paintRect(QPageLayout::Point).size() * 20;
 }
 
 } // namespace
 
-QSizeF PdfFilePrinter::drawingArea(QPageSize::PageSizeId paper)
+QSizeF PdfPaper::drawingArea() const
 {
-    return layout(paper).paintRect(QPageLayout::Point).size() * 20;
+    return twips(layout(*this, false));
 }
 
-PdfFilePrinter::PdfFilePrinter(QPageSize::PageSizeId paper)
-    : m_writer(&m_buffer)
+bool writePdf(QIODevice& file, const PdfPaper& paper, const std::function<void(PrinterPort&)>& draw)
+{
+    PdfFilePrinter pdf(paper);
+    draw(pdf);
+    const QByteArray document = qpdf::actualSize(pdf.pdf());
+    return !document.isEmpty() && file.write(document) == document.size();
+}
+
+bool savePdf(const QString& path, const PdfPaper& paper, const std::function<void(PrinterPort&)>& draw)
+{
+    return saveReplacing(path, [&](QIODevice& file) { return writePdf(file, paper, draw); });
+}
+
+PdfFilePrinter::PdfFilePrinter(const PdfPaper& paper)
+    : m_paper(paper)
+    , m_writer(&m_buffer)
 {
     m_buffer.open(QIODevice::WriteOnly);
     m_writer.setResolution(1200);
-    m_writer.setPageLayout(layout(paper));
+    m_writer.setPageLayout(layout(m_paper, false));
     m_writer.setTitle(QStringLiteral("Pelox"));
     m_writer.setCreator(QStringLiteral("Pelox"));
 }
 
-double PdfFilePrinter::pageWidth()
+QSizeF PdfFilePrinter::deviceArea()
 {
-    return m_writer.pageLayout().paintRect(QPageLayout::Point).width() * 20;
-}
-
-double PdfFilePrinter::pageHeight()
-{
-    return m_writer.pageLayout().paintRect(QPageLayout::Point).height() * 20;
-}
-
-void PdfFilePrinter::setLandscape(bool landscape)
-{
-    m_writer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return twips(layout(m_paper, landscape()));
 }
 
 QPainter* PdfFilePrinter::documentPainter()
 {
-    if (!m_painter.isActive()) {
-        if (!m_painter.begin(&m_writer))
+    if (!m_painter.isActive() || m_pageEnded) {
+        m_writer.setPageLayout(layout(m_paper, landscape()));
+        if (!m_painter.isActive() ? !m_painter.begin(&m_writer) : !m_writer.newPage())
             return nullptr;
-        restartText();
-    } else if (m_pageEnded) {
-        m_writer.newPage();
         restartText();
     }
     m_pageEnded = false;

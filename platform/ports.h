@@ -45,46 +45,56 @@ public:
     virtual bool ask(const QString& text, const QString& title) = 0;
 };
 
-// The system's default printer. Coordinates are twips from the top-left corner
-// of the page's drawing area; line widths are in the printer's device pixels.
-// The first output after start or after endDoc() opens a new document, whose
-// text position is the top-left corner. Font, line width and line style are
-// kept from one document to the next.
-class PrinterPort : public DrawingSurface {
+// A page to draw on at true size. Coordinates are twips from the top-left
+// corner of the page's drawing area; line widths are in the device's pixels.
+// Font, line width and line style are kept until they are set again.
+class PageSurface : public DrawingSurface {
 public:
-    // Whether there is a printer to take a job at all; asked before any output.
-    virtual bool available() = 0;
-    // Its queue name, under which its calibration is kept; empty without one.
-    virtual QString printerName() = 0;
     virtual void setFontName(const QString& name) = 0;
     virtual void setFontSize(double points) = 0;
-    // Writes the text at the text position and moves that to the next line.
+    // Writes the text at the text position and moves that to the next line;
+    // a new page starts its text at the top-left corner.
     virtual void printLine(const QString& text) = 0;
     // Writes the text with the top-left corner of its line at x, y.
     virtual void textAt(double x, double y, const QString& text) = 0;
+    // The font's line spacing, the step of printLine(), and the advance of
+    // the text in the font, in twips.
+    virtual double lineHeight() = 0;
+    virtual double textWidth(const QString& text) = 0;
     // Fills the rectangle, without an outline.
     virtual void fill(double x, double y, double width, double height, BgrColor color) = 0;
     // A line width in millimetres on paper, whatever the resolution, until
     // setLineWidth() sets dots again.
     virtual void setLineWidthMm(double mm) = 0;
+    // The drawing area of the page, in twips.
+    virtual double pageWidth() = 0;
+    virtual double pageHeight() = 0;
+    // Both from one look at the page.
+    virtual QSizeF pageSize() { return {pageWidth(), pageHeight()}; }
+};
+
+// The system's default printer, or a file that stands in for one. The first
+// output after start or after endDoc() opens a new document; the page's
+// measures are those of the documents begun from now on until one is open.
+class PrinterPort : public virtual PageSurface {
+public:
+    // Whether there is a printer to take a job at all; asked before any output.
+    virtual bool available() = 0;
+    // Its queue name, under which its calibration is kept; empty without one.
+    virtual QString printerName() = 0;
     // Paper lying on its side for the documents begun from now on; the page
     // size answers for it.
     virtual void setLandscape(bool landscape) = 0;
     // Ends the page; the next output starts a new page of the same document.
     virtual void newPage() = 0;
-    // The drawing area of the page, in twips. With no printer, an A4 page
-    // without margins, so that the page centre is still sensible.
-    virtual double pageWidth() = 0;
-    virtual double pageHeight() = 0;
-    // Both from one look at the printer.
-    virtual QSizeF pageSize() { return {pageWidth(), pageHeight()}; }
     // Closes the document and hands it over as one print job. False when the
     // printer could not take it; then nothing of it was handed over.
     virtual bool endDoc() = 0;
     // The calibration the document in progress, or else the next one, is
-    // scaled by on the paper's axes, about the top-left corner of the
-    // drawing area; the page's measures are given in these scaled twips, so
-    // what is drawn needs not know of it. 1 x 1 when the printer has none.
+    // drawn with, on the axes of the paper as it stands upright: 1 x 1 when
+    // the printer has none, as a file has none. The page's measures and
+    // everything drawn are in twips of the corrected paper, so what is
+    // drawn needs not know of it.
     virtual kalibrierung::Korrektur correction() = 0;
     // Off while the calibration sheet is printed: it measures the printer as
     // it is. On from the start.

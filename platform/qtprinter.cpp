@@ -36,15 +36,9 @@ const Cups& cups()
     return loaded;
 }
 
-QRectF pointsToTwips(const QRectF& r)
+QSizeF pointsToTwips(const QSizeF& size)
 {
-    return {r.x() * 20, r.y() * 20, r.width() * 20, r.height() * 20};
-}
-
-// The drawing area in the twips that the correction scales onto the paper.
-QRectF corrected(const QRectF& r, const kalibrierung::Korrektur& k)
-{
-    return {r.x() / k.x, r.y() / k.y, r.width() / k.x, r.height() / k.y};
+    return size * 20;
 }
 
 // The queue, without the instance a printer's name may carry after a slash.
@@ -119,11 +113,9 @@ QPainter* QtPrinter::documentPainter()
             return nullptr;
         d.printer.setDocName(QStringLiteral("Pelox"));
         d.printer.setOutputFileName(d.file.fileName());
-        d.printer.setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        d.printer.setPageOrientation(landscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
         d.open = d.painter.begin(&d.printer);
-        d.korrektur = correctionOf(info);
-        if (d.open && d.korrektur.aktiv())
-            d.painter.scale(d.korrektur.x, d.korrektur.y);
+        d.korrektur = calibrationOf(info);
         restartText();
     }
     return m_document->open ? &m_document->painter : nullptr;
@@ -139,49 +131,32 @@ double QtPrinter::resolution()
     return m_document->printer.resolution();
 }
 
-QRectF QtPrinter::paintRectTwips() const
+QSizeF QtPrinter::deviceArea()
 {
+    const QPageLayout::Orientation orientation = landscape() ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (m_document && m_document->open)
-        return corrected(pointsToTwips(m_document->printer.pageLayout().paintRect(QPageLayout::Point)),
-            m_document->korrektur);
+        return pointsToTwips(m_document->printer.pageLayout().paintRect(QPageLayout::Point).size());
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        const QPageLayout a4(QPageSize(QPageSize::A4),
-            m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
-        return pointsToTwips(a4.paintRect(QPageLayout::Point));
-    }
+    if (info.isNull())
+        return pointsToTwips(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF()).paintRect(QPageLayout::Point).size());
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    return corrected(pointsToTwips(printer.pageLayout().paintRect(QPageLayout::Point)), correctionOf(info));
+    printer.setPageOrientation(orientation);
+    return pointsToTwips(printer.pageLayout().paintRect(QPageLayout::Point).size());
 }
 
-kalibrierung::Korrektur QtPrinter::correctionOf(const QPrinterInfo& info) const
+kalibrierung::Korrektur QtPrinter::calibrationOf(const QPrinterInfo& info) const
 {
-    if (!m_corrected || info.isNull())
+    if (info.isNull())
         return {};
     return einstellungen::Korrektur(m_settings, queueName(info));
 }
 
-kalibrierung::Korrektur QtPrinter::correction()
+// The document keeps what it was begun with.
+kalibrierung::Korrektur QtPrinter::calibration()
 {
     if (m_document && m_document->open)
         return m_document->korrektur;
-    return correctionOf(QPrinterInfo::defaultPrinter());
-}
-
-double QtPrinter::pageWidth()
-{
-    return paintRectTwips().width();
-}
-
-double QtPrinter::pageHeight()
-{
-    return paintRectTwips().height();
-}
-
-QSizeF QtPrinter::pageSize()
-{
-    return paintRectTwips().size();
+    return calibrationOf(QPrinterInfo::defaultPrinter());
 }
 
 void QtPrinter::newPage()

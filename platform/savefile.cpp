@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/savefile.h"
 
-#include "platform/qpdf.h"
-
 #include <QSaveFile>
 
 bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& write)
@@ -18,10 +16,4 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
         return false;
     }
     return file.commit();
-}
-
-bool writePdf(QIODevice& file, const QByteArray& pdf)
-{
-    const QByteArray document = qpdf::actualSize(pdf);
-    return !document.isEmpty() && file.write(document) == document.size();
 }

@@ -12,8 +12,3 @@ class QIODevice;
 // only once everything was written. False when anything failed; then the
 // target is as it was and no temporary file is left.
 bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& write);
-
-// The writer of every PDF the program writes, for use inside saveReplacing:
-// the document as Qt made it, set to open at actual size (libqpdf adds what
-// Qt cannot). False when the document cannot be read back or written.
-bool writePdf(QIODevice& file, const QByteArray& pdf);

@@ -7,36 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace poster {
-
-std::optional<Strecke> beschneiden(const Strecke& s, const Rechteck& r)
-{
-    const double dx = s.b.x - s.a.x;
-    const double dy = s.b.y - s.a.y;
-    double t0 = 0;
-    double t1 = 1;
-    // Each edge of the rectangle as p * t <= q.
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {s.a.x - r.links, r.rechts - s.a.x, s.a.y - r.oben, r.unten - s.a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    const bool punkt = dx == 0 && dy == 0;
-    if (punkt ? t0 > t1 : t0 >= t1)
-        return std::nullopt;
-    return Strecke{{s.a.x + t0 * dx, s.a.y + t0 * dy}, {s.a.x + t1 * dx, s.a.y + t1 * dy}};
-}
 
 const Blatt* Plan::blatt(int spalte, int zeile) const
 {
@@ -74,6 +46,43 @@ int anzahl(double laenge, double blatt, double kleben)
     return std::max(1, int(std::ceil((laenge - kleben) / (blatt - kleben) - 1e-9)));
 }
 
+// The sheets that join each other along glue strips, the largest group of
+// them. The outline is one line and lies on one group; another can only hold
+// the centre mark inside a ring of a star, with nothing to lay it by.
+std::vector<Blatt> groessteGruppe(const Plan& plan)
+{
+    std::vector<int> gruppe(plan.blaetter.size(), -1);
+    std::vector<std::size_t> groesse;
+    for (std::size_t start = 0; start < plan.blaetter.size(); ++start) {
+        if (gruppe[start] >= 0)
+            continue;
+        const int g = int(groesse.size());
+        groesse.push_back(0);
+        std::vector<std::size_t> offen{start};
+        gruppe[start] = g;
+        while (!offen.empty()) {
+            const Blatt& b = plan.blaetter[offen.back()];
+            offen.pop_back();
+            ++groesse.back();
+            for (const auto& [dx, dy] : {std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1)}) {
+                const Blatt* n = plan.blatt(b.spalte + dx, b.zeile + dy);
+                const auto i = std::size_t(n - plan.blaetter.data());
+                if (n && gruppe[i] < 0) {
+                    gruppe[i] = g;
+                    offen.push_back(i);
+                }
+            }
+        }
+    }
+    const int groesste = int(std::max_element(groesse.begin(), groesse.end()) - groesse.begin());
+    std::vector<Blatt> r;
+    for (std::size_t i = 0; i < plan.blaetter.size(); ++i) {
+        if (gruppe[i] == groesste)
+            r.push_back(plan.blaetter[i]);
+    }
+    return r;
+}
+
 Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, bool quer)
 {
     Plan plan;
@@ -82,16 +91,7 @@ Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, doub
     plan.blattBreite = quer ? hoehe : breite;
     plan.blattHoehe = quer ? breite : hoehe;
 
-    Rechteck umfang{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
-        std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
-    for (const Strecke& s : figur) {
-        for (const Punkt& p : {s.a, s.b}) {
-            umfang.links = std::min(umfang.links, p.x);
-            umfang.rechts = std::max(umfang.rechts, p.x);
-            umfang.oben = std::min(umfang.oben, p.y);
-            umfang.unten = std::max(umfang.unten, p.y);
-        }
-    }
+    const Rechteck umfang = blatt::umriss(figur);
     const double w = umfang.rechts - umfang.links;
     const double h = umfang.unten - umfang.oben;
     plan.spalten = anzahl(w, plan.blattBreite, kleben);
@@ -109,6 +109,7 @@ Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, doub
                 plan.blaetter.push_back(b);
         }
     }
+    plan.blaetter = groessteGruppe(plan);
     return plan;
 }
 

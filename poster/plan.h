@@ -19,10 +19,7 @@ using Punkt = blatt::Punkt;
 using Strecke = blatt::Strecke;
 using Rechteck = blatt::Rechteck;
 
-// The part of the segment inside the rectangle (edges included); none when
-// nothing of it with any length lies inside, a point segment when the
-// segment is a point inside.
-std::optional<Strecke> beschneiden(const Strecke& s, const Rechteck& r);
+using blatt::beschneiden;
 
 // A circle as the polygon the sheets and the plan both take for it.
 std::vector<Strecke> kreis(Punkt mitte, double radius);
@@ -44,7 +41,8 @@ struct Plan {
     double blattBreite = 0;  // printable area of one sheet as it lies
     double blattHoehe = 0;
     Punkt ursprung;  // top-left corner of sheet A1, whether printed or not
-    // Only the sheets that hold something of the star, row by row.
+    // Only the sheets that hold something of the star, of the largest group
+    // that joins along glue strips, row by row.
     std::vector<Blatt> blaetter;
 
     // The sheet at that grid position, or null when it is left out.

@@ -17,8 +17,6 @@ namespace {
 // Every half of the star on two sheets has its centre on a cut line this far
 // in from the sheet's edge.
 constexpr float kSchnittRand = 500;
-// The centre mark on paper, in twips.
-constexpr double kMittenKreis = 60;
 // The check scale's lines, in dots.
 constexpr int kPruefmassStrich = 2;
 
@@ -115,10 +113,10 @@ blatt::Rechteck TextDrucken(PrinterPort& drucker, const PeloxState& s)
                 + numbers::einDezimal(k.y * 100) + QStringLiteral(" %");
         drucker.printLine(zeilen.constLast());
     }
-    qsizetype breite = 0;
+    double breite = 0;
     for (const QString& zeile : zeilen)
-        breite = std::max(breite, zeile.size());
-    return {0, 0, double(breite) * blatt::kZeichenBreite, double(zeilen.size()) * blatt::kZeilenHoehe};
+        breite = std::max(breite, drucker.textWidth(zeile));
+    return {0, 0, breite, double(zeilen.size()) * drucker.lineHeight()};
 }
 
 void Schnittlinie(PrinterPort& drucker, float blattMitteX, blatt::Inhalt& inhalt)
@@ -186,7 +184,7 @@ void PruefmassDrucken(PrinterPort& drucker, const Steuerung& st, const blatt::In
     const auto ecke = pruefmass::FreieEcke(belegt, bereich);
     if (!ecke)
         return;
-    const pruefmass::Zeichnung z = pruefmass::Zeichnen(*ecke);
+    const pruefmass::Zeichnung z = pruefmass::Zeichnen(*ecke, drucker.lineHeight());
     drucker.setLineWidth(kPruefmassStrich);
     drucker.setLineStyle(LineStyle::Solid);
     for (const blatt::Strecke& strich : z.striche)

@@ -13,6 +13,9 @@
 // dashed cut lines. Every sheet may carry a check scale in a free corner.
 namespace druck {
 
+// The centre mark on paper, in twips.
+inline constexpr double kMittenKreis = 60;
+
 // The controls as they stand when "Drucken" is clicked; the print asks the
 // controls, not the fields that mirror them.
 struct Steuerung {

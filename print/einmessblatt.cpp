@@ -43,7 +43,7 @@ Ergebnis Einmessblatt(PrinterPort& drucker)
     // The zero of both rulers, with the L in the middle of the drawing area.
     const double x0 = std::max(kRand, (drucker.pageWidth() - waagrecht * kCm) / 2);
     const double y0 = std::min(drucker.pageHeight() - kRand, (drucker.pageHeight() + senkrecht * kCm) / 2);
-    const double zeile = blatt::kZeilenHoehe;
+    const double zeile = drucker.lineHeight();
 
     drucker.line(x0, y0, x0 + waagrecht * kCm, y0, kSchwarz);
     for (int mm = 1; mm <= 10 * waagrecht; ++mm) {
@@ -51,7 +51,7 @@ Ergebnis Einmessblatt(PrinterPort& drucker)
         drucker.line(x, y0, x, y0 - Strichlaenge(mm), kSchwarz);
         if (mm % 10 == 0) {
             const QString zahl = Zahl(mm / 10, waagrecht);
-            drucker.textAt(x - blatt::kZeichenBreite * (mm < 100 ? 0.5 : 1), y0 - 0.5 * kCm - zeile, zahl);
+            drucker.textAt(x - drucker.textWidth(QString::number(mm / 10)) / 2, y0 - 0.5 * kCm - zeile, zahl);
         }
     }
     drucker.line(x0, y0, x0, y0 - senkrecht * kCm, kSchwarz);

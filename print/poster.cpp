@@ -43,6 +43,18 @@ druck::Ergebnis PosterDrucken(PrinterPort& p, const Poster& poster)
     return genommen ? druck::Ergebnis::Gedruckt : druck::Ergebnis::Abgelehnt;
 }
 
+QString blaetterText(const Plan& plan)
+{
+    const auto zahl = [](qsizetype n, const QString& eins, const QString& mehr) {
+        return QString::number(n) + QLatin1Char(' ') + (n == 1 ? eins : mehr);
+    };
+    return QStringLiteral("%1 (%2 × %3, %4)")
+        .arg(zahl(qsizetype(plan.blaetter.size()), QStringLiteral("Blatt"), QStringLiteral("Blätter")),
+            zahl(plan.spalten, QStringLiteral("Spalte"), QStringLiteral("Spalten")),
+            zahl(plan.zeilen, QStringLiteral("Zeile"), QStringLiteral("Zeilen")),
+            plan.quer ? QStringLiteral("quer") : QStringLiteral("hoch"));
+}
+
 QStringList papierNamen()
 {
     return {QStringLiteral("A4"), QStringLiteral("A3"), QStringLiteral("Letter"), QStringLiteral("Legal")};

@@ -18,9 +18,8 @@ namespace poster {
 
 // True size on paper. The one-sheet print keeps its 566 twips per cm; sheets
 // that have to meet over a metre cannot.
-inline constexpr double kTwipsProCm = 1440 / 2.54;
-// The centre mark on paper, as on one sheet.
-inline constexpr double kMittenKreis = 60;
+using blatt::kTwipsProCm;
+using druck::kMittenKreis;
 
 // The ranges the dialog and the command line share, in cm.
 inline constexpr double kDurchmesserMin = 5;
@@ -28,6 +27,9 @@ inline constexpr double kDurchmesserMax = 200;
 inline constexpr double kDurchmesserSchritt = 0.5;
 inline constexpr double kKlebenMax = 3;
 inline constexpr double kKlebenStandard = 1;
+// The PDF's margin, in mm, for printers that cannot print as near the edge
+// as most.
+inline constexpr double kRandMax = 30;
 
 struct Vorgabe {
     double durchmesser = 0;  // outer diameter of the printed star
@@ -50,7 +52,7 @@ Poster entwerfen(const PeloxState& s, const druck::Steuerung& st, const Vorgabe&
 
 // The reduced star with every grid position over it, its label on it, and
 // the left-out ones dotted, fitted into the rectangle.
-void KarteZeichnen(PrinterPort& p, const Poster& poster, const QRectF& rahmen);
+void KarteZeichnen(PageSurface& p, const Poster& poster, const QRectF& rahmen);
 
 // The first page: what is built, how, and the map.
 void KartenSeite(PrinterPort& p, const Poster& poster);
@@ -62,6 +64,9 @@ void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer);
 
 // The whole poster as one document; Gedruckt, KeinDrucker or Abgelehnt.
 druck::Ergebnis PosterDrucken(PrinterPort& p, const Poster& poster);
+
+// "6 Blätter (3 Spalten × 2 Zeilen, hoch)", in the singular where it is one.
+QString blaetterText(const Plan& plan);
 
 // The papers a poster PDF can have, by their names "A4", "A3", "Letter", "Legal".
 QStringList papierNamen();

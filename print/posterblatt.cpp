@@ -55,9 +55,21 @@ struct Seite {
     {
         p.setFontSize(punkte);
         p.textAt(x, y, t);
-        // Taken generously: every character 0.6 of the size wide, the line
-        // 1.2 of it high, in twips.
-        belegt.flaeche({x, y, x + double(t.size()) * punkte * 12, y + punkte * 24});
+        belegt.flaeche({x, y, x + p.textWidth(t), y + p.lineHeight()});
+    }
+
+    // The word on the part of the glue strip from x, y of breite x hoehe, in
+    // the largest size that fits inside; left out where none does.
+    void klebeWort(double x, double y, double breite, double hoehe)
+    {
+        const QString wort = QStringLiteral("kleben");
+        for (const double punkte : {8.0, 7.0, 6.0}) {
+            p.setFontSize(punkte);
+            if (p.textWidth(wort) + kAbstand <= breite && p.lineHeight() + kAbstand <= hoehe) {
+                text(x + kAbstand / 2, y + kAbstand / 2, punkte, wort);
+                return;
+            }
+        }
     }
 
     void flaeche(double x, double y, double w, double h)
@@ -73,7 +85,7 @@ struct Seite {
         const double x = breite - kleben;
         if (kleben > 0) {
             flaeche(x, 0, kleben, hoehe);
-            text(x + kAbstand / 2, hoehe / 2, 8, QStringLiteral("kleben"));
+            klebeWort(x, hoehe / 2, kleben, hoehe / 2);
         }
         strich(x, 0, x, hoehe, LineStyle::Dot);
         for (const double y : marken(hoehe)) {
@@ -87,7 +99,7 @@ struct Seite {
         const double y = hoehe - kleben;
         if (kleben > 0) {
             flaeche(0, y, breite, kleben);
-            text(breite / 2, y + kAbstand / 2, 8, QStringLiteral("kleben"));
+            klebeWort(breite / 2, y, breite / 2, kleben);
         }
         strich(0, y, breite, y, LineStyle::Dot);
         for (const double x : marken(breite)) {

@@ -11,7 +11,7 @@
 
 namespace poster {
 
-void KarteZeichnen(PrinterPort& p, const Poster& poster, const QRectF& rahmen)
+void KarteZeichnen(PageSurface& p, const Poster& poster, const QRectF& rahmen)
 {
     const Plan& plan = poster.plan;
     if (plan.blaetter.empty())
@@ -54,26 +54,15 @@ void KarteZeichnen(PrinterPort& p, const Poster& poster, const QRectF& rahmen)
 void KartenSeite(PrinterPort& p, const Poster& poster)
 {
     const Plan& plan = poster.plan;
-    double links = 0, rechts = 0, oben = 0, unten = 0;
-    for (const Strecke& s : poster.figur) {
-        links = std::min({links, s.a.x, s.b.x});
-        rechts = std::max({rechts, s.a.x, s.b.x});
-        oben = std::min({oben, s.a.y, s.b.y});
-        unten = std::max({unten, s.a.y, s.b.y});
-    }
+    const Rechteck stern = blatt::umriss(poster.figur);
     p.setFontName(QStringLiteral("Liberation Sans"));
     p.setFontSize(11);
     const QStringList zeilen{
         QStringLiteral("Pelox als Poster – %1").arg(poster.name),
         QStringLiteral("Außendurchmesser %1 cm, der ganze Stern %2 × %3 cm")
-            .arg(numbers::kurz(poster.stern.AussenDurchmesser), numbers::kurz(float(rechts - links)),
-                numbers::kurz(float(unten - oben))),
-        QStringLiteral("%1 Blätter (%2 Spalten × %3 Zeilen, %4), Klebestreifen %5 cm")
-            .arg(plan.blaetter.size())
-            .arg(plan.spalten)
-            .arg(plan.zeilen)
-            .arg(plan.quer ? QStringLiteral("quer") : QStringLiteral("hoch"))
-            .arg(numbers::kurz(float(plan.kleben))),
+            .arg(numbers::kurz(poster.stern.AussenDurchmesser), numbers::kurz(float(stern.breite())),
+                numbers::kurz(float(stern.hoehe()))),
+        QStringLiteral("%1, Klebestreifen %2 cm").arg(blaetterText(plan), numbers::kurz(float(plan.kleben))),
         QString(),
         QStringLiteral("1. An jedem Blatt mit gestrichelter Linie den Rand an dieser Linie abschneiden."),
         QStringLiteral("2. Die Schnittkante genau auf die gepunktete Linie des Nachbarblatts legen, sodass"),
@@ -83,8 +72,8 @@ void KartenSeite(PrinterPort& p, const Poster& poster)
     };
     for (const QString& z : zeilen)
         p.printLine(z);
-    // Below the text: a line of 11 points takes about 13 points, 20 twips each.
-    const double kopf = (zeilen.size() + 1) * 13 * 20.0;
+    // Below the text and one blank line.
+    const double kopf = double(zeilen.size() + 1) * p.lineHeight();
     KarteZeichnen(p, poster, QRectF(0, kopf, poster.seite.width(), poster.seite.height() - kopf));
 }
 

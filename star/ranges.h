@@ -8,6 +8,14 @@
 // here.
 namespace star {
 
+// The one check of every number that comes in, from the command line, a
+// dialog, the settings or a file: a number from von to bis, both ends
+// included. Written so that NaN fails, and infinity with any finite end.
+constexpr bool inRange(double v, double von, double bis)
+{
+    return v >= von && v <= bis;
+}
+
 inline constexpr int kSpitzenMin = 2;
 inline constexpr int kSpitzenMax = 36;
 inline constexpr int kAussenMin = 2;

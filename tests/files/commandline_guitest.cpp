@@ -41,11 +41,25 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
     druck::Steuerung st;
     st.dreiD = true;
     const poster::Poster erwartet =
-        poster::entwerfen(*w, st, {80, 2, poster::Ausrichtung::Automatisch}, PdfFilePrinter::drawingArea(QPageSize::A3));
+        poster::entwerfen(*w, st, {80, 2, poster::Ausrichtung::Automatisch}, PdfPaper{QPageSize::A3}.drawingArea());
     const QString info = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {pfad("poster.pdf")}));
     const QString seiten = QStringLiteral("Pages:\\s+%1\n").arg(erwartet.plan.blaetter.size() + 1);
     EXPECT_TRUE(info.contains(QRegularExpression(seiten))) << info.toStdString();
     EXPECT_TRUE(info.contains("(A3)"));
+
+    // Both ends of every range are taken; without --glue the strip is 1 cm.
+    const std::pair<QStringList, const char*> genommen[] = {
+        {{"--diameter", "200", "--glue", "0"}, "Klebestreifen 0 cm"},
+        {{"--diameter", "5", "--glue", "3", "--margin", "30"}, "Klebestreifen 3 cm"},
+        {{"--diameter", "60", "--margin", "6.35"}, "Klebestreifen 1 cm"},
+    };
+    for (const auto& [werte, text] : genommen) {
+        EXPECT_EQ(pelox(QStringList{"--poster", pfad("ende.pdf")} + werte + QStringList{pfad("entwurf.plx")}),
+            std::pair(0, QStringList()))
+            << text;
+        const QString karte = QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-l", "1", pfad("ende.pdf"), "-"}));
+        EXPECT_TRUE(karte.contains(text)) << karte.toStdString();
+    }
 
     // Every reading error takes the same way out; the reader's messages are
     // tested with the window.
@@ -65,13 +79,20 @@ TEST_F(DateiTest, CommandLineWritesWhatTheWindowWritesOrFailsWithOneLineAndNoFil
         {{"--svg", pfad("x.svg")}, "brauchen eine Pelox-Datei"},
         // The picture is refused before a byte of it is made.
         {{"--bmp", pfad("x.bmp"), pfad("riesig.plx")}, "Pixel je Seite"},
-        {poster({"--diameter", "4.5"}), "5 bis 200 cm"},
-        {poster({"--diameter", "200.5"}), "5 bis 200 cm"},
+        {poster({"--diameter", "4.99"}), "5 bis 200 cm"},
+        {poster({"--diameter", "200.01"}), "5 bis 200 cm"},
         {poster({"--diameter", "gross"}), "5 bis 200 cm"},
+        {poster({"--diameter", "nan"}), "5 bis 200 cm"},
+        {poster({"--diameter", "inf"}), "5 bis 200 cm"},
+        {poster({"--diameter", "-inf"}), "5 bis 200 cm"},
         {poster({}), "--diameter"},
         {poster({"--diameter", "60", "--paper", "A5"}), "Papier A5"},
-        {poster({"--diameter", "60", "--glue", "-1"}), "0 bis 3 cm"},
-        {poster({"--diameter", "60", "--glue", "3.5"}), "0 bis 3 cm"},
+        {poster({"--diameter", "60", "--glue", "-0.01"}), "0 bis 3 cm"},
+        {poster({"--diameter", "60", "--glue", "3.01"}), "0 bis 3 cm"},
+        {poster({"--diameter", "60", "--glue", "nan"}), "0 bis 3 cm"},
+        {poster({"--diameter", "60", "--margin", "6.34"}), "6.35 bis 30 mm"},
+        {poster({"--diameter", "60", "--margin", "30.01"}), "6.35 bis 30 mm"},
+        {poster({"--diameter", "60", "--margin", "inf"}), "6.35 bis 30 mm"},
     };
     for (const auto& [args, grund] : faelle) {
         const auto [status, fehler] = pelox(args);

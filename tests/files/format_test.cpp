@@ -66,6 +66,8 @@ TEST(PlxFormat, FilesAreTakenWholeOrRefusedWithTheirReason)
         {std::string(1 << 20, 'x'), KeinePeloxDatei, "", false},
         {stern({{10, "1 037"}}), Beschaedigt, "Feld 10 (Kurvenpunkt X1) ist keine Zahl", false},
         {stern({{9, "nan"}}), Beschaedigt, "Feld 9 (Kurvenwert 3) ist keine Zahl", false},
+        {stern({{9, "-inf"}}), Beschaedigt, "Feld 9 (Kurvenwert 3) ist keine Zahl", false},
+        {stern({{11, "-100000"}}), Gut, "", false},
         {stern({{11, "100001"}}), Beschaedigt, "Feld 11 (Kurvenpunkt Y1) liegt ausserhalb des erlaubten Bereichs", false},
         {stern({{16, "0.5"}}), Beschaedigt, "Feld 16 (Peloxform) ist keine ganze Zahl", false},
         {stern({{18, "40000"}}), Beschaedigt, "Feld 18 (Rückstellen) liegt ausserhalb des erlaubten Bereichs", false},

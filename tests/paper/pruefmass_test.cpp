@@ -51,17 +51,24 @@ TEST(Pruefmass, TheFirstFreeCornerOrNone)
     EXPECT_EQ(ecke({}, 5.5 * kCm, kHoehe).x, -1);
 }
 
-// The instruction and the labels, at Courier's width, stay in the square
-// that was found free.
+// The instruction and the labels, at Courier's width and whatever line
+// spacing the printer's font has, stay in the square that was found free and
+// do not overlap.
 TEST(Pruefmass, TextsStayInsideTheSquare)
 {
-    const pruefmass::Zeichnung z = pruefmass::Zeichnen({1000, 2000});
-    const blatt::Rechteck quadrat{1000, 2000, 1000 + 5 * kCm, 2000 + 5 * kCm};
-    for (const pruefmass::Text& t : z.texte) {
-        // Characters, not bytes: the continuation bytes of UTF-8 do not count.
-        const auto zeichen = std::count_if(t.text.begin(), t.text.end(), [](char c) { return (c & 0xC0) != 0x80; });
-        EXPECT_TRUE(quadrat.enthaelt({t.obenLinks.x, t.obenLinks.y,
-            t.obenLinks.x + double(zeichen) * blatt::kZeichenBreite, t.obenLinks.y + blatt::kZeilenHoehe}))
-            << t.text;
+    for (const double zeile : {240.0, 251.0, 320.0}) {
+        const pruefmass::Zeichnung z = pruefmass::Zeichnen({1000, 2000}, zeile);
+        const blatt::Rechteck quadrat{1000, 2000, 1000 + 5 * kCm, 2000 + 5 * kCm};
+        std::vector<blatt::Rechteck> platz;
+        for (const pruefmass::Text& t : z.texte) {
+            // Characters, not bytes: the continuation bytes of UTF-8 do not count.
+            const auto zeichen = std::count_if(t.text.begin(), t.text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+            const blatt::Rechteck r{t.obenLinks.x, t.obenLinks.y, t.obenLinks.x + double(zeichen) * blatt::kZeichenBreite,
+                t.obenLinks.y + zeile};
+            EXPECT_TRUE(quadrat.enthaelt(r)) << t.text << " " << zeile;
+            for (const blatt::Rechteck& vorher : platz)
+                EXPECT_FALSE(vorher.erweitert(-1).schneidet(r)) << t.text << " " << zeile;
+            platz.push_back(r);
+        }
     }
 }

@@ -31,6 +31,16 @@ TEST(Einstellungen, AHandEditedFileIsReadWhereItMakesSenseAndIgnoredWhereNot)
                 "Liste\\FaktorY=1\n"
                 "Weit\\FaktorX=0.5\n"
                 "Weit\\FaktorY=1\n"
+                "Ende\\FaktorX=0.9\n"
+                "Ende\\FaktorY=1.1\n"
+                "Knapp\\FaktorX=0.8999\n"
+                "Knapp\\FaktorY=1\n"
+                "Ueber\\FaktorX=1\n"
+                "Ueber\\FaktorY=1.1001\n"
+                "Nan\\FaktorX=nan\n"
+                "Nan\\FaktorY=1\n"
+                "Inf\\FaktorX=1\n"
+                "Inf\\FaktorY=inf\n"
                 "Halb\\FaktorX=0.98\n"
                 "Gruppe\\FaktorX\\Tief=0.98\n"
                 "Gruppe\\FaktorY=1\n");
@@ -39,7 +49,9 @@ TEST(Einstellungen, AHandEditedFileIsReadWhereItMakesSenseAndIgnoredWhereNot)
     QtSettings settings;
     EXPECT_TRUE(einstellungen::Pruefmass(settings));
     EXPECT_EQ(einstellungen::Korrektur(settings, "Gut"), (kalibrierung::Korrektur{0.98, 1.02}));
-    for (const char* drucker : {"Wort", "Komma", "Liste", "Weit", "Halb", "Gruppe", "Fehlt", ""})
+    EXPECT_EQ(einstellungen::Korrektur(settings, "Ende"), (kalibrierung::Korrektur{0.9, 1.1}));
+    for (const char* drucker :
+        {"Wort", "Komma", "Liste", "Weit", "Knapp", "Ueber", "Nan", "Inf", "Halb", "Gruppe", "Fehlt", ""})
         EXPECT_FALSE(einstellungen::Korrektur(settings, drucker).aktiv()) << drucker;
 
     // The window starts on it, and what it stores is read back.

@@ -160,3 +160,36 @@ TEST(PosterPlan, BenenntSpaltenMitBuchstaben)
 }
 
 } // namespace
+
+// On a tie the sheets stand upright: a 19 cm star fits one sheet either way,
+// also on paper wider than high.
+TEST(PosterPlan, StehtBeiGleichstandHochkant)
+{
+    const std::vector<Strecke> figur = umriss(startStern(), false);
+    for (const auto& [breite, hoehe] : {std::pair(30.0, 20.0), std::pair(20.0, 30.0)}) {
+        const poster::Plan plan = poster::planen(figur, breite, hoehe, 1, poster::Ausrichtung::Automatisch);
+        EXPECT_EQ(plan.blaetter.size(), 1u);
+        EXPECT_FALSE(plan.quer) << breite;
+    }
+}
+
+// A thin ring of a star, 19 / 18 cm at 200 cm, has its centre mark alone in
+// the middle: those sheets would join no other and are left out.
+TEST(PosterPlan, LaesstEinBlattOhneNachbarnAus)
+{
+    PeloxState s = startStern();
+    s.InnenDurchmesser = 18;
+    star::RadienZuruecksetzen(s);
+    s = poster::skaliert(s, 200);
+    const std::vector<Strecke> umrisslinie = umriss(s, false);
+    std::vector<Strecke> figur = umrisslinie;
+    for (const Strecke& k : poster::kreis({0, 0}, 60 / (1440 / 2.54)))
+        figur.push_back(k);
+    const poster::Plan plan = poster::planen(figur, 19.73, 28.43, 1, poster::Ausrichtung::Automatisch);
+    ASSERT_GT(plan.blaetter.size(), 1u);
+    for (const poster::Blatt& b : plan.blaetter) {
+        EXPECT_TRUE(std::any_of(umrisslinie.begin(), umrisslinie.end(),
+            [&](const Strecke& l) { return poster::beschneiden(l, b.bereich).has_value(); }))
+            << poster::blattName(b);
+    }
+}

@@ -33,6 +33,8 @@ std::vector<Drawing> seiten(const poster::Poster& p, QSizeF papier = kA4)
     // Whatever is printed next stands upright again.
     EXPECT_FALSE(drucker.landscape);
     EXPECT_EQ(drucker.jobs.size(), 1u);
+    // The job's paper lies as the plan has it.
+    EXPECT_EQ(drucker.jobs.back().landscape, p.plan.quer);
     std::vector<Drawing> r(1);
     for (const Drawing::Op& op : drucker.jobs.back().ops) {
         if (op.kind == Drawing::Op::Page)
@@ -141,6 +143,11 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
 
     const QStringList karte = alle[0].texte();
     EXPECT_TRUE(karte.contains("Außendurchmesser 60 cm, der ganze Stern 60 × 60 cm")) << karte.join('|').toStdString();
+    PeloxState flach = s;
+    flach.YFaktor = 0.1f;
+    star::PeloxBerechnung(flach);
+    EXPECT_TRUE(seiten(poster::entwerfen(flach, {}, {60, 1, poster::Ausrichtung::Automatisch}, kA4))[0].texte().contains(
+        "Außendurchmesser 60 cm, der ganze Stern 60 × 6 cm"));
     EXPECT_EQ(karte.filter(QRegularExpression("^" + QString::number(n) + " Blätter \\(")).size(), 1);
 
     const double g = kTwipsProCm;  // the glue strip
@@ -161,9 +168,11 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
             const QString nachbar = QString::fromStdString(poster::blattName(*nb));
             EXPECT_GE(t.count(nachbar), 2);
             EXPECT_GE(alle[j + 1].texte().count(name), 2);
+            // The strip runs the sheet's whole length.
             const auto fills = std::ranges::count_if(alle[i + 1].ops, [&](const Drawing::Op& o) {
                 return o.kind == Drawing::Op::Fill
-                    && (rechts ? std::abs(o.a - (p.seite.width() - g)) < 1 : std::abs(o.b - (p.seite.height() - g)) < 1);
+                    && (rechts ? std::abs(o.a - (p.seite.width() - g)) < 1 && o.d == p.seite.height()
+                               : std::abs(o.b - (p.seite.height() - g)) < 1 && o.c == p.seite.width());
             });
             EXPECT_EQ(fills, 1);
             const auto schnitt = std::ranges::count_if(alle[j + 1].ops, [&](const Drawing::Op& o) {
@@ -207,4 +216,43 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
     druck::Steuerung ohne;
     ohne.pruefmass = false;
     EXPECT_EQ(mitPruefmass(seiten(poster::entwerfen(s, ohne, {60, 1, poster::Ausrichtung::Automatisch}, kA4))), 0);
+}
+
+// The word on a glue strip stays inside the strip, in a smaller size where
+// it must, or is left out. Below the map's
+// text, as high as the font's lines are, the map begins.
+TEST(PosterSeiten, KlebenImStreifenUndDieKarteUnterDemText)
+{
+    const poster::Poster p = poster::entwerfen(startStern(), {}, {60, 1, poster::Ausrichtung::Automatisch}, kA4);
+    for (const double kleben : {0.5, 1.0, 2.0}) {
+        SCOPED_TRACE(kleben);
+        const poster::Poster mit = poster::entwerfen(startStern(), {}, {60, kleben, poster::Ausrichtung::Automatisch}, kA4);
+        int woerter = 0;
+        for (const Drawing& seite : seiten(mit)) {
+            const std::vector<Drawing::Op> fills = seite.only(Drawing::Op::Fill);
+            double punkte = 0;
+            for (const Drawing::Op& o : seite.ops) {
+                if (o.kind == Drawing::Op::FontSize)
+                    punkte = o.a;
+                if (o.kind != Drawing::Op::TextAt || o.text != "kleben")
+                    continue;
+                ++woerter;
+                // The fake's Courier: 0.6 of the size wide, 1.25 of it high.
+                const QRectF wort(o.a, o.b, punkte * 12 * 6, punkte * 25);
+                EXPECT_TRUE(std::ranges::any_of(fills, [&](const Drawing::Op& f) {
+                    return QRectF(f.a, f.b, f.c, f.d).adjusted(-0.01, -0.01, 0.01, 0.01).contains(wort);
+                })) << o.a << ", " << o.b << " at " << punkte;
+            }
+        }
+        EXPECT_GT(woerter, 0);
+    }
+
+    FakePrinter drucker;
+    drucker.lineSpacing = 2;
+    poster::KartenSeite(drucker, p);
+    const auto text = drucker.only(Drawing::Op::Text);
+    double oberste = 1e9;
+    for (const Drawing::Op& o : drucker.only(Drawing::Op::Line))
+        oberste = std::min({oberste, o.b, o.d});
+    EXPECT_GE(oberste, double(text.size()) * 11 * 20 * 2);
 }

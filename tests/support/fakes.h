@@ -85,6 +85,7 @@ struct Drawing {
         LineStyle style = LineStyle::Solid;
     };
     std::vector<Op> ops;
+    bool landscape = false;  // of a document: the paper on its side
 
     std::vector<Op> only(Op::Kind k) const
     {
@@ -109,10 +110,12 @@ struct Drawing {
 // A printer that keeps every document it is given; ops holds what was drawn
 // since the last one ended. Its page is an A4 sheet without margins unless a
 // test says otherwise; it has no correction, and only remembers whether it
-// was asked to apply one.
+// was asked to apply one. Its font is Courier at any size: 0.6 of the size
+// wide, 1.25 of it between lines, unless a test says otherwise.
 class FakePrinter : public PrinterPort, public Drawing {
 public:
     double width = 11906, height = 16838;
+    double lineSpacing = 1.25;  // of the font's size
     bool corrected = true;
     bool present = true;        // what available() answers
     std::vector<bool> answers;  // what endDoc() answers for each of jobs; true past its end
@@ -136,7 +139,13 @@ public:
     void line(double x1, double y1, double x2, double y2, BgrColor) override { add(Op::Line, x1, y1, x2, y2); }
     void circle(double x, double y, double r, BgrColor) override { add(Op::Circle, x, y, r); }
     void setFontName(const QString& name) override { add(Op::FontName, 0, 0, 0, 0, name); }
-    void setFontSize(double points) override { add(Op::FontSize, points); }
+    void setFontSize(double points) override
+    {
+        m_points = points;
+        add(Op::FontSize, points);
+    }
+    double lineHeight() override { return m_points * 20 * lineSpacing; }
+    double textWidth(const QString& text) override { return m_points * 12 * double(text.size()); }
     void printLine(const QString& text) override { add(Op::Text, 0, 0, 0, 0, text); }
     void textAt(double x, double y, const QString& text) override { add(Op::TextAt, x, y, 0, 0, text); }
     double pageWidth() override { return landscape ? height : width; }
@@ -149,13 +158,14 @@ public:
     }
     bool endDoc() override
     {
-        jobs.push_back({std::exchange(ops, {})});
+        jobs.push_back({std::exchange(ops, {}), landscape});
         return jobs.size() > answers.size() || answers[jobs.size() - 1];
     }
 
 private:
     int m_width = 1;
     double m_widthMm = 0;
+    double m_points = 10;
     LineStyle m_style = LineStyle::Solid;
     void add(Op::Kind k, double a, double b = 0, double c = 0, double d = 0, const QString& text = {})
     {

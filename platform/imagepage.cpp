@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/imageprinter.h"
+#include "platform/imagepage.h"
 
-ImagePrinter::ImagePrinter(QSize pixels, double dotsPerInch)
+ImagePage::ImagePage(QSize pixels, double dotsPerInch)
     : m_image(pixels, QImage::Format_RGB32)
     , m_dpi(dotsPerInch)
 {
@@ -13,7 +13,7 @@ ImagePrinter::ImagePrinter(QSize pixels, double dotsPerInch)
     m_image.setDotsPerMeterY(dotsPerMetre);
 }
 
-QPainter* ImagePrinter::documentPainter()
+QPainter* ImagePage::documentPainter()
 {
     if (!m_painter.isActive()) {
         m_painter.begin(&m_image);
@@ -22,9 +22,9 @@ QPainter* ImagePrinter::documentPainter()
     return &m_painter;
 }
 
-bool ImagePrinter::endDoc()
+const QImage& ImagePage::image()
 {
     if (m_painter.isActive())
         m_painter.end();
-    return true;
+    return m_image;
 }
