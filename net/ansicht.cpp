@@ -3,7 +3,6 @@
 #include "net/ansicht.h"
 
 #include "net/netz.h"
-#include "net/stl.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,8 +77,19 @@ Szene szene(const Koerper& k, int haelften)
     Szene s;
     const std::size_t n = k.umriss.size();
     std::vector<bool> falte(n);
-    for (std::size_t i = 0; i < n; ++i)
+    std::vector<double> winkel(n);
+    for (std::size_t i = 0; i < n; ++i) {
         falte[i] = faltung(k, i).has_value();
+        winkel[i] = std::atan2(k.umriss[i].y, k.umriss[i].x);
+    }
+    // A point on the centre has no angle: its segments' wedges are the flat
+    // triangles of both peaks and the other end.
+    const auto sektor = [&](std::size_t anfang, std::size_t ende, Dreieck3 d) {
+        const auto mitte = [&k](std::size_t i) { return std::hypot(k.umriss[i].x, k.umriss[i].y) < 1e-7; };
+        d.von = winkel[mitte(anfang) ? ende : anfang];
+        d.bis = winkel[mitte(ende) ? anfang : ende];
+        s.dreiecke.push_back(d);
+    };
     for (const Flaeche& f : k.flaechen) {
         if (haelften == 1 && !f.oben)
             continue;
@@ -87,16 +97,10 @@ Szene szene(const Koerper& k, int haelften)
         // peak, start, end.
         const std::size_t anfang = std::size_t(f.segment), ende = (anfang + 1) % n;
         const bool erste = falte[f.oben ? ende : anfang], zweite = falte[f.oben ? anfang : ende];
-        s.dreiecke.push_back({{f.a, f.b, f.c}, {erste, true, zweite}});
-    }
-    if (haelften == 1) {
-        // The outline's points are floats in cm, so the base is cut at the
-        // very points the faces use.
-        std::vector<Punkt2f> rand;
-        for (const Punkt3& p : k.umriss)
-            rand.push_back({float(p.x), float(p.y)});
-        for (const auto& t : dreiecke(rand).value_or(std::vector<std::array<std::size_t, 3>>{}))
-            s.dreiecke.push_back({{k.umriss[t[0]], k.umriss[t[1]], k.umriss[t[2]]}, {}});
+        sektor(anfang, ende, {{f.a, f.b, f.c}, {erste, true, zweite}});
+        // Seen from below, the outline runs counter-clockwise.
+        if (haelften == 1)
+            sektor(anfang, ende, {{Punkt3{}, k.umriss[anfang], k.umriss[ende]}, {}});
     }
     for (const Dreieck3& d : s.dreiecke) {
         for (const Punkt3& p : d.ecken)
@@ -111,8 +115,18 @@ std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite
     const double massstab = s.radius > 0 ? k.zoom * std::min(breite, hoehe) / 2 * (1 - kRand) / s.radius : 0;
     const Punkt mitte{breite / 2, hoehe / 2};
     struct Sichtbar {
-        double tiefe;
+        double abstand;
         Bildflaeche bild;
+    };
+    // The direction toward the viewer, turned back into the star's
+    // coordinates, seen along the axis: the wedge around it is the nearest.
+    const double blick = std::atan2(dreh.sn, -dreh.cn * dreh.sd);
+    const auto abstand = [blick](const Dreieck3& d) {
+        const double r1 = std::remainder(d.von - blick, 2 * std::numbers::pi);
+        const double r2 = std::remainder(d.bis - blick, 2 * std::numbers::pi);
+        if ((r1 < 0) != (r2 < 0))
+            return std::abs(r1) + std::abs(r2) <= std::numbers::pi ? 0.0 : std::numbers::pi;
+        return (std::abs(r1) + std::abs(r2)) / 2;
     };
     std::vector<Sichtbar> sichtbar;
     sichtbar.reserve(s.dreiecke.size());
@@ -125,14 +139,15 @@ std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite
         const double licht = skalar(normale, kLicht) / std::sqrt(skalar(normale, normale));
         Bildflaeche f;
         f.linie = d.linie;
+        f.tiefe = {massstab * a.z, massstab * b.z, massstab * c.z};
         f.helligkeit = kUmgebung + (1 - kUmgebung) * std::max(0.0, licht);
         int j = 0;
         for (const Punkt3& p : {a, b, c})
             f.ecken[std::size_t(j++)] = {mitte.x + massstab * p.x, mitte.y - massstab * p.y};
-        sichtbar.push_back({a.z + b.z + c.z, f});
+        sichtbar.push_back({abstand(d), f});
     }
     std::stable_sort(sichtbar.begin(), sichtbar.end(),
-        [](const Sichtbar& l, const Sichtbar& r) { return l.tiefe < r.tiefe; });
+        [](const Sichtbar& l, const Sichtbar& r) { return l.abstand > r.abstand; });
     std::vector<Bildflaeche> bild;
     bild.reserve(sichtbar.size());
     for (const Sichtbar& v : sichtbar)

@@ -40,14 +40,26 @@ Kamera gedreht(const Kamera& k, double dx, double dy);
 Kamera gezoomt(const Kamera& k, double stufen);
 
 // A face of the solid with the lines drawn on it: linie[j] for its side from
-// corner j to corner j + 1 (the outline, and the spokes that are folds).
+// corner j to corner j + 1. Corner 0 of a face of a half is its peak, so
+// side 1 is the outline, drawn always, and sides 0 and 2 are spokes, drawn
+// where they are folds; the base has no lines of its own.
+//
+// Every face lies in the wedge of its outline segment: the tetrahedron of
+// both peaks and the segment, between the upright planes through the two
+// spokes (at the angles von and bis about the axis, radians). The wedges
+// are convex and fan out around the axis, so drawn in the order of their
+// angle from the viewer, farthest first, the nearer ones cover the others
+// where a star's tips and valleys would fool a sort by depth.
 struct Dreieck3 {
     std::array<Punkt3, 3> ecken;  // counter-clockwise seen from outside
     std::array<bool, 3> linie{};
+    double von = 0;
+    double bis = 0;
 };
 
 // What the view shows of the folded star, built once for every star: the
-// faces of both halves, or of the upper half closed by its flat base.
+// faces of both halves, or of the upper half closed by its flat base, cut
+// into one triangle from the centre per segment.
 struct Szene {
     std::vector<Dreieck3> dreiecke;
     double radius = 0;  // of the smallest ball about the centre holding it
@@ -57,6 +69,7 @@ Szene szene(const Koerper& k, int haelften);
 struct Bildflaeche {
     std::array<Punkt, 3> ecken;  // on the picture, x right, y down
     std::array<bool, 3> linie{};
+    std::array<double, 3> tiefe{};  // of the corners, toward the viewer, in the picture's unit
     double helligkeit = 0;  // 0 (in shadow) to 1 (facing the light)
 };
 
