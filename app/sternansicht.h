@@ -25,6 +25,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -33,4 +34,5 @@ private:
     netz::Szene m_szene;
     netz::Kamera m_kamera = netz::startKamera();
     QPoint m_letzte;
+    bool m_dreht = false;  // while the left button turns the star
 };

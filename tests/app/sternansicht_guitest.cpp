@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -41,6 +42,15 @@ int bemalt(const QImage& bild)
         for (int x = 0; x < bild.width(); ++x)
             n += bild.pixel(x, y) != qRgb(255, 255, 255);
     return n;
+}
+
+int farben(const QImage& bild)
+{
+    std::set<QRgb> f;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            f.insert(bild.pixel(x, y));
+    return int(f.size());
 }
 
 QImage bildVon(SternAnsicht& a)
@@ -99,6 +109,14 @@ TEST(SternAnsicht, TheMouseTurnsZoomsAndResetsTheView)
 
     maus(a, QEvent::MouseButtonDblClick, {50, 50}, Qt::LeftButton);
     EXPECT_EQ(bildVon(a), start);
+
+    // While the button is held the lines are drawn plain, with the faces'
+    // and the lines' colours alone; once it is let go they are smoothed.
+    maus(a, QEvent::MouseButtonPress, {100, 80}, Qt::LeftButton);
+    maus(a, QEvent::MouseMove, {110, 80}, Qt::LeftButton);
+    const int beimDrehen = farben(bildVon(a));
+    maus(a, QEvent::MouseButtonRelease, {110, 80}, Qt::NoButton);
+    EXPECT_GT(farben(bildVon(a)), 2 * beimDrehen);
 }
 
 } // namespace
