@@ -55,23 +55,13 @@ struct Wahl {
 
 Anordnung anordnen(const std::vector<std::vector<Punkt>>& huellen, double breite, double hoehe)
 {
-    struct Form {
-        Drehung d;
-        Rechteck r;  // the turned hull's rectangle
-    };
-    std::vector<Form> formen;
-    for (const std::vector<Punkt>& h : huellen) {
-        const Drehung d = einpassen(h, breite, hoehe).value_or(Drehung{});
-        std::vector<Punkt> gedreht;
-        const Lage l{std::cos(d.winkel), std::sin(d.winkel), {}};
-        for (const Punkt& p : h)
-            gedreht.push_back(l(p));
-        formen.push_back({d, umriss(gedreht)});
-    }
+    std::vector<Drehung> formen;
+    for (const std::vector<Punkt>& h : huellen)
+        formen.push_back(einpassen(h, breite, hoehe).value_or(Drehung{}));
     std::vector<std::size_t> folge(huellen.size());
     std::iota(folge.begin(), folge.end(), 0);
     std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
-        return formen[a].d.breite * formen[a].d.hoehe > formen[b].d.breite * formen[b].d.hoehe;
+        return formen[a].breite * formen[a].hoehe > formen[b].breite * formen[b].hoehe;
     });
 
     Anordnung a;
@@ -81,8 +71,8 @@ Anordnung anordnen(const std::vector<std::vector<Punkt>>& huellen, double breite
     // as much, so that a piece may still reach the sheet's edge.
     const Rechteck ganz{0, 0, breite + kAbstand, hoehe + kAbstand};
     for (const std::size_t i : folge) {
-        const Form& f = formen[i];
-        const double w = f.d.breite + kAbstand, h = f.d.hoehe + kAbstand;
+        const Drehung& f = formen[i];
+        const double w = f.breite + kAbstand, h = f.hoehe + kAbstand;
         const auto suchen = [&](const Blatt& blatt) {
             Wahl wahl;
             for (std::size_t k = 0; k < blatt.frei.size(); ++k) {
@@ -113,7 +103,7 @@ Anordnung anordnen(const std::vector<std::vector<Punkt>>& huellen, double breite
         const double bw = wahl.gedreht ? h : w, bh = wahl.gedreht ? w : h;
         blaetter[b].belegen({ziel.links, ziel.oben, ziel.links + bw, ziel.oben + bh});
         // A quarter turn more stands the rectangle up.
-        const double winkel = f.d.winkel + (wahl.gedreht ? std::acos(0.0) : 0);
+        const double winkel = f.winkel + (wahl.gedreht ? std::acos(0.0) : 0);
         const Lage drehung{std::cos(winkel), std::sin(winkel), {}};
         std::vector<Punkt> gedreht;
         for (const Punkt& p : huellen[i])

@@ -74,6 +74,8 @@ struct Teil {
     std::vector<Lasche> laschen;
     // Spokes inside the piece and the lines where tabs meet their faces.
     std::vector<Falte> falten;
+    // Edge numbers, cut spokes' letters, and last the two lines of the
+    // piece's name ("Oberteil", "Teil 1 von 2"), one above the other.
     std::vector<Text> texte;
 };
 

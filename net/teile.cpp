@@ -17,6 +17,8 @@ constexpr double kEinzuege[] = {0.15, 0.3, 0.45, 0.6, 0.75};
 constexpr double kTeilSchrift = 9;
 constexpr double kKantenSchrift = 7;
 constexpr double kBuchstabenSchrift = 9;
+// Half the distance between the two lines of a piece's name, cm.
+constexpr double kNamensAbstand = 0.25;
 
 Punkt spitzenPunkt(const Haelfte& h, std::size_t i, double phi)
 {
@@ -270,8 +272,8 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         kurz = std::min(kurz, h.speiche[(l.start + j) % n]);
     const Punkt r{std::cos(phi), (h.oberteil ? 1 : -1) * std::sin(phi)};
     const Punkt m = 0.5 * kurz * r;
-    t.texte.push_back({m - Punkt{0, 0.3}, kTeilSchrift, h.oberteil ? "Oberteil" : "Unterteil"});
-    t.texte.push_back({m + Punkt{0, 0.3}, kTeilSchrift,
+    t.texte.push_back({m, kTeilSchrift, h.oberteil ? "Oberteil" : "Unterteil"});
+    t.texte.push_back({m, kTeilSchrift,
         "Teil " + std::to_string(namen.nummer) + " von " + std::to_string(namen.anzahl)});
     return t;
 }
@@ -294,6 +296,11 @@ void legen(Teil& t, const Platz& p)
     }
     for (Text& x : t.texte)
         x.mitte = l(x.mitte);
+    // The piece's name is its last two texts, one above the other as the
+    // sheet lies, whichever way the piece is turned.
+    const std::size_t n = t.texte.size();
+    t.texte[n - 2].mitte = t.texte[n - 2].mitte - Punkt{0, kNamensAbstand};
+    t.texte[n - 1].mitte = t.texte[n - 1].mitte + Punkt{0, kNamensAbstand};
 }
 
 } // namespace netz
