@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -63,6 +65,19 @@ void PainterPrinter::setLineWidth(int width)
 {
     m_lineWidth = width;
     m_lineWidthMm = 0;
+}
+
+void PainterPrinter::fillPolygon(const std::vector<QPointF>& points, BgrColor color)
+{
+    QPainter* p = documentPainter();
+    if (!p)
+        return;
+    QPolygonF ecken;
+    for (const QPointF& q : points)
+        ecken << toDevice(q.x(), q.y());
+    QPainterPath weg;
+    weg.addPolygon(ecken);
+    p->fillPath(weg, toQColor(color));
 }
 
 void PainterPrinter::setLineWidthMm(double mm)

@@ -23,6 +23,7 @@ public:
     void printLine(const QString& text) override;
     void textAt(double x, double y, const QString& text) override;
     void fill(double x, double y, double width, double height, BgrColor color) override;
+    void fillPolygon(const std::vector<QPointF>& points, BgrColor color) override;
     void setLineWidthMm(double mm) override;
 
 protected:

@@ -5,8 +5,10 @@
 #include "paper/kalibrierung.h"
 #include "platform/drawing.h"
 
+#include <QPointF>
 #include <QSizeF>
 #include <QString>
+#include <vector>
 
 // The desktop services behind small interfaces. The program gets Qt's
 // implementations; the tests get scripted fakes, so no test ever waits on a
@@ -62,6 +64,8 @@ public:
     virtual void textAt(double x, double y, const QString& text) = 0;
     // Fills the rectangle, without an outline.
     virtual void fill(double x, double y, double width, double height, BgrColor color) = 0;
+    // Fills the polygon through the points, without an outline.
+    virtual void fillPolygon(const std::vector<QPointF>& points, BgrColor color) = 0;
     // A line width in millimetres on paper, whatever the resolution, until
     // setLineWidth() sets dots again.
     virtual void setLineWidthMm(double mm) = 0;
