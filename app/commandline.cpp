@@ -14,6 +14,7 @@
 #include "platform/settings.h"
 #include "platform/sprache.h"
 #include "net/netz.h"
+#include "net/stl.h"
 #include "print/faltnetz.h"
 #include "print/poster.h"
 #include "star/ranges.h"
@@ -70,6 +71,7 @@ const QString kLasche = QStringLiteral("tab");
 const QString kHaelften = QStringLiteral("halves");
 const QString kWenigste = QStringLiteral("fewest");
 const QString kRand = QStringLiteral("margin");
+const QString kStl = QStringLiteral("stl");
 
 struct Optionen {
     QCommandLineOption hilfe;
@@ -120,6 +122,9 @@ Optionen beschreiben(QCommandLineParser& args)
         QStringLiteral("pieces|sheets"), QStringLiteral("pieces")});
     args.addOption({kRand, QStringLiteral("Rand der PDF-Seiten des Posters in mm (6.35 bis 30, 6.35)."),
         QStringLiteral("mm"), QStringLiteral("6.35")});
+    args.addOption({kStl,
+        QStringLiteral("Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; braucht --peak."),
+        QStringLiteral("datei")});
     args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
         QStringLiteral("[pelox-datei]"));
     return o;
@@ -128,7 +133,7 @@ Optionen beschreiben(QCommandLineParser& args)
 bool dateienSchreiben(const QCommandLineParser& args)
 {
     return args.isSet(kPdf) || args.isSet(kSvg) || args.isSet(kBmp) || args.isSet(kPoster) || args.isSet(kNetz)
-        || args.isSet(kNetzSvg);
+        || args.isSet(kNetzSvg) || args.isSet(kStl);
 }
 
 // The poster's values from the options, or the reason they cannot be taken.
@@ -179,72 +184,105 @@ struct NetzWahl {
     QString fehler;
 };
 
+std::optional<double> zahlIn(const QCommandLineParser& args, const QString& option, double min, double max)
+{
+    const std::optional<double> v = endlicheZahl(args.value(option));
+    if (v && *v >= min && *v <= max)
+        return v;
+    return std::nullopt;
+}
+
+// What the net and the solid both take: the folded star's size, the height
+// of its peaks and the halves, or the reason they cannot be taken. wofuer
+// is the option that needs them.
+struct Faltmass {
+    double durchmesser = 0;
+    double hoehe = 0;
+    int haelften = 2;
+    QString fehler;
+};
+
+Faltmass faltmass(const QCommandLineParser& args, const frmPelox& w, const QString& wofuer)
+{
+    Faltmass m;
+    m.durchmesser = w.AussenDurchmesser;
+    const QString haelften = args.value(kHaelften);
+    if (args.isSet(kDurchmesser)) {
+        const std::optional<double> d = zahlIn(args, kDurchmesser, netz::kDurchmesserMin, netz::kDurchmesserMax);
+        if (!d) {
+            m.fehler = QStringLiteral("Durchmesser %1: erlaubt sind 5 bis 100 cm").arg(args.value(kDurchmesser));
+            return m;
+        }
+        m.durchmesser = *d;
+    }
+    if (!args.isSet(kSpitze)) {
+        m.fehler = QStringLiteral("%1 braucht --peak CM oder --peak natural").arg(wofuer);
+    } else if (haelften != QLatin1String("1") && haelften != QLatin1String("2")) {
+        m.fehler = QStringLiteral("Hälften %1: 1 oder 2").arg(haelften);
+    } else if (args.value(kSpitze) == QLatin1String("natural")) {
+        const std::optional<double> h = netz::natuerlicheHoehe(poster::skaliert(w, m.durchmesser));
+        if (!h)
+            m.fehler = QStringLiteral("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben "
+                                      "die Winkel einer Hälfte genau 360°");
+        m.hoehe = h.value_or(0);
+    } else {
+        const std::optional<double> h = zahlIn(args, kSpitze, 0.1, m.durchmesser);
+        if (!h)
+            m.fehler = QStringLiteral("Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural")
+                           .arg(args.value(kSpitze), QString::number(m.durchmesser));
+        m.hoehe = h.value_or(0);
+    }
+    m.haelften = haelften.toInt();
+    return m;
+}
+
 NetzWahl netzWahl(const QCommandLineParser& args, const frmPelox& w)
 {
     NetzWahl n;
-    const auto zahlIn = [&](const QString& option, double min, double max) -> std::optional<double> {
-        const std::optional<double> v = endlicheZahl(args.value(option));
-        if (v && *v >= min && *v <= max)
-            return v;
-        return std::nullopt;
-    };
-    double durchmesser = w.AussenDurchmesser;
-    if (args.isSet(kDurchmesser)) {
-        const std::optional<double> d = zahlIn(kDurchmesser, netz::kDurchmesserMin, netz::kDurchmesserMax);
-        if (!d) {
-            n.fehler = QStringLiteral("Durchmesser %1: erlaubt sind 5 bis 100 cm").arg(args.value(kDurchmesser));
-            return n;
-        }
-        durchmesser = *d;
-    }
+    const Faltmass m = faltmass(args, w, QStringLiteral("--net"));
     netz::Vorgabe v;
-    const std::optional<double> lasche = zahlIn(kLasche, netz::kLascheMin, netz::kLascheMax);
-    const QString haelften = args.value(kHaelften), wenigste = args.value(kWenigste);
+    const std::optional<double> lasche = zahlIn(args, kLasche, netz::kLascheMin, netz::kLascheMax);
+    const QString wenigste = args.value(kWenigste);
     const std::optional<QPageSize::PageSizeId> papier = poster::papier(args.value(kPapier));
-    if (!args.isSet(kSpitze))
-        n.fehler = QStringLiteral("--net braucht --peak CM oder --peak natural");
+    if (!m.fehler.isEmpty())
+        n.fehler = m.fehler;
     else if (!lasche)
         n.fehler = QStringLiteral("Laschen %1: erlaubt sind 0.5 bis 2 cm").arg(args.value(kLasche));
-    else if (haelften != QLatin1String("1") && haelften != QLatin1String("2"))
-        n.fehler = QStringLiteral("Hälften %1: 1 oder 2").arg(haelften);
     else if (wenigste != QLatin1String("pieces") && wenigste != QLatin1String("sheets"))
         n.fehler = QStringLiteral("--fewest %1: pieces oder sheets").arg(wenigste);
     else if (!papier)
         n.fehler = QStringLiteral("unbekanntes Papier %1: A4, A3, Letter oder Legal").arg(args.value(kPapier));
     if (!n.fehler.isEmpty())
         return n;
+    v.hoehe = m.hoehe;
     v.lasche = *lasche;
-    v.haelften = haelften.toInt();
+    v.haelften = m.haelften;
     v.ziel = wenigste == QLatin1String("sheets") ? netz::Ziel::WenigeBlaetter : netz::Ziel::WenigeTeile;
     n.papier = *papier;
     const QSizeF blatt = frmPelox::NetzPapier(n.papier);
     v.blattBreite = blatt.width();
     v.blattHoehe = blatt.height();
-    if (args.value(kSpitze) == QLatin1String("natural")) {
-        const std::optional<double> h = netz::natuerlicheHoehe(poster::skaliert(w, durchmesser));
-        if (!h) {
-            n.fehler = QStringLiteral("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben "
-                                      "die Winkel einer Hälfte genau 360°");
-            return n;
-        }
-        v.hoehe = *h;
-    } else {
-        const std::optional<double> h = zahlIn(kSpitze, 0.1, durchmesser);
-        if (!h) {
-            n.fehler = QStringLiteral("Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural")
-                           .arg(args.value(kSpitze), QString::number(durchmesser));
-            return n;
-        }
-        v.hoehe = *h;
-    }
-    netz::Ergebnis e = w.Faltnetz(durchmesser, v);
+    netz::Ergebnis e = w.Faltnetz(m.durchmesser, v);
     if (!e.netz) {
         n.fehler = QString::fromStdString(e.grund);
         return n;
     }
     n.netz = std::move(e.netz);
-    n.angaben = w.NetzAngaben(durchmesser);
+    n.angaben = w.NetzAngaben(m.durchmesser);
     return n;
+}
+
+// The solid from the options and the design read: the file's bytes, or
+// none with the reason.
+netz::Stl stlWahl(const QCommandLineParser& args, const frmPelox& w)
+{
+    const Faltmass m = faltmass(args, w, QStringLiteral("--stl"));
+    if (!m.fehler.isEmpty())
+        return {{}, m.fehler.toStdString()};
+    const netz::Gefaltet g = netz::falten(poster::skaliert(w, m.durchmesser), m.hoehe);
+    if (!g.koerper)
+        return {{}, g.grund};
+    return netz::stlDatei(*g.koerper, m.haelften);
 }
 
 int writeFiles(const QCommandLineParser& args, const QString& design)
@@ -281,6 +319,14 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
             return 2;
         }
     }
+    netz::Stl stl;
+    if (args.isSet(kStl)) {
+        stl = stlWahl(args, w);
+        if (stl.daten.empty()) {
+            messages.show(QString::fromStdString(stl.grund), {}, 0);
+            return 2;
+        }
+    }
     if (args.isSet(kPdf) && !(w.PdfPasst() && w.PdfSchreiben(args.value(kPdf))))
         return 1;
     if (args.isSet(kSvg) && !w.SvgSchreiben(args.value(kSvg)))
@@ -290,6 +336,8 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
     if (args.isSet(kNetz) && !w.NetzPdfSchreiben(args.value(kNetz), *netz.netz, netz.angaben, netz.papier))
         return 1;
     if (args.isSet(kNetzSvg) && !w.NetzSvgSchreiben(args.value(kNetzSvg), *netz.netz, netz.angaben))
+        return 1;
+    if (args.isSet(kStl) && !w.StlSchreiben(args.value(kStl), stl.daten))
         return 1;
     if (bild) {
         if (!w.BildGrösseRechnen())
@@ -393,7 +441,7 @@ int runPelox(int argc, char** argv)
     }
     if (dateienSchreiben(args)) {
         if (designs.isEmpty()) {
-            std::fprintf(stderr, "pelox: --pdf, --svg, --bmp, --poster und --net brauchen eine Pelox-Datei\n");
+            std::fprintf(stderr, "pelox: --pdf, --svg, --bmp, --poster, --net und --stl brauchen eine Pelox-Datei\n");
             return 2;
         }
         return writeFiles(args, designs.constFirst());

@@ -192,6 +192,9 @@ public:
     bool NetzPdfSchreiben(
         const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, QPageSize::PageSizeId papier);
     bool NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a);
+    // The folded star as a 3D model, the bytes from netz::stlDatei; false
+    // after a message.
+    bool StlSchreiben(const QString& pfad, const std::string& daten);
 
     // Corner dragging
     void picPelox_MouseMove(int Button, int Shift, double X, double Y);

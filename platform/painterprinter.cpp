@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QPen>
 #include <QTransform>
 #include <algorithm>
@@ -81,6 +83,19 @@ void PainterPage::setLineWidth(int width)
 {
     m_lineWidth = width;
     m_lineWidthMm = 0;
+}
+
+void PainterPage::fillPolygon(const std::vector<QPointF>& points, BgrColor color)
+{
+    QPainter* p = painter();
+    if (!p)
+        return;
+    QPolygonF ecken;
+    for (const QPointF& q : points)
+        ecken << toDevice(q.x(), q.y());
+    QPainterPath weg;
+    weg.addPolygon(ecken);
+    p->fillPath(weg, toQColor(color));
 }
 
 void PainterPage::setLineWidthMm(double mm)

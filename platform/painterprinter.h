@@ -26,6 +26,7 @@ public:
     double lineHeight() override;
     double textWidth(const QString& text) override;
     void fill(double x, double y, double width, double height, BgrColor color) override;
+    void fillPolygon(const std::vector<QPointF>& points, BgrColor color) override;
     void setLineWidthMm(double mm) override;
     // The device's drawing area in the twips of the page's correction.
     double pageWidth() final { return pageSize().width(); }

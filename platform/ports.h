@@ -5,9 +5,11 @@
 #include "paper/kalibrierung.h"
 #include "platform/drawing.h"
 
+#include <QPointF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // The desktop services behind small interfaces. The program gets Qt's
 // implementations; the tests get scripted fakes, so no test ever waits on a
@@ -63,6 +65,8 @@ public:
     virtual double textWidth(const QString& text) = 0;
     // Fills the rectangle, without an outline.
     virtual void fill(double x, double y, double width, double height, BgrColor color) = 0;
+    // Fills the polygon through the points, without an outline.
+    virtual void fillPolygon(const std::vector<QPointF>& points, BgrColor color) = 0;
     // A line width in millimetres on paper, whatever the resolution, until
     // setLineWidth() sets dots again.
     virtual void setLineWidthMm(double mm) = 0;

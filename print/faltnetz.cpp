@@ -3,8 +3,10 @@
 #include "print/faltnetz.h"
 
 #include "paper/blatt.h"
+#include "print/zusammenbau.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace faltnetz {
@@ -160,6 +162,13 @@ void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
         y += zeile;
     }
     s.legende(0, cm(y + zeile));
+    // The finished star below, beside nothing else, clear of the bottom
+    // corners where the check scale goes.
+    const double bildOben = y + 3 * zeile;
+    const double bildHoehe = std::min(12 * kTwips, p.pageHeight() - bildOben - 6 * kTwips);
+    const blatt::Rechteck bild{0, bildOben, p.pageWidth(), bildOben + bildHoehe};
+    ZusammenbauZeichnen(p, bild, n.koerper, unten > 0 ? 2 : 1);
+    s.belegt.flaeche(bild);
     pruefmass(s, a);
 }
 

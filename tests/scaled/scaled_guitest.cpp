@@ -5,6 +5,7 @@
 #include "support/dateitest.h"
 #include "support/program.h"
 
+#include "app/sternansicht.h"
 #include "platform/colors.h"
 
 #include <QApplication>
@@ -131,4 +132,29 @@ TEST_F(ScaledWindow, StarAtTheScreensResolutionCornersCaughtInPixelsAndTheSavedP
     const QByteArray normal = inhalt(pfad("normal.bmp"));
     EXPECT_FALSE(normal.isEmpty());
     EXPECT_TRUE(inhalt(pfad("fenster.bmp")) == normal);
+}
+
+TEST(ScaledPicture, TheFoldedStarIsPaintedAtTheScreensResolution)
+{
+    erwarteDoppelt();
+    // One face alone, its sloping sides smoothed in device pixels: a picture
+    // drawn at half the resolution and enlarged would change only in whole
+    // blocks of two by two.
+    netz::Szene s;
+    s.dreiecke.push_back({{netz::Punkt3{-1, -1, 0}, netz::Punkt3{1, -0.6, 0}, netz::Punkt3{-0.2, 1, 0}}, {}});
+    s.radius = 1.5;
+    SternAnsicht a;
+    a.resize(150, 130);
+    a.zeigen(s);
+    a.show();
+    const QImage img = a.grab().toImage();
+    ASSERT_EQ(img.size(), QSize(300, 260));
+    EXPECT_EQ(img.devicePixelRatio(), 2.0);
+    int gemischt = 0;
+    for (int y = 0; y + 1 < img.height(); y += 2)
+        for (int x = 0; x + 1 < img.width(); x += 2) {
+            const QRgb p = img.pixel(x, y);
+            gemischt += img.pixel(x + 1, y) != p || img.pixel(x, y + 1) != p || img.pixel(x + 1, y + 1) != p;
+        }
+    EXPECT_GT(gemischt, 40);
 }

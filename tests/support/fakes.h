@@ -6,6 +6,7 @@
 #include "platform/settings.h"
 
 #include <QMap>
+#include <QPolygonF>
 #include <QStringList>
 #include <deque>
 #include <utility>
@@ -77,7 +78,7 @@ struct FakeSettings : SettingsPort {
 // in force when it was drawn; the colour is not kept.
 struct Drawing {
     struct Op {
-        enum Kind { FontName, FontSize, Line, Circle, Text, TextAt, Fill, Page } kind;
+        enum Kind { FontName, FontSize, Line, Circle, Text, TextAt, Fill, Polygon, Page } kind;
         double a = 0, b = 0, c = 0, d = 0;
         QString text{};
         int width = 1;
@@ -135,6 +136,13 @@ public:
     void setLandscape(bool l) override { landscape = l; }
     void newPage() override { add(Op::Page, 0); }
     void fill(double x, double y, double w, double h, BgrColor) override { add(Op::Fill, x, y, w, h); }
+    // The polygon as the rectangle around it.
+    void fillPolygon(const std::vector<QPointF>& points, BgrColor) override
+    {
+        QPolygonF p(QList<QPointF>(points.begin(), points.end()));
+        const QRectF r = p.boundingRect();
+        add(Op::Polygon, r.left(), r.top(), r.right(), r.bottom());
+    }
     void setLineStyle(LineStyle s) override { m_style = s; }
     void line(double x1, double y1, double x2, double y2, BgrColor) override { add(Op::Line, x1, y1, x2, y2); }
     void circle(double x, double y, double r, BgrColor) override { add(Op::Circle, x, y, r); }
