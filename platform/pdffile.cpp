@@ -6,14 +6,17 @@
 #include "platform/savefile.h"
 
 #include <QPageLayout>
+#include <cmath>
 
 namespace {
 
 QPageLayout layout(const PdfPaper& paper, bool landscape)
 {
-    const double m = paper.marginMm;
+    // A PDF page measures whole points; the margin is rounded up to them, so
+    // that it is never less than asked.
+    const double m = std::ceil(paper.marginMm / 25.4 * 72 - 1e-9);
     return QPageLayout(QPageSize(paper.size), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-        QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+        QMarginsF(m, m, m, m), QPageLayout::Point);
 }
 
 QSizeF twips(const QPageLayout& l)
@@ -63,6 +66,10 @@ QPainter* PdfFilePrinter::documentPainter()
         m_writer.setPageLayout(layout(m_paper, landscape()));
         if (!m_painter.isActive() ? !m_painter.begin(&m_writer) : !m_writer.newPage())
             return nullptr;
+        // What runs off the drawing area, as a star the user prints clipped,
+        // stays off the margin too.
+        m_painter.resetTransform();
+        m_painter.setClipRect(QRectF(QPointF(), deviceArea() * resolution() / 1440));
         restartText();
     }
     m_pageEnded = false;

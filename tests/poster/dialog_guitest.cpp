@@ -36,6 +36,18 @@ TEST_F(PosterDialogTest, ZeigtDieVorschauUndDrucktEinenAuftrag)
     EXPECT_EQ(w->Radius, radien);
     EXPECT_FLOAT_EQ(w->AussenDurchmesser, 19);
 
+    // The orientation asked for, whichever the automatic choice would be;
+    // the count of rows and columns in the singular where it is one.
+    d->spnDurchmesser->setValue(30);
+    for (const int wahl : {1, 2, 1}) {
+        d->cboAusrichtung->setCurrentIndex(wahl);
+        EXPECT_EQ(d->poster().plan.quer, wahl == 2) << wahl;
+    }
+    d->cboAusrichtung->setCurrentIndex(0);
+    d->spnDurchmesser->setValue(19);
+    EXPECT_TRUE(d->lblBlaetter->text().startsWith("1 Blatt (1 Spalte × 1 Zeile, hoch)")) << d->lblBlaetter->text().toStdString();
+    d->spnDurchmesser->setValue(60);
+
     d->cmdDrucken->click();
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(std::size_t(printer.jobs[0].count(Drawing::Op::Page)), n);
@@ -56,9 +68,20 @@ TEST_F(PosterDialogTest, SpeichertPdfAufDemGewaehltenPapierOderBrichtAb)
     w->mnuPoster->trigger();
     PosterDialog* d = w->dlgPoster;
     ASSERT_TRUE(d);
+    // The PDF's margin: from a quarter inch to 3 cm, for the PDF alone.
+    EXPECT_FALSE(d->spnRand->isEnabled());
     d->cboPapier->setCurrentIndex(d->cboPapier->findData("A3"));
     EXPECT_FALSE(d->cmdDrucken->isEnabled());
     ASSERT_TRUE(d->cmdPdf->isEnabled());
+    EXPECT_TRUE(d->spnRand->isEnabled());
+    EXPECT_EQ((std::array{d->spnRand->value(), d->spnRand->minimum(), d->spnRand->maximum()}),
+        (std::array{6.35, 6.35, 30.0}));
+    const double breit = d->poster().seite.width();
+    d->spnRand->setValue(20);
+    // A PDF measures whole points: the margin at least as asked, at most a point more.
+    const double schmaler = breit - d->poster().seite.width(), soll = (40 - 12.7) / 25.4 * 1440;
+    EXPECT_TRUE(schmaler >= soll && schmaler <= soll + 2 * 20) << schmaler;
+    EXPECT_EQ(d->pdfPapier()->marginMm, 20);
     const QString pdf = pfad("poster.pdf");
     fileDialog.answers = {pdf};
     d->cmdPdf->click();

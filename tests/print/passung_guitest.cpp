@@ -2,13 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check before a print or a PDF that the star fits the printable area of
 // every sheet, the question when it does not, and the PDFs' print scaling.
+#include "support/printer.h"
 #include "support/program.h"
 #include "support/star.h"
 #include "support/window.h"
 
+#include "app/posterdialog.h"
 #include "curve/calc.h"
 #include "print/druck.h"
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
+
+#include <QImage>
 #include <QTemporaryDir>
 #include <qpdf/QPDF.hh>
 
@@ -30,6 +36,25 @@ PeloxState stern(int spitzen = 8)
 bool passt(const PeloxState& s, const druck::Steuerung& st, double breite = kBreite)
 {
     return !druck::Pruefen(s, st, breite, kHoehe).has_value();
+}
+
+// The nearest anything on any page comes to the paper's edge, in mm: the
+// pages as a printer gets them, at 72 dots per inch.
+double naechsterRand(const QString& pdf)
+{
+    QTemporaryDir ordner;
+    run(QStringLiteral("pdftoppm"), {"-r", "72", "-gray", pdf, ordner.filePath("s")});
+    double r = 1e9;
+    for (const QString& name : QDir(ordner.path()).entryList(QDir::Files)) {
+        const QImage seite(ordner.filePath(name));
+        for (int y = 0; y < seite.height(); ++y) {
+            for (int x = 0; x < seite.width(); ++x) {
+                if (qGray(seite.pixel(x, y)) < 250)
+                    r = std::min({r, double(x), double(y), double(seite.width() - 1 - x), double(seite.height() - 1 - y)});
+            }
+        }
+    }
+    return r / 72 * 25.4;
 }
 
 QByteArray druckSkalierung(const QString& pdf)
@@ -132,8 +157,23 @@ TEST_F(PassungFrage, AClippedStarIsPrintedOrSavedOnlyWhenTheUserSaysSo)
     ASSERT_EQ(fehler.size(), 1);
     EXPECT_TRUE(fehler[0].startsWith("pelox: Warnung: Der Pelox ist 19") && fehler[0].endsWith("abgeschnitten."))
         << fehler[0].toStdString();
-    for (const QString& pdf : {ausMenue, ausAufruf, einmess})
+    // The poster from its dialog and from the command line, one with a
+    // wider margin.
+    const QString posterDialog = ordner.filePath("poster-dialog.pdf"), posterAufruf = ordner.filePath("poster.pdf"),
+                  posterRand = ordner.filePath("poster-rand.pdf");
+    w->mnuPoster->trigger();
+    w->dlgPoster->spnDurchmesser->setValue(60);
+    w->dlgPoster->cboPapier->setCurrentIndex(w->dlgPoster->cboPapier->findData("A4"));
+    fileDialog.answers = {posterDialog};
+    w->dlgPoster->cmdPdf->click();
+    for (const auto& [pdf, rand] : {std::pair(posterAufruf, "6.35"), std::pair(posterRand, "20")}) {
+        EXPECT_EQ(starte(PELOX_PROGRAM, {"--poster", pdf, "--diameter", "60", "--margin", rand, entwurf}).status, 0);
+    }
+    for (const QString& pdf : {ausMenue, ausAufruf, einmess, posterDialog, posterAufruf, posterRand}) {
         EXPECT_EQ(druckSkalierung(pdf), "/None") << pdf.toStdString();
+        // A dot of the rendering less, where a line on the margin's edge is smoothed.
+        EXPECT_GE(naechsterRand(pdf), (pdf == posterRand ? 20 : 6.35) - 25.4 / 72) << pdf.toStdString();
+    }
 
     // A star that fits is printed without a question.
     w->cmdSetFaktor->click();
