@@ -75,6 +75,7 @@ void frmPelox::connectControls()
     connect(mnuPruefmass, &QAction::triggered, this, [this] { mnuPruefmass_Click(); });
     connect(mnuEinmessen, &QAction::triggered, this, [this] { DruckerEinmessen(); });
     connect(mnuPoster, &QAction::triggered, this, [this] { PosterZeigen(); });
+    connect(mnuFaltstern, &QAction::triggered, this, [this] { FaltsternZeigen(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
     connect(picPelox, &PictureWidget::mouseMoved, this, ziehen(Art::Ecke, QT_TR_NOOP("Ecke ziehen"), &frmPelox::picPelox_MouseMove));
     connect(cmdRückstellen, &QPushButton::clicked, this,

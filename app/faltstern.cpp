@@ -1,16 +1,87 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The net of the folded star as files: the pages as a PDF, the pieces as an
-// SVG for cutting plotters.
+// The folded star from the picture's menu: its dialog, the net printed or as
+// files (the pages as a PDF, the pieces as an SVG for cutting plotters) and
+// the star as a 3D model.
 #include "app/frmpelox.h"
 
+#include "app/faltsterndialog.h"
+#include "net/stl.h"
 #include "platform/pdffile.h"
 #include "platform/savefile.h"
 #include "poster/plan.h"
 #include "print/faltnetz.h"
 #include "render/netzsvg.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QLabel>
+
+void frmPelox::FaltsternZeigen()
+{
+    std::optional<QSizeF> druckerSeite;
+    if (m_ports.printer.available()) {
+        m_ports.printer.setLandscape(false);
+        druckerSeite = m_ports.printer.pageSize();
+    }
+    dlgFaltstern = new FaltsternDialog(*this, druckerSeite, this);
+    dlgFaltstern->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dlgFaltstern, &FaltsternDialog::druckenGewaehlt, this, [this] { FaltsternDrucken(); });
+    connect(dlgFaltstern, &FaltsternDialog::pdfGewaehlt, this, [this] { FaltsternPdf(); });
+    connect(dlgFaltstern, &FaltsternDialog::svgGewaehlt, this, [this] { FaltsternSvg(); });
+    connect(dlgFaltstern, &FaltsternDialog::stlGewaehlt, this, [this] { FaltsternStl(); });
+    dlgFaltstern->open();
+}
+
+void frmPelox::FaltsternDrucken()
+{
+    const std::optional<netz::Netz>& n = dlgFaltstern->netz();
+    if (n && DruckErgebnisMelden(faltnetz::NetzDrucken(m_ports.printer, *n, NetzAngaben(dlgFaltstern->durchmesser()))))
+        dlgFaltstern->accept();
+}
+
+void frmPelox::FaltsternPdf()
+{
+    const std::optional<netz::Netz>& n = dlgFaltstern->netz();
+    const std::optional<QPageSize::PageSizeId> papier = dlgFaltstern->dateiPapier();
+    if (!n || !papier)
+        return;
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
+    if (pfad.isEmpty() || !NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), *papier))
+        return;
+    lblDateiName->setText(pfad);
+    dlgFaltstern->accept();
+}
+
+void frmPelox::FaltsternSvg()
+{
+    const std::optional<netz::Netz>& n = dlgFaltstern->netz();
+    if (!n || !dlgFaltstern->dateiPapier())
+        return;
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
+    if (pfad.isEmpty() || !NetzSvgSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser())))
+        return;
+    lblDateiName->setText(pfad);
+    dlgFaltstern->accept();
+}
+
+void frmPelox::FaltsternStl()
+{
+    const std::optional<netz::Koerper>& k = dlgFaltstern->koerper();
+    if (!k)
+        return;
+    const netz::Stl stl = netz::stlDatei(*k, dlgFaltstern->haelften());
+    if (stl.daten.empty()) {
+        m_ports.messageBox.show(QString::fromStdString(stl.grund), tr("3D-Modell nicht möglich"),
+            MessageBoxPort::kExclamation);
+        return;
+    }
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Stern.stl"), tr("3D-Modelle (*.stl)|*.stl|"));
+    if (pfad.isEmpty() || !StlSchreiben(pfad, stl.daten))
+        return;
+    lblDateiName->setText(pfad);
+    dlgFaltstern->accept();
+}
 
 netz::Ergebnis frmPelox::Faltnetz(double durchmesser, const netz::Vorgabe& v) const
 {

@@ -27,6 +27,7 @@ class QTimer;
 class QUndoStack;
 class LineControl;
 class PictureWidget;
+class FaltsternDialog;
 class PosterDialog;
 struct PdfPaper;
 class ScrollBar;
@@ -182,6 +183,14 @@ public:
     // Also from the command line; false after a message.
     bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, const PdfPaper& papier);
 
+    // The folded star, its net and its 3D model, from their own dialog
+    QAction* mnuFaltstern;
+    QPointer<FaltsternDialog> dlgFaltstern;
+    void FaltsternZeigen();
+    void FaltsternDrucken();
+    void FaltsternPdf();
+    void FaltsternSvg();
+    void FaltsternStl();
     // The net of the folded star: the design at the outer diameter, cut into
     // pieces for the paper in v.
     netz::Ergebnis Faltnetz(double durchmesser, const netz::Vorgabe& v) const;

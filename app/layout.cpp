@@ -188,7 +188,7 @@ void frmPelox::createControls()
     picPelox->setFont(narrow(7.5));
     // What the program offers beyond the fixed controls lives in the picture's
     // menu, which nothing else in the window announces.
-    picPelox->setToolTip(tr("Rechte Maustaste: PDF, SVG, Poster, Drucker einmessen …"));
+    picPelox->setToolTip(tr("Rechte Maustaste: PDF, SVG, Poster, Faltstern, Drucker einmessen …"));
     picSpeichern = new PictureWidget(picPelox, kWeiss, 1.0, 0);
     // The saved picture is true size in pixels, whatever the screen.
     picSpeichern->setExportPicture(true);
@@ -270,6 +270,7 @@ void frmPelox::createControls()
     mnuSvgSpeichern = mnuBild->addAction(tr("Als SVG speichern …"));
     mnuBild->addSeparator();
     mnuPoster = mnuBild->addAction(tr("Auf mehreren Blättern drucken …"));
+    mnuFaltstern = mnuBild->addAction(tr("Faltstern …"));
     mnuPruefmass = mnuBild->addAction(tr("Prüfmaß mitdrucken"));
     mnuPruefmass->setCheckable(true);
     mnuPruefmass->setChecked(einstellungen::Pruefmass(m_ports.settings));

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots in docs/ from the real program on a private X server
 # (Xvfb): the window with an example design, its picture's right-click menu,
-# and the poster dialog opened from that menu. Run it again whenever the window
-# changes. Usage: screenshots.sh [BUILD_DIR] (build-release by default; it is
+# and the poster and folded-star dialogs opened from that menu. Run it again
+# whenever the window changes. Usage: screenshots.sh [BUILD_DIR] (build-release by default; it is
 # built first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -70,12 +70,21 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 import -window root -crop "$((WIDTH + 300))x${HEIGHT}+0+0" "$out/menu.png"
 echo "$out/menu.png"
 
-# The poster entry is the third from the end of the menu; how many entries
+# The poster entry is the fourth from the end of the menu; how many entries
 # come before it depends on what can be undone.
-xdotool key Up Up Up Return
+xdotool key Up Up Up Up Return
 poster=$(window "Auf mehreren Blättern drucken")
 # A poster of 60 cm, to show the grid of its sheets; the diameter has the focus.
 xdotool key --window "$poster" ctrl+a
 xdotool type --window "$poster" 60
 xdotool key --window "$poster" Tab
 shot "$poster" poster.png
+xdotool key Escape
+sleep 1
+
+# The folded star comes after the poster.
+xdotool mousemove --window "$main" 300 220 click 3
+sleep 1
+xdotool key Up Up Up Return
+faltstern=$(window "Faltstern")
+shot "$faltstern" faltstern.png

@@ -1,0 +1,277 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/faltsterndialog.h"
+
+#include "app/sternansicht.h"
+#include "net/ansicht.h"
+#include "platform/colors.h"
+#include "platform/numbers.h"
+#include "platform/pdffile.h"
+#include "poster/plan.h"
+#include "print/faltnetz.h"
+#include "print/poster.h"
+#include "render/sternbild.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPolygonF>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kVorschauBreite = 380;  // logical pixels
+constexpr int kVorschauHoehe = 320;
+constexpr int kAbstand = 6;           // between the sheets of the preview
+constexpr double kHoeheMin = 0.1;
+
+QDoubleSpinBox* zahlFeld(double von, double bis, double schritt, double wert, int stellen)
+{
+    auto* s = new QDoubleSpinBox;
+    s->setDecimals(stellen);
+    s->setRange(von, bis);
+    s->setSingleStep(schritt);
+    s->setSuffix(QStringLiteral(" cm"));
+    s->setValue(wert);
+    return s;
+}
+
+// The sheets in rows and columns, as large as the preview allows.
+struct Raster {
+    int spalten = 1;
+    double pixelProCm = 0;
+};
+
+Raster raster(int blaetter, double breite, double hoehe)
+{
+    Raster beste;
+    for (int spalten = 1; spalten <= blaetter; ++spalten) {
+        const int zeilen = (blaetter + spalten - 1) / spalten;
+        const double s = std::min((kVorschauBreite - kAbstand * (spalten + 1)) / (spalten * breite),
+            (kVorschauHoehe - kAbstand * (zeilen + 1)) / (zeilen * hoehe));
+        if (s > beste.pixelProCm)
+            beste = {spalten, s};
+    }
+    return beste;
+}
+
+} // namespace
+
+FaltsternDialog::FaltsternDialog(const PeloxState& entwurf, std::optional<QSizeF> druckerSeite, QWidget* parent)
+    : QDialog(parent)
+    , m_entwurf(entwurf)
+    , m_druckerSeite(druckerSeite)
+{
+    setWindowTitle(tr("Faltstern"));
+    // The design's own diameter, on the dialog's half-centimetre steps.
+    const double eigen = std::clamp(
+        std::round(double(entwurf.AussenDurchmesser) / netz::kDurchmesserSchritt) * netz::kDurchmesserSchritt,
+        netz::kDurchmesserMin, netz::kDurchmesserMax);
+    spnDurchmesser
+        = zahlFeld(netz::kDurchmesserMin, netz::kDurchmesserMax, netz::kDurchmesserSchritt, eigen, 1);
+    // Two decimals, so that the natural height is taken as it is.
+    spnHoehe = zahlFeld(kHoeheMin, eigen, 0.1, 0.4 * eigen / 2, 2);
+    cmdNatuerlich = new QPushButton(tr("Natürliche Höhe"));
+    cmdNatuerlich->setAutoDefault(false);
+    spnLasche = zahlFeld(netz::kLascheMin, netz::kLascheMax, 0.1, netz::kLascheStandard, 1);
+    cboPapier = new QComboBox;
+    if (m_druckerSeite)
+        cboPapier->addItem(tr("Papier des Druckers (zum Drucken)"));
+    for (const QString& name : poster::papierNamen())
+        cboPapier->addItem(tr("%1 (für Dateien)").arg(name), name);
+    cboHaelften = new QComboBox;
+    cboHaelften->addItems({tr("Ober- und Unterteil"), tr("nur eine Hälfte")});
+    cboZiel = new QComboBox;
+    cboZiel->addItems({tr("wenige Teile (weniger kleben)"), tr("wenige Blätter")});
+
+    lblErgebnis = new QLabel;
+    lblErgebnis->setWordWrap(true);
+    lblErgebnis->setMinimumWidth(260);
+    picBlaetter = new QLabel;
+    picBlaetter->setFixedSize(kVorschauBreite, kVorschauHoehe);
+    picStern = new SternAnsicht;
+    picStern->setFixedSize(kVorschauHoehe, kVorschauHoehe);
+    picStern->setToolTip(tr("Ziehen dreht den Stern, das Mausrad zoomt, ein Doppelklick zeigt ihn wieder von vorn."));
+
+    auto* hoehe = new QHBoxLayout;
+    hoehe->addWidget(spnHoehe, 1);
+    hoehe->addWidget(cmdNatuerlich);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Außendurchmesser:"), spnDurchmesser);
+    form->addRow(tr("Höhe der Spitze:"), hoehe);
+    form->addRow(tr("Laschen:"), spnLasche);
+    form->addRow(tr("Papier:"), cboPapier);
+    form->addRow(tr("Hälften:"), cboHaelften);
+    form->addRow(tr("Zerlegen in:"), cboZiel);
+    form->addRow(lblErgebnis);
+
+    auto* knoepfe = new QDialogButtonBox;
+    cmdDrucken = knoepfe->addButton(tr("Drucken"), QDialogButtonBox::AcceptRole);
+    cmdPdf = knoepfe->addButton(tr("Als PDF speichern …"), QDialogButtonBox::ActionRole);
+    cmdSvg = knoepfe->addButton(tr("Als SVG speichern …"), QDialogButtonBox::ActionRole);
+    cmdStl = knoepfe->addButton(tr("Als 3D-Modell speichern …"), QDialogButtonBox::ActionRole);
+    cmdAbbrechen = knoepfe->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
+
+    auto* oben = new QHBoxLayout;
+    oben->addLayout(form);
+    oben->addWidget(picBlaetter, 0, Qt::AlignTop);
+    oben->addWidget(picStern, 0, Qt::AlignTop);
+    auto* ganz = new QVBoxLayout(this);
+    ganz->addLayout(oben);
+    ganz->addWidget(knoepfe);
+
+    connect(spnDurchmesser, &QDoubleSpinBox::valueChanged, this, [this](double d) {
+        const QSignalBlocker still(spnHoehe);
+        spnHoehe->setMaximum(d);
+        Aktualisieren();
+    });
+    // A height typed or stepped by the user is taken as it is; the natural
+    // one follows the diameter until then.
+    connect(spnHoehe, &QDoubleSpinBox::valueChanged, this, [this] {
+        m_natuerlichGewaehlt = false;
+        Aktualisieren();
+    });
+    connect(cmdNatuerlich, &QPushButton::clicked, this, [this] {
+        m_natuerlichGewaehlt = true;
+        Aktualisieren();
+    });
+    connect(spnLasche, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
+    for (QComboBox* c : {cboPapier, cboHaelften, cboZiel})
+        connect(c, &QComboBox::currentIndexChanged, this, [this] { Aktualisieren(); });
+    connect(cmdDrucken, &QPushButton::clicked, this, &FaltsternDialog::druckenGewaehlt);
+    connect(cmdPdf, &QPushButton::clicked, this, &FaltsternDialog::pdfGewaehlt);
+    connect(cmdSvg, &QPushButton::clicked, this, &FaltsternDialog::svgGewaehlt);
+    connect(cmdStl, &QPushButton::clicked, this, &FaltsternDialog::stlGewaehlt);
+    connect(cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    Aktualisieren();
+}
+
+double FaltsternDialog::durchmesser() const
+{
+    return spnDurchmesser->value();
+}
+
+int FaltsternDialog::haelften() const
+{
+    return cboHaelften->currentIndex() == 1 ? 1 : 2;
+}
+
+double FaltsternDialog::hoehe() const
+{
+    return m_natuerlichGewaehlt && m_natuerlich ? *m_natuerlich : spnHoehe->value();
+}
+
+std::optional<QPageSize::PageSizeId> FaltsternDialog::dateiPapier() const
+{
+    return poster::papier(cboPapier->currentData().toString());
+}
+
+void FaltsternDialog::Aktualisieren()
+{
+    const PeloxState stern = poster::skaliert(m_entwurf, durchmesser());
+    // The natural height is a search over many heights; it changes with the
+    // diameter alone.
+    if (m_natuerlichFuer != durchmesser()) {
+        m_natuerlich = netz::natuerlicheHoehe(stern);
+        m_natuerlichFuer = durchmesser();
+    }
+    cmdNatuerlich->setEnabled(m_natuerlich.has_value());
+    cmdNatuerlich->setToolTip(m_natuerlich
+            ? tr("Die Höhe, bei der sich der flache Stern ohne Schnitt zu einer Hälfte faltet: %1 cm")
+                  .arg(numbers::einDezimal(*m_natuerlich))
+            : tr("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben die Winkel einer "
+                 "Hälfte genau 360°."));
+    if (m_natuerlichGewaehlt && m_natuerlich) {
+        const QSignalBlocker still(spnHoehe);
+        spnHoehe->setValue(*m_natuerlich);
+    }
+
+    const std::optional<QPageSize::PageSizeId> papier = dateiPapier();
+    const QSizeF twips = papier ? PdfPaper{*papier}.drawingArea() : m_druckerSeite.value_or(QSizeF());
+    const QSizeF blatt(faltnetz::cm(twips.width()), faltnetz::cm(twips.height()));
+    netz::Vorgabe v;
+    v.hoehe = hoehe();
+    v.lasche = spnLasche->value();
+    v.haelften = haelften();
+    v.ziel = cboZiel->currentIndex() == 1 ? netz::Ziel::WenigeBlaetter : netz::Ziel::WenigeTeile;
+    v.blattBreite = blatt.width();
+    v.blattHoehe = blatt.height();
+    netz::Ergebnis e = netz::entfalten(stern, v);
+    m_netz = std::move(e.netz);
+    // A net that does not fit the paper still leaves the folded star.
+    m_koerper = m_netz ? std::optional(m_netz->koerper) : netz::falten(stern, v.hoehe).koerper;
+
+    if (m_netz) {
+        int oben = 0;
+        for (const netz::Teil& t : m_netz->teile)
+            oben += t.oberteil;
+        const int teile = int(m_netz->teile.size());
+        const QString anzahl = teile == 1 ? tr("1 Teil") : tr("%1 Teile").arg(teile);
+        const QString blaetter
+            = m_netz->blaetter == 1 ? tr("1 Blatt") : tr("%1 Blättern").arg(m_netz->blaetter);
+        const QString winkel = tr("Winkelsumme einer Hälfte: %1°")
+                                   .arg(numbers::einDezimal(m_netz->winkelsumme * 180 / std::acos(-1.0)));
+        lblErgebnis->setText(oben < teile
+                ? tr("%1\n%2 (Oberteil %3, Unterteil %4) auf %5")
+                      .arg(winkel, anzahl, QString::number(oben), QString::number(teile - oben), blaetter)
+                : tr("%1\n%2 auf %3").arg(winkel, anzahl, blaetter));
+    } else {
+        lblErgebnis->setText(QString::fromStdString(e.grund));
+    }
+    cmdDrucken->setEnabled(m_netz && !papier);
+    cmdPdf->setEnabled(m_netz && papier);
+    cmdSvg->setEnabled(m_netz && papier);
+    cmdStl->setEnabled(m_koerper.has_value());
+    picStern->zeigen(m_koerper ? netz::szene(*m_koerper, haelften()) : netz::Szene{});
+    BlaetterZeichnen();
+}
+
+void FaltsternDialog::BlaetterZeichnen()
+{
+    const double ratio = devicePixelRatioF();
+    QImage bild(QSize(kVorschauBreite, kVorschauHoehe) * ratio, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(ratio);
+    bild.fill(palette().color(QPalette::Window));
+    if (m_netz && m_netz->blaetter > 0) {
+        const netz::Netz& n = *m_netz;
+        const Raster r = raster(n.blaetter, n.blattBreite, n.blattHoehe);
+        QPainter maler(&bild);
+        maler.setRenderHint(QPainter::Antialiasing);
+        // The pieces in the colours of the plotter's file: each piece cut in
+        // black around its card, mountain folds red, valley folds blue. The
+        // labels would be specks at this size.
+        const auto ort = [&](int b, netz::Punkt p) {
+            return QPointF(kAbstand + (b % r.spalten) * (n.blattBreite * r.pixelProCm + kAbstand) + p.x * r.pixelProCm,
+                kAbstand + (b / r.spalten) * (n.blattHoehe * r.pixelProCm + kAbstand) + p.y * r.pixelProCm);
+        };
+        maler.setPen(QColor(160, 160, 160));
+        maler.setBrush(Qt::white);
+        for (int b = 0; b < n.blaetter; ++b)
+            maler.drawRect(QRectF(ort(b, {0, 0}), ort(b, {n.blattBreite, n.blattHoehe})));
+        maler.setBrush(toQColor(flaechenFarbe(0.8)));
+        for (const netz::Teil& t : n.teile) {
+            QPolygonF umriss;
+            for (const netz::Punkt& p : t.schnitt)
+                umriss << ort(t.blatt, p);
+            maler.setPen(QPen(Qt::black, 0));
+            maler.drawPolygon(umriss);
+            QList<QLineF> berg, tal;
+            for (const netz::Falte& f : t.falten)
+                (f.art == netz::Falz::Berg ? berg : tal) << QLineF(ort(t.blatt, f.a), ort(t.blatt, f.b));
+            maler.setPen(QPen(Qt::red, 0));
+            maler.drawLines(berg);
+            maler.setPen(QPen(Qt::blue, 0));
+            maler.drawLines(tal);
+        }
+    }
+    picBlaetter->setPixmap(QPixmap::fromImage(bild));
+}

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "net/koerper.h"
+#include "net/netz.h"
+#include "star/state.h"
+
+#include <QDialog>
+#include <QPageSize>
+#include <optional>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class SternAnsicht;
+
+// "Faltstern": the size of the finished star, the height of its peaks, the
+// tabs and the paper of the cut-and-fold net, with its sheets and the folded
+// star in 3D as a live preview. It prints and saves nothing itself; the
+// window does that with the net and the star the dialog shows.
+class FaltsternDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The design; the printer's drawing area upright in twips, or none when
+    // there is no printer.
+    FaltsternDialog(const PeloxState& entwurf, std::optional<QSizeF> druckerSeite, QWidget* parent);
+
+    QDoubleSpinBox* spnDurchmesser;
+    QDoubleSpinBox* spnHoehe;
+    QPushButton* cmdNatuerlich;
+    QDoubleSpinBox* spnLasche;
+    QComboBox* cboPapier;  // the printer's paper first if there is one, then the PDF papers
+    QComboBox* cboHaelften;
+    QComboBox* cboZiel;
+    QLabel* lblErgebnis;
+    QLabel* picBlaetter;
+    SternAnsicht* picStern;
+    QPushButton* cmdDrucken;
+    QPushButton* cmdPdf;
+    QPushButton* cmdSvg;
+    QPushButton* cmdStl;
+    QPushButton* cmdAbbrechen;
+
+    double durchmesser() const;
+    int haelften() const;
+    // The height of the peaks: the natural one while it is chosen, else the
+    // field's.
+    double hoehe() const;
+    // The paper of the files, none while the printer's paper is chosen.
+    std::optional<QPageSize::PageSizeId> dateiPapier() const;
+    // The net as the preview shows it, none with the reason in the label.
+    const std::optional<netz::Netz>& netz() const { return m_netz; }
+    // The folded star, none where it cannot be folded.
+    const std::optional<netz::Koerper>& koerper() const { return m_koerper; }
+
+    // Folds and cuts the star anew and redraws both previews.
+    void Aktualisieren();
+
+signals:
+    void druckenGewaehlt();
+    void pdfGewaehlt();
+    void svgGewaehlt();
+    void stlGewaehlt();
+
+private:
+    void NatuerlicheHoeheSetzen();
+    void BlaetterZeichnen();
+
+    PeloxState m_entwurf;
+    std::optional<QSizeF> m_druckerSeite;
+    std::optional<double> m_natuerlich;
+    double m_natuerlichFuer = 0;  // the diameter it was found for
+    bool m_natuerlichGewaehlt = false;
+    std::optional<netz::Koerper> m_koerper;
+    std::optional<netz::Netz> m_netz;
+};

@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The folded star's dialog on the real window: it starts at the design's
+// size, folds and cuts the star anew on every change, takes the natural
+// height, says why a net cannot be made, prints one job on the printer's
+// paper and writes the PDF, the SVG and the 3D model.
+#include "support/dateitest.h"
+
+#include "app/faltsterndialog.h"
+#include "app/sternansicht.h"
+#include "net/netz.h"
+#include "poster/plan.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+using FaltsternDialogTest = DateiTest;
+
+QImage vorschau(const FaltsternDialog* d)
+{
+    return d->picBlaetter->pixmap().toImage();
+}
+
+} // namespace
+
+TEST_F(FaltsternDialogTest, StartsAtTheDesignAndFollowsEveryValue)
+{
+    const auto radien = w->Radius;
+    w->mnuFaltstern->trigger();
+    FaltsternDialog* d = w->dlgFaltstern;
+    ASSERT_TRUE(d && d->isVisible());
+    // 5 to 100 cm in steps of 0.5 from the design's own; the peak from
+    // 0.1 cm to the diameter, 0.4 of the radius at first; tabs 0.5 to 2 cm.
+    EXPECT_EQ((std::array{d->spnDurchmesser->value(), d->spnDurchmesser->minimum(), d->spnDurchmesser->maximum(),
+                  d->spnDurchmesser->singleStep(), d->spnHoehe->value(), d->spnHoehe->minimum(),
+                  d->spnHoehe->maximum(), d->spnHoehe->singleStep(), d->spnLasche->value(),
+                  d->spnLasche->minimum(), d->spnLasche->maximum()}),
+        (std::array{19.0, 5.0, 100.0, 0.5, 3.8, 0.1, 19.0, 0.1, 1.0, 0.5, 2.0}));
+    EXPECT_EQ(d->cboPapier->count(), 5);
+    EXPECT_TRUE(d->cmdDrucken->isEnabled());
+    EXPECT_FALSE(d->cmdPdf->isEnabled());
+    EXPECT_FALSE(d->cmdSvg->isEnabled());
+    EXPECT_TRUE(d->cmdStl->isEnabled());
+    ASSERT_TRUE(d->netz());
+    EXPECT_TRUE(d->lblErgebnis->text().startsWith("Winkelsumme einer Hälfte: 458,")) << d->lblErgebnis->text().toStdString();
+    EXPECT_TRUE(d->lblErgebnis->text().contains(
+        QString("%1 Teile (Oberteil").arg(d->netz()->teile.size())));
+
+    // Every value folds and cuts the star anew and redraws both pictures;
+    // the window's own star stays as it is.
+    QImage blaetter = vorschau(d), stern = d->picStern->grab().toImage();
+    const auto geaendert = [&](const char* was) {
+        EXPECT_NE(vorschau(d), blaetter) << was;
+        EXPECT_NE(d->picStern->grab().toImage(), stern) << was;
+        blaetter = vorschau(d);
+        stern = d->picStern->grab().toImage();
+    };
+    d->spnHoehe->setValue(6);
+    EXPECT_EQ(d->koerper()->hoehe, 6);
+    geaendert("height");
+    d->spnDurchmesser->setValue(12);
+    EXPECT_EQ(d->spnHoehe->maximum(), 12);
+    geaendert("diameter");
+    d->cboHaelften->setCurrentIndex(1);
+    EXPECT_EQ(d->haelften(), 1);
+    EXPECT_TRUE(d->lblErgebnis->text().contains(" Teil"));
+    EXPECT_FALSE(d->lblErgebnis->text().contains("Unterteil"));
+    geaendert("one half");
+    d->spnLasche->setValue(2);
+    EXPECT_NE(vorschau(d), blaetter);
+    const std::size_t teile = d->netz()->teile.size();
+    const int blaetterVorher = d->netz()->blaetter;
+    d->cboZiel->setCurrentIndex(1);
+    EXPECT_LE(d->netz()->blaetter, blaetterVorher);
+    EXPECT_GE(d->netz()->teile.size(), teile);
+    EXPECT_EQ(w->Radius, radien);
+    EXPECT_FLOAT_EQ(w->AussenDurchmesser, 19);
+
+    // A single face too large for the paper: no net, the reason instead,
+    // and the 3D model still.
+    d->cboPapier->setCurrentIndex(d->cboPapier->findData("A4"));
+    d->spnDurchmesser->setValue(100);
+    d->spnHoehe->setValue(0.1);
+    EXPECT_FALSE(d->netz());
+    EXPECT_TRUE(d->lblErgebnis->text().contains("bis zu einem Außendurchmesser von")) << d->lblErgebnis->text().toStdString();
+    EXPECT_FALSE(d->cmdPdf->isEnabled());
+    EXPECT_FALSE(d->cmdSvg->isEnabled());
+    EXPECT_TRUE(d->cmdStl->isEnabled());
+}
+
+TEST_F(FaltsternDialogTest, TheNaturalHeightFollowsTheDiameterUntilAHeightIsSet)
+{
+    w->hsbInnen->setValue(35);  // inner corners on the sides of the octagon
+    w->mnuFaltstern->trigger();
+    EXPECT_FALSE(w->dlgFaltstern->cmdNatuerlich->isEnabled());
+    EXPECT_TRUE(w->dlgFaltstern->cmdNatuerlich->toolTip().contains("keine natürliche Höhe"));
+    w->dlgFaltstern->reject();
+
+    w->hsbInnen->setValue(16);
+    w->hsbAnzahl->setValue(5);
+    w->mnuFaltstern->trigger();
+    FaltsternDialog* d = w->dlgFaltstern;
+    ASSERT_TRUE(d->cmdNatuerlich->isEnabled());
+    d->cboPapier->setCurrentIndex(d->cboPapier->findData("A3"));
+    d->cmdNatuerlich->click();
+    for (const double durchmesser : {19.0, 38.0}) {
+        SCOPED_TRACE(durchmesser);
+        const double natuerlich = *netz::natuerlicheHoehe(poster::skaliert(*w, durchmesser));
+        EXPECT_EQ(d->hoehe(), natuerlich);
+        EXPECT_NEAR(d->spnHoehe->value(), natuerlich, 0.005);
+        ASSERT_TRUE(d->netz());
+        EXPECT_NEAR(d->netz()->winkelsumme, 2 * std::acos(-1.0), 1e-9);
+        // One closed piece per half where a half fits the sheet.
+        if (durchmesser == 19) {
+            EXPECT_EQ(d->netz()->teile.size(), 2u);
+        }
+        d->spnDurchmesser->setValue(38);
+    }
+    d->spnHoehe->stepUp();
+    EXPECT_EQ(d->hoehe(), d->spnHoehe->value());
+    d->spnDurchmesser->setValue(19);
+    EXPECT_EQ(d->hoehe(), d->spnHoehe->value());
+}
+
+TEST_F(FaltsternDialogTest, PrintsOneJobAndWritesEachFile)
+{
+    w->mnuFaltstern->trigger();
+    FaltsternDialog* d = w->dlgFaltstern;
+    const int blaetter = d->netz()->blaetter;
+    d->cmdDrucken->click();
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.jobs[0].count(Drawing::Op::Page), blaetter);
+    EXPECT_TRUE(messageBox.shown.empty());
+    EXPECT_FALSE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
+
+    // A refused job is said, and the dialog stays for another try.
+    printer.answers = {true, false};
+    w->mnuFaltstern->trigger();
+    w->dlgFaltstern->cmdDrucken->click();
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_TRUE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
+    w->dlgFaltstern->cmdAbbrechen->click();
+    EXPECT_FALSE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
+
+    struct Datei {
+        QPushButton* FaltsternDialog::*knopf;
+        const char* name;
+        QByteArray anfang;
+    };
+    const Datei dateien[] = {{&FaltsternDialog::cmdPdf, "netz.pdf", "%PDF"},
+        {&FaltsternDialog::cmdSvg, "netz.svg", "<?xml"}, {&FaltsternDialog::cmdStl, "stern.stl", ""}};
+    for (const Datei& datei : dateien) {
+        SCOPED_TRACE(datei.name);
+        w->mnuFaltstern->trigger();
+        d = w->dlgFaltstern;
+        d->cboPapier->setCurrentIndex(d->cboPapier->findData("Letter"));
+        d->cboHaelften->setCurrentIndex(1);
+        fileDialog.answers = {pfad(datei.name)};
+        (d->*datei.knopf)->click();
+        const QByteArray bytes = inhalt(pfad(datei.name));
+        EXPECT_TRUE(bytes.startsWith(datei.anfang));
+        EXPECT_EQ(w->lblDateiName->text(), pfad(datei.name));
+        EXPECT_FALSE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
+        // The STL's triangles, as many as its header says.
+        if (datei.anfang.isEmpty() && bytes.size() >= 84) {
+            quint32 anzahl = 0;
+            std::memcpy(&anzahl, bytes.constData() + 80, 4);
+            EXPECT_GT(anzahl, 0u);
+            EXPECT_EQ(bytes.size(), 84 + 50 * qsizetype(anzahl));
+        }
+    }
+    // A cancelled file dialog writes nothing and leaves the dialog open.
+    w->mnuFaltstern->trigger();
+    w->dlgFaltstern->cboPapier->setCurrentIndex(1);
+    fileDialog.answers = {QString()};
+    w->dlgFaltstern->cmdPdf->click();
+    EXPECT_TRUE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
+    EXPECT_EQ(w->lblDateiName->text(), pfad("stern.stl"));
+}
