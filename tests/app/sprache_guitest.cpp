@@ -78,7 +78,7 @@ TEST_F(Sprache, GermanAndNoLanguageShowTheTextsAsWritten)
         const std::map<QString, QString> geschrieben = texte();
         EXPECT_EQ(w->windowTitle(), "Pelox-Programm  V1.7[*]");
         EXPECT_EQ(w->cmdDrucken->text(), "Drucken");
-        EXPECT_EQ(w->picPelox->toolTip(), "Rechte Maustaste: PDF, SVG, Poster, Drucker einmessen …");
+        EXPECT_EQ(w->picPelox->toolTip(), "Rechte Maustaste: PDF, SVG, Poster, Faltstern, Drucker einmessen …");
         oeffnen(l);
         EXPECT_EQ(texte(), geschrieben) << l.name().toStdString();
     }
@@ -98,7 +98,8 @@ TEST_F(Sprache, EnglishAndUntranslatedLanguagesShowEnglishThatFits)
         EXPECT_EQ(w->cmdBeenden->text(), "Quit");
         EXPECT_EQ(w->optPeloxForm[1]->text(), "3-D");
         EXPECT_EQ(w->mnuPoster->text(), "Print on several sheets …");
-        EXPECT_EQ(w->picPelox->toolTip(), "Right mouse button: PDF, SVG, poster, printer calibration …");
+        EXPECT_EQ(w->picPelox->toolTip(), "Right mouse button: PDF, SVG, poster, folded star, printer calibration …");
+        EXPECT_EQ(w->mnuFaltstern->text(), "Folded star …");
         EXPECT_EQ(w->mnuRueckgaengig->text(), "Undo");
         w->hsbAnzahl->setValue(9);
         EXPECT_EQ(w->mnuRueckgaengig->text(), "Undo: Number of points");
