@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
@@ -63,8 +63,8 @@
         <translation>No printer is set up. Once one is, it can be calibrated here.</translation>
     </message>
     <message>
-        <source>Drucken Sie das Einmessblatt auf dem Drucker "%1", messen Sie beide Lineale von der Ecke bis zum Ende nach und tragen Sie die Längen ein. Jeder weitere Ausdruck auf diesem Drucker wird dann in beiden Richtungen so berichtigt, dass er genau stimmt.</source>
-        <translation>Print the calibration sheet on the printer "%1", measure both rulers from the corner to their end and enter the lengths. Every later printout on this printer is then corrected in both directions so that it is exact.</translation>
+        <source>Drucken Sie das Einmessblatt auf dem Drucker &quot;%1&quot;, messen Sie beide Lineale von der Ecke bis zum Ende nach und tragen Sie die Längen ein. Jeder weitere Ausdruck auf diesem Drucker wird dann in beiden Richtungen so berichtigt, dass er genau stimmt.</source>
+        <translation>Print the calibration sheet on the printer &quot;%1&quot;, measure both rulers from the corner to their end and enter the lengths. Every later printout on this printer is then corrected in both directions so that it is exact.</translation>
     </message>
     <message>
         <source>Gespeicherte Korrektur: waagrecht %1, senkrecht %2</source>
@@ -83,9 +83,9 @@
         <translation> These lengths would give a correction outside %1 to %2. No printer is that far off: please measure the lengths in cm again !! </translation>
     </message>
     <message>
-        <source>Die gemessenen Längen weichen um mehr als %1 ab (Korrektur %2 x %3). Das sieht nach einer Verkleinerung im Druckdialog oder im Druckertreiber aus ("An Seite anpassen"), nicht nach einer Ungenauigkeit des Druckers.
+        <source>Die gemessenen Längen weichen um mehr als %1 ab (Korrektur %2 x %3). Das sieht nach einer Verkleinerung im Druckdialog oder im Druckertreiber aus (&quot;An Seite anpassen&quot;), nicht nach einer Ungenauigkeit des Druckers.
 Trotzdem speichern?</source>
-        <translation>The measured lengths are off by more than %1 (correction %2 x %3). That looks like scaling in the print dialog or the printer driver ("Fit to page"), not like an inaccurate printer.
+        <translation>The measured lengths are off by more than %1 (correction %2 x %3). That looks like scaling in the print dialog or the printer driver (&quot;Fit to page&quot;), not like an inaccurate printer.
 Save anyway?</translation>
     </message>
 </context>
@@ -116,8 +116,8 @@ Save anyway?</translation>
         <translation>3. Enter the measured lengths in the window</translation>
     </message>
     <message>
-        <source>   "Drucker einmessen" eintragen.</source>
-        <translation>   "Calibrate printer".</translation>
+        <source>   &quot;Drucker einmessen&quot; eintragen.</source>
+        <translation>   &quot;Calibrate printer&quot;.</translation>
     </message>
 </context>
 <context>
@@ -233,7 +233,7 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
     </message>
     <message>
         <source>Das Bild des Sterns als Bitmap-Datei &lt;datei&gt; schreiben.</source>
-        <translation>Write the star's picture as bitmap file &lt;file&gt;.</translation>
+        <translation>Write the star&apos;s picture as bitmap file &lt;file&gt;.</translation>
     </message>
     <message>
         <source>Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei &lt;datei&gt; schreiben.</source>
@@ -245,11 +245,11 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
     </message>
     <message>
         <source>Außendurchmesser des Posters in cm (5 bis 200).</source>
-        <translation>The poster's outer diameter in cm (5 to 200).</translation>
+        <translation>The poster&apos;s outer diameter in cm (5 to 200).</translation>
     </message>
     <message>
         <source>Papier des Posters: A4, A3, Letter oder Legal (A4).</source>
-        <translation>The poster's paper: A4, A3, Letter or Legal (A4).</translation>
+        <translation>The poster&apos;s paper: A4, A3, Letter or Legal (A4).</translation>
     </message>
     <message>
         <source>papier</source>
@@ -269,11 +269,11 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
     </message>
     <message>
         <source>Höhe der Spitzen des Faltsterns über der Mitte in cm (0,1 bis zum Durchmesser), oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt.</source>
-        <translation>Height of the folded star's peaks above the centre in cm (0.1 up to the diameter), or natural for the height at which it folds without a cut.</translation>
+        <translation>Height of the folded star&apos;s peaks above the centre in cm (0.1 up to the diameter), or natural for the height at which it folds without a cut.</translation>
     </message>
     <message>
         <source>Breite der Klebelaschen des Faltnetzes in cm (0.5 bis 2, 1).</source>
-        <translation>Width of the net's glue tabs in cm (0.5 to 2, 1).</translation>
+        <translation>Width of the net&apos;s glue tabs in cm (0.5 to 2, 1).</translation>
     </message>
     <message>
         <source>Beide Hälften des Faltsterns (2) oder nur eine (1).</source>
@@ -285,7 +285,7 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
     </message>
     <message>
         <source>Rand der PDF-Seiten des Posters in mm (6.35 bis 30, 6.35).</source>
-        <translation>Margin of the poster's PDF pages in mm (6.35 to 30, 6.35).</translation>
+        <translation>Margin of the poster&apos;s PDF pages in mm (6.35 to 30, 6.35).</translation>
     </message>
     <message>
         <source>Den gefalteten Stern als 3D-Modell (binäres STL in mm) in &lt;datei&gt; schreiben; braucht --peak.</source>
@@ -376,7 +376,7 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
     </message>
     <message>
         <source>Papier des Druckers (zum Drucken)</source>
-        <translation>Printer's paper (to print)</translation>
+        <translation>Printer&apos;s paper (to print)</translation>
     </message>
     <message>
         <source> (für PDF)</source>
