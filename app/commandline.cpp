@@ -87,49 +87,49 @@ Optionen beschreiben(QCommandLineParser& args)
 {
     args.setApplicationDescription(
         Kommandozeile::tr("Sterne entwerfen und in Originalgröße drucken.\n"
-                       "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                       "Mit --pdf, --svg, --bmp oder --poster wird die Datei ohne Fenster geschrieben, mit\n"
-                       "--calibration-pdf das Einmessblatt für den Drucker."));
+                          "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
+                          "Mit --pdf, --svg, --bmp oder --poster wird die Datei ohne Fenster geschrieben, mit\n"
+                          "--calibration-pdf das Einmessblatt für den Drucker."));
     Optionen o{args.addHelpOption(), args.addVersionOption()};
-    args.addOption({kPdf, Kommandozeile::tr("Den Ausdruck als PDF-Datei <datei> schreiben."), Kommandozeile::tr("datei")});
-    args.addOption(
-        {kSvg, Kommandozeile::tr("Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."), Kommandozeile::tr("datei")});
-    args.addOption(
-        {kBmp, Kommandozeile::tr("Das Bild des Sterns als Bitmap-Datei <datei> schreiben."), Kommandozeile::tr("datei")});
+    const QString datei = Kommandozeile::tr("datei");
+    args.addOption({kPdf, Kommandozeile::tr("Den Ausdruck als PDF-Datei <datei> schreiben."), datei});
+    args.addOption({kSvg, Kommandozeile::tr("Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."), datei});
+    args.addOption({kBmp, Kommandozeile::tr("Das Bild des Sterns als Bitmap-Datei <datei> schreiben."), datei});
     args.addOption({kEinmessblatt,
         Kommandozeile::tr("Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben."),
-        Kommandozeile::tr("datei")});
+        datei});
     args.addOption({kPoster,
-        Kommandozeile::tr("Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht."),
-        Kommandozeile::tr("datei")});
+        Kommandozeile::tr("Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht."), datei});
     args.addOption({kDurchmesser, Kommandozeile::tr("Außendurchmesser des Posters in cm (5 bis 200)."),
         QStringLiteral("cm")});
     args.addOption({kPapier, Kommandozeile::tr("Papier des Posters: A4, A3, Letter oder Legal (A4)."),
         Kommandozeile::tr("papier"), QStringLiteral("A4")});
-    args.addOption({kKleben, Kommandozeile::tr("Breite des Klebestreifens in cm (0 bis 3, 1)."), QStringLiteral("cm"),
-        QStringLiteral("1")});
+    args.addOption({kKleben, Kommandozeile::tr("Breite des Klebestreifens in cm (0 bis 3, 1)."),
+        QStringLiteral("cm"), QStringLiteral("1")});
     args.addOption({kNetz,
         Kommandozeile::tr("Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als PDF-Datei "
-                       "<datei> schreiben; braucht --peak."),
-        Kommandozeile::tr("datei")});
-    args.addOption({kNetzSvg, Kommandozeile::tr("Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben."),
-        Kommandozeile::tr("datei")});
+                          "<datei> schreiben; braucht --peak."),
+        datei});
+    args.addOption(
+        {kNetzSvg, Kommandozeile::tr("Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben."), datei});
     args.addOption({kSpitze,
         Kommandozeile::tr("Höhe der Spitzen des Faltsterns über der Mitte in cm (0,1 bis zum Durchmesser), "
-                       "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
+                          "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
         QStringLiteral("cm|natural")});
     args.addOption({kLasche, Kommandozeile::tr("Breite der Klebelaschen des Faltnetzes in cm (0.5 bis 2, 1)."),
         QStringLiteral("cm"), QStringLiteral("1")});
     args.addOption({kHaelften, Kommandozeile::tr("Beide Hälften des Faltsterns (2) oder nur eine (1)."),
         QStringLiteral("1|2"), QStringLiteral("2")});
     args.addOption({kWenigste,
-        Kommandozeile::tr("Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets)."),
+        Kommandozeile::tr(
+            "Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets)."),
         QStringLiteral("pieces|sheets"), QStringLiteral("pieces")});
     args.addOption({kRand, Kommandozeile::tr("Rand der PDF-Seiten des Posters in mm (6.35 bis 30, 6.35)."),
         QStringLiteral("mm"), QStringLiteral("6.35")});
     args.addOption({kStl,
-        Kommandozeile::tr("Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; braucht --peak."),
-        Kommandozeile::tr("datei")});
+        Kommandozeile::tr(
+            "Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; braucht --peak."),
+        datei});
     args.addPositionalArgument(Kommandozeile::tr("pelox-datei"), Kommandozeile::tr("Die Pelox-Datei (*.plx)."),
         Kommandozeile::tr("[pelox-datei]"));
     return o;
@@ -156,14 +156,15 @@ PosterWahl posterWahl(const QCommandLineParser& args)
         bool gelesen = false;
         ziel = QLocale::c().toDouble(args.value(option), &gelesen);
         if (w.fehler.isEmpty() && !(gelesen && star::inRange(ziel, von, bis)))
-            w.fehler = Kommandozeile::tr(text).arg(args.value(option), QLocale::c().toString(von), QLocale::c().toString(bis));
+            w.fehler = Kommandozeile::tr(text).arg(
+                args.value(option), QLocale::c().toString(von), QLocale::c().toString(bis));
     };
     if (!args.isSet(kDurchmesser))
         w.fehler = Kommandozeile::tr("--poster braucht --diameter CM");
     zahl(kDurchmesser, poster::kDurchmesserMin, poster::kDurchmesserMax,
         QT_TRANSLATE_NOOP("Kommandozeile", "Durchmesser %1: erlaubt sind %2 bis %3 cm"), w.vorgabe.durchmesser);
-    zahl(kKleben, 0, poster::kKlebenMax, QT_TRANSLATE_NOOP("Kommandozeile", "Klebestreifen %1: erlaubt sind %2 bis %3 cm"),
-        w.vorgabe.kleben);
+    zahl(kKleben, 0, poster::kKlebenMax,
+        QT_TRANSLATE_NOOP("Kommandozeile", "Klebestreifen %1: erlaubt sind %2 bis %3 cm"), w.vorgabe.kleben);
     zahl(kRand, blatt::kPdfRandMm, poster::kRandMax,
         QT_TRANSLATE_NOOP("Kommandozeile", "Rand %1: erlaubt sind %2 bis %3 mm"), w.papier.marginMm);
     const std::optional<QPageSize::PageSizeId> papier = poster::papier(args.value(kPapier));
@@ -229,14 +230,15 @@ Faltmass faltmass(const QCommandLineParser& args, const frmPelox& w, const QStri
     } else if (args.value(kSpitze) == QLatin1String("natural")) {
         const std::optional<double> h = netz::natuerlicheHoehe(poster::skaliert(w, m.durchmesser));
         if (!h)
-            m.fehler = Kommandozeile::tr("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben "
-                                      "die Winkel einer Hälfte genau 360°");
+            m.fehler = Kommandozeile::tr("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze "
+                                         "ergeben die Winkel einer Hälfte genau 360°");
         m.hoehe = h.value_or(0);
     } else {
         const std::optional<double> h = zahlIn(args, kSpitze, 0.1, m.durchmesser);
         if (!h)
-            m.fehler = Kommandozeile::tr("Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural")
-                           .arg(args.value(kSpitze), QString::number(m.durchmesser));
+            m.fehler
+                = Kommandozeile::tr("Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural")
+                      .arg(args.value(kSpitze), QString::number(m.durchmesser));
         m.hoehe = h.value_or(0);
     }
     m.haelften = haelften.toInt();
@@ -450,7 +452,8 @@ int runPelox(int argc, char** argv)
     if (dateienSchreiben(args)) {
         if (designs.isEmpty()) {
             std::fprintf(stderr, "pelox: %s\n",
-                qPrintable(Kommandozeile::tr("--pdf, --svg, --bmp, --poster, --net und --stl brauchen eine Pelox-Datei")));
+                qPrintable(
+                    Kommandozeile::tr("--pdf, --svg, --bmp, --poster, --net und --stl brauchen eine Pelox-Datei")));
             return 2;
         }
         return writeFiles(args, designs.constFirst());

@@ -10,8 +10,9 @@
 namespace sprache {
 
 namespace {
+// The language laden installed last; the texts are German before.
 bool g_deutsch = true;
-}
+} // namespace
 
 bool deutsch(const QLocale& locale)
 {
@@ -44,11 +45,6 @@ void laden(QCoreApplication& app, const QLocale& locale)
     programm = new QTranslator(&app);
     if (programm->load(QStringLiteral(":/i18n/pelox_en.qm")))
         QCoreApplication::installTranslator(programm);
-}
-
-bool deutsch()
-{
-    return g_deutsch;
 }
 
 QString dezimal(double v, int stellen)

@@ -24,14 +24,10 @@ QLocale desktop();
 // in place of those installed before; they live as long as the application.
 void laden(QCoreApplication& app, const QLocale& locale);
 
-// Whether the texts are shown as written: after laden with a German locale
-// or none, and before laden.
-bool deutsch();
-
 // A number the program writes into its own texts, with exactly this many
-// decimals and the decimal sign of the language they are shown in: 19,0 in
-// German, also under C, 19.0 in English. Numbers in the user's locale are
-// another thing (platform/numbers.h).
+// decimals and the decimal sign of the language they are shown in since the
+// last laden (German before any): 19,0 in German, also under C, 19.0 in
+// English. Numbers in the user's locale are another thing (platform/numbers.h).
 QString dezimal(double v, int stellen);
 
 // A text of the core, translated, with its values put in.

@@ -142,7 +142,10 @@ void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
         Faltnetz::tr("Außendurchmesser %1 cm, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°")
             .arg(sprache::dezimal(a.durchmesser, 1), sprache::dezimal(n.koerper.hoehe, 1), sprache::dezimal(grad, 1)),
         unten > 0
-            ? Faltnetz::tr("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern").arg(oben).arg(unten).arg(n.blaetter)
+            ? Faltnetz::tr("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern")
+                  .arg(oben)
+                  .arg(unten)
+                  .arg(n.blaetter)
             : Faltnetz::tr("Eine Hälfte, %1 Teile, auf %2 Blättern").arg(oben).arg(n.blaetter),
         QString(),
         Faltnetz::tr("1. Jedes Teil mit seinen Laschen an der durchgezogenen Linie ausschneiden."),
@@ -153,7 +156,8 @@ void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
     };
     if (unten > 0) {
         zeilen << Faltnetz::tr("4. Oberteil und Unterteil an den Kanten mit gleicher Nummer zusammenkleben:")
-               << Faltnetz::tr("    die Laschen des Unterteils innen unter die Kanten des Oberteils, Nummer für Nummer.");
+               << Faltnetz::tr(
+                      "    die Laschen des Unterteils innen unter die Kanten des Oberteils, Nummer für Nummer.");
     } else {
         zeilen << Faltnetz::tr("4. Die Hälfte mit den Laschen am Rand auf Karton oder ans Fenster kleben.");
     }

@@ -111,7 +111,8 @@ QByteArray netzSvg(const netz::Netz& n, const QString& name)
         x.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.2"));
         const double fuss = hoehe - netz::kFusszeile * 10 + 6;
         text(x, links(b), fuss, 8, Faltnetz::tr("schwarz: schneiden, rot: Bergfalte, blau: Talfalte"), false);
-        text(x, links(b), fuss + 5, 9, Faltnetz::tr("Blatt %1 von %2 – %3").arg(b + 1).arg(n.blaetter).arg(name), false);
+        text(x, links(b), fuss + 5, 9, Faltnetz::tr("Blatt %1 von %2 – %3").arg(b + 1).arg(n.blaetter).arg(name),
+            false);
     }
     for (const netz::Teil& t : n.teile) {
         for (const netz::Text& s : t.texte)

@@ -107,7 +107,8 @@ TEST_F(Texte, ThePosterDialogThePrintoutAndTheNetSpeakTheDesktopsLanguage)
         w->dlgPoster->spnDurchmesser->setValue(19);
         pruefe(dialogTexte(*w->dlgPoster), s,
             {"Auf mehreren Blättern drucken", "Außendurchmesser:", "Papier des Druckers (zum Drucken)",
-                "A3 (für PDF)", "automatisch (wenigste Blätter)", "Ausrichtung:", "Querformat", "Rand der PDF-Seite:", "Abbrechen",
+                "A3 (für PDF)", "automatisch (wenigste Blätter)", "Ausrichtung:", "Querformat", "Rand der PDF-Seite:",
+                "Abbrechen",
                 "1 Blatt (1 Spalte × 1 Zeile, hoch) und eine Übersicht;\n0 leere ausgelassen"},
             {"Print on several sheets", "Outer diameter:", "Printer's paper (to print)", "A3 (for PDF)",
                 "automatic (fewest sheets)", "Orientation:", "Landscape", "PDF page margin:", "Cancel",
