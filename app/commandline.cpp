@@ -35,6 +35,10 @@
 
 namespace {
 
+class Kommandozeile {
+    Q_DECLARE_TR_FUNCTIONS(Kommandozeile)
+};
+
 // Messages go to the standard error stream, one line each, instead of a box.
 class ConsoleMessages : public MessageBoxPort {
 public:
@@ -51,7 +55,8 @@ public:
     // and the file written all the same.
     bool ask(const QString& text, const QString&) override
     {
-        std::fprintf(stderr, "pelox: Warnung: %s\n", qPrintable(text.section(QLatin1Char('\n'), 0, -2).simplified()));
+        std::fprintf(stderr, "pelox: %s\n",
+            qPrintable(Kommandozeile::tr("Warnung: %1").arg(text.section(QLatin1Char('\n'), 0, -2).simplified())));
         return true;
     }
 };
@@ -81,52 +86,52 @@ struct Optionen {
 Optionen beschreiben(QCommandLineParser& args)
 {
     args.setApplicationDescription(
-        QStringLiteral("Sterne entwerfen und in Originalgröße drucken.\n"
-                       "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                       "Mit --pdf, --svg, --bmp oder --poster wird die Datei ohne Fenster geschrieben, mit\n"
-                       "--calibration-pdf das Einmessblatt für den Drucker."));
+        Kommandozeile::tr("Sterne entwerfen und in Originalgröße drucken.\n"
+                          "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
+                          "Mit --pdf, --svg, --bmp oder --poster wird die Datei ohne Fenster geschrieben, mit\n"
+                          "--calibration-pdf das Einmessblatt für den Drucker."));
     Optionen o{args.addHelpOption(), args.addVersionOption()};
-    args.addOption({kPdf, QStringLiteral("Den Ausdruck als PDF-Datei <datei> schreiben."), QStringLiteral("datei")});
-    args.addOption(
-        {kSvg, QStringLiteral("Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."), QStringLiteral("datei")});
-    args.addOption(
-        {kBmp, QStringLiteral("Das Bild des Sterns als Bitmap-Datei <datei> schreiben."), QStringLiteral("datei")});
+    const QString datei = Kommandozeile::tr("datei");
+    args.addOption({kPdf, Kommandozeile::tr("Den Ausdruck als PDF-Datei <datei> schreiben."), datei});
+    args.addOption({kSvg, Kommandozeile::tr("Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."), datei});
+    args.addOption({kBmp, Kommandozeile::tr("Das Bild des Sterns als Bitmap-Datei <datei> schreiben."), datei});
     args.addOption({kEinmessblatt,
-        QStringLiteral("Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben."),
-        QStringLiteral("datei")});
+        Kommandozeile::tr("Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben."),
+        datei});
     args.addOption({kPoster,
-        QStringLiteral("Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht."),
-        QStringLiteral("datei")});
-    args.addOption({kDurchmesser, QStringLiteral("Außendurchmesser des Posters in cm (5 bis 200)."),
+        Kommandozeile::tr("Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht."), datei});
+    args.addOption({kDurchmesser, Kommandozeile::tr("Außendurchmesser des Posters in cm (5 bis 200)."),
         QStringLiteral("cm")});
-    args.addOption({kPapier, QStringLiteral("Papier des Posters: A4, A3, Letter oder Legal (A4)."),
-        QStringLiteral("papier"), QStringLiteral("A4")});
-    args.addOption({kKleben, QStringLiteral("Breite des Klebestreifens in cm (0 bis 3, 1)."), QStringLiteral("cm"),
-        QStringLiteral("1")});
-    args.addOption({kNetz,
-        QStringLiteral("Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als PDF-Datei "
-                       "<datei> schreiben; braucht --peak."),
-        QStringLiteral("datei")});
-    args.addOption({kNetzSvg, QStringLiteral("Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben."),
-        QStringLiteral("datei")});
-    args.addOption({kSpitze,
-        QStringLiteral("Höhe der Spitzen des Faltsterns über der Mitte in cm (0,1 bis zum Durchmesser), "
-                       "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
-        QStringLiteral("cm|natural")});
-    args.addOption({kLasche, QStringLiteral("Breite der Klebelaschen des Faltnetzes in cm (0.5 bis 2, 1)."),
+    args.addOption({kPapier, Kommandozeile::tr("Papier des Posters: A4, A3, Letter oder Legal (A4)."),
+        Kommandozeile::tr("papier"), QStringLiteral("A4")});
+    args.addOption({kKleben, Kommandozeile::tr("Breite des Klebestreifens in cm (0 bis 3, 1)."),
         QStringLiteral("cm"), QStringLiteral("1")});
-    args.addOption({kHaelften, QStringLiteral("Beide Hälften des Faltsterns (2) oder nur eine (1)."),
+    args.addOption({kNetz,
+        Kommandozeile::tr("Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als PDF-Datei "
+                          "<datei> schreiben; braucht --peak."),
+        datei});
+    args.addOption(
+        {kNetzSvg, Kommandozeile::tr("Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben."), datei});
+    args.addOption({kSpitze,
+        Kommandozeile::tr("Höhe der Spitzen des Faltsterns über der Mitte in cm (0,1 bis zum Durchmesser), "
+                          "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
+        QStringLiteral("cm|natural")});
+    args.addOption({kLasche, Kommandozeile::tr("Breite der Klebelaschen des Faltnetzes in cm (0.5 bis 2, 1)."),
+        QStringLiteral("cm"), QStringLiteral("1")});
+    args.addOption({kHaelften, Kommandozeile::tr("Beide Hälften des Faltsterns (2) oder nur eine (1)."),
         QStringLiteral("1|2"), QStringLiteral("2")});
     args.addOption({kWenigste,
-        QStringLiteral("Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets)."),
+        Kommandozeile::tr(
+            "Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets)."),
         QStringLiteral("pieces|sheets"), QStringLiteral("pieces")});
-    args.addOption({kRand, QStringLiteral("Rand der PDF-Seiten des Posters in mm (6.35 bis 30, 6.35)."),
+    args.addOption({kRand, Kommandozeile::tr("Rand der PDF-Seiten des Posters in mm (6.35 bis 30, 6.35)."),
         QStringLiteral("mm"), QStringLiteral("6.35")});
     args.addOption({kStl,
-        QStringLiteral("Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; braucht --peak."),
-        QStringLiteral("datei")});
-    args.addPositionalArgument(QStringLiteral("pelox-datei"), QStringLiteral("Die Pelox-Datei (*.plx)."),
-        QStringLiteral("[pelox-datei]"));
+        Kommandozeile::tr(
+            "Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; braucht --peak."),
+        datei});
+    args.addPositionalArgument(Kommandozeile::tr("pelox-datei"), Kommandozeile::tr("Die Pelox-Datei (*.plx)."),
+        Kommandozeile::tr("[pelox-datei]"));
     return o;
 }
 
@@ -151,17 +156,20 @@ PosterWahl posterWahl(const QCommandLineParser& args)
         bool gelesen = false;
         ziel = QLocale::c().toDouble(args.value(option), &gelesen);
         if (w.fehler.isEmpty() && !(gelesen && star::inRange(ziel, von, bis)))
-            w.fehler = QString::fromUtf8(text).arg(args.value(option), QLocale::c().toString(von), QLocale::c().toString(bis));
+            w.fehler = Kommandozeile::tr(text).arg(
+                args.value(option), QLocale::c().toString(von), QLocale::c().toString(bis));
     };
     if (!args.isSet(kDurchmesser))
-        w.fehler = QStringLiteral("--poster braucht --diameter CM");
-    zahl(kDurchmesser, poster::kDurchmesserMin, poster::kDurchmesserMax, "Durchmesser %1: erlaubt sind %2 bis %3 cm",
-        w.vorgabe.durchmesser);
-    zahl(kKleben, 0, poster::kKlebenMax, "Klebestreifen %1: erlaubt sind %2 bis %3 cm", w.vorgabe.kleben);
-    zahl(kRand, blatt::kPdfRandMm, poster::kRandMax, "Rand %1: erlaubt sind %2 bis %3 mm", w.papier.marginMm);
+        w.fehler = Kommandozeile::tr("--poster braucht --diameter CM");
+    zahl(kDurchmesser, poster::kDurchmesserMin, poster::kDurchmesserMax,
+        QT_TRANSLATE_NOOP("Kommandozeile", "Durchmesser %1: erlaubt sind %2 bis %3 cm"), w.vorgabe.durchmesser);
+    zahl(kKleben, 0, poster::kKlebenMax,
+        QT_TRANSLATE_NOOP("Kommandozeile", "Klebestreifen %1: erlaubt sind %2 bis %3 cm"), w.vorgabe.kleben);
+    zahl(kRand, blatt::kPdfRandMm, poster::kRandMax,
+        QT_TRANSLATE_NOOP("Kommandozeile", "Rand %1: erlaubt sind %2 bis %3 mm"), w.papier.marginMm);
     const std::optional<QPageSize::PageSizeId> papier = poster::papier(args.value(kPapier));
     if (w.fehler.isEmpty() && !papier)
-        w.fehler = QStringLiteral("unbekanntes Papier %1: A4, A3, Letter oder Legal").arg(args.value(kPapier));
+        w.fehler = Kommandozeile::tr("unbekanntes Papier %1: A4, A3, Letter oder Legal").arg(args.value(kPapier));
     w.papier.size = papier.value_or(QPageSize::A4);
     return w;
 }
@@ -210,26 +218,27 @@ Faltmass faltmass(const QCommandLineParser& args, const frmPelox& w, const QStri
     if (args.isSet(kDurchmesser)) {
         const std::optional<double> d = zahlIn(args, kDurchmesser, netz::kDurchmesserMin, netz::kDurchmesserMax);
         if (!d) {
-            m.fehler = QStringLiteral("Durchmesser %1: erlaubt sind 5 bis 100 cm").arg(args.value(kDurchmesser));
+            m.fehler = Kommandozeile::tr("Durchmesser %1: erlaubt sind 5 bis 100 cm").arg(args.value(kDurchmesser));
             return m;
         }
         m.durchmesser = *d;
     }
     if (!args.isSet(kSpitze)) {
-        m.fehler = QStringLiteral("%1 braucht --peak CM oder --peak natural").arg(wofuer);
+        m.fehler = Kommandozeile::tr("%1 braucht --peak CM oder --peak natural").arg(wofuer);
     } else if (haelften != QLatin1String("1") && haelften != QLatin1String("2")) {
-        m.fehler = QStringLiteral("Hälften %1: 1 oder 2").arg(haelften);
+        m.fehler = Kommandozeile::tr("Hälften %1: 1 oder 2").arg(haelften);
     } else if (args.value(kSpitze) == QLatin1String("natural")) {
         const std::optional<double> h = netz::natuerlicheHoehe(poster::skaliert(w, m.durchmesser));
         if (!h)
-            m.fehler = QStringLiteral("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben "
-                                      "die Winkel einer Hälfte genau 360°");
+            m.fehler = Kommandozeile::tr("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze "
+                                         "ergeben die Winkel einer Hälfte genau 360°");
         m.hoehe = h.value_or(0);
     } else {
         const std::optional<double> h = zahlIn(args, kSpitze, 0.1, m.durchmesser);
         if (!h)
-            m.fehler = QStringLiteral("Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural")
-                           .arg(args.value(kSpitze), QString::number(m.durchmesser));
+            m.fehler
+                = Kommandozeile::tr("Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural")
+                      .arg(args.value(kSpitze), QString::number(m.durchmesser));
         m.hoehe = h.value_or(0);
     }
     m.haelften = haelften.toInt();
@@ -247,11 +256,11 @@ NetzWahl netzWahl(const QCommandLineParser& args, const frmPelox& w)
     if (!m.fehler.isEmpty())
         n.fehler = m.fehler;
     else if (!lasche)
-        n.fehler = QStringLiteral("Laschen %1: erlaubt sind 0.5 bis 2 cm").arg(args.value(kLasche));
+        n.fehler = Kommandozeile::tr("Laschen %1: erlaubt sind 0.5 bis 2 cm").arg(args.value(kLasche));
     else if (wenigste != QLatin1String("pieces") && wenigste != QLatin1String("sheets"))
-        n.fehler = QStringLiteral("--fewest %1: pieces oder sheets").arg(wenigste);
+        n.fehler = Kommandozeile::tr("--fewest %1: pieces oder sheets").arg(wenigste);
     else if (!papier)
-        n.fehler = QStringLiteral("unbekanntes Papier %1: A4, A3, Letter oder Legal").arg(args.value(kPapier));
+        n.fehler = Kommandozeile::tr("unbekanntes Papier %1: A4, A3, Letter oder Legal").arg(args.value(kPapier));
     if (!n.fehler.isEmpty())
         return n;
     v.hoehe = m.hoehe;
@@ -264,7 +273,7 @@ NetzWahl netzWahl(const QCommandLineParser& args, const frmPelox& w)
     v.blattHoehe = blatt.height();
     netz::Ergebnis e = w.Faltnetz(m.durchmesser, v);
     if (!e.netz) {
-        n.fehler = QString::fromStdString(e.grund);
+        n.fehler = sprache::text(e.grund);
         return n;
     }
     n.netz = std::move(e.netz);
@@ -278,7 +287,7 @@ netz::Stl stlWahl(const QCommandLineParser& args, const frmPelox& w)
 {
     const Faltmass m = faltmass(args, w, QStringLiteral("--stl"));
     if (!m.fehler.isEmpty())
-        return {{}, m.fehler.toStdString()};
+        return {{}, Phrase(m.fehler.toStdString())};
     const netz::Gefaltet g = netz::falten(poster::skaliert(w, m.durchmesser), m.hoehe);
     if (!g.koerper)
         return {{}, g.grund};
@@ -306,7 +315,7 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
     const bool bild = args.isSet(kBmp);
     if (bild && w.chkZweiA4->isChecked()) {
         messages.show(
-            QStringLiteral(" Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! "), {}, 0);
+            Kommandozeile::tr(" Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! "), {}, 0);
         return 1;
     }
     // The net is made before anything is written, so that a refused one
@@ -323,7 +332,7 @@ int writeFiles(const QCommandLineParser& args, const QString& design)
     if (args.isSet(kStl)) {
         stl = stlWahl(args, w);
         if (stl.daten.empty()) {
-            messages.show(QString::fromStdString(stl.grund), {}, 0);
+            messages.show(sprache::text(stl.grund), {}, 0);
             return 2;
         }
     }
@@ -427,13 +436,14 @@ int runPelox(int argc, char** argv)
 
     const QStringList designs = args.positionalArguments();
     if (designs.size() > 1) {
-        std::fprintf(stderr, "pelox: nur eine Pelox-Datei angeben\n");
+        std::fprintf(stderr, "pelox: %s\n", qPrintable(Kommandozeile::tr("nur eine Pelox-Datei angeben")));
         return 2;
     }
     if (args.isSet(kEinmessblatt)) {
         const QString pfad = args.value(kEinmessblatt);
         if (!EinmessblattSchreiben(pfad)) {
-            std::fprintf(stderr, "pelox: Die Datei %s konnte nicht gespeichert werden\n", qPrintable(pfad));
+            std::fprintf(stderr, "pelox: %s\n",
+                qPrintable(Kommandozeile::tr("Die Datei %1 konnte nicht gespeichert werden").arg(pfad)));
             return 1;
         }
         if (!dateienSchreiben(args))
@@ -441,7 +451,9 @@ int runPelox(int argc, char** argv)
     }
     if (dateienSchreiben(args)) {
         if (designs.isEmpty()) {
-            std::fprintf(stderr, "pelox: --pdf, --svg, --bmp, --poster, --net und --stl brauchen eine Pelox-Datei\n");
+            std::fprintf(stderr, "pelox: %s\n",
+                qPrintable(
+                    Kommandozeile::tr("--pdf, --svg, --bmp, --poster, --net und --stl brauchen eine Pelox-Datei")));
             return 2;
         }
         return writeFiles(args, designs.constFirst());

@@ -7,6 +7,7 @@
 #include "files/format.h"
 #include "platform/picturewidget.h"
 #include "platform/scrollbar.h"
+#include "platform/sprache.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,7 +21,10 @@
 
 namespace {
 
-const QString kFilter = QStringLiteral("Pelox-Dateien (*.plx)|*.plx|Alle Dateien (*.*)|*.*");
+QString dateiFilter()
+{
+    return QCoreApplication::translate("frmPelox", "Pelox-Dateien (*.plx)|*.plx|Alle Dateien (*.*)|*.*");
+}
 
 // A box shown while the wait pointer is up gets the arrow over it.
 void meldung(MessageBoxPort& box, const QString& text, const QString& titel)
@@ -53,7 +57,7 @@ bool frmPelox::Speichern()
 {
     CommonDialogDatei.FileName = QString::fromStdString(DateiPfad);
     CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
-    CommonDialogDatei.Filter = kFilter + QLatin1Char('|');
+    CommonDialogDatei.Filter = dateiFilter() + QLatin1Char('|');
     CommonDialogDatei.Flags = CommonDialogDatei.Flags | CommonDialog::kOverwritePrompt;
     CommonDialogDatei.ShowSave();
     DateiPfad = CommonDialogDatei.FileName.toStdString();
@@ -79,7 +83,7 @@ bool frmPelox::DateiSpeichern()
 void frmPelox::cmdDatenLesen_Click()
 {
     CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
-    CommonDialogDatei.Filter = kFilter;
+    CommonDialogDatei.Filter = dateiFilter();
     CommonDialogDatei.ShowOpen(beispielOrte());
     DateiPfad = CommonDialogDatei.FileName.toStdString();
     if (!DateiPfad.empty())
@@ -118,7 +122,7 @@ void frmPelox::DateiLesen()
     }
     if (gelesen.befund == plx::Gelesen::Beschaedigt) {
         meldung(m_ports.messageBox,
-            tr(" Die Pelox-Datei ist beschädigt: %1 !! ").arg(QString::fromStdString(gelesen.grund)),
+            tr(" Die Pelox-Datei ist beschädigt: %1 !! ").arg(sprache::text(gelesen.grund)),
             tr("Falsche Datei !!"));
         return;
     }

@@ -90,7 +90,7 @@ netz::Ergebnis frmPelox::Faltnetz(double durchmesser, const netz::Vorgabe& v) co
 
 faltnetz::Angaben frmPelox::NetzAngaben(double durchmesser) const
 {
-    const QString name = DateiPfad.empty() ? QStringLiteral("(nicht gespeichert)")
+    const QString name = DateiPfad.empty() ? tr("(nicht gespeichert)")
                                            : QFileInfo(QString::fromStdString(DateiPfad)).fileName();
     return {name, durchmesser, mnuPruefmass->isChecked()};
 }

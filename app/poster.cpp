@@ -34,7 +34,7 @@ void frmPelox::PosterDrucken()
 void frmPelox::PosterSpeichern()
 {
     const std::optional<PdfPaper> papier = dlgPoster->pdfPapier();
-    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Poster.pdf"), QStringLiteral("PDF-Dateien (*.pdf)|*.pdf|"));
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Poster.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
     if (!papier || pfad.isEmpty() || !PosterPdfSchreiben(pfad, dlgPoster->vorgabe(), *papier))
         return;
     lblDateiName->setText(pfad);

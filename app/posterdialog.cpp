@@ -39,7 +39,7 @@ PosterDialog::PosterDialog(const PeloxState& entwurf, const druck::Steuerung& st
     , m_steuerung(st)
     , m_druckerSeite(druckerSeite)
 {
-    setWindowTitle(QStringLiteral("Auf mehreren Blättern drucken"));
+    setWindowTitle(tr("Auf mehreren Blättern drucken"));
     // The design's own diameter, on the dialog's half-centimetre steps.
     const double eigen = std::round(double(entwurf.AussenDurchmesser) / poster::kDurchmesserSchritt)
         * poster::kDurchmesserSchritt;
@@ -50,29 +50,29 @@ PosterDialog::PosterDialog(const PeloxState& entwurf, const druck::Steuerung& st
     spnRand = zahlFeld(blatt::kPdfRandMm, poster::kRandMax, 0.5, blatt::kPdfRandMm, 2, QStringLiteral(" mm"));
     cboPapier = new QComboBox;
     if (m_druckerSeite)
-        cboPapier->addItem(QStringLiteral("Papier des Druckers (zum Drucken)"));
+        cboPapier->addItem(tr("Papier des Druckers (zum Drucken)"));
     for (const QString& name : poster::papierNamen())
-        cboPapier->addItem(name + QStringLiteral(" (für PDF)"), name);
+        cboPapier->addItem(name + tr(" (für PDF)"), name);
     cboAusrichtung = new QComboBox;
-    cboAusrichtung->addItems({QStringLiteral("automatisch (wenigste Blätter)"), QStringLiteral("Hochformat"),
-        QStringLiteral("Querformat")});
+    cboAusrichtung->addItems({tr("automatisch (wenigste Blätter)"), tr("Hochformat"),
+        tr("Querformat")});
 
     picVorschau = new QLabel;
     picVorschau->setFixedSize(kVorschau, kVorschau);
     lblBlaetter = new QLabel;
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Außendurchmesser:"), spnDurchmesser);
-    form->addRow(QStringLiteral("Papier:"), cboPapier);
-    form->addRow(QStringLiteral("Ausrichtung:"), cboAusrichtung);
-    form->addRow(QStringLiteral("Klebestreifen:"), spnKleben);
-    form->addRow(QStringLiteral("Rand der PDF-Seite:"), spnRand);
+    form->addRow(tr("Außendurchmesser:"), spnDurchmesser);
+    form->addRow(tr("Papier:"), cboPapier);
+    form->addRow(tr("Ausrichtung:"), cboAusrichtung);
+    form->addRow(tr("Klebestreifen:"), spnKleben);
+    form->addRow(tr("Rand der PDF-Seite:"), spnRand);
     form->addRow(lblBlaetter);
 
     auto* knoepfe = new QDialogButtonBox;
-    cmdDrucken = knoepfe->addButton(QStringLiteral("Drucken"), QDialogButtonBox::AcceptRole);
-    cmdPdf = knoepfe->addButton(QStringLiteral("Als PDF speichern …"), QDialogButtonBox::ActionRole);
-    cmdAbbrechen = knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    cmdDrucken = knoepfe->addButton(tr("Drucken"), QDialogButtonBox::AcceptRole);
+    cmdPdf = knoepfe->addButton(tr("Als PDF speichern …"), QDialogButtonBox::ActionRole);
+    cmdAbbrechen = knoepfe->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
 
     auto* oben = new QHBoxLayout;
     oben->addLayout(form);
@@ -120,7 +120,7 @@ void PosterDialog::Aktualisieren()
     const poster::Plan& plan = m_poster.plan;
     const int leer = plan.spalten * plan.zeilen - int(plan.blaetter.size());
     lblBlaetter->setText(
-        QStringLiteral("%1 und eine Übersicht;\n%2 leere ausgelassen").arg(poster::blaetterText(plan)).arg(leer));
+        tr("%1 und eine Übersicht;\n%2 leere ausgelassen").arg(poster::blaetterText(plan)).arg(leer));
     ImagePage bild(picVorschau->size(), 96);
     poster::KarteZeichnen(bild, m_poster, QRectF(QPointF(), bild.pageSize()));
     picVorschau->setPixmap(QPixmap::fromImage(bild.image()));

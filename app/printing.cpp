@@ -26,16 +26,16 @@ bool frmPelox::DruckErgebnisMelden(druck::Ergebnis ergebnis)
     case druck::Ergebnis::Gedruckt:
         return true;
     case druck::Ergebnis::KeinDrucker:
-        meldung = QStringLiteral(" Es ist kein Drucker eingerichtet !! ");
+        meldung = tr(" Es ist kein Drucker eingerichtet !! ");
         break;
     case druck::Ergebnis::Abgelehnt:
-        meldung = QStringLiteral(" Der Drucker hat den Auftrag nicht angenommen, es wurde nichts gedruckt !! ");
+        meldung = tr(" Der Drucker hat den Auftrag nicht angenommen, es wurde nichts gedruckt !! ");
         break;
     case druck::Ergebnis::ZweitesBlattFehlt:
-        meldung = QStringLiteral(" Das erste Blatt ist gedruckt, das zweite Blatt konnte nicht gedruckt werden !! ");
+        meldung = tr(" Das erste Blatt ist gedruckt, das zweite Blatt konnte nicht gedruckt werden !! ");
         break;
     }
-    m_ports.messageBox.show(meldung, QStringLiteral("Drucken nicht möglich !!"), MessageBoxPort::kExclamation);
+    m_ports.messageBox.show(meldung, tr("Drucken nicht möglich !!"), MessageBoxPort::kExclamation);
     return false;
 }
 

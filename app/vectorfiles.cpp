@@ -33,14 +33,14 @@ void frmPelox::PdfSpeichern()
 {
     if (!PdfPasst())
         return;
-    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.pdf"), QStringLiteral("PDF-Dateien (*.pdf)|*.pdf|"));
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
     if (!pfad.isEmpty() && PdfSchreiben(pfad))
         lblDateiName->setText(pfad);
 }
 
 void frmPelox::SvgSpeichern()
 {
-    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.svg"), QStringLiteral("SVG-Dateien (*.svg)|*.svg|"));
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
     if (!pfad.isEmpty() && SvgSchreiben(pfad))
         lblDateiName->setText(pfad);
 }

@@ -22,7 +22,7 @@ void BM_Ereignis_Ansicht(benchmark::State& state)
     const PeloxState s = *b.w;
     const netz::Gefaltet g = netz::falten(s, 0.4 * s.AussenDurchmesser / 2);
     if (!g.koerper) {
-        state.SkipWithError(g.grund.c_str());
+        state.SkipWithError(g.grund.asWritten().c_str());
         return;
     }
     SternAnsicht ansicht;

@@ -31,7 +31,7 @@ void BM_Netz(benchmark::State& state)
     for (auto _ : state) {
         const netz::Ergebnis e = netz::entfalten(s, v);
         if (!e.netz)
-            state.SkipWithError(e.grund.c_str());
+            state.SkipWithError(e.grund.asWritten().c_str());
         benchmark::DoNotOptimize(e.netz->teile.data());
     }
 }

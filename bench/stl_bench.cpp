@@ -21,7 +21,7 @@ void BM_Stl(benchmark::State& state)
     for (auto _ : state) {
         const netz::Gefaltet g = netz::falten(s, hoehe);
         if (!g.koerper) {
-            state.SkipWithError(g.grund.c_str());
+            state.SkipWithError(g.grund.asWritten().c_str());
             break;
         }
         const netz::Stl stl = netz::stlDatei(*g.koerper, 2);

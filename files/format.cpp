@@ -76,15 +76,19 @@ private:
     std::size_t m_pos = 0;
 };
 
-std::string feldName(int nr)
+Phrase feldName(int nr)
 {
-    static constexpr std::array<std::string_view, 19> namen{"", "Kennung", "Zwei A-4 Blätter",
-        "Aussen-Durchmesser", "Innen-Durchmesser", "Anzahl Spitzen", "Höhe", "Kurvenwert 1",
-        "Kurvenwert 2", "Kurvenwert 3", "Kurvenpunkt X1", "Kurvenpunkt Y1", "Kurvenpunkt X2",
-        "Kurvenpunkt Y2", "Kurvenpunkt X3", "Kurvenpunkt Y3", "Peloxform", "Strichdicke", "Rückstellen"};
-    const std::string name = nr < int(namen.size()) ? std::string(namen[std::size_t(nr)])
-                                                    : "Eckenradius " + std::to_string(nr - 18);
-    return "Feld " + std::to_string(nr) + " (" + name + ")";
+    static const std::array<Phrase, 19> namen{Phrase(), PELOX_TEXT("plx", "Kennung"),
+        PELOX_TEXT("plx", "Zwei A-4 Blätter"), PELOX_TEXT("plx", "Aussen-Durchmesser"),
+        PELOX_TEXT("plx", "Innen-Durchmesser"), PELOX_TEXT("plx", "Anzahl Spitzen"), PELOX_TEXT("plx", "Höhe"),
+        PELOX_TEXT("plx", "Kurvenwert 1"), PELOX_TEXT("plx", "Kurvenwert 2"), PELOX_TEXT("plx", "Kurvenwert 3"),
+        PELOX_TEXT("plx", "Kurvenpunkt X1"), PELOX_TEXT("plx", "Kurvenpunkt Y1"),
+        PELOX_TEXT("plx", "Kurvenpunkt X2"), PELOX_TEXT("plx", "Kurvenpunkt Y2"),
+        PELOX_TEXT("plx", "Kurvenpunkt X3"), PELOX_TEXT("plx", "Kurvenpunkt Y3"), PELOX_TEXT("plx", "Peloxform"),
+        PELOX_TEXT("plx", "Strichdicke"), PELOX_TEXT("plx", "Rückstellen")};
+    const Phrase name = nr < int(namen.size()) ? namen[std::size_t(nr)]
+                                               : PELOX_TEXT("plx", "Eckenradius %1").arg(nr - 18);
+    return PELOX_TEXT("plx", "Feld %1 (%2)").arg(nr).arg(name);
 }
 
 // Reads the fields after the header in their order and checks each as it
@@ -93,24 +97,24 @@ class Leser {
 public:
     explicit Leser(Felder& felder) : m_felder(felder) {}
 
-    std::string grund;
+    Phrase grund;
 
     // A number within the magnitude every value of the file is bounded by.
     std::optional<double> zahl(int nr)
     {
         if (m_felder.amEnde())
-            return fehler("die Datei endet vor " + feldName(nr));
+            return fehler(PELOX_TEXT("plx", "die Datei endet vor %1").arg(feldName(nr)));
         std::string_view text = m_felder.naechstes();
         if (text.size() > 1 && text[0] == '+' && text[1] != '-')
             text.remove_prefix(1);
         double wert = 0;
         const auto [ende, ec] = std::from_chars(text.data(), text.data() + text.size(), wert);
         if (ec == std::errc::result_out_of_range && ende == text.data() + text.size())
-            return fehler(feldName(nr) + " liegt ausserhalb des erlaubten Bereichs");
+            return fehler(ausserhalb(nr));
         if (ec != std::errc() || ende != text.data() + text.size() || !std::isfinite(wert))
-            return fehler(feldName(nr) + " ist keine Zahl");
+            return fehler(PELOX_TEXT("plx", "%1 ist keine Zahl").arg(feldName(nr)));
         if (!star::inRange(wert, -double(kGroessterBetrag), double(kGroessterBetrag)))
-            return fehler(feldName(nr) + " liegt ausserhalb des erlaubten Bereichs");
+            return fehler(ausserhalb(nr));
         return wert;
     }
 
@@ -129,22 +133,24 @@ public:
         if (!wert)
             return std::nullopt;
         if (*wert != std::trunc(*wert))
-            return fehler(feldName(nr) + " ist keine ganze Zahl");
+            return fehler(PELOX_TEXT("plx", "%1 ist keine ganze Zahl").arg(feldName(nr)));
         if (!star::inRange(*wert, von, bis))
-            return fehler(feldName(nr) + bereich(von, bis));
+            return fehler(von == std::numeric_limits<std::int16_t>::min()
+                    ? ausserhalb(nr)
+                    : feldIn(nr, PELOX_TEXT("plx", "%1 muss zwischen %2 und %3 liegen").arg(von).arg(bis)));
         return static_cast<std::int16_t>(*wert);
     }
 
     // A value the window puts into a scroll bar as faktor times the value,
     // rounded a half to the even neighbour; the bar must be able to take it.
-    std::optional<float> balken(int nr, double faktor, int von, int bis, const std::string& text)
+    std::optional<float> balken(int nr, double faktor, int von, int bis, const Phrase& bereich)
     {
         const std::optional<float> wert = einfach(nr);
         if (!wert)
             return std::nullopt;
         const double stellung = std::nearbyint(double(*wert) * faktor);
         if (!star::inRange(stellung, von, bis))
-            return fehler(feldName(nr) + text);
+            return fehler(feldIn(nr, bereich));
         return wert;
     }
 
@@ -152,19 +158,24 @@ public:
     {
         const std::optional<float> wert = einfach(nr);
         if (wert && *wert < 0)
-            return fehler(feldName(nr) + " darf nicht negativ sein");
+            return fehler(PELOX_TEXT("plx", "%1 darf nicht negativ sein").arg(feldName(nr)));
         return wert;
     }
 
 private:
-    static std::string bereich(int von, int bis)
+    static Phrase ausserhalb(int nr)
     {
-        if (von == std::numeric_limits<std::int16_t>::min())
-            return " liegt ausserhalb des erlaubten Bereichs";
-        return " muss zwischen " + std::to_string(von) + " und " + std::to_string(bis) + " liegen";
+        return PELOX_TEXT("plx", "%1 liegt ausserhalb des erlaubten Bereichs").arg(feldName(nr));
     }
 
-    std::nullopt_t fehler(std::string text)
+    // The field's name goes into a range's text as its %1, before the bounds.
+    static Phrase feldIn(int nr, Phrase bereich)
+    {
+        bereich.args.insert(bereich.args.begin(), feldName(nr));
+        return bereich;
+    }
+
+    std::nullopt_t fehler(Phrase text)
     {
         grund = std::move(text);
         return std::nullopt;
@@ -183,9 +194,10 @@ bool nimm(std::optional<U> wert, T& ziel)
     return true;
 }
 
-std::string durchmesserText(const char* von, int max)
+// The diameters' range in cm; max is their scroll bars', in half centimetres.
+Phrase durchmesserBereich(double von, int stellen, int max)
 {
-    return std::string(" muss zwischen ") + von + " und " + std::to_string(max / 2) + " cm liegen";
+    return PELOX_TEXT("plx", "%1 muss zwischen %2 und %3 cm liegen").arg(von, stellen).arg(max / 2);
 }
 
 } // namespace
@@ -271,14 +283,14 @@ Gelesen lesen(std::string_view datei, std::string_view kennung, bool zweiA4Jetzt
         g.befund = Gelesen::KeinePeloxDatei;
         return g;
     }
-    const auto beschaedigt = [&g](std::string grund) {
+    const auto beschaedigt = [&g](Phrase grund) {
         g.befund = Gelesen::Beschaedigt;
         g.grund = std::move(grund);
         g.inhalt = Inhalt();
         return g;
     };
     if (datei.size() > kGroessteDatei)
-        return beschaedigt("die Datei ist größer, als eine Pelox-Datei sein kann");
+        return beschaedigt(PELOX_TEXT("plx", "die Datei ist größer, als eine Pelox-Datei sein kann"));
 
     Inhalt& in = g.inhalt;
     Leser l(felder);
@@ -286,13 +298,14 @@ Gelesen lesen(std::string_view datei, std::string_view kennung, bool zweiA4Jetzt
         return beschaedigt(l.grund);
     const bool zweiBlatt = in.ZweiA4 == 1 || (in.ZweiA4 != 0 && zweiA4Jetzt);
     const int max = star::durchmesserMax(zweiBlatt);
-    const std::string hoeheText = " muss zwischen " + std::to_string(star::kHoeheMin * 10) + " und "
-        + std::to_string(star::kHoeheMax * 10) + " % liegen";
+    const Phrase hoeheBereich = PELOX_TEXT("plx", "%1 muss zwischen %2 und %3 % liegen")
+                                    .arg(star::kHoeheMin * 10)
+                                    .arg(star::kHoeheMax * 10);
     const bool fest
-        = nimm(l.balken(3, 2, star::kAussenMin, max, durchmesserText("1", max)), in.AussenDurchmesserNeu)
-        && nimm(l.balken(4, 2, star::kInnenMin, max, durchmesserText("0,5", max)), in.InnenDurchmesserNeu)
+        = nimm(l.balken(3, 2, star::kAussenMin, max, durchmesserBereich(1, 0, max)), in.AussenDurchmesserNeu)
+        && nimm(l.balken(4, 2, star::kInnenMin, max, durchmesserBereich(0.5, 1, max)), in.InnenDurchmesserNeu)
         && nimm(l.ganz(5, star::kSpitzenMin, star::kSpitzenMax), in.AnzahlSpitzen)
-        && nimm(l.balken(6, 10, star::kHoeheMin, star::kHoeheMax, hoeheText), in.YFaktor)
+        && nimm(l.balken(6, 10, star::kHoeheMin, star::kHoeheMax, hoeheBereich), in.YFaktor)
         && nimm(l.einfach(7), in.KurvenWert1) && nimm(l.einfach(8), in.KurvenWert2)
         && nimm(l.einfach(9), in.KurvenWert3) && nimm(l.einfach(10), in.KurveX1)
         && nimm(l.einfach(11), in.KurveY1) && nimm(l.einfach(12), in.KurveX2)
@@ -305,7 +318,7 @@ Gelesen lesen(std::string_view datei, std::string_view kennung, bool zweiA4Jetzt
     // At least one radius; the list ends with the file, not with a count.
     do {
         if (in.Radien.size() == kMeisteRadien)
-            return beschaedigt("die Datei enthält mehr als " + std::to_string(kMeisteRadien) + " Eckenradien");
+            return beschaedigt(PELOX_TEXT("plx", "die Datei enthält mehr als %1 Eckenradien").arg(int(kMeisteRadien)));
         float r = 0;
         if (!nimm(l.radius(19 + int(in.Radien.size())), r))
             return beschaedigt(l.grund);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "star/phrase.h"
 #include "star/state.h"
 
 #include <cstddef>
@@ -71,7 +72,7 @@ struct Gelesen {
     enum Befund { Gut, KeinePeloxDatei, Beschaedigt };
     Befund befund = Gut;
     Inhalt inhalt;      // only when Gut
-    std::string grund;  // only when Beschaedigt: what is wrong, in German
+    Phrase grund;       // only when Beschaedigt: what is wrong
 };
 
 // Reads a whole file and checks every value against the range the window can

@@ -1,6 +1,33 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Druck</name>
+    <message>
+        <source>  Dateiname = </source>
+        <translation>  File name = </translation>
+    </message>
+    <message>
+        <source>  Anzahl Spitzen = </source>
+        <translation>  Number of points = </translation>
+    </message>
+    <message>
+        <source>  Aussenmass = </source>
+        <translation>  Outer size = </translation>
+    </message>
+    <message>
+        <source>  Innenmass = </source>
+        <translation>  Inner size = </translation>
+    </message>
+    <message>
+        <source>  Höhe = </source>
+        <translation>  Height = </translation>
+    </message>
+    <message>
+        <source>  Korrektur = </source>
+        <translation>  Correction = </translation>
+    </message>
+</context>
 <context>
     <name>EinmessDialog</name>
     <message>
@@ -36,8 +63,8 @@
         <translation>No printer is set up. Once one is, it can be calibrated here.</translation>
     </message>
     <message>
-        <source>Drucken Sie das Einmessblatt auf dem Drucker "%1", messen Sie beide Lineale von der Ecke bis zum Ende nach und tragen Sie die Längen ein. Jeder weitere Ausdruck auf diesem Drucker wird dann in beiden Richtungen so berichtigt, dass er genau stimmt.</source>
-        <translation>Print the calibration sheet on the printer "%1", measure both rulers from the corner to their end and enter the lengths. Every later printout on this printer is then corrected in both directions so that it is exact.</translation>
+        <source>Drucken Sie das Einmessblatt auf dem Drucker &quot;%1&quot;, messen Sie beide Lineale von der Ecke bis zum Ende nach und tragen Sie die Längen ein. Jeder weitere Ausdruck auf diesem Drucker wird dann in beiden Richtungen so berichtigt, dass er genau stimmt.</source>
+        <translation>Print the calibration sheet on the printer &quot;%1&quot;, measure both rulers from the corner to their end and enter the lengths. Every later printout on this printer is then corrected in both directions so that it is exact.</translation>
     </message>
     <message>
         <source>Gespeicherte Korrektur: waagrecht %1, senkrecht %2</source>
@@ -56,10 +83,437 @@
         <translation> These lengths would give a correction outside %1 to %2. No printer is that far off: please measure the lengths in cm again !! </translation>
     </message>
     <message>
-        <source>Die gemessenen Längen weichen um mehr als %1 ab (Korrektur %2 x %3). Das sieht nach einer Verkleinerung im Druckdialog oder im Druckertreiber aus ("An Seite anpassen"), nicht nach einer Ungenauigkeit des Druckers.
+        <source>Die gemessenen Längen weichen um mehr als %1 ab (Korrektur %2 x %3). Das sieht nach einer Verkleinerung im Druckdialog oder im Druckertreiber aus (&quot;An Seite anpassen&quot;), nicht nach einer Ungenauigkeit des Druckers.
 Trotzdem speichern?</source>
-        <translation>The measured lengths are off by more than %1 (correction %2 x %3). That looks like scaling in the print dialog or the printer driver ("Fit to page"), not like an inaccurate printer.
+        <translation>The measured lengths are off by more than %1 (correction %2 x %3). That looks like scaling in the print dialog or the printer driver (&quot;Fit to page&quot;), not like an inaccurate printer.
 Save anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>Einmessblatt</name>
+    <message>
+        <source>Einmessblatt</source>
+        <translation>Calibration sheet</translation>
+    </message>
+    <message>
+        <source>1. Dieses Blatt in Originalgröße (100 %) drucken,</source>
+        <translation>1. Print this sheet at actual size (100 %),</translation>
+    </message>
+    <message>
+        <source>   nicht an die Seite angepasst.</source>
+        <translation>   not fitted to the page.</translation>
+    </message>
+    <message>
+        <source>2. Beide Lineale von der Ecke bis zum Ende nachmessen:</source>
+        <translation>2. Measure both rulers from the corner to their end:</translation>
+    </message>
+    <message>
+        <source>   waagrecht 18 cm, senkrecht 25 cm.</source>
+        <translation>   horizontal 18 cm, vertical 25 cm.</translation>
+    </message>
+    <message>
+        <source>3. Die gemessenen Längen im Fenster</source>
+        <translation>3. Enter the measured lengths in the window</translation>
+    </message>
+    <message>
+        <source>   &quot;Drucker einmessen&quot; eintragen.</source>
+        <translation>   &quot;Calibrate printer&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Faltnetz</name>
+    <message>
+        <source>schneiden</source>
+        <translation>cut</translation>
+    </message>
+    <message>
+        <source>Talfalte (nach vorn falten)</source>
+        <translation>valley fold (fold to the front)</translation>
+    </message>
+    <message>
+        <source>Bergfalte (nach hinten falten)</source>
+        <translation>mountain fold (fold to the back)</translation>
+    </message>
+    <message>
+        <source>Faltstern – %1</source>
+        <translation>Folded star – %1</translation>
+    </message>
+    <message>
+        <source>Außendurchmesser %1 cm, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°</source>
+        <translation>Outer diameter %1 cm, peak %2 cm above the centre, angle sum of a half %3°</translation>
+    </message>
+    <message>
+        <source>Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern</source>
+        <translation>Top half %1 pieces, bottom half %2 pieces, on %3 sheets</translation>
+    </message>
+    <message>
+        <source>Eine Hälfte, %1 Teile, auf %2 Blättern</source>
+        <translation>One half, %1 pieces, on %2 sheets</translation>
+    </message>
+    <message>
+        <source>1. Jedes Teil mit seinen Laschen an der durchgezogenen Linie ausschneiden.</source>
+        <translation>1. Cut out every piece with its tabs along the solid line.</translation>
+    </message>
+    <message>
+        <source>2. Alle Faltlinien mit Lineal und stumpfer Spitze vorritzen. Gedruckt ist die Außenseite:</source>
+        <translation>2. Score every fold line with a ruler and a blunt point. The printed side is the outside:</translation>
+    </message>
+    <message>
+        <source>    Talfalten nach vorn falten, Bergfalten und alle Laschen nach hinten.</source>
+        <translation>    fold valley folds to the front, mountain folds and all tabs to the back.</translation>
+    </message>
+    <message>
+        <source>3. Die Teile einer Hälfte an den Speichen mit gleichem Buchstaben zusammenkleben:</source>
+        <translation>3. Glue the pieces of a half together at the spokes with the same letter:</translation>
+    </message>
+    <message>
+        <source>    die Lasche unter die Kante mit demselben Buchstaben.</source>
+        <translation>    the tab under the edge with the same letter.</translation>
+    </message>
+    <message>
+        <source>4. Oberteil und Unterteil an den Kanten mit gleicher Nummer zusammenkleben:</source>
+        <translation>4. Glue the top and the bottom half together at the edges with the same number:</translation>
+    </message>
+    <message>
+        <source>    die Laschen des Unterteils innen unter die Kanten des Oberteils, Nummer für Nummer.</source>
+        <translation>    the tabs of the bottom half inside under the edges of the top half, number by number.</translation>
+    </message>
+    <message>
+        <source>4. Die Hälfte mit den Laschen am Rand auf Karton oder ans Fenster kleben.</source>
+        <translation>4. Glue the half by the tabs on its rim onto card or a window.</translation>
+    </message>
+    <message>
+        <source>Blatt %1 von %2 – %3</source>
+        <translation>Sheet %1 of %2 – %3</translation>
+    </message>
+    <message>
+        <source>Fertiger Stern: %1 cm Durchmesser, %2 cm hoch</source>
+        <translation>Finished star: %1 cm across, %2 cm high</translation>
+    </message>
+    <message>
+        <source>Blatt %1</source>
+        <translation>Sheet %1</translation>
+    </message>
+    <message>
+        <source>Beschriftung</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>schwarz: schneiden, rot: Bergfalte, blau: Talfalte</source>
+        <translation>black: cut, red: mountain fold, blue: valley fold</translation>
+    </message>
+</context>
+<context>
+    <name>Kommandozeile</name>
+    <message>
+        <source>Warnung: %1</source>
+        <translation>warning: %1</translation>
+    </message>
+    <message>
+        <source>Sterne entwerfen und in Originalgröße drucken.
+Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.
+Mit --pdf, --svg, --bmp oder --poster wird die Datei ohne Fenster geschrieben, mit
+--calibration-pdf das Einmessblatt für den Drucker.</source>
+        <translation>Design stars and print them at actual size.
+Without a file the window opens; with a Pelox file (*.plx) it opens that file.
+With --pdf, --svg, --bmp or --poster the file is written without a window, with
+--calibration-pdf the calibration sheet for the printer.</translation>
+    </message>
+    <message>
+        <source>Den Ausdruck als PDF-Datei &lt;datei&gt; schreiben.</source>
+        <translation>Write the printout as PDF file &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>datei</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Den Umriss in Originalgröße als SVG-Datei &lt;datei&gt; schreiben.</source>
+        <translation>Write the outline at actual size as SVG file &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>Das Bild des Sterns als Bitmap-Datei &lt;datei&gt; schreiben.</source>
+        <translation>Write the star&apos;s picture as bitmap file &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei &lt;datei&gt; schreiben.</source>
+        <translation>Write the calibration sheet (rulers to calibrate the printer) as PDF file &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>Den Stern auf mehreren Blättern als PDF-Datei &lt;datei&gt; schreiben, mit Übersicht.</source>
+        <translation>Write the star on several sheets as PDF file &lt;file&gt;, with an overview.</translation>
+    </message>
+    <message>
+        <source>Außendurchmesser des Posters in cm (5 bis 200).</source>
+        <translation>The poster&apos;s outer diameter in cm (5 to 200).</translation>
+    </message>
+    <message>
+        <source>Papier des Posters: A4, A3, Letter oder Legal (A4).</source>
+        <translation>The poster&apos;s paper: A4, A3, Letter or Legal (A4).</translation>
+    </message>
+    <message>
+        <source>papier</source>
+        <translation>paper</translation>
+    </message>
+    <message>
+        <source>Breite des Klebestreifens in cm (0 bis 3, 1).</source>
+        <translation>Width of the glue strip in cm (0 to 3, 1).</translation>
+    </message>
+    <message>
+        <source>Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als PDF-Datei &lt;datei&gt; schreiben; braucht --peak.</source>
+        <translation>Write the net of the 3D star (pieces to cut out, fold and glue) as PDF file &lt;file&gt;; needs --peak.</translation>
+    </message>
+    <message>
+        <source>Das Faltnetz für Schneideplotter als SVG-Datei &lt;datei&gt; schreiben.</source>
+        <translation>Write the net for cutting plotters as SVG file &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>Höhe der Spitzen des Faltsterns über der Mitte in cm (0,1 bis zum Durchmesser), oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt.</source>
+        <translation>Height of the folded star&apos;s peaks above the centre in cm (0.1 up to the diameter), or natural for the height at which it folds without a cut.</translation>
+    </message>
+    <message>
+        <source>Breite der Klebelaschen des Faltnetzes in cm (0.5 bis 2, 1).</source>
+        <translation>Width of the net&apos;s glue tabs in cm (0.5 to 2, 1).</translation>
+    </message>
+    <message>
+        <source>Beide Hälften des Faltsterns (2) oder nur eine (1).</source>
+        <translation>Both halves of the folded star (2) or only one (1).</translation>
+    </message>
+    <message>
+        <source>Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets).</source>
+        <translation>The net in as few pieces (pieces) or on as few sheets (sheets) as possible.</translation>
+    </message>
+    <message>
+        <source>Rand der PDF-Seiten des Posters in mm (6.35 bis 30, 6.35).</source>
+        <translation>Margin of the poster&apos;s PDF pages in mm (6.35 to 30, 6.35).</translation>
+    </message>
+    <message>
+        <source>Den gefalteten Stern als 3D-Modell (binäres STL in mm) in &lt;datei&gt; schreiben; braucht --peak.</source>
+        <translation>Write the folded star as 3D model (binary STL in mm) to &lt;file&gt;; needs --peak.</translation>
+    </message>
+    <message>
+        <source>pelox-datei</source>
+        <translation>pelox-file</translation>
+    </message>
+    <message>
+        <source>Die Pelox-Datei (*.plx).</source>
+        <translation>The Pelox file (*.plx).</translation>
+    </message>
+    <message>
+        <source>[pelox-datei]</source>
+        <translation>[pelox-file]</translation>
+    </message>
+    <message>
+        <source>--poster braucht --diameter CM</source>
+        <translation>--poster needs --diameter CM</translation>
+    </message>
+    <message>
+        <source>Durchmesser %1: erlaubt sind %2 bis %3 cm</source>
+        <translation>diameter %1: %2 to %3 cm are allowed</translation>
+    </message>
+    <message>
+        <source>Klebestreifen %1: erlaubt sind %2 bis %3 cm</source>
+        <translation>glue strip %1: %2 to %3 cm are allowed</translation>
+    </message>
+    <message>
+        <source>Rand %1: erlaubt sind %2 bis %3 mm</source>
+        <translation>margin %1: %2 to %3 mm are allowed</translation>
+    </message>
+    <message>
+        <source>unbekanntes Papier %1: A4, A3, Letter oder Legal</source>
+        <translation>unknown paper %1: A4, A3, Letter or Legal</translation>
+    </message>
+    <message>
+        <source>Durchmesser %1: erlaubt sind 5 bis 100 cm</source>
+        <translation>diameter %1: 5 to 100 cm are allowed</translation>
+    </message>
+    <message>
+        <source>%1 braucht --peak CM oder --peak natural</source>
+        <translation>%1 needs --peak CM or --peak natural</translation>
+    </message>
+    <message>
+        <source>Hälften %1: 1 oder 2</source>
+        <translation>halves %1: 1 or 2</translation>
+    </message>
+    <message>
+        <source>Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben die Winkel einer Hälfte genau 360°</source>
+        <translation>This star has no natural height: at no height of the peak do the angles of a half add up to exactly 360°</translation>
+    </message>
+    <message>
+        <source>Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural</source>
+        <translation>height of the peak %1: 0.1 cm up to the diameter (%2 cm) or natural are allowed</translation>
+    </message>
+    <message>
+        <source>Laschen %1: erlaubt sind 0.5 bis 2 cm</source>
+        <translation>tabs %1: 0.5 to 2 cm are allowed</translation>
+    </message>
+    <message>
+        <source>--fewest %1: pieces oder sheets</source>
+        <translation>--fewest %1: pieces or sheets</translation>
+    </message>
+    <message>
+        <source> Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! </source>
+        <translation> A star on two A4 sheets cannot be saved as a picture !! </translation>
+    </message>
+    <message>
+        <source>nur eine Pelox-Datei angeben</source>
+        <translation>give only one Pelox file</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden</source>
+        <translation>The file %1 could not be saved</translation>
+    </message>
+    <message>
+        <source>--pdf, --svg, --bmp, --poster, --net und --stl brauchen eine Pelox-Datei</source>
+        <translation>--pdf, --svg, --bmp, --poster, --net and --stl need a Pelox file</translation>
+    </message>
+</context>
+<context>
+    <name>PosterDialog</name>
+    <message>
+        <source>Auf mehreren Blättern drucken</source>
+        <translation>Print on several sheets</translation>
+    </message>
+    <message>
+        <source>Papier des Druckers (zum Drucken)</source>
+        <translation>Printer&apos;s paper (to print)</translation>
+    </message>
+    <message>
+        <source> (für PDF)</source>
+        <translation> (for PDF)</translation>
+    </message>
+    <message>
+        <source>automatisch (wenigste Blätter)</source>
+        <translation>automatic (fewest sheets)</translation>
+    </message>
+    <message>
+        <source>Hochformat</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Querformat</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>Außendurchmesser:</source>
+        <translation>Outer diameter:</translation>
+    </message>
+    <message>
+        <source>Papier:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>Ausrichtung:</source>
+        <translation>Orientation:</translation>
+    </message>
+    <message>
+        <source>Klebestreifen:</source>
+        <translation>Glue strip:</translation>
+    </message>
+    <message>
+        <source>Rand der PDF-Seite:</source>
+        <translation>PDF page margin:</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern …</source>
+        <translation>Save as PDF …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 und eine Übersicht;
+%2 leere ausgelassen</source>
+        <translation>%1 and an overview;
+%2 empty ones left out</translation>
+    </message>
+</context>
+<context>
+    <name>Posterdruck</name>
+    <message>
+        <source>(nicht gespeichert)</source>
+        <translation>(not saved)</translation>
+    </message>
+    <message>
+        <source>Blatt</source>
+        <translation>sheet</translation>
+    </message>
+    <message>
+        <source>Blätter</source>
+        <translation>sheets</translation>
+    </message>
+    <message>
+        <source>Spalte</source>
+        <translation>column</translation>
+    </message>
+    <message>
+        <source>Spalten</source>
+        <translation>columns</translation>
+    </message>
+    <message>
+        <source>Zeile</source>
+        <translation>row</translation>
+    </message>
+    <message>
+        <source>Zeilen</source>
+        <translation>rows</translation>
+    </message>
+    <message>
+        <source>quer</source>
+        <translation>landscape</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation>portrait</translation>
+    </message>
+    <message>
+        <source>kleben</source>
+        <translation>glue</translation>
+    </message>
+    <message>
+        <source>Blatt %1 von %2 – %3</source>
+        <translation>Sheet %1 of %2 – %3</translation>
+    </message>
+    <message>
+        <source>(leer)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>Pelox als Poster – %1</source>
+        <translation>Pelox as a poster – %1</translation>
+    </message>
+    <message>
+        <source>Außendurchmesser %1 cm, der ganze Stern %2 × %3 cm</source>
+        <translation>Outer diameter %1 cm, the whole star %2 × %3 cm</translation>
+    </message>
+    <message>
+        <source>%1, Klebestreifen %2 cm</source>
+        <translation>%1, glue strip %2 cm</translation>
+    </message>
+    <message>
+        <source>1. An jedem Blatt mit gestrichelter Linie den Rand an dieser Linie abschneiden.</source>
+        <translation>1. On every sheet with a dashed line, cut the margin off along that line.</translation>
+    </message>
+    <message>
+        <source>2. Die Schnittkante genau auf die gepunktete Linie des Nachbarblatts legen, sodass</source>
+        <translation>2. Lay the cut edge exactly on the dotted line of the neighbouring sheet, so that</translation>
+    </message>
+    <message>
+        <source>    die Marken beider Blätter ineinander übergehen (jede Marke nennt das Nachbarblatt).</source>
+        <translation>    the marks of both sheets run into each other (every mark names the neighbouring sheet).</translation>
+    </message>
+    <message>
+        <source>3. Im grauen Streifen „kleben“ festkleben; Reihe für Reihe, links oben beginnen.</source>
+        <translation>3. Glue in the grey strip “glue”; row by row, beginning at the top left.</translation>
+    </message>
+    <message>
+        <source>Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt.</source>
+        <translation>Sheets marked “(empty)” on the map carry nothing of the star and are not printed.</translation>
     </message>
 </context>
 <context>
@@ -349,6 +803,227 @@ Save anyway?</translation>
     <message>
         <source>Rechte Maustaste: PDF, SVG, Poster, Drucker einmessen …</source>
         <translation>Right mouse button: PDF, SVG, poster, printer calibration …</translation>
+    </message>
+    <message>
+        <source>Pelox-Dateien (*.plx)|*.plx|Alle Dateien (*.*)|*.*</source>
+        <translation>Pelox files (*.plx)|*.plx|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>(nicht gespeichert)</source>
+        <translation>(not saved)</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)|*.pdf|</source>
+        <translation>PDF files (*.pdf)|*.pdf|</translation>
+    </message>
+    <message>
+        <source> Es ist kein Drucker eingerichtet !! </source>
+        <translation> No printer is set up !! </translation>
+    </message>
+    <message>
+        <source> Der Drucker hat den Auftrag nicht angenommen, es wurde nichts gedruckt !! </source>
+        <translation> The printer did not accept the job, nothing was printed !! </translation>
+    </message>
+    <message>
+        <source> Das erste Blatt ist gedruckt, das zweite Blatt konnte nicht gedruckt werden !! </source>
+        <translation> The first sheet is printed, the second sheet could not be printed !! </translation>
+    </message>
+    <message>
+        <source>Drucken nicht möglich !!</source>
+        <translation>Cannot print !!</translation>
+    </message>
+    <message>
+        <source>SVG-Dateien (*.svg)|*.svg|</source>
+        <translation>SVG files (*.svg)|*.svg|</translation>
+    </message>
+</context>
+<context>
+    <name>netz</name>
+    <message>
+        <source>Die Höhe der Spitze muss größer als 0 cm sein.</source>
+        <translation>The height of the peak must be more than 0 cm.</translation>
+    </message>
+    <message>
+        <source>Der Stern hat keine Fläche, aus der sich ein Körper falten ließe.</source>
+        <translation>The star has no area from which a solid could be folded.</translation>
+    </message>
+    <message>
+        <source>Der Umriss läuft um die Mitte zurück (eine Biegung oder eine gezogene Ecke kreuzt eine benachbarte Speiche); die Flächen würden sich überlappen.</source>
+        <translation>The outline runs back round the centre (a bend or a pulled corner crosses a neighbouring spoke); the faces would overlap.</translation>
+    </message>
+    <message>
+        <source>Die Laschen dürfen 0,5 bis 2 cm breit sein.</source>
+        <translation>The tabs may be 0.5 to 2 cm wide.</translation>
+    </message>
+    <message>
+        <source>Es gibt eine oder zwei Hälften.</source>
+        <translation>There are one or two halves.</translation>
+    </message>
+    <message>
+        <source>Das Papier ist zu klein.</source>
+        <translation>The paper is too small.</translation>
+    </message>
+    <message>
+        <source>Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. Bei dieser Höhe passt der Stern auf dieses Papier bis zu einem Außendurchmesser von %1 cm.</source>
+        <translation>A single face with its tabs is larger than the sheet. At this height the star fits on this paper up to an outer diameter of %1 cm.</translation>
+    </message>
+    <message>
+        <source>Der Umriss berührt sich selbst (etwa wo mehrere Ecken in der Mitte liegen); dort hinge der Körper nur an einer Kante und ergäbe kein geschlossenes 3D-Modell.</source>
+        <translation>The outline touches itself (for instance where several corners lie in the centre); there the solid would hang by one edge and make no closed 3D model.</translation>
+    </message>
+    <message>
+        <source>Der Boden der Hälfte lässt sich nicht in Dreiecke teilen.</source>
+        <translation>The base of the half cannot be divided into triangles.</translation>
+    </message>
+    <message>
+        <source>Oberteil</source>
+        <translation>Top half</translation>
+    </message>
+    <message>
+        <source>Unterteil</source>
+        <translation>Bottom half</translation>
+    </message>
+    <message>
+        <source>Teil %1 von %2</source>
+        <translation>Piece %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>plx</name>
+    <message>
+        <source>Kennung</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>Zwei A-4 Blätter</source>
+        <translation>Two A4 sheets</translation>
+    </message>
+    <message>
+        <source>Aussen-Durchmesser</source>
+        <translation>Outer diameter</translation>
+    </message>
+    <message>
+        <source>Innen-Durchmesser</source>
+        <translation>Inner diameter</translation>
+    </message>
+    <message>
+        <source>Anzahl Spitzen</source>
+        <translation>Number of points</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Kurvenwert 1</source>
+        <translation>Curve value 1</translation>
+    </message>
+    <message>
+        <source>Kurvenwert 2</source>
+        <translation>Curve value 2</translation>
+    </message>
+    <message>
+        <source>Kurvenwert 3</source>
+        <translation>Curve value 3</translation>
+    </message>
+    <message>
+        <source>Kurvenpunkt X1</source>
+        <translation>Curve point X1</translation>
+    </message>
+    <message>
+        <source>Kurvenpunkt Y1</source>
+        <translation>Curve point Y1</translation>
+    </message>
+    <message>
+        <source>Kurvenpunkt X2</source>
+        <translation>Curve point X2</translation>
+    </message>
+    <message>
+        <source>Kurvenpunkt Y2</source>
+        <translation>Curve point Y2</translation>
+    </message>
+    <message>
+        <source>Kurvenpunkt X3</source>
+        <translation>Curve point X3</translation>
+    </message>
+    <message>
+        <source>Kurvenpunkt Y3</source>
+        <translation>Curve point Y3</translation>
+    </message>
+    <message>
+        <source>Peloxform</source>
+        <translation>Star form</translation>
+    </message>
+    <message>
+        <source>Strichdicke</source>
+        <translation>Line width</translation>
+    </message>
+    <message>
+        <source>Rückstellen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Eckenradius %1</source>
+        <translation>Corner radius %1</translation>
+    </message>
+    <message>
+        <source>Feld %1 (%2)</source>
+        <translation>field %1 (%2)</translation>
+    </message>
+    <message>
+        <source>die Datei endet vor %1</source>
+        <translation>the file ends before %1</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Zahl</source>
+        <translation>%1 is no number</translation>
+    </message>
+    <message>
+        <source>%1 ist keine ganze Zahl</source>
+        <translation>%1 is no whole number</translation>
+    </message>
+    <message>
+        <source>%1 muss zwischen %2 und %3 liegen</source>
+        <translation>%1 must lie between %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1 darf nicht negativ sein</source>
+        <translation>%1 must not be negative</translation>
+    </message>
+    <message>
+        <source>%1 liegt ausserhalb des erlaubten Bereichs</source>
+        <translation>%1 lies outside the allowed range</translation>
+    </message>
+    <message>
+        <source>%1 muss zwischen %2 und %3 cm liegen</source>
+        <translation>%1 must lie between %2 and %3 cm</translation>
+    </message>
+    <message>
+        <source>die Datei ist größer, als eine Pelox-Datei sein kann</source>
+        <translation>the file is larger than a Pelox file can be</translation>
+    </message>
+    <message>
+        <source>%1 muss zwischen %2 und %3 % liegen</source>
+        <translation>%1 must lie between %2 and %3 %</translation>
+    </message>
+    <message>
+        <source>die Datei enthält mehr als %1 Eckenradien</source>
+        <translation>the file holds more than %1 corner radii</translation>
+    </message>
+</context>
+<context>
+    <name>pruefmass</name>
+    <message>
+        <source>Prüfmaß: nachmessen,</source>
+        <translation>Check scale: both</translation>
+    </message>
+    <message>
+        <source>beide Striche müssen</source>
+        <translation>bars must measure</translation>
+    </message>
+    <message>
+        <source>5 cm lang sein.</source>
+        <translation>exactly 5 cm.</translation>
     </message>
 </context>
 </TS>

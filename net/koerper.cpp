@@ -105,7 +105,7 @@ Gefaltet falten(const PeloxState& s, double hoehe)
 {
     Gefaltet g;
     if (!std::isfinite(hoehe) || hoehe <= 0) {
-        g.grund = "Die Höhe der Spitze muss größer als 0 cm sein.";
+        g.grund = PELOX_TEXT("netz", "Die Höhe der Spitze muss größer als 0 cm sein.");
         return g;
     }
     Koerper k;
@@ -114,12 +114,13 @@ Gefaltet falten(const PeloxState& s, double hoehe)
     k.gegenspitze = {0, 0, -hoehe};
     umrissAus(s, k);
     if (k.umriss.size() < 3) {
-        g.grund = "Der Stern hat keine Fläche, aus der sich ein Körper falten ließe.";
+        g.grund = PELOX_TEXT("netz", "Der Stern hat keine Fläche, aus der sich ein Körper falten ließe.");
         return g;
     }
     if (!einmalVorwaerts(k.umriss)) {
-        g.grund = "Der Umriss läuft um die Mitte zurück (eine Biegung oder eine gezogene Ecke kreuzt "
-                  "eine benachbarte Speiche); die Flächen würden sich überlappen.";
+        g.grund = PELOX_TEXT("netz",
+            "Der Umriss läuft um die Mitte zurück (eine Biegung oder eine gezogene Ecke kreuzt "
+            "eine benachbarte Speiche); die Flächen würden sich überlappen.");
         return g;
     }
     const std::size_t n = k.umriss.size();

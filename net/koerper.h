@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "star/phrase.h"
 #include "star/state.h"
 
 #include <optional>
@@ -53,7 +54,7 @@ struct Koerper {
 
 struct Gefaltet {
     std::optional<Koerper> koerper;  // none when the star cannot be folded
-    std::string grund;               // then why, in German
+    Phrase grund;               // then why
 };
 
 // The star of the state, its corners and (while the curve is on) bend points

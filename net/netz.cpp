@@ -8,7 +8,6 @@
 #include "poster/plan.h"
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 namespace netz {
@@ -38,18 +37,6 @@ double summeBei(const std::vector<Punkt3>& umriss, double h)
     for (std::size_t i = 0; i < umriss.size(); ++i)
         s += spitzenWinkel(h, umriss[i], umriss[(i + 1) % umriss.size()]);
     return s;
-}
-
-std::string zahl(double v)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", v);
-    std::string t = text;
-    for (char& c : t) {
-        if (c == '.')
-            c = ',';
-    }
-    return t;
 }
 
 std::string buchstaben(int n)
@@ -128,16 +115,16 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
 {
     Ergebnis e;
     if (!std::isfinite(v.lasche) || v.lasche < kLascheMin || v.lasche > kLascheMax) {
-        e.grund = "Die Laschen dürfen 0,5 bis 2 cm breit sein.";
+        e.grund = PELOX_TEXT("netz", "Die Laschen dürfen 0,5 bis 2 cm breit sein.");
         return e;
     }
     if (v.haelften != 1 && v.haelften != 2) {
-        e.grund = "Es gibt eine oder zwei Hälften.";
+        e.grund = PELOX_TEXT("netz", "Es gibt eine oder zwei Hälften.");
         return e;
     }
     const double breite = v.blattBreite, hoehe = v.blattHoehe - kFusszeile;
     if (!std::isfinite(breite) || !std::isfinite(hoehe) || breite <= 0 || hoehe <= 0) {
-        e.grund = "Das Papier ist zu klein.";
+        e.grund = PELOX_TEXT("netz", "Das Papier ist zu klein.");
         return e;
     }
     Gefaltet g = falten(s, v.hoehe);
@@ -156,9 +143,10 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
     if (v.haelften == 2)
         haelften.push_back(haelfte(netz.koerper, false, true, v.lasche));
     if (!einzelnePassen(haelften.back(), breite, hoehe)) {
-        e.grund = "Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. Bei dieser Höhe passt der "
-                  "Stern auf dieses Papier bis zu einem Außendurchmesser von "
-            + zahl(groessterDurchmesser(s, v, breite, hoehe)) + " cm.";
+        e.grund = PELOX_TEXT("netz",
+            "Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. Bei dieser Höhe passt der "
+            "Stern auf dieses Papier bis zu einem Außendurchmesser von %1 cm.")
+                      .arg(groessterDurchmesser(s, v, breite, hoehe), 1);
         return e;
     }
 

@@ -4,6 +4,7 @@
 
 #include "net/ebene.h"
 #include "net/koerper.h"
+#include "star/phrase.h"
 
 #include <array>
 #include <optional>
@@ -55,7 +56,7 @@ struct Falte {
 struct Text {
     Punkt mitte;  // the text is centred here
     double punkte = 8;  // its size
-    std::string text;  // UTF-8
+    Phrase text;
 };
 
 // A glue tab: the corners on its fold line first, then the two outer ones.
@@ -90,7 +91,7 @@ struct Netz {
 
 struct Ergebnis {
     std::optional<Netz> netz;  // none when it cannot be made
-    std::string grund;         // then why, in German
+    Phrase grund;         // then why
 };
 
 // The sum of the angles at the peak of one half's faces, radians.

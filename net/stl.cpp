@@ -148,8 +148,9 @@ Stl stlDatei(const Koerper& k, int haelften)
     std::vector<Punkt2f> sortiert = rand;
     std::sort(sortiert.begin(), sortiert.end());
     if (std::adjacent_find(sortiert.begin(), sortiert.end()) != sortiert.end()) {
-        stl.grund = "Der Umriss berührt sich selbst (etwa wo mehrere Ecken in der Mitte liegen); dort hinge der "
-                    "Körper nur an einer Kante und ergäbe kein geschlossenes 3D-Modell.";
+        stl.grund = PELOX_TEXT("netz",
+            "Der Umriss berührt sich selbst (etwa wo mehrere Ecken in der Mitte liegen); dort hinge der "
+            "Körper nur an einer Kante und ergäbe kein geschlossenes 3D-Modell.");
         return stl;
     }
     std::vector<Dreieck> flaechen;
@@ -164,7 +165,7 @@ Stl stlDatei(const Koerper& k, int haelften)
     if (haelften == 1) {
         const auto boden = dreiecke(rand);
         if (!boden) {
-            stl.grund = "Der Boden der Hälfte lässt sich nicht in Dreiecke teilen.";
+            stl.grund = PELOX_TEXT("netz", "Der Boden der Hälfte lässt sich nicht in Dreiecke teilen.");
             return stl;
         }
         // The outline runs clockwise seen from above, so its triangles face

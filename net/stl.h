@@ -3,6 +3,7 @@
 #pragma once
 
 #include "net/koerper.h"
+#include "star/phrase.h"
 
 #include <array>
 #include <optional>
@@ -14,7 +15,7 @@ namespace netz {
 
 struct Stl {
     std::string daten;  // the file's bytes; empty when refused
-    std::string grund;  // then why, in German
+    Phrase grund;  // then why
 };
 
 // The faces of the folded star (with haelften 1 the upper half alone,

@@ -245,24 +245,24 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         const std::string nummer = std::to_string(k.kante[i]);
         const Punkt s = 0.5 * (p[j] + p[j + 1]);
         const Punkt z = mitte(t.dreiecke[j]) - s;
-        t.texte.push_back({s + std::min(0.6, 0.4 * laenge(z)) / laenge(z) * z, kKantenSchrift, nummer});
+        t.texte.push_back({s + std::min(0.6, 0.4 * laenge(z)) / laenge(z) * z, kKantenSchrift, Phrase(nummer)});
         if (laschen[j]) {
             const Lasche& e = *laschen[j];
-            t.texte.push_back({0.25 * (e[0] + e[1] + e[2] + e[3]), kKantenSchrift, nummer});
+            t.texte.push_back({0.25 * (e[0] + e[1] + e[2] + e[3]), kKantenSchrift, Phrase(nummer)});
         }
     }
     // The letters of the cut spokes, inside the faces beside them and on the tab.
     const auto buchstabe = [&](std::size_t j, std::size_t flaeche, const std::string& b) {
         const Punkt s = 0.5 * p[j];
         const Punkt z = mitte(t.dreiecke[flaeche]) - s;
-        t.texte.push_back({s + std::min(0.5, 0.5 * laenge(z)) / laenge(z) * z, kBuchstabenSchrift, b});
+        t.texte.push_back({s + std::min(0.5, 0.5 * laenge(z)) / laenge(z) * z, kBuchstabenSchrift, Phrase(b)});
     };
     if (!l.geschlossen) {
         buchstabe(0, 0, namen.anfang);
         buchstabe(l.laenge, l.laenge - 1, namen.ende);
         if (speichenLasche) {
             const Lasche& e = *speichenLasche;
-            t.texte.push_back({0.25 * (e[0] + e[1] + e[2] + e[3]), kBuchstabenSchrift, namen.ende});
+            t.texte.push_back({0.25 * (e[0] + e[1] + e[2] + e[3]), kBuchstabenSchrift, Phrase(namen.ende)});
         }
     }
     // The piece's name halfway out along its middle.
@@ -272,9 +272,9 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         kurz = std::min(kurz, h.speiche[(l.start + j) % n]);
     const Punkt r{std::cos(phi), (h.oberteil ? 1 : -1) * std::sin(phi)};
     const Punkt m = 0.5 * kurz * r;
-    t.texte.push_back({m, kTeilSchrift, h.oberteil ? "Oberteil" : "Unterteil"});
-    t.texte.push_back({m, kTeilSchrift,
-        "Teil " + std::to_string(namen.nummer) + " von " + std::to_string(namen.anzahl)});
+    t.texte.push_back(
+        {m, kTeilSchrift, h.oberteil ? PELOX_TEXT("netz", "Oberteil") : PELOX_TEXT("netz", "Unterteil")});
+    t.texte.push_back({m, kTeilSchrift, PELOX_TEXT("netz", "Teil %1 von %2").arg(namen.nummer).arg(namen.anzahl)});
     return t;
 }
 

@@ -32,11 +32,11 @@ Zeichnung Zeichnen(blatt::Punkt ecke, double zeile)
     }
     const double links = x0 + 0.5 * kCm;
     z.texte = {
-        {{links, y0 + 0.3 * kCm}, "Prüfmaß: nachmessen,"},
-        {{links, y0 + 0.3 * kCm + zeile}, "beide Striche müssen"},
-        {{links, y0 + 0.3 * kCm + 2 * zeile}, "5 cm lang sein."},
-        {{links, y0 + 2.5 * kCm - zeile / 2}, "5 cm"},
-        {{x0 + 2.5 * kCm - 2 * blatt::kZeichenBreite, unten - kEndStrich - zeile}, "5 cm"},
+        {{links, y0 + 0.3 * kCm}, PELOX_TEXT("pruefmass", "Prüfmaß: nachmessen,")},
+        {{links, y0 + 0.3 * kCm + zeile}, PELOX_TEXT("pruefmass", "beide Striche müssen")},
+        {{links, y0 + 0.3 * kCm + 2 * zeile}, PELOX_TEXT("pruefmass", "5 cm lang sein.")},
+        {{links, y0 + 2.5 * kCm - zeile / 2}, Phrase("5 cm")},
+        {{x0 + 2.5 * kCm - 2 * blatt::kZeichenBreite, unten - kEndStrich - zeile}, Phrase("5 cm")},
     };
     return z;
 }

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "paper/blatt.h"
+#include "star/phrase.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 // The check scale: a vertical and a horizontal bar of exactly 5 cm, joined
@@ -15,7 +15,7 @@ namespace pruefmass {
 
 struct Text {
     blatt::Punkt obenLinks;
-    std::string text;  // UTF-8
+    Phrase text;
 };
 
 struct Zeichnung {

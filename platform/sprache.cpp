@@ -9,6 +9,11 @@
 
 namespace sprache {
 
+namespace {
+// The language laden installed last; the texts are German before.
+bool g_deutsch = true;
+} // namespace
+
 bool deutsch(const QLocale& locale)
 {
     return locale.language() == QLocale::German || locale.language() == QLocale::C;
@@ -30,6 +35,7 @@ void laden(QCoreApplication& app, const QLocale& locale)
     delete programm;
     delete qt;
     const bool de = deutsch(locale);
+    g_deutsch = de;
     qt = new QTranslator(&app);
     if (qt->load(QLocale(de ? QLocale::German : QLocale::English), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -39,6 +45,24 @@ void laden(QCoreApplication& app, const QLocale& locale)
     programm = new QTranslator(&app);
     if (programm->load(QStringLiteral(":/i18n/pelox_en.qm")))
         QCoreApplication::installTranslator(programm);
+}
+
+QString dezimal(double v, int stellen)
+{
+    const QString t = QString::number(v, 'f', stellen);
+    return g_deutsch ? QString(t).replace(QLatin1Char('.'), QLatin1Char(',')) : t;
+}
+
+QString text(const Phrase& p)
+{
+    if (p.decimal)
+        return g_deutsch ? QString::fromStdString(p.asWritten()) : QString::fromStdString(p.source);
+    const QString vorlage
+        = p.context ? QCoreApplication::translate(p.context, p.source.c_str()) : QString::fromStdString(p.source);
+    std::vector<std::string> werte;
+    for (const Phrase& a : p.args)
+        werte.push_back(text(a).toStdString());
+    return QString::fromStdString(fillIn(vorlage.toStdString(), werte));
 }
 
 } // namespace sprache

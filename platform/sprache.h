@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "star/phrase.h"
+
 #include <QLocale>
+#include <QString>
 
 class QCoreApplication;
 
@@ -20,5 +23,14 @@ QLocale desktop();
 // Installs the program's translation and Qt's own for the standard dialogs,
 // in place of those installed before; they live as long as the application.
 void laden(QCoreApplication& app, const QLocale& locale);
+
+// A number the program writes into its own texts, with exactly this many
+// decimals and the decimal sign of the language they are shown in since the
+// last laden (German before any): 19,0 in German, also under C, 19.0 in
+// English. Numbers in the user's locale are another thing (platform/numbers.h).
+QString dezimal(double v, int stellen);
+
+// A text of the core, translated, with its values put in.
+QString text(const Phrase& p);
 
 } // namespace sprache

@@ -5,14 +5,20 @@
 #include "paper/blatt.h"
 #include "paper/pruefmass.h"
 #include "platform/numbers.h"
+#include "platform/sprache.h"
 #include "render/figure.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
 namespace druck {
 
 namespace {
+
+class Druck {
+    Q_DECLARE_TR_FUNCTIONS(Druck)
+};
 
 // Every half of the star on two sheets has its centre on a cut line this far
 // in from the sheet's edge.
@@ -89,13 +95,13 @@ QStringList Textblock(const PeloxState& s)
     // The height is brought to a float before it becomes text, so 0.7 prints as 70.
     const float hoehe = static_cast<float>(double(s.YFaktor) * 100);
     return {
-        QStringLiteral("  Dateiname = ") + QString::fromStdString(s.DateiPfad),
-        QStringLiteral("  Anzahl Spitzen = ") + QString::number(s.AnzahlSpitzen),
-        QStringLiteral("  Aussenmass = ") + numbers::kurz(s.AussenDurchmesser) + QStringLiteral(" cm"),
-        QStringLiteral("  Innenmass = ") + numbers::kurz(s.InnenDurchmesser) + QStringLiteral(" cm"),
+        Druck::tr("  Dateiname = ") + QString::fromStdString(s.DateiPfad),
+        Druck::tr("  Anzahl Spitzen = ") + QString::number(s.AnzahlSpitzen),
+        Druck::tr("  Aussenmass = ") + numbers::kurz(s.AussenDurchmesser) + QStringLiteral(" cm"),
+        Druck::tr("  Innenmass = ") + numbers::kurz(s.InnenDurchmesser) + QStringLiteral(" cm"),
         QStringLiteral("  Kp1= ") + numbers::kurz(s.Kp1) + QStringLiteral("  Kp2= ") + numbers::kurz(s.Kp2)
             + QStringLiteral("  Kp3= ") + numbers::kurz(s.Kp3),
-        QStringLiteral("  Höhe = ") + numbers::kurz(hoehe) + QStringLiteral("%"),
+        Druck::tr("  Höhe = ") + numbers::kurz(hoehe) + QStringLiteral("%"),
     };
 }
 
@@ -109,7 +115,7 @@ blatt::Rechteck TextDrucken(PrinterPort& drucker, const PeloxState& s)
         drucker.printLine(zeile);
     const kalibrierung::Korrektur k = drucker.correction();
     if (k.aktiv()) {
-        zeilen << QStringLiteral("  Korrektur = ") + numbers::einDezimal(k.x * 100) + QStringLiteral(" % x ")
+        zeilen << Druck::tr("  Korrektur = ") + numbers::einDezimal(k.x * 100) + QStringLiteral(" % x ")
                 + numbers::einDezimal(k.y * 100) + QStringLiteral(" %");
         drucker.printLine(zeilen.constLast());
     }
@@ -190,7 +196,7 @@ void PruefmassDrucken(PrinterPort& drucker, const Steuerung& st, const blatt::In
     for (const blatt::Strecke& strich : z.striche)
         drucker.line(strich.a.x, strich.a.y, strich.b.x, strich.b.y, kSchwarz);
     for (const pruefmass::Text& text : z.texte)
-        drucker.textAt(text.obenLinks.x, text.obenLinks.y, QString::fromStdString(text.text));
+        drucker.textAt(text.obenLinks.x, text.obenLinks.y, sprache::text(text.text));
 }
 
 

@@ -5,12 +5,17 @@
 #include "paper/blatt.h"
 #include "paper/kalibrierung.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
 namespace druck {
 
 namespace {
+
+class Einmessblatt {
+    Q_DECLARE_TR_FUNCTIONS(Einmessblatt)
+};
 
 constexpr double kCm = blatt::kTwipsProCm;
 constexpr double kRand = 0.5 * kCm;
@@ -63,13 +68,13 @@ Ergebnis Einmessblatt(PrinterPort& drucker)
     }
 
     const QStringList anleitung{
-        QStringLiteral("Einmessblatt"),
-        QStringLiteral("1. Dieses Blatt in Originalgröße (100 %) drucken,"),
-        QStringLiteral("   nicht an die Seite angepasst."),
-        QStringLiteral("2. Beide Lineale von der Ecke bis zum Ende nachmessen:"),
-        QStringLiteral("   waagrecht 18 cm, senkrecht 25 cm."),
-        QStringLiteral("3. Die gemessenen Längen im Fenster"),
-        QStringLiteral("   \"Drucker einmessen\" eintragen."),
+        Einmessblatt::tr("Einmessblatt"),
+        Einmessblatt::tr("1. Dieses Blatt in Originalgröße (100 %) drucken,"),
+        Einmessblatt::tr("   nicht an die Seite angepasst."),
+        Einmessblatt::tr("2. Beide Lineale von der Ecke bis zum Ende nachmessen:"),
+        Einmessblatt::tr("   waagrecht 18 cm, senkrecht 25 cm."),
+        Einmessblatt::tr("3. Die gemessenen Längen im Fenster"),
+        Einmessblatt::tr("   \"Drucker einmessen\" eintragen."),
     };
     double y = y0 - senkrecht * kCm + kCm;
     for (const QString& text : anleitung) {

@@ -3,8 +3,10 @@
 #include "print/faltnetz.h"
 
 #include "paper/blatt.h"
+#include "platform/sprache.h"
 #include "print/zusammenbau.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +14,10 @@
 namespace faltnetz {
 
 namespace {
+
+class Faltnetz {
+    Q_DECLARE_TR_FUNCTIONS(Faltnetz)
+};
 
 using netz::operator+;
 using netz::operator-;
@@ -89,8 +95,8 @@ struct Seite {
     {
         const double lang = 1.2, abstand = 0.3;
         const double zeile = kLegendeSchrift * 20 / kTwips, mitte = zeile * 0.6;
-        const QString texte[] = {QStringLiteral("schneiden"), QStringLiteral("Talfalte (nach vorn falten)"),
-            QStringLiteral("Bergfalte (nach hinten falten)")};
+        const QString texte[] = {Faltnetz::tr("schneiden"), Faltnetz::tr("Talfalte (nach vorn falten)"),
+            Faltnetz::tr("Bergfalte (nach hinten falten)")};
         double links = x;
         for (int i = 0; i < 3; ++i) {
             const netz::Punkt a{links, y + mitte}, b{links + lang, y + mitte};
@@ -107,11 +113,6 @@ struct Seite {
         }
     }
 };
-
-QString zahl(double v)
-{
-    return QString::number(v, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-}
 
 void pruefmass(Seite& s, const Angaben& a)
 {
@@ -137,23 +138,28 @@ void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
         ++(t.oberteil ? oben : unten);
     const double grad = n.winkelsumme * 180 / std::acos(-1.0);
     QStringList zeilen{
-        QStringLiteral("Faltstern – %1").arg(a.name),
-        QStringLiteral("Außendurchmesser %1 cm, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°")
-            .arg(zahl(a.durchmesser), zahl(n.koerper.hoehe), zahl(grad)),
-        unten > 0 ? QStringLiteral("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern").arg(oben).arg(unten).arg(n.blaetter)
-                  : QStringLiteral("Eine Hälfte, %1 Teile, auf %2 Blättern").arg(oben).arg(n.blaetter),
+        Faltnetz::tr("Faltstern – %1").arg(a.name),
+        Faltnetz::tr("Außendurchmesser %1 cm, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°")
+            .arg(sprache::dezimal(a.durchmesser, 1), sprache::dezimal(n.koerper.hoehe, 1), sprache::dezimal(grad, 1)),
+        unten > 0
+            ? Faltnetz::tr("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern")
+                  .arg(oben)
+                  .arg(unten)
+                  .arg(n.blaetter)
+            : Faltnetz::tr("Eine Hälfte, %1 Teile, auf %2 Blättern").arg(oben).arg(n.blaetter),
         QString(),
-        QStringLiteral("1. Jedes Teil mit seinen Laschen an der durchgezogenen Linie ausschneiden."),
-        QStringLiteral("2. Alle Faltlinien mit Lineal und stumpfer Spitze vorritzen. Gedruckt ist die Außenseite:"),
-        QStringLiteral("    Talfalten nach vorn falten, Bergfalten und alle Laschen nach hinten."),
-        QStringLiteral("3. Die Teile einer Hälfte an den Speichen mit gleichem Buchstaben zusammenkleben:"),
-        QStringLiteral("    die Lasche unter die Kante mit demselben Buchstaben."),
+        Faltnetz::tr("1. Jedes Teil mit seinen Laschen an der durchgezogenen Linie ausschneiden."),
+        Faltnetz::tr("2. Alle Faltlinien mit Lineal und stumpfer Spitze vorritzen. Gedruckt ist die Außenseite:"),
+        Faltnetz::tr("    Talfalten nach vorn falten, Bergfalten und alle Laschen nach hinten."),
+        Faltnetz::tr("3. Die Teile einer Hälfte an den Speichen mit gleichem Buchstaben zusammenkleben:"),
+        Faltnetz::tr("    die Lasche unter die Kante mit demselben Buchstaben."),
     };
     if (unten > 0) {
-        zeilen << QStringLiteral("4. Oberteil und Unterteil an den Kanten mit gleicher Nummer zusammenkleben:")
-               << QStringLiteral("    die Laschen des Unterteils innen unter die Kanten des Oberteils, Nummer für Nummer.");
+        zeilen << Faltnetz::tr("4. Oberteil und Unterteil an den Kanten mit gleicher Nummer zusammenkleben:")
+               << Faltnetz::tr(
+                      "    die Laschen des Unterteils innen unter die Kanten des Oberteils, Nummer für Nummer.");
     } else {
-        zeilen << QStringLiteral("4. Die Hälfte mit den Laschen am Rand auf Karton oder ans Fenster kleben.");
+        zeilen << Faltnetz::tr("4. Die Hälfte mit den Laschen am Rand auf Karton oder ans Fenster kleben.");
     }
     const double zeile = 11 * 20 * 1.3;
     double y = 0;
@@ -186,12 +192,12 @@ void BlattZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a, int bl
         for (const netz::Falte& f : t.falten)
             s.falte(f);
         for (const netz::Text& x : t.texte)
-            s.mittig(x.mitte, x.punkte, QString::fromStdString(x.text));
+            s.mittig(x.mitte, x.punkte, sprache::text(x.text));
     }
     const double fuss = n.blattHoehe - netz::kFusszeile + 0.3;
     s.legende(0, fuss);
     s.text(0, (fuss + 0.5) * kTwips, 9,
-        QStringLiteral("Blatt %1 von %2 – %3").arg(blatt + 1).arg(n.blaetter).arg(a.name));
+        Faltnetz::tr("Blatt %1 von %2 – %3").arg(blatt + 1).arg(n.blaetter).arg(a.name));
     pruefmass(s, a);
 }
 

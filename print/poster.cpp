@@ -5,9 +5,18 @@
 #include "print/posterclip.h"
 #include "render/figure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace poster {
+
+namespace {
+
+class Posterdruck {
+    Q_DECLARE_TR_FUNCTIONS(Posterdruck)
+};
+
+} // namespace
 
 Poster entwerfen(const PeloxState& s, const druck::Steuerung& st, const Vorgabe& v, QSizeF hochkant)
 {
@@ -22,7 +31,7 @@ Poster entwerfen(const PeloxState& s, const druck::Steuerung& st, const Vorgabe&
     p.plan = planen(p.figur, hochkant.width() / kTwipsProCm, hochkant.height() / kTwipsProCm, v.kleben,
         v.ausrichtung);
     p.seite = p.plan.quer ? hochkant.transposed() : hochkant;
-    p.name = s.DateiPfad.empty() ? QStringLiteral("(nicht gespeichert)")
+    p.name = s.DateiPfad.empty() ? Posterdruck::tr("(nicht gespeichert)")
                                  : QFileInfo(QString::fromStdString(s.DateiPfad)).fileName();
     return p;
 }
@@ -49,10 +58,10 @@ QString blaetterText(const Plan& plan)
         return QString::number(n) + QLatin1Char(' ') + (n == 1 ? eins : mehr);
     };
     return QStringLiteral("%1 (%2 × %3, %4)")
-        .arg(zahl(qsizetype(plan.blaetter.size()), QStringLiteral("Blatt"), QStringLiteral("Blätter")),
-            zahl(plan.spalten, QStringLiteral("Spalte"), QStringLiteral("Spalten")),
-            zahl(plan.zeilen, QStringLiteral("Zeile"), QStringLiteral("Zeilen")),
-            plan.quer ? QStringLiteral("quer") : QStringLiteral("hoch"));
+        .arg(zahl(qsizetype(plan.blaetter.size()), Posterdruck::tr("Blatt"), Posterdruck::tr("Blätter")),
+            zahl(plan.spalten, Posterdruck::tr("Spalte"), Posterdruck::tr("Spalten")),
+            zahl(plan.zeilen, Posterdruck::tr("Zeile"), Posterdruck::tr("Zeilen")),
+            plan.quer ? Posterdruck::tr("quer") : Posterdruck::tr("hoch"));
 }
 
 QStringList papierNamen()

@@ -10,11 +10,16 @@
 #include "print/posterclip.h"
 #include "render/figure.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace poster {
 
 namespace {
+
+class Posterdruck {
+    Q_DECLARE_TR_FUNCTIONS(Posterdruck)
+};
 
 constexpr BgrColor kKlebeGrau = 0xE6E6E6;
 constexpr double kMarke = kTwipsProCm;        // length of an alignment mark
@@ -62,7 +67,7 @@ struct Seite {
     // the largest size that fits inside; left out where none does.
     void klebeWort(double x, double y, double breite, double hoehe)
     {
-        const QString wort = QStringLiteral("kleben");
+        const QString wort = Posterdruck::tr("kleben");
         for (const double punkte : {8.0, 7.0, 6.0}) {
             p.setFontSize(punkte);
             if (p.textWidth(wort) + kAbstand <= breite && p.lineHeight() + kAbstand <= hoehe) {
@@ -156,7 +161,7 @@ void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer)
     const double rand = 0.5 * kTwipsProCm;
     seite.text(rand + kAbstand, rand, 28, label(b));
     seite.text(rand + kAbstand, rand + 1.4 * kTwipsProCm, 9,
-        QStringLiteral("Blatt %1 von %2 – %3").arg(nummer + 1).arg(plan.blaetter.size()).arg(poster.name));
+        Posterdruck::tr("Blatt %1 von %2 – %3").arg(nummer + 1).arg(plan.blaetter.size()).arg(poster.name));
 
     // The sheet's part of the star once more, as segments, so that the check
     // scale finds a corner where none of it lies.

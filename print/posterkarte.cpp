@@ -7,9 +7,18 @@
 #include "platform/numbers.h"
 #include "render/figure.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace poster {
+
+namespace {
+
+class Posterdruck {
+    Q_DECLARE_TR_FUNCTIONS(Posterdruck)
+};
+
+} // namespace
 
 void KarteZeichnen(PageSurface& p, const Poster& poster, const QRectF& rahmen)
 {
@@ -46,7 +55,7 @@ void KarteZeichnen(PageSurface& p, const Poster& poster, const QRectF& rahmen)
             const QString name = QString::fromStdString(blattName(Blatt{spalte, zeile, r}));
             p.textAt(l + zelle / 10, o + zelle / 10, name);
             if (!gedruckt)
-                p.textAt(l + zelle / 10, o + zelle / 10 + punkte * 20 * 1.3, QStringLiteral("(leer)"));
+                p.textAt(l + zelle / 10, o + zelle / 10 + punkte * 20 * 1.3, Posterdruck::tr("(leer)"));
         }
     }
 }
@@ -58,17 +67,17 @@ void KartenSeite(PrinterPort& p, const Poster& poster)
     p.setFontName(QStringLiteral("Liberation Sans"));
     p.setFontSize(11);
     const QStringList zeilen{
-        QStringLiteral("Pelox als Poster – %1").arg(poster.name),
-        QStringLiteral("Außendurchmesser %1 cm, der ganze Stern %2 × %3 cm")
+        Posterdruck::tr("Pelox als Poster – %1").arg(poster.name),
+        Posterdruck::tr("Außendurchmesser %1 cm, der ganze Stern %2 × %3 cm")
             .arg(numbers::kurz(poster.stern.AussenDurchmesser), numbers::kurz(float(stern.breite())),
                 numbers::kurz(float(stern.hoehe()))),
-        QStringLiteral("%1, Klebestreifen %2 cm").arg(blaetterText(plan), numbers::kurz(float(plan.kleben))),
+        Posterdruck::tr("%1, Klebestreifen %2 cm").arg(blaetterText(plan), numbers::kurz(float(plan.kleben))),
         QString(),
-        QStringLiteral("1. An jedem Blatt mit gestrichelter Linie den Rand an dieser Linie abschneiden."),
-        QStringLiteral("2. Die Schnittkante genau auf die gepunktete Linie des Nachbarblatts legen, sodass"),
-        QStringLiteral("    die Marken beider Blätter ineinander übergehen (jede Marke nennt das Nachbarblatt)."),
-        QStringLiteral("3. Im grauen Streifen „kleben“ festkleben; Reihe für Reihe, links oben beginnen."),
-        QStringLiteral("Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt."),
+        Posterdruck::tr("1. An jedem Blatt mit gestrichelter Linie den Rand an dieser Linie abschneiden."),
+        Posterdruck::tr("2. Die Schnittkante genau auf die gepunktete Linie des Nachbarblatts legen, sodass"),
+        Posterdruck::tr("    die Marken beider Blätter ineinander übergehen (jede Marke nennt das Nachbarblatt)."),
+        Posterdruck::tr("3. Im grauen Streifen „kleben“ festkleben; Reihe für Reihe, links oben beginnen."),
+        Posterdruck::tr("Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt."),
     };
     for (const QString& z : zeilen)
         p.printLine(z);

@@ -3,9 +3,10 @@
 #include "print/zusammenbau.h"
 
 #include "net/ansicht.h"
+#include "platform/sprache.h"
 #include "render/sternbild.h"
 
-#include <QString>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -42,11 +43,6 @@ private:
     double m_oben;
 };
 
-QString cm(double wert)
-{
-    return QString::number(wert, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
 } // namespace
 
 void ZusammenbauZeichnen(PrinterPort& p, const blatt::Rechteck& r, const netz::Koerper& k, int haelften)
@@ -64,8 +60,8 @@ void ZusammenbauZeichnen(PrinterPort& p, const blatt::Rechteck& r, const netz::K
     double radius = 0;
     for (const netz::Punkt3& u : k.umriss)
         radius = std::max(radius, std::hypot(u.x, u.y));
-    const QString mass = QStringLiteral("Fertiger Stern: %1 cm Durchmesser, %2 cm hoch")
-                             .arg(cm(2 * radius), cm(haelften * k.hoehe));
+    const QString mass = QCoreApplication::translate("Faltnetz", "Fertiger Stern: %1 cm Durchmesser, %2 cm hoch")
+                             .arg(sprache::dezimal(2 * radius, 1), sprache::dezimal(haelften * k.hoehe, 1));
     p.setFontSize(kSchrift);
     p.textAt(links, r.oben + seite + zeile * 0.2, mass);
 }

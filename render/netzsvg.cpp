@@ -2,9 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/netzsvg.h"
 
+#include "platform/sprache.h"
+
+#include <QCoreApplication>
 #include <QXmlStreamWriter>
 
 namespace {
+
+class Faltnetz {
+    Q_DECLARE_TR_FUNCTIONS(Faltnetz)
+};
 
 const QString kInkscape = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
 // Between the sheets, in mm.
@@ -76,7 +83,7 @@ QByteArray netzSvg(const netz::Netz& n, const QString& name)
     x.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(zahl(ganz), zahl(hoehe)));
 
     for (int b = 0; b < n.blaetter; ++b) {
-        ebene(x, QStringLiteral("blatt%1").arg(b + 1), QStringLiteral("Blatt %1").arg(b + 1));
+        ebene(x, QStringLiteral("blatt%1").arg(b + 1), Faltnetz::tr("Blatt %1").arg(b + 1));
         for (const netz::Teil& t : n.teile) {
             if (t.blatt != b)
                 continue;
@@ -92,7 +99,7 @@ QByteArray netzSvg(const netz::Netz& n, const QString& name)
         x.writeEndElement();
     }
 
-    ebene(x, QStringLiteral("beschriftung"), QStringLiteral("Beschriftung"));
+    ebene(x, QStringLiteral("beschriftung"), Faltnetz::tr("Beschriftung"));
     for (int b = 0; b < n.blaetter; ++b) {
         x.writeEmptyElement(QStringLiteral("rect"));
         x.writeAttribute(QStringLiteral("x"), zahl(links(b)));
@@ -103,12 +110,13 @@ QByteArray netzSvg(const netz::Netz& n, const QString& name)
         x.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#808080"));
         x.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.2"));
         const double fuss = hoehe - netz::kFusszeile * 10 + 6;
-        text(x, links(b), fuss, 8, QStringLiteral("schwarz: schneiden, rot: Bergfalte, blau: Talfalte"), false);
-        text(x, links(b), fuss + 5, 9, QStringLiteral("Blatt %1 von %2 – %3").arg(b + 1).arg(n.blaetter).arg(name), false);
+        text(x, links(b), fuss, 8, Faltnetz::tr("schwarz: schneiden, rot: Bergfalte, blau: Talfalte"), false);
+        text(x, links(b), fuss + 5, 9, Faltnetz::tr("Blatt %1 von %2 – %3").arg(b + 1).arg(n.blaetter).arg(name),
+            false);
     }
     for (const netz::Teil& t : n.teile) {
         for (const netz::Text& s : t.texte)
-            text(x, links(t.blatt) + s.mitte.x * 10, s.mitte.y * 10, s.punkte, QString::fromStdString(s.text), true);
+            text(x, links(t.blatt) + s.mitte.x * 10, s.mitte.y * 10, s.punkte, sprache::text(s.text), true);
     }
     x.writeEndElement();
     x.writeEndElement();

@@ -81,7 +81,7 @@ TEST(PlxFormat, FilesAreTakenWholeOrRefusedWithTheirReason)
     };
     for (const auto& [datei, befund, grund, zweiA4Jetzt] : faelle) {
         const plx::Gelesen g = plx::lesen(datei, kKennung, zweiA4Jetzt);
-        EXPECT_EQ(std::pair(g.befund, g.grund), std::pair(befund, grund)) << datei.substr(0, 100);
+        EXPECT_EQ(std::pair(g.befund, g.grund.asWritten()), std::pair(befund, grund)) << datei.substr(0, 100);
     }
 
     // Both ends of every range: a value at the end is taken, one beyond it
@@ -93,7 +93,7 @@ TEST(PlxFormat, FilesAreTakenWholeOrRefusedWithTheirReason)
         for (const bool genommen : {true, false}) {
             felder[nr] = genommen ? drin : draussen;
             const std::string erwartet = genommen ? "" : "Feld " + std::to_string(nr) + grund;
-            EXPECT_EQ(plx::lesen(stern(felder), kKennung, false).grund, erwartet) << felder[nr];
+            EXPECT_EQ(plx::lesen(stern(felder), kKennung, false).grund.asWritten(), erwartet) << felder[nr];
         }
     };
     grenzen({{5, ""}}, "2", "1", " (Anzahl Spitzen) muss zwischen 2 und 36 liegen");

@@ -38,7 +38,7 @@ TEST(NetzGrenzen, TabsFromHalfACentimetreToTwo)
         v.lasche = l;
         const netz::Ergebnis e = netz::entfalten(s, v);
         EXPECT_FALSE(e.netz) << l;
-        EXPECT_NE(e.grund.find("Laschen"), std::string::npos);
+        EXPECT_NE(e.grund.asWritten().find("Laschen"), std::string::npos);
     }
 }
 
@@ -81,9 +81,9 @@ TEST(NetzGrenzen, AFaceLargerThanTheSheetNamesTheLargestDiameterThatFits)
     const PeloxState gross = poster::skaliert(netzStern(3), 100);
     const netz::Ergebnis e = netz::entfalten(gross, a4(10));
     ASSERT_FALSE(e.netz);
-    const std::size_t bis = e.grund.find("bis zu einem Außendurchmesser von ");
+    const std::size_t bis = e.grund.asWritten().find("bis zu einem Außendurchmesser von ");
     ASSERT_NE(bis, std::string::npos) << e.grund;
-    std::string zahl = e.grund.substr(bis + std::string("bis zu einem Außendurchmesser von ").size());
+    std::string zahl = e.grund.asWritten().substr(bis + std::string("bis zu einem Außendurchmesser von ").size());
     zahl = zahl.substr(0, zahl.find(' '));
     std::replace(zahl.begin(), zahl.end(), ',', '.');
     const double d = std::stod(zahl);

@@ -114,7 +114,7 @@ TEST(Koerper, AnOutlineRunningBackAroundTheCentreIsRefused)
     biegen(s, 6, 6, 6);
     const netz::Gefaltet g = netz::falten(s, 3);
     EXPECT_FALSE(g.koerper);
-    EXPECT_NE(g.grund.find("zurück"), std::string::npos);
+    EXPECT_NE(g.grund.asWritten().find("zurück"), std::string::npos);
 
     PeloxState alle = netzStern(4);
     for (float& r : alle.Radius)

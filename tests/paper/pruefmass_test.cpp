@@ -62,7 +62,8 @@ TEST(Pruefmass, TextsStayInsideTheSquare)
         std::vector<blatt::Rechteck> platz;
         for (const pruefmass::Text& t : z.texte) {
             // Characters, not bytes: the continuation bytes of UTF-8 do not count.
-            const auto zeichen = std::count_if(t.text.begin(), t.text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+            const std::string text = t.text.asWritten();
+            const auto zeichen = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
             const blatt::Rechteck r{t.obenLinks.x, t.obenLinks.y, t.obenLinks.x + double(zeichen) * blatt::kZeichenBreite,
                 t.obenLinks.y + zeile};
             EXPECT_TRUE(quadrat.enthaelt(r)) << t.text << " " << zeile;
