@@ -8,6 +8,7 @@
 #include "app/faltsterndialog.h"
 #include "net/stl.h"
 #include "platform/pdffile.h"
+#include "platform/sprache.h"
 #include "platform/savefile.h"
 #include "poster/plan.h"
 #include "print/faltnetz.h"
@@ -72,7 +73,7 @@ void frmPelox::FaltsternStl()
         return;
     const netz::Stl stl = netz::stlDatei(*k, dlgFaltstern->haelften());
     if (stl.daten.empty()) {
-        m_ports.messageBox.show(QString::fromStdString(stl.grund), tr("3D-Modell nicht möglich"),
+        m_ports.messageBox.show(sprache::text(stl.grund), tr("3D-Modell nicht möglich"),
             MessageBoxPort::kExclamation);
         return;
     }

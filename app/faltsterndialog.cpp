@@ -5,7 +5,7 @@
 #include "app/sternansicht.h"
 #include "net/ansicht.h"
 #include "platform/colors.h"
-#include "platform/numbers.h"
+#include "platform/sprache.h"
 #include "platform/pdffile.h"
 #include "poster/plan.h"
 #include "print/faltnetz.h"
@@ -187,7 +187,7 @@ void FaltsternDialog::Aktualisieren()
     cmdNatuerlich->setEnabled(m_natuerlich.has_value());
     cmdNatuerlich->setToolTip(m_natuerlich
             ? tr("Die Höhe, bei der sich der flache Stern ohne Schnitt zu einer Hälfte faltet: %1 cm")
-                  .arg(numbers::einDezimal(*m_natuerlich))
+                  .arg(sprache::dezimal(*m_natuerlich, 1))
             : tr("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben die Winkel einer "
                  "Hälfte genau 360°."));
     if (m_natuerlichGewaehlt && m_natuerlich) {
@@ -219,13 +219,13 @@ void FaltsternDialog::Aktualisieren()
         const QString blaetter
             = m_netz->blaetter == 1 ? tr("1 Blatt") : tr("%1 Blättern").arg(m_netz->blaetter);
         const QString winkel = tr("Winkelsumme einer Hälfte: %1°")
-                                   .arg(numbers::einDezimal(m_netz->winkelsumme * 180 / std::acos(-1.0)));
+                                   .arg(sprache::dezimal(m_netz->winkelsumme * 180 / std::acos(-1.0), 1));
         lblErgebnis->setText(oben < teile
                 ? tr("%1\n%2 (Oberteil %3, Unterteil %4) auf %5")
                       .arg(winkel, anzahl, QString::number(oben), QString::number(teile - oben), blaetter)
                 : tr("%1\n%2 auf %3").arg(winkel, anzahl, blaetter));
     } else {
-        lblErgebnis->setText(QString::fromStdString(e.grund));
+        lblErgebnis->setText(sprache::text(e.grund));
     }
     cmdDrucken->setEnabled(m_netz && !papier);
     cmdPdf->setEnabled(m_netz && papier);

@@ -204,6 +204,129 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>FaltsternDialog</name>
+    <message>
+        <source>Faltstern</source>
+        <translation>Folded star</translation>
+    </message>
+    <message>
+        <source>Natürliche Höhe</source>
+        <translation>Natural height</translation>
+    </message>
+    <message>
+        <source>Papier des Druckers (zum Drucken)</source>
+        <translation>Printer&apos;s paper (to print)</translation>
+    </message>
+    <message>
+        <source>%1 (für Dateien)</source>
+        <translation>%1 (for files)</translation>
+    </message>
+    <message>
+        <source>Ober- und Unterteil</source>
+        <translation>Top and bottom half</translation>
+    </message>
+    <message>
+        <source>nur eine Hälfte</source>
+        <translation>one half only</translation>
+    </message>
+    <message>
+        <source>wenige Teile (weniger kleben)</source>
+        <translation>few pieces (less gluing)</translation>
+    </message>
+    <message>
+        <source>wenige Blätter</source>
+        <translation>few sheets</translation>
+    </message>
+    <message>
+        <source>Ziehen dreht den Stern, das Mausrad zoomt, ein Doppelklick zeigt ihn wieder von vorn.</source>
+        <translation>Drag to turn the star, the wheel zooms, a double click shows it from the front again.</translation>
+    </message>
+    <message>
+        <source>Außendurchmesser:</source>
+        <translation>Outer diameter:</translation>
+    </message>
+    <message>
+        <source>Höhe der Spitze:</source>
+        <translation>Height of the peak:</translation>
+    </message>
+    <message>
+        <source>Laschen:</source>
+        <translation>Tabs:</translation>
+    </message>
+    <message>
+        <source>Papier:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>Hälften:</source>
+        <translation>Halves:</translation>
+    </message>
+    <message>
+        <source>Zerlegen in:</source>
+        <translation>Cut into:</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern …</source>
+        <translation>Save as PDF …</translation>
+    </message>
+    <message>
+        <source>Als SVG speichern …</source>
+        <translation>Save as SVG …</translation>
+    </message>
+    <message>
+        <source>Als 3D-Modell speichern …</source>
+        <translation>Save as 3D model …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die Höhe, bei der sich der flache Stern ohne Schnitt zu einer Hälfte faltet: %1 cm</source>
+        <translation>The height at which the flat star folds into a half without a cut: %1 cm</translation>
+    </message>
+    <message>
+        <source>Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben die Winkel einer Hälfte genau 360°.</source>
+        <translation>This star has no natural height: at no height of the peak do the angles of a half add up to exactly 360°.</translation>
+    </message>
+    <message>
+        <source>1 Teil</source>
+        <translation>1 piece</translation>
+    </message>
+    <message>
+        <source>%1 Teile</source>
+        <translation>%1 pieces</translation>
+    </message>
+    <message>
+        <source>1 Blatt</source>
+        <translation>1 sheet</translation>
+    </message>
+    <message>
+        <source>%1 Blättern</source>
+        <translation>%1 sheets</translation>
+    </message>
+    <message>
+        <source>Winkelsumme einer Hälfte: %1°</source>
+        <translation>Angle sum of a half: %1°</translation>
+    </message>
+    <message>
+        <source>%1
+%2 (Oberteil %3, Unterteil %4) auf %5</source>
+        <translation>%1
+%2 (top half %3, bottom half %4) on %5</translation>
+    </message>
+    <message>
+        <source>%1
+%2 auf %3</source>
+        <translation>%1
+%2 on %3</translation>
+    </message>
+</context>
+<context>
     <name>Kommandozeile</name>
     <message>
         <source>Warnung: %1</source>
@@ -801,10 +924,6 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
         <translation>Print anyway?</translation>
     </message>
     <message>
-        <source>Rechte Maustaste: PDF, SVG, Poster, Drucker einmessen …</source>
-        <translation>Right mouse button: PDF, SVG, poster, printer calibration …</translation>
-    </message>
-    <message>
         <source>Pelox-Dateien (*.plx)|*.plx|Alle Dateien (*.*)|*.*</source>
         <translation>Pelox files (*.plx)|*.plx|All files (*.*)|*.*</translation>
     </message>
@@ -835,6 +954,22 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
     <message>
         <source>SVG-Dateien (*.svg)|*.svg|</source>
         <translation>SVG files (*.svg)|*.svg|</translation>
+    </message>
+    <message>
+        <source>3D-Modell nicht möglich</source>
+        <translation>No 3D model possible</translation>
+    </message>
+    <message>
+        <source>3D-Modelle (*.stl)|*.stl|</source>
+        <translation>3D models (*.stl)|*.stl|</translation>
+    </message>
+    <message>
+        <source>Rechte Maustaste: PDF, SVG, Poster, Faltstern, Drucker einmessen …</source>
+        <translation>Right mouse button: PDF, SVG, poster, folded star, printer calibration …</translation>
+    </message>
+    <message>
+        <source>Faltstern …</source>
+        <translation>Folded star …</translation>
     </message>
 </context>
 <context>
