@@ -276,6 +276,9 @@ NetzWahl netzWahl(const QCommandLineParser& args, const frmPelox& w)
         n.fehler = sprache::text(e.grund);
         return n;
     }
+    // What the net leaves to the user's care is said, and the net written.
+    for (const Phrase& h : e.netz->hinweise)
+        std::fprintf(stderr, "pelox: %s\n", qPrintable(sprache::text(h)));
     n.netz = std::move(e.netz);
     n.angaben = w.NetzAngaben(m.durchmesser);
     return n;

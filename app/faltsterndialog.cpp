@@ -220,10 +220,13 @@ void FaltsternDialog::Aktualisieren()
             = m_netz->blaetter == 1 ? tr("1 Blatt") : tr("%1 Blättern").arg(m_netz->blaetter);
         const QString winkel = tr("Winkelsumme einer Hälfte: %1°")
                                    .arg(sprache::dezimal(m_netz->winkelsumme * 180 / std::acos(-1.0), 1));
-        lblErgebnis->setText(oben < teile
-                ? tr("%1\n%2 (Oberteil %3, Unterteil %4) auf %5")
-                      .arg(winkel, anzahl, QString::number(oben), QString::number(teile - oben), blaetter)
-                : tr("%1\n%2 auf %3").arg(winkel, anzahl, blaetter));
+        QString text = oben < teile
+            ? tr("%1\n%2 (Oberteil %3, Unterteil %4) auf %5")
+                  .arg(winkel, anzahl, QString::number(oben), QString::number(teile - oben), blaetter)
+            : tr("%1\n%2 auf %3").arg(winkel, anzahl, blaetter);
+        for (const Phrase& h : m_netz->hinweise)
+            text += QLatin1Char('\n') + sprache::text(h);
+        lblErgebnis->setText(text);
     } else {
         lblErgebnis->setText(sprache::text(e.grund));
     }

@@ -73,6 +73,9 @@ struct Teil {
     // The whole outline of the piece with its tabs, once round: what is cut.
     std::vector<Punkt> schnitt;
     std::vector<Lasche> laschen;
+    // Per tab, the face (index into dreiecke) on whose outline edge it is
+    // glued, or -1 for the tab on the spoke the piece ends with.
+    std::vector<int> laschenFlaeche;
     // Spokes inside the piece and the lines where tabs meet their faces.
     std::vector<Falte> falten;
     // Edge numbers, cut spokes' letters, and last the two lines of the
@@ -87,6 +90,9 @@ struct Netz {
     double blattHoehe = 0;
     int blaetter = 0;
     std::vector<Teil> teile;  // the upper half's first, then by sheet
+    // What the user should know before cutting, though the net can be made:
+    // tabs too narrow to glue, labels that could not keep their size.
+    std::vector<Phrase> hinweise;
 };
 
 struct Ergebnis {

@@ -115,16 +115,19 @@ struct Leger {
         return std::nullopt;
     }
 
-    // The cut outline runs along the edge from p to q, round its tab if any.
-    void entlang(Punkt q, const std::optional<Lasche>& k, bool rueckwaerts)
+    // The cut outline runs along the edge from p to q, round its tab if any:
+    // the tab of face `flaeche`'s outline edge, or the spoke's (-1), which
+    // the outline passes the other way round.
+    void entlang(Punkt q, const std::optional<Lasche>& k, int flaeche)
     {
         if (k) {
             const Lasche& e = *k;
-            const std::array<Punkt, 4> weg = rueckwaerts ? std::array{e[1], e[2], e[3], e[0]}
+            const std::array<Punkt, 4> weg = flaeche < 0 ? std::array{e[1], e[2], e[3], e[0]}
                                                          : std::array{e[0], e[3], e[2], e[1]};
             for (const Punkt& w : weg)
                 punkt(w);
             t.laschen.push_back(e);
+            t.laschenFlaeche.push_back(flaeche);
             t.falten.push_back({e[0], e[1], Falz::Berg});
             belegen({e.begin(), e.end()});
         }
@@ -221,10 +224,10 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     for (std::size_t j = 0; j < l.laenge; ++j) {
         if (h.umrissLaschen)
             laschen[j] = leger.lasche(p[j], p[j + 1], aussen(p[j], p[j + 1], mitte(t.dreiecke[j])));
-        leger.entlang(p[j + 1], laschen[j], false);
+        leger.entlang(p[j + 1], laschen[j], int(j));
     }
     if (!l.geschlossen)
-        leger.entlang({0, 0}, speichenLasche, true);
+        leger.entlang({0, 0}, speichenLasche, -1);
     if (laenge(t.schnitt.back() - t.schnitt.front()) < 1e-9)
         t.schnitt.pop_back();
 
