@@ -6,13 +6,14 @@
 # a private print server with a PDF printer, PDF tools, a reader of STL files,
 # the fuzzer runtime, the benchmark library, the X server and X library that
 # time the start, the checkers of the manual page, the AppStream metadata and
-# the package, and what scripts/screenshots.sh drives the window with).
+# the package, the desktop's database of file types and the tool that asks it, and
+# what scripts/screenshots.sh drives the window with).
 set -euo pipefail
 
 run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev libcups2-dev libqpdf-dev libfontconfig-dev fonts-liberation)
 test_packages=(googletest libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev desktop-file-utils dpkg-dev xvfb xauth libxcb-damage0-dev
-    groff-base appstream lintian xdotool imagemagick admesh)
+    groff-base appstream lintian shared-mime-info libglib2.0-bin xdotool imagemagick admesh)
 
 wanted=("${run_packages[@]}")
 if [ "${1:-run}" = test ]; then
