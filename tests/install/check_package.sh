@@ -32,6 +32,7 @@ examples=$(ls "$root"/share/pelox/examples/*.plx | wc -l)
 remarks=$(appstreamcli validate-tree --pedantic --no-net "$work/root" 2>&1) || fail "appstreamcli: $remarks"
 ! grep -qE '^\s*[EWIP]:' <<<"$remarks" || fail "appstreamcli: $remarks"
 grep -q "<mediatype>application/x-pelox</mediatype>" "$root/$metainfo" || fail "metadata lacks the file type"
+grep -qi "folded 3D paper star" "$root/$metainfo" || fail "metadata's description lacks the folded star"
 desktop-file-validate "$root/share/applications/pelox.desktop" || fail "the menu entry is not valid"
 grep -q '^MimeType=application/x-pelox;' "$root/share/applications/pelox.desktop" || fail "entry lacks the file type"
 # English by default, each text also in German, as the desktop picks by its language.
