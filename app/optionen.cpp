@@ -1,0 +1,357 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line's options as one table: each row names the option, the
+// kind of its value, its range, its default and the files it counts for. The
+// help is written from the table and the arguments are checked against it, so
+// that what the help states is what the check takes.
+#include "app/optionen.h"
+
+#include "net/netz.h"
+#include "paper/blatt.h"
+#include "print/poster.h"
+#include "star/ranges.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <sys/stat.h>
+#include <vector>
+
+namespace kommandozeile {
+namespace {
+
+enum class Art {
+    Datei,  // the file the option writes
+    Zahl,   // a number in a range
+    Wahl,   // one of a few words
+    Spitze, // a number from its least up to the diameter, or "natural"
+};
+
+// A range of a number and the files for which it holds.
+struct Bereich {
+    unsigned fuer;
+    double von;
+    double bis;
+};
+
+struct Zeile {
+    const char* name;
+    Art art;
+    // The file a Datei option writes; the files the others count for.
+    unsigned ausgaben;
+    // The files that cannot be made without this option.
+    unsigned braucht;
+    // The help, with the ranges' limits, then the default, for %1, %2 ...
+    const char* hilfe;
+    // What the value is called in the help and the messages.
+    const char* wertName;
+    const char* was;
+    const char* einheit;
+    std::vector<Bereich> bereiche;
+    QStringList wahl;
+    const char* vorgabe;
+};
+
+constexpr unsigned kFaltstern = kNetz | kNetzSvg | kStl;
+constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kFaltstern;
+constexpr double kOhneEnde = std::numeric_limits<double>::infinity();
+
+const char* const kDatei = QT_TRANSLATE_NOOP("Kommandozeile", "datei");
+
+const std::vector<Zeile>& tabelle()
+{
+    static const std::vector<Zeile> t{
+        {"pdf", Art::Datei, kPdf, 0, QT_TRANSLATE_NOOP("Kommandozeile", "Den Ausdruck als PDF-Datei <datei> schreiben."),
+            kDatei, nullptr, nullptr, {}, {}, nullptr},
+        {"svg", Art::Datei, kSvg, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile", "Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."), kDatei,
+            nullptr, nullptr, {}, {}, nullptr},
+        {"bmp", Art::Datei, kBmp, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile", "Das Bild des Sterns als Bitmap-Datei <datei> schreiben."), kDatei,
+            nullptr, nullptr, {}, {}, nullptr},
+        {"calibration-pdf", Art::Datei, kEinmessblatt, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben."),
+            kDatei, nullptr, nullptr, {}, {}, nullptr},
+        {"poster", Art::Datei, kPoster, 0,
+            QT_TRANSLATE_NOOP(
+                "Kommandozeile", "Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht."),
+            kDatei, nullptr, nullptr, {}, {}, nullptr},
+        {"diameter", Art::Zahl, kPoster | kFaltstern, kPoster,
+            QT_TRANSLATE_NOOP("Kommandozeile",
+                "Außendurchmesser in cm: des Posters %1 bis %2, des Faltsterns %3 bis %4 (ohne: der des Entwurfs)."),
+            "cm", QT_TRANSLATE_NOOP("Kommandozeile", "Durchmesser"), "cm",
+            {{kPoster, poster::kDurchmesserMin, poster::kDurchmesserMax},
+                {kFaltstern, netz::kDurchmesserMin, netz::kDurchmesserMax}},
+            {}, nullptr},
+        {"paper", Art::Wahl, kPoster | kNetz | kNetzSvg, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile", "Papier des Posters und des Faltnetzes: %1 (%2)."),
+            QT_TRANSLATE_NOOP("Kommandozeile", "papier"), QT_TRANSLATE_NOOP("Kommandozeile", "Papier"), nullptr, {},
+            poster::papierNamen(), "A4"},
+        {"glue", Art::Zahl, kPoster, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile", "Breite des Klebestreifens des Posters in cm (%1 bis %2, %3)."), "cm",
+            QT_TRANSLATE_NOOP("Kommandozeile", "Klebestreifen"), "cm", {{kPoster, 0, poster::kKlebenMax}}, {}, "1"},
+        {"margin", Art::Zahl, kPoster, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile", "Rand der PDF-Seiten des Posters in mm (%1 bis %2, %3)."), "mm",
+            QT_TRANSLATE_NOOP("Kommandozeile", "Rand"), "mm", {{kPoster, blatt::kPdfRandMm, poster::kRandMax}}, {},
+            "6.35"},
+        {"net", Art::Datei, kNetz, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als PDF-Datei "
+                "<datei> schreiben; braucht --peak."),
+            kDatei, nullptr, nullptr, {}, {}, nullptr},
+        {"net-svg", Art::Datei, kNetzSvg, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile", "Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben."),
+            kDatei, nullptr, nullptr, {}, {}, nullptr},
+        {"peak", Art::Spitze, kFaltstern, kFaltstern,
+            QT_TRANSLATE_NOOP("Kommandozeile",
+                "Höhe der Spitzen des Faltsterns über der Mitte in cm (%1 bis zum Durchmesser), "
+                "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
+            "cm|natural", QT_TRANSLATE_NOOP("Kommandozeile", "Höhe der Spitze"), "cm",
+            {{kFaltstern, 0.1, kOhneEnde}}, {}, nullptr},
+        {"tab", Art::Zahl, kNetz | kNetzSvg, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile", "Breite der Klebelaschen des Faltnetzes in cm (%1 bis %2, %3)."), "cm",
+            QT_TRANSLATE_NOOP("Kommandozeile", "Laschen"), "cm", {{kNetz | kNetzSvg, netz::kLascheMin, netz::kLascheMax}},
+            {}, "1"},
+        {"halves", Art::Wahl, kFaltstern, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile", "Beide Hälften des Faltsterns (2) oder nur eine (1)."), "1|2",
+            QT_TRANSLATE_NOOP("Kommandozeile", "Hälften"), nullptr, {}, {QStringLiteral("1"), QStringLiteral("2")},
+            "2"},
+        {"fewest", Art::Wahl, kNetz | kNetzSvg, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets)."),
+            "pieces|sheets", "--fewest", nullptr, {}, {QStringLiteral("pieces"), QStringLiteral("sheets")}, "pieces"},
+        {"stl", Art::Datei, kStl, 0,
+            QT_TRANSLATE_NOOP("Kommandozeile",
+                "Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; braucht --peak."),
+            kDatei, nullptr, nullptr, {}, {}, nullptr},
+    };
+    return t;
+}
+
+QString tr(const char* text) { return Kommandozeile::tr(text); }
+
+QString option(const Zeile& z) { return QStringLiteral("--") + QLatin1String(z.name); }
+
+// The options that write the files among a, as the user types them.
+QString dateiOptionen(unsigned a)
+{
+    QStringList namen;
+    for (const Zeile& z : tabelle())
+        if (z.art == Art::Datei && (z.ausgaben & a))
+            namen << option(z);
+    return namen.join(QStringLiteral(", "));
+}
+
+// The reason a comma before three digits is refused, with the number as it
+// can be written instead; none for anything else.
+QString mehrdeutig(const Zeile& z, const QString& wert)
+{
+    const QString punkt = QString(wert).replace(QLatin1Char(','), QLatin1Char('.'));
+    if (zahl(wert) || wert.count(QLatin1Char(',')) != 1 || wert.contains(QLatin1Char('.')) || !zahl(punkt))
+        return {};
+    return tr("%1 %2: ein Komma vor drei Ziffern kann Tausender trennen; Dezimalstellen mit Punkt schreiben "
+              "(%3), Tausender ohne Trennzeichen")
+        .arg(tr(z.was), wert, punkt);
+}
+
+// Whether v lies within the limits as the program states them; those lie
+// within the range, so that every limit stated is taken when given back.
+bool innerhalb(double v, double von, double bis)
+{
+    return star::inRange(v, grenze(von, false).toDouble(), grenze(bis, true).toDouble());
+}
+
+// The number's reason to be refused for the files asked for, or none; ziel
+// is the number, within every range that holds for them.
+QString zahlFehler(const Zeile& z, const QString& wert, unsigned ausgaben, double& ziel)
+{
+    const QString komma = mehrdeutig(z, wert);
+    if (!komma.isEmpty())
+        return komma;
+    const std::optional<double> v = zahl(wert);
+    for (const Bereich& b : z.bereiche) {
+        if (!(b.fuer & ausgaben))
+            continue;
+        if (!v || !innerhalb(*v, b.von, b.bis)) {
+            const QString grund = tr("%1 %2: erlaubt sind %3 bis %4 %5")
+                                      .arg(tr(z.was), wert, grenze(b.von, false), grenze(b.bis, true),
+                                          QLatin1String(z.einheit));
+            return z.bereiche.size() > 1 ? tr("%1 (für %2)").arg(grund, dateiOptionen(b.fuer & ausgaben)) : grund;
+        }
+        ziel = std::clamp(*v, b.von, b.bis);
+    }
+    return {};
+}
+
+const Zeile& zeile(Art art)
+{
+    return *std::find_if(tabelle().begin(), tabelle().end(), [art](const Zeile& z) { return z.art == art; });
+}
+
+// A file as the system knows it: an existing one by its device and inode,
+// whatever name or link leads to it; a new one by the real folder it will be
+// made in and its name, after the links that lead to that name.
+QString kennung(const QString& pfad)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(pfad).constData(), &st) == 0)
+        return QStringLiteral("%1:%2").arg(st.st_dev).arg(st.st_ino);
+    QFileInfo f(pfad);
+    for (int i = 0; i < 40 && f.isSymLink(); ++i)
+        f = QFileInfo(f.symLinkTarget());
+    const QString ordner = QFileInfo(f.absolutePath()).canonicalFilePath();
+    return (ordner.isEmpty() ? f.absolutePath() : ordner) + QLatin1Char('/') + f.fileName();
+}
+
+// No file asked for is the design or another file asked for: each would
+// leave only the last written.
+QString dateiFehler(const Auftrag& a)
+{
+    const QString design = a.design.isEmpty() ? QString() : kennung(a.design);
+    std::map<QString, QString> belegt;
+    for (const Zeile& z : tabelle()) {
+        if (z.art != Art::Datei || !a.gilt(Ausgabe(z.ausgaben)))
+            continue;
+        const QString pfad = a.datei(Ausgabe(z.ausgaben));
+        const QString k = kennung(pfad);
+        if (k == design)
+            return tr("%1 %2 ist die Pelox-Datei selbst; sie würde überschrieben").arg(option(z), pfad);
+        if (belegt.count(k))
+            return tr("%1 %2 ist dieselbe Datei wie %3; nur eine bliebe übrig").arg(option(z), pfad, belegt[k]);
+        belegt[k] = option(z);
+    }
+    return {};
+}
+
+} // namespace
+
+void beschreiben(QCommandLineParser& args)
+{
+    args.setApplicationDescription(
+        tr("Sterne entwerfen und in Originalgröße drucken.\n"
+           "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
+           "Mit --pdf, --svg, --bmp, --poster, --net, --net-svg oder --stl wird die Datei ohne Fenster\n"
+           "geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker. Zahlen mit Punkt oder\n"
+           "Komma (2.5 oder 2,5), ohne Tausendertrennung."));
+    args.addHelpOption();
+    args.addVersionOption();
+    static const QRegularExpression platz(QStringLiteral("%[1-9]"));
+    for (const Zeile& z : tabelle()) {
+        QStringList werte;
+        for (const Bereich& b : z.bereiche)
+            werte << grenze(b.von, false) << grenze(b.bis, true);
+        if (!z.wahl.isEmpty())
+            werte << z.wahl.join(QStringLiteral(", "));
+        if (z.vorgabe)
+            werte << QLatin1String(z.vorgabe);
+        QString hilfe = tr(z.hilfe);
+        for (qsizetype i = 0, n = hilfe.count(platz); i < n; ++i)
+            hilfe = hilfe.arg(werte.value(i));
+        args.addOption({QLatin1String(z.name), hilfe, tr(z.wertName)});
+    }
+    args.addPositionalArgument(tr("pelox-datei"), tr("Die Pelox-Datei (*.plx)."), tr("[pelox-datei]"));
+}
+
+Auftrag pruefen(const QCommandLineParser& args)
+{
+    Auftrag a;
+    a.hilfe = args.isSet(QStringLiteral("help")) || args.isSet(QStringLiteral("help-all"))
+        || args.isSet(QStringLiteral("version"));
+    const auto fehler = [&a](const QString& text) {
+        if (a.fehler.isEmpty())
+            a.fehler = text;
+    };
+    const QStringList designs = args.positionalArguments();
+    if (designs.size() > 1)
+        fehler(tr("nur eine Pelox-Datei angeben"));
+    a.design = designs.value(0);
+    unsigned ausgaben = 0;
+    for (const Zeile& z : tabelle()) {
+        const QStringList werte = args.values(QLatin1String(z.name));
+        if (werte.size() > 1)
+            fehler(tr("%1 ist mehr als einmal angegeben").arg(option(z)));
+        if (z.art == Art::Datei && !werte.isEmpty()) {
+            ausgaben |= z.ausgaben;
+            a.dateien[Ausgabe(z.ausgaben)] = werte.constLast();
+        }
+    }
+    if (ausgaben & kMitDesign && a.design.isEmpty())
+        fehler(tr("%1 brauchen eine Pelox-Datei").arg(dateiOptionen(kMitDesign)));
+    if (ausgaben == kEinmessblatt && !a.design.isEmpty())
+        fehler(tr("--calibration-pdf braucht keine Pelox-Datei"));
+    for (const Zeile& z : tabelle()) {
+        if (z.art == Art::Datei)
+            continue;
+        const QString name = QLatin1String(z.name);
+        const bool gegeben = args.isSet(name);
+        if (gegeben && !(z.ausgaben & ausgaben)) {
+            fehler(tr("%1 gilt nur für %2").arg(option(z), dateiOptionen(z.ausgaben)));
+            continue;
+        }
+        if (!gegeben && (z.braucht & ausgaben))
+            fehler(tr("%1 braucht %2").arg(dateiOptionen(z.braucht & ausgaben), option(z)));
+        if (!(z.ausgaben & ausgaben) || (!gegeben && !z.vorgabe))
+            continue;
+        const QString wert = gegeben ? args.value(name) : QLatin1String(z.vorgabe);
+        if (z.art == Art::Zahl) {
+            double v = 0;
+            const QString grund = zahlFehler(z, wert, ausgaben, v);
+            if (!grund.isEmpty())
+                fehler(grund);
+            a.zahlen[name] = v;
+        } else if (z.art == Art::Wahl) {
+            if (!z.wahl.contains(wert))
+                fehler(tr("%1 %2: erlaubt sind %3").arg(tr(z.was), wert, z.wahl.join(QStringLiteral(", "))));
+            a.werte[name] = wert;
+        } else {
+            // Its upper end, the diameter, is known once the design is read.
+            a.werte[name] = wert;
+        }
+    }
+    if (a.fehler.isEmpty())
+        a.fehler = dateiFehler(a);
+    return a;
+}
+
+Spitze spitze(const QString& text, double durchmesser)
+{
+    if (text == QLatin1String("natural"))
+        return {};
+    const Zeile& z = zeile(Art::Spitze);
+    const double von = z.bereiche.front().von;
+    const std::optional<double> v = zahl(text);
+    if (v && innerhalb(*v, von, durchmesser))
+        return {std::clamp(*v, von, durchmesser), {}};
+    const QString komma = mehrdeutig(z, text);
+    return {0.0,
+        !komma.isEmpty() ? komma
+                         : tr("%1 %2: erlaubt sind %3 cm bis zum Durchmesser (%4 cm) oder natural")
+                               .arg(tr(z.was), text, grenze(von, false), grenze(durchmesser, true))};
+}
+
+std::optional<double> zahl(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^-?[0-9]+([.,][0-9]+)?$"));
+    static const QRegularExpression tausender(QStringLiteral(",[0-9]{3}$"));
+    if (!form.match(text).hasMatch() || tausender.match(text).hasMatch())
+        return std::nullopt;
+    return QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}
+
+QString grenze(double v, bool oben)
+{
+    if (!std::isfinite(v))
+        return QLocale::c().toString(v);
+    // The small allowance keeps 6.35, which is 6.3499999… as a double, 6.35.
+    // Adding zero makes a limit of 0, rounded up from -0.000001, no "-0".
+    const double gerundet = (oben ? std::floor(v * 1e4 + 1e-6) : std::ceil(v * 1e4 - 1e-6)) / 1e4 + 0.0;
+    return QLocale::c().toString(gerundet, 'f', 4).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+}
+
+} // namespace kommandozeile
