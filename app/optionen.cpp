@@ -26,9 +26,9 @@ namespace kommandozeile {
 namespace {
 
 enum class Art {
-    Datei,  // the file the option writes
-    Zahl,   // a number in a range
-    Wahl,   // one of a few words
+    Datei, // the file the option writes
+    Zahl, // a number in a range
+    Wahl, // one of a few words
     Spitze, // a number from its least up to the diameter, or "natural"
 };
 
@@ -39,104 +39,151 @@ struct Bereich {
     double bis;
 };
 
+const char* const kDatei = QT_TRANSLATE_NOOP("Kommandozeile", "datei");
+
 struct Zeile {
-    const char* name;
-    Art art;
+    const char* name = nullptr;
+    Art art = Art::Datei;
     // The file a Datei option writes; the files the others count for.
-    unsigned ausgaben;
+    unsigned ausgaben = 0;
     // The files that cannot be made without this option.
-    unsigned braucht;
-    // The help, with the ranges' limits, then the default, for %1, %2 ...
-    const char* hilfe;
-    // What the value is called in the help and the messages.
-    const char* wertName;
-    const char* was;
-    const char* einheit;
-    std::vector<Bereich> bereiche;
-    QStringList wahl;
-    const char* vorgabe;
+    unsigned braucht = 0;
+    // The help, with the ranges' limits, the choices, then the default
+    // for %1, %2 ...
+    const char* hilfe = nullptr;
+    // What the value is called in the help and in the messages.
+    const char* wertName = kDatei;
+    const char* was = nullptr;
+    const char* einheit = nullptr;
+    std::vector<Bereich> bereiche {};
+    QStringList wahl {};
+    const char* vorgabe = nullptr;
 };
 
 constexpr unsigned kFaltstern = kNetz | kNetzSvg | kStl;
 constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kFaltstern;
 constexpr double kOhneEnde = std::numeric_limits<double>::infinity();
 
-const char* const kDatei = QT_TRANSLATE_NOOP("Kommandozeile", "datei");
-
 const std::vector<Zeile>& tabelle()
 {
-    static const std::vector<Zeile> t{
-        {"pdf", Art::Datei, kPdf, 0, QT_TRANSLATE_NOOP("Kommandozeile", "Den Ausdruck als PDF-Datei <datei> schreiben."),
-            kDatei, nullptr, nullptr, {}, {}, nullptr},
-        {"svg", Art::Datei, kSvg, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile", "Den Umriss in Originalgröße als SVG-Datei <datei> schreiben."), kDatei,
-            nullptr, nullptr, {}, {}, nullptr},
-        {"bmp", Art::Datei, kBmp, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile", "Das Bild des Sterns als Bitmap-Datei <datei> schreiben."), kDatei,
-            nullptr, nullptr, {}, {}, nullptr},
-        {"calibration-pdf", Art::Datei, kEinmessblatt, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile",
-                "Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben."),
-            kDatei, nullptr, nullptr, {}, {}, nullptr},
-        {"poster", Art::Datei, kPoster, 0,
-            QT_TRANSLATE_NOOP(
-                "Kommandozeile", "Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht."),
-            kDatei, nullptr, nullptr, {}, {}, nullptr},
-        {"diameter", Art::Zahl, kPoster | kFaltstern, kPoster,
-            QT_TRANSLATE_NOOP("Kommandozeile",
-                "Außendurchmesser in cm: des Posters %1 bis %2, des Faltsterns %3 bis %4 (ohne: der des Entwurfs)."),
-            "cm", QT_TRANSLATE_NOOP("Kommandozeile", "Durchmesser"), "cm",
-            {{kPoster, poster::kDurchmesserMin, poster::kDurchmesserMax},
-                {kFaltstern, netz::kDurchmesserMin, netz::kDurchmesserMax}},
-            {}, nullptr},
-        {"paper", Art::Wahl, kPoster | kNetz | kNetzSvg, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile", "Papier des Posters und des Faltnetzes: %1 (%2)."),
-            QT_TRANSLATE_NOOP("Kommandozeile", "papier"), QT_TRANSLATE_NOOP("Kommandozeile", "Papier"), nullptr, {},
-            poster::papierNamen(), "A4"},
-        {"glue", Art::Zahl, kPoster, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile", "Breite des Klebestreifens des Posters in cm (%1 bis %2, %3)."), "cm",
-            QT_TRANSLATE_NOOP("Kommandozeile", "Klebestreifen"), "cm", {{kPoster, 0, poster::kKlebenMax}}, {}, "1"},
-        {"margin", Art::Zahl, kPoster, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile", "Rand der PDF-Seiten des Posters in mm (%1 bis %2, %3)."), "mm",
-            QT_TRANSLATE_NOOP("Kommandozeile", "Rand"), "mm", {{kPoster, blatt::kPdfRandMm, poster::kRandMax}}, {},
-            "6.35"},
-        {"net", Art::Datei, kNetz, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile",
-                "Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als PDF-Datei "
-                "<datei> schreiben; braucht --peak."),
-            kDatei, nullptr, nullptr, {}, {}, nullptr},
-        {"net-svg", Art::Datei, kNetzSvg, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile", "Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben."),
-            kDatei, nullptr, nullptr, {}, {}, nullptr},
-        {"peak", Art::Spitze, kFaltstern, kFaltstern,
-            QT_TRANSLATE_NOOP("Kommandozeile",
+    static const std::vector<Zeile> t {
+        {.name = "pdf",
+            .ausgaben = kPdf,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Den Ausdruck als PDF-Datei <datei> schreiben.")},
+        {.name = "svg",
+            .ausgaben = kSvg,
+            .hilfe
+            = QT_TRANSLATE_NOOP("Kommandozeile", "Den Umriss in Originalgröße als SVG-Datei <datei> schreiben.")},
+        {.name = "bmp",
+            .ausgaben = kBmp,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Das Bild des Sterns als Bitmap-Datei <datei> schreiben.")},
+        {.name = "calibration-pdf",
+            .ausgaben = kEinmessblatt,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben.")},
+        {.name = "poster",
+            .ausgaben = kPoster,
+            .hilfe = QT_TRANSLATE_NOOP(
+                "Kommandozeile", "Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht.")},
+        {.name = "diameter",
+            .art = Art::Zahl,
+            .ausgaben = kPoster | kFaltstern,
+            .braucht = kPoster,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Außendurchmesser in cm: des Posters %1 bis %2, des Faltsterns %3 bis %4 "
+                "(ohne: der des Entwurfs)."),
+            .wertName = "cm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Durchmesser"),
+            .einheit = "cm",
+            .bereiche = {{kPoster, poster::kDurchmesserMin, poster::kDurchmesserMax},
+                {kFaltstern, netz::kDurchmesserMin, netz::kDurchmesserMax}}},
+        {.name = "paper",
+            .art = Art::Wahl,
+            .ausgaben = kPoster | kNetz | kNetzSvg,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Papier des Posters und des Faltnetzes: %1 (%2)."),
+            .wertName = QT_TRANSLATE_NOOP("Kommandozeile", "papier"),
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Papier"),
+            .wahl = poster::papierNamen(),
+            .vorgabe = "A4"},
+        {.name = "glue",
+            .art = Art::Zahl,
+            .ausgaben = kPoster,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Breite des Klebestreifens des Posters in cm (%1 bis %2, %3)."),
+            .wertName = "cm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Klebestreifen"),
+            .einheit = "cm",
+            .bereiche = {{kPoster, 0, poster::kKlebenMax}},
+            .vorgabe = "1"},
+        {.name = "margin",
+            .art = Art::Zahl,
+            .ausgaben = kPoster,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Rand der PDF-Seiten des Posters in mm (%1 bis %2, %3)."),
+            .wertName = "mm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Rand"),
+            .einheit = "mm",
+            .bereiche = {{kPoster, blatt::kPdfRandMm, poster::kRandMax}},
+            .vorgabe = "6.35"},
+        {.name = "net",
+            .ausgaben = kNetz,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als "
+                "PDF-Datei <datei> schreiben; braucht --peak.")},
+        {.name = "net-svg",
+            .ausgaben = kNetzSvg,
+            .hilfe
+            = QT_TRANSLATE_NOOP("Kommandozeile", "Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben.")},
+        {.name = "peak",
+            .art = Art::Spitze,
+            .ausgaben = kFaltstern,
+            .braucht = kFaltstern,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
                 "Höhe der Spitzen des Faltsterns über der Mitte in cm (%1 bis zum Durchmesser), "
                 "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
-            "cm|natural", QT_TRANSLATE_NOOP("Kommandozeile", "Höhe der Spitze"), "cm",
-            {{kFaltstern, 0.1, kOhneEnde}}, {}, nullptr},
-        {"tab", Art::Zahl, kNetz | kNetzSvg, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile", "Breite der Klebelaschen des Faltnetzes in cm (%1 bis %2, %3)."), "cm",
-            QT_TRANSLATE_NOOP("Kommandozeile", "Laschen"), "cm", {{kNetz | kNetzSvg, netz::kLascheMin, netz::kLascheMax}},
-            {}, "1"},
-        {"halves", Art::Wahl, kFaltstern, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile", "Beide Hälften des Faltsterns (2) oder nur eine (1)."), "1|2",
-            QT_TRANSLATE_NOOP("Kommandozeile", "Hälften"), nullptr, {}, {QStringLiteral("1"), QStringLiteral("2")},
-            "2"},
-        {"fewest", Art::Wahl, kNetz | kNetzSvg, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile",
-                "Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets)."),
-            "pieces|sheets", "--fewest", nullptr, {}, {QStringLiteral("pieces"), QStringLiteral("sheets")}, "pieces"},
-        {"stl", Art::Datei, kStl, 0,
-            QT_TRANSLATE_NOOP("Kommandozeile",
-                "Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; braucht --peak."),
-            kDatei, nullptr, nullptr, {}, {}, nullptr},
+            .wertName = "cm|natural",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Höhe der Spitze"),
+            .einheit = "cm",
+            .bereiche = {{kFaltstern, 0.1, kOhneEnde}}},
+        {.name = "tab",
+            .art = Art::Zahl,
+            .ausgaben = kNetz | kNetzSvg,
+            .hilfe
+            = QT_TRANSLATE_NOOP("Kommandozeile", "Breite der Klebelaschen des Faltnetzes in cm (%1 bis %2, %3)."),
+            .wertName = "cm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Laschen"),
+            .einheit = "cm",
+            .bereiche = {{kNetz | kNetzSvg, netz::kLascheMin, netz::kLascheMax}},
+            .vorgabe = "1"},
+        {.name = "halves",
+            .art = Art::Wahl,
+            .ausgaben = kFaltstern,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Beide Hälften des Faltsterns (2) oder nur eine (1)."),
+            .wertName = "1|2",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Hälften"),
+            .wahl = {QStringLiteral("1"), QStringLiteral("2")},
+            .vorgabe = "2"},
+        {.name = "fewest",
+            .art = Art::Wahl,
+            .ausgaben = kNetz | kNetzSvg,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter "
+                "(sheets)."),
+            .wertName = "pieces|sheets",
+            .was = "--fewest",
+            .wahl = {QStringLiteral("pieces"), QStringLiteral("sheets")},
+            .vorgabe = "pieces"},
+        {.name = "stl",
+            .ausgaben = kStl,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; "
+                "braucht --peak.")},
     };
     return t;
 }
 
-QString tr(const char* text) { return Kommandozeile::tr(text); }
-
-QString option(const Zeile& z) { return QStringLiteral("--") + QLatin1String(z.name); }
+QString option(const Zeile& z)
+{
+    return QStringLiteral("--") + QLatin1String(z.name);
+}
 
 // The options that write the files among a, as the user types them.
 QString dateiOptionen(unsigned a)
@@ -155,9 +202,10 @@ QString mehrdeutig(const Zeile& z, const QString& wert)
     const QString punkt = QString(wert).replace(QLatin1Char(','), QLatin1Char('.'));
     if (zahl(wert) || wert.count(QLatin1Char(',')) != 1 || wert.contains(QLatin1Char('.')) || !zahl(punkt))
         return {};
-    return tr("%1 %2: ein Komma vor drei Ziffern kann Tausender trennen; Dezimalstellen mit Punkt schreiben "
-              "(%3), Tausender ohne Trennzeichen")
-        .arg(tr(z.was), wert, punkt);
+    return Kommandozeile::tr(
+        "%1 %2: ein Komma vor drei Ziffern kann Tausender trennen; Dezimalstellen mit Punkt schreiben "
+        "(%3), Tausender ohne Trennzeichen")
+        .arg(Kommandozeile::tr(z.was), wert, punkt);
 }
 
 // Whether v lies within the limits as the program states them; those lie
@@ -179,10 +227,11 @@ QString zahlFehler(const Zeile& z, const QString& wert, unsigned ausgaben, doubl
         if (!(b.fuer & ausgaben))
             continue;
         if (!v || !innerhalb(*v, b.von, b.bis)) {
-            const QString grund = tr("%1 %2: erlaubt sind %3 bis %4 %5")
-                                      .arg(tr(z.was), wert, grenze(b.von, false), grenze(b.bis, true),
+            const QString grund = Kommandozeile::tr("%1 %2: erlaubt sind %3 bis %4 %5")
+                                      .arg(Kommandozeile::tr(z.was), wert, grenze(b.von, false), grenze(b.bis, true),
                                           QLatin1String(z.einheit));
-            return z.bereiche.size() > 1 ? tr("%1 (für %2)").arg(grund, dateiOptionen(b.fuer & ausgaben)) : grund;
+            return z.bereiche.size() > 1 ? Kommandozeile::tr("%1 (für %2)").arg(grund, dateiOptionen(b.fuer & ausgaben))
+                                         : grund;
         }
         ziel = std::clamp(*v, b.von, b.bis);
     }
@@ -199,7 +248,7 @@ const Zeile& zeile(Art art)
 // made in and its name, after the links that lead to that name.
 QString kennung(const QString& pfad)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(QFile::encodeName(pfad).constData(), &st) == 0)
         return QStringLiteral("%1:%2").arg(st.st_dev).arg(st.st_ino);
     QFileInfo f(pfad);
@@ -221,9 +270,10 @@ QString dateiFehler(const Auftrag& a)
         const QString pfad = a.datei(Ausgabe(z.ausgaben));
         const QString k = kennung(pfad);
         if (k == design)
-            return tr("%1 %2 ist die Pelox-Datei selbst; sie würde überschrieben").arg(option(z), pfad);
+            return Kommandozeile::tr("%1 %2 ist die Pelox-Datei selbst; sie würde überschrieben").arg(option(z), pfad);
         if (belegt.count(k))
-            return tr("%1 %2 ist dieselbe Datei wie %3; nur eine bliebe übrig").arg(option(z), pfad, belegt[k]);
+            return Kommandozeile::tr("%1 %2 ist dieselbe Datei wie %3; nur eine bliebe übrig")
+                .arg(option(z), pfad, belegt[k]);
         belegt[k] = option(z);
     }
     return {};
@@ -234,11 +284,11 @@ QString dateiFehler(const Auftrag& a)
 void beschreiben(QCommandLineParser& args)
 {
     args.setApplicationDescription(
-        tr("Sterne entwerfen und in Originalgröße drucken.\n"
-           "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-           "Mit --pdf, --svg, --bmp, --poster, --net, --net-svg oder --stl wird die Datei ohne Fenster\n"
-           "geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker. Zahlen mit Punkt oder\n"
-           "Komma (2.5 oder 2,5), ohne Tausendertrennung."));
+        Kommandozeile::tr("Sterne entwerfen und in Originalgröße drucken.\n"
+                          "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
+                          "Mit --pdf, --svg, --bmp, --poster, --net, --net-svg oder --stl wird die Datei ohne Fenster\n"
+                          "geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker. Zahlen mit Punkt oder\n"
+                          "Komma (2.5 oder 2,5), ohne Tausendertrennung."));
     args.addHelpOption();
     args.addVersionOption();
     static const QRegularExpression platz(QStringLiteral("%[1-9]"));
@@ -250,12 +300,13 @@ void beschreiben(QCommandLineParser& args)
             werte << z.wahl.join(QStringLiteral(", "));
         if (z.vorgabe)
             werte << QLatin1String(z.vorgabe);
-        QString hilfe = tr(z.hilfe);
+        QString hilfe = Kommandozeile::tr(z.hilfe);
         for (qsizetype i = 0, n = hilfe.count(platz); i < n; ++i)
             hilfe = hilfe.arg(werte.value(i));
-        args.addOption({QLatin1String(z.name), hilfe, tr(z.wertName)});
+        args.addOption({QLatin1String(z.name), hilfe, Kommandozeile::tr(z.wertName)});
     }
-    args.addPositionalArgument(tr("pelox-datei"), tr("Die Pelox-Datei (*.plx)."), tr("[pelox-datei]"));
+    args.addPositionalArgument(Kommandozeile::tr("pelox-datei"), Kommandozeile::tr("Die Pelox-Datei (*.plx)."),
+        Kommandozeile::tr("[pelox-datei]"));
 }
 
 Auftrag pruefen(const QCommandLineParser& args)
@@ -269,33 +320,34 @@ Auftrag pruefen(const QCommandLineParser& args)
     };
     const QStringList designs = args.positionalArguments();
     if (designs.size() > 1)
-        fehler(tr("nur eine Pelox-Datei angeben"));
+        fehler(Kommandozeile::tr("nur eine Pelox-Datei angeben"));
     a.design = designs.value(0);
     unsigned ausgaben = 0;
     for (const Zeile& z : tabelle()) {
         const QStringList werte = args.values(QLatin1String(z.name));
         if (werte.size() > 1)
-            fehler(tr("%1 ist mehr als einmal angegeben").arg(option(z)));
+            fehler(Kommandozeile::tr("%1 ist mehr als einmal angegeben").arg(option(z)));
         if (z.art == Art::Datei && !werte.isEmpty()) {
             ausgaben |= z.ausgaben;
             a.dateien[Ausgabe(z.ausgaben)] = werte.constLast();
         }
     }
     if (ausgaben & kMitDesign && a.design.isEmpty())
-        fehler(tr("%1 brauchen eine Pelox-Datei").arg(dateiOptionen(kMitDesign)));
+        fehler(Kommandozeile::tr("%1 brauchen eine Pelox-Datei").arg(dateiOptionen(kMitDesign)));
     if (ausgaben == kEinmessblatt && !a.design.isEmpty())
-        fehler(tr("--calibration-pdf braucht keine Pelox-Datei"));
+        fehler(Kommandozeile::tr("--calibration-pdf allein liest keine Pelox-Datei"));
     for (const Zeile& z : tabelle()) {
         if (z.art == Art::Datei)
             continue;
         const QString name = QLatin1String(z.name);
         const bool gegeben = args.isSet(name);
         if (gegeben && !(z.ausgaben & ausgaben)) {
-            fehler(tr("%1 gilt nur für %2").arg(option(z), dateiOptionen(z.ausgaben)));
+            fehler(Kommandozeile::tr("%1 gilt nur für %2").arg(option(z), dateiOptionen(z.ausgaben)));
             continue;
         }
         if (!gegeben && (z.braucht & ausgaben))
-            fehler(tr("%1 braucht %2").arg(dateiOptionen(z.braucht & ausgaben), option(z)));
+            fehler(Kommandozeile::tr("%1 %2 fehlt (für %3)")
+                       .arg(option(z), Kommandozeile::tr(z.wertName), dateiOptionen(z.braucht & ausgaben)));
         if (!(z.ausgaben & ausgaben) || (!gegeben && !z.vorgabe))
             continue;
         const QString wert = gegeben ? args.value(name) : QLatin1String(z.vorgabe);
@@ -307,7 +359,8 @@ Auftrag pruefen(const QCommandLineParser& args)
             a.zahlen[name] = v;
         } else if (z.art == Art::Wahl) {
             if (!z.wahl.contains(wert))
-                fehler(tr("%1 %2: erlaubt sind %3").arg(tr(z.was), wert, z.wahl.join(QStringLiteral(", "))));
+                fehler(Kommandozeile::tr("%1 %2: erlaubt sind %3")
+                           .arg(Kommandozeile::tr(z.was), wert, z.wahl.join(QStringLiteral(", "))));
             a.werte[name] = wert;
         } else {
             // Its upper end, the diameter, is known once the design is read.
@@ -331,8 +384,8 @@ Spitze spitze(const QString& text, double durchmesser)
     const QString komma = mehrdeutig(z, text);
     return {0.0,
         !komma.isEmpty() ? komma
-                         : tr("%1 %2: erlaubt sind %3 cm bis zum Durchmesser (%4 cm) oder natural")
-                               .arg(tr(z.was), text, grenze(von, false), grenze(durchmesser, true))};
+                         : Kommandozeile::tr("%1 %2: erlaubt sind %3 cm bis zum Durchmesser (%4 cm) oder natural")
+                               .arg(Kommandozeile::tr(z.was), text, grenze(von, false), grenze(durchmesser, true))};
 }
 
 std::optional<double> zahl(const QString& text)
