@@ -46,10 +46,10 @@ protected:
     {
         const auto vorher = ordner();
         const Lauf l = pelox(args);
+        EXPECT_TRUE(ordner() == vorher) << args.join(' ').toStdString();
         EXPECT_EQ(l.status, 2) << args.join(' ').toStdString() << "\n" << l.fehler.toStdString();
         ASSERT_EQ(l.meldungen().size(), 1) << args.join(' ').toStdString() << "\n" << l.fehler.toStdString();
         EXPECT_TRUE(l.meldungen()[0].contains(grund)) << l.meldungen()[0].toStdString() << " lacks " << grund.toStdString();
-        EXPECT_TRUE(ordner() == vorher) << args.join(' ').toStdString();
     }
 };
 
@@ -57,12 +57,19 @@ protected:
 
 TEST_F(Aufruf, NoOutputReplacesTheDesignOrAnotherOutputThroughAnyName)
 {
-    ASSERT_TRUE(QFile::link(design, pfad("l.plx")));
-    ASSERT_TRUE(QFile::link(pfad("x.pdf"), pfad("offen.svg")));
+    const QByteArray bytes = inhalt(design);
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
-    ASSERT_EQ(::link(QFile::encodeName(design).constData(), QFile::encodeName(pfad("h.plx")).constData()), 0);
-    schreibe(pfad("alt.pdf"), "bleibt");
-    ASSERT_TRUE(QFile::link(pfad("alt.pdf"), pfad("alt-link.pdf")));
+    // The same files before each case, whatever the last one did to them.
+    const auto herrichten = [&] {
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::System))
+            QFile::remove(pfad(name));
+        schreibe(design, bytes);
+        ASSERT_TRUE(QFile::link(design, pfad("l.plx")));
+        ASSERT_EQ(::link(QFile::encodeName(design).constData(), QFile::encodeName(pfad("h.plx")).constData()), 0);
+        ASSERT_TRUE(QFile::link(pfad("x.pdf"), pfad("offen.svg")));
+        schreibe(pfad("alt.pdf"), "bleibt");
+        ASSERT_TRUE(QFile::link(pfad("alt.pdf"), pfad("alt-link.pdf")));
+    };
     const QString selbst = "ist die Pelox-Datei selbst";
     const std::pair<QStringList, QString> faelle[] = {
         {{"--svg", design, design}, selbst},
@@ -80,8 +87,10 @@ TEST_F(Aufruf, NoOutputReplacesTheDesignOrAnotherOutputThroughAnyName)
         {{"--calibration-pdf", pfad("x.pdf"), "--pdf", pfad("x.pdf"), design}, "ist dieselbe Datei wie --pdf"},
         {{"--pdf", pfad("alt.pdf"), "--svg", pfad("alt-link.pdf"), design}, "ist dieselbe Datei wie --pdf"},
     };
-    for (const auto& [args, grund] : faelle)
+    for (const auto& [args, grund] : faelle) {
+        herrichten();
         abgelehnt(args, grund);
+    }
 
     // Beside the design, and with names of their own, all of them are written.
     const Lauf l = pelox({"--pdf", pfad("a.pdf"), "--svg", pfad("a.svg"), "--net", pfad("n.pdf"), "--net-svg",
