@@ -305,12 +305,18 @@ int runPelox(int argc, char** argv)
         melden(a.fehler);
         return 2;
     }
-    if (a.gilt(kEinmessblatt) && !EinmessblattSchreiben(a.datei(kEinmessblatt))) {
-        melden(Kommandozeile::tr("Die Datei %1 konnte nicht gespeichert werden").arg(a.datei(kEinmessblatt)));
-        return 1;
+    if (!a.dateien.empty()) {
+        // The sheet, which needs no design, comes last, so that a design
+        // refused leaves no file at all.
+        const int status = a.design.isEmpty() ? 0 : writeFiles(a);
+        if (status != 0 || !a.gilt(kEinmessblatt))
+            return status;
+        if (!EinmessblattSchreiben(a.datei(kEinmessblatt))) {
+            melden(Kommandozeile::tr("Die Datei %1 konnte nicht gespeichert werden").arg(a.datei(kEinmessblatt)));
+            return 1;
+        }
+        return 0;
     }
-    if (!a.dateien.empty())
-        return a.gilt(kEinmessblatt) && a.dateien.size() == 1 ? 0 : writeFiles(a);
     // The platform chosen for want of a display shows nothing; a platform
     // named on the command line is the user's to choose.
     if (ohneBildschirm && !arguments.contains(QLatin1String("-platform"))

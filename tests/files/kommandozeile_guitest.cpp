@@ -98,6 +98,13 @@ TEST_F(Aufruf, NoOutputReplacesTheDesignOrAnotherOutputThroughAnyName)
     EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
     for (const QString name : {"a.pdf", "a.svg", "n.pdf", "n.svg", "a.stl", "e.pdf"})
         EXPECT_TRUE(QFile::exists(pfad(name))) << name.toStdString();
+
+    // A design refused leaves no file, not even the calibration sheet, which
+    // needs none.
+    schreibe(pfad("kaputt.plx"), "kein Stern");
+    const Lauf kaputt = pelox({"--calibration-pdf", pfad("k.pdf"), "--pdf", pfad("k2.pdf"), pfad("kaputt.plx")});
+    EXPECT_EQ(kaputt.status, 1);
+    EXPECT_FALSE(QFile::exists(pfad("k.pdf")));
 }
 
 TEST_F(Aufruf, AnOptionThatAppliesToNoOutputAskedForIsRefused)
