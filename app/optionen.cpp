@@ -186,13 +186,27 @@ QString option(const Zeile& z)
 }
 
 // The options that write the files among a, as the user types them.
-QString dateiOptionen(unsigned a)
+QStringList dateiOptionen(unsigned a)
 {
     QStringList namen;
     for (const Zeile& z : tabelle())
         if (z.art == Art::Datei && (z.ausgaben & a))
             namen << option(z);
-    return namen.join(QStringLiteral(", "));
+    return namen;
+}
+
+QString liste(unsigned a)
+{
+    return dateiOptionen(a).join(QStringLiteral(", "));
+}
+
+// The words to choose from, as one says them: "1 oder 2".
+QString wahl(const Zeile& z)
+{
+    if (z.wahl.size() < 2)
+        return z.wahl.join(QString());
+    return Kommandozeile::tr("%1 oder %2")
+        .arg(z.wahl.mid(0, z.wahl.size() - 1).join(QStringLiteral(", ")), z.wahl.constLast());
 }
 
 // The reason a comma before three digits is refused, with the number as it
@@ -230,7 +244,7 @@ QString zahlFehler(const Zeile& z, const QString& wert, unsigned ausgaben, doubl
             const QString grund = Kommandozeile::tr("%1 %2: erlaubt sind %3 bis %4 %5")
                                       .arg(Kommandozeile::tr(z.was), wert, grenze(b.von, false), grenze(b.bis, true),
                                           QLatin1String(z.einheit));
-            return z.bereiche.size() > 1 ? Kommandozeile::tr("%1 (für %2)").arg(grund, dateiOptionen(b.fuer & ausgaben))
+            return z.bereiche.size() > 1 ? Kommandozeile::tr("%1 (für %2)").arg(grund, liste(b.fuer & ausgaben))
                                          : grund;
         }
         ziel = std::clamp(*v, b.von, b.bis);
@@ -297,7 +311,7 @@ void beschreiben(QCommandLineParser& args)
         for (const Bereich& b : z.bereiche)
             werte << grenze(b.von, false) << grenze(b.bis, true);
         if (!z.wahl.isEmpty())
-            werte << z.wahl.join(QStringLiteral(", "));
+            werte << wahl(z);
         if (z.vorgabe)
             werte << QLatin1String(z.vorgabe);
         QString hilfe = Kommandozeile::tr(z.hilfe);
@@ -333,7 +347,7 @@ Auftrag pruefen(const QCommandLineParser& args)
         }
     }
     if (ausgaben & kMitDesign && a.design.isEmpty())
-        fehler(Kommandozeile::tr("%1 brauchen eine Pelox-Datei").arg(dateiOptionen(kMitDesign)));
+        fehler(Kommandozeile::tr("%1 brauchen eine Pelox-Datei").arg(liste(kMitDesign)));
     if (ausgaben == kEinmessblatt && !a.design.isEmpty())
         fehler(Kommandozeile::tr("--calibration-pdf allein liest keine Pelox-Datei"));
     for (const Zeile& z : tabelle()) {
@@ -342,12 +356,13 @@ Auftrag pruefen(const QCommandLineParser& args)
         const QString name = QLatin1String(z.name);
         const bool gegeben = args.isSet(name);
         if (gegeben && !(z.ausgaben & ausgaben)) {
-            fehler(Kommandozeile::tr("%1 gilt nur für %2").arg(option(z), dateiOptionen(z.ausgaben)));
+            fehler(Kommandozeile::tr("%1 gilt nur für %2").arg(option(z), liste(z.ausgaben)));
             continue;
         }
         if (!gegeben && (z.braucht & ausgaben))
-            fehler(Kommandozeile::tr("%1 %2 fehlt (für %3)")
-                       .arg(option(z), Kommandozeile::tr(z.wertName), dateiOptionen(z.braucht & ausgaben)));
+            fehler(
+                Kommandozeile::tr("%1 braucht %2 %3")
+                    .arg(dateiOptionen(z.braucht & ausgaben).constFirst(), option(z), Kommandozeile::tr(z.wertName)));
         if (!(z.ausgaben & ausgaben) || (!gegeben && !z.vorgabe))
             continue;
         const QString wert = gegeben ? args.value(name) : QLatin1String(z.vorgabe);
@@ -359,8 +374,7 @@ Auftrag pruefen(const QCommandLineParser& args)
             a.zahlen[name] = v;
         } else if (z.art == Art::Wahl) {
             if (!z.wahl.contains(wert))
-                fehler(Kommandozeile::tr("%1 %2: erlaubt sind %3")
-                           .arg(Kommandozeile::tr(z.was), wert, z.wahl.join(QStringLiteral(", "))));
+                fehler(Kommandozeile::tr("%1 %2: erlaubt sind %3").arg(Kommandozeile::tr(z.was), wert, wahl(z)));
             a.werte[name] = wert;
         } else {
             // Its upper end, the diameter, is known once the design is read.

@@ -497,8 +497,12 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
         <translation>%1 applies only to %2</translation>
     </message>
     <message>
-        <source>%1 %2 fehlt (für %3)</source>
-        <translation>%1 %2 is missing (for %3)</translation>
+        <source>%1 braucht %2 %3</source>
+        <translation>%1 needs %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 oder %2</source>
+        <translation>%1 or %2</translation>
     </message>
     <message>
         <source>%1 %2: erlaubt sind %3</source>

@@ -123,9 +123,9 @@ TEST_F(Aufruf, AnOptionThatAppliesToNoOutputAskedForIsRefused)
         {{"--pdf", x, "--pdf", pfad("y.pdf"), design}, "--pdf ist mehr als einmal angegeben"},
         {{"--poster", x, "--diameter", "60", "--diameter", "80", design}, "--diameter ist mehr als einmal"},
         {{"--calibration-pdf", x, design}, "--calibration-pdf allein liest keine Pelox-Datei"},
-        {{"--poster", x, design}, "--diameter cm fehlt (für --poster)"},
-        {{"--net", x, "--stl", pfad("x.stl"), design}, "--peak cm|natural fehlt (für --net, --stl)"},
-        {{"--stl", x, "--peak", "3", "--halves", "3", design}, "Hälften 3: erlaubt sind 1, 2"},
+        {{"--poster", x, design}, "--poster braucht --diameter cm"},
+        {{"--net", x, "--stl", pfad("x.stl"), design}, "--net braucht --peak cm|natural"},
+        {{"--stl", x, "--peak", "3", "--halves", "3", design}, "Hälften 3: erlaubt sind 1 oder 2"},
     };
     for (const auto& [args, grund] : faelle)
         abgelehnt(args, grund);
