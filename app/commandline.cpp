@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: with no arguments the window as always; a design file to
-// open in it; or a design written to PDF, SVG or bitmap without a window.
+// open in it; or a design written to files without a window. Which options
+// there are and what they take is the table in app/optionen.cpp.
 #include "app/commandline.h"
 
 #include "app/calibration.h"
