@@ -105,6 +105,7 @@ TEST_F(Aufruf, NoOutputReplacesTheDesignOrAnotherOutputThroughAnyName)
     const Lauf kaputt = pelox({"--calibration-pdf", pfad("k.pdf"), "--pdf", pfad("k2.pdf"), pfad("kaputt.plx")});
     EXPECT_EQ(kaputt.status, 1);
     EXPECT_FALSE(QFile::exists(pfad("k.pdf")));
+    EXPECT_FALSE(QFile::exists(pfad("k2.pdf")));
 }
 
 TEST_F(Aufruf, AnOptionThatAppliesToNoOutputAskedForIsRefused)
@@ -126,6 +127,9 @@ TEST_F(Aufruf, AnOptionThatAppliesToNoOutputAskedForIsRefused)
         {{"--poster", x, design}, "--poster braucht --diameter cm"},
         {{"--net", x, "--stl", pfad("x.stl"), design}, "--net braucht --peak cm|natural"},
         {{"--stl", x, "--peak", "3", "--halves", "3", design}, "Hälften 3: erlaubt sind 1 oder 2"},
+        // A number for two outputs lies in both their ranges.
+        {{"--poster", x, "--stl", pfad("x.stl"), "--peak", "3", "--diameter", "150", design},
+            "Durchmesser 150: erlaubt sind 5 bis 100 cm (für --stl)"},
     };
     for (const auto& [args, grund] : faelle)
         abgelehnt(args, grund);
