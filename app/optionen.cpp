@@ -404,7 +404,7 @@ Spitze spitze(const QString& text, double durchmesser)
 
 std::optional<double> zahl(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral("^-?[0-9]+([.,][0-9]+)?$"));
+    static const QRegularExpression form(QStringLiteral("^-?([0-9]+([.,][0-9]+)?|[.,][0-9]+)$"));
     static const QRegularExpression tausender(QStringLiteral(",[0-9]{3}$"));
     if (!form.match(text).hasMatch() || tausender.match(text).hasMatch())
         return std::nullopt;
