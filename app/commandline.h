@@ -4,11 +4,12 @@
 
 #include <QStringList>
 
-// Runs the program: the window, or, with --pdf, --svg or --bmp, a design
-// written to a file without any window.
+// Runs the program: the window, or, with --pdf, --svg, --net and the other
+// files, a design written to files without any window.
 int runPelox(int argc, char** argv);
 
 // Whether the arguments (the program's name first) ask for files, help or the
-// version, which need no display. Only what the parser takes as those options
-// counts: "-vorlage.plx" is no "-v", and nothing after "--" is an option.
+// version, or are refused, none of which needs a display. Only what the
+// parser takes as options counts: "-vorlage.plx" is no "-v", and nothing
+// after "--" is an option.
 bool ohneFenster(const QStringList& arguments);

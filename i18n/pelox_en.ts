@@ -335,20 +335,22 @@ Save anyway?</translation>
     <message>
         <source>Sterne entwerfen und in Originalgröße drucken.
 Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.
-Mit --pdf, --svg, --bmp oder --poster wird die Datei ohne Fenster geschrieben, mit
---calibration-pdf das Einmessblatt für den Drucker.</source>
+Mit --pdf, --svg, --bmp, --poster, --net, --net-svg oder --stl wird die Datei ohne Fenster
+geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker. Zahlen mit Punkt oder
+Komma (2.5 oder 2,5), ohne Tausendertrennung.</source>
         <translation>Design stars and print them at actual size.
 Without a file the window opens; with a Pelox file (*.plx) it opens that file.
-With --pdf, --svg, --bmp or --poster the file is written without a window, with
---calibration-pdf the calibration sheet for the printer.</translation>
-    </message>
-    <message>
-        <source>Den Ausdruck als PDF-Datei &lt;datei&gt; schreiben.</source>
-        <translation>Write the printout as PDF file &lt;file&gt;.</translation>
+With --pdf, --svg, --bmp, --poster, --net, --net-svg or --stl the file is written without a
+window, with --calibration-pdf the calibration sheet for the printer. Numbers with a point or
+a comma (2.5 or 2,5), without thousands separators.</translation>
     </message>
     <message>
         <source>datei</source>
         <translation>file</translation>
+    </message>
+    <message>
+        <source>Den Ausdruck als PDF-Datei &lt;datei&gt; schreiben.</source>
+        <translation>Write the printout as PDF file &lt;file&gt;.</translation>
     </message>
     <message>
         <source>Den Umriss in Originalgröße als SVG-Datei &lt;datei&gt; schreiben.</source>
@@ -367,20 +369,40 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
         <translation>Write the star on several sheets as PDF file &lt;file&gt;, with an overview.</translation>
     </message>
     <message>
-        <source>Außendurchmesser des Posters in cm (5 bis 200).</source>
-        <translation>The poster&apos;s outer diameter in cm (5 to 200).</translation>
+        <source>Außendurchmesser in cm: des Posters %1 bis %2, des Faltsterns %3 bis %4 (ohne: der des Entwurfs).</source>
+        <translation>Outer diameter in cm: of the poster %1 to %2, of the folded star %3 to %4 (without: the design&apos;s own).</translation>
     </message>
     <message>
-        <source>Papier des Posters: A4, A3, Letter oder Legal (A4).</source>
-        <translation>The poster&apos;s paper: A4, A3, Letter or Legal (A4).</translation>
+        <source>Durchmesser</source>
+        <translation>diameter</translation>
+    </message>
+    <message>
+        <source>Papier des Posters und des Faltnetzes: %1 (%2).</source>
+        <translation>Paper of the poster and of the net: %1 (%2).</translation>
     </message>
     <message>
         <source>papier</source>
         <translation>paper</translation>
     </message>
     <message>
-        <source>Breite des Klebestreifens in cm (0 bis 3, 1).</source>
-        <translation>Width of the glue strip in cm (0 to 3, 1).</translation>
+        <source>Papier</source>
+        <translation>paper</translation>
+    </message>
+    <message>
+        <source>Breite des Klebestreifens des Posters in cm (%1 bis %2, %3).</source>
+        <translation>Width of the poster&apos;s glue strip in cm (%1 to %2, %3).</translation>
+    </message>
+    <message>
+        <source>Klebestreifen</source>
+        <translation>glue strip</translation>
+    </message>
+    <message>
+        <source>Rand der PDF-Seiten des Posters in mm (%1 bis %2, %3).</source>
+        <translation>Margin of the poster&apos;s PDF pages in mm (%1 to %2, %3).</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>margin</translation>
     </message>
     <message>
         <source>Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als PDF-Datei &lt;datei&gt; schreiben; braucht --peak.</source>
@@ -391,28 +413,56 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
         <translation>Write the net for cutting plotters as SVG file &lt;file&gt;.</translation>
     </message>
     <message>
-        <source>Höhe der Spitzen des Faltsterns über der Mitte in cm (0,1 bis zum Durchmesser), oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt.</source>
-        <translation>Height of the folded star&apos;s peaks above the centre in cm (0.1 up to the diameter), or natural for the height at which it folds without a cut.</translation>
+        <source>Höhe der Spitzen des Faltsterns über der Mitte in cm (%1 bis zum Durchmesser), oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt.</source>
+        <translation>Height of the folded star&apos;s peaks above the centre in cm (%1 up to the diameter), or natural for the height at which it folds without a cut.</translation>
     </message>
     <message>
-        <source>Breite der Klebelaschen des Faltnetzes in cm (0.5 bis 2, 1).</source>
-        <translation>Width of the net&apos;s glue tabs in cm (0.5 to 2, 1).</translation>
+        <source>Höhe der Spitze</source>
+        <translation>height of the peak</translation>
+    </message>
+    <message>
+        <source>Breite der Klebelaschen des Faltnetzes in cm (%1 bis %2, %3).</source>
+        <translation>Width of the net&apos;s glue tabs in cm (%1 to %2, %3).</translation>
+    </message>
+    <message>
+        <source>Laschen</source>
+        <translation>tabs</translation>
     </message>
     <message>
         <source>Beide Hälften des Faltsterns (2) oder nur eine (1).</source>
         <translation>Both halves of the folded star (2) or only one (1).</translation>
     </message>
     <message>
+        <source>Hälften</source>
+        <translation>halves</translation>
+    </message>
+    <message>
         <source>Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter (sheets).</source>
         <translation>The net in as few pieces (pieces) or on as few sheets (sheets) as possible.</translation>
     </message>
     <message>
-        <source>Rand der PDF-Seiten des Posters in mm (6.35 bis 30, 6.35).</source>
-        <translation>Margin of the poster&apos;s PDF pages in mm (6.35 to 30, 6.35).</translation>
-    </message>
-    <message>
         <source>Den gefalteten Stern als 3D-Modell (binäres STL in mm) in &lt;datei&gt; schreiben; braucht --peak.</source>
         <translation>Write the folded star as 3D model (binary STL in mm) to &lt;file&gt;; needs --peak.</translation>
+    </message>
+    <message>
+        <source>%1 %2: ein Komma vor drei Ziffern kann Tausender trennen; Dezimalstellen mit Punkt schreiben (%3), Tausender ohne Trennzeichen</source>
+        <translation>%1 %2: a comma before three digits may separate thousands; write decimals with a point (%3), thousands without a separator</translation>
+    </message>
+    <message>
+        <source>%1 %2: erlaubt sind %3 bis %4 %5</source>
+        <translation>%1 %2: %3 to %4 %5 are allowed</translation>
+    </message>
+    <message>
+        <source>%1 (für %2)</source>
+        <translation>%1 (for %2)</translation>
+    </message>
+    <message>
+        <source>%1 %2 ist die Pelox-Datei selbst; sie würde überschrieben</source>
+        <translation>%1 %2 is the Pelox file itself; it would be overwritten</translation>
+    </message>
+    <message>
+        <source>%1 %2 ist dieselbe Datei wie %3; nur eine bliebe übrig</source>
+        <translation>%1 %2 is the same file as %3; only one would be left</translation>
     </message>
     <message>
         <source>pelox-datei</source>
@@ -427,68 +477,56 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
         <translation>[pelox-file]</translation>
     </message>
     <message>
-        <source>--poster braucht --diameter CM</source>
-        <translation>--poster needs --diameter CM</translation>
+        <source>nur eine Pelox-Datei angeben</source>
+        <translation>give only one Pelox file</translation>
     </message>
     <message>
-        <source>Durchmesser %1: erlaubt sind %2 bis %3 cm</source>
-        <translation>diameter %1: %2 to %3 cm are allowed</translation>
+        <source>%1 ist mehr als einmal angegeben</source>
+        <translation>%1 is given more than once</translation>
     </message>
     <message>
-        <source>Klebestreifen %1: erlaubt sind %2 bis %3 cm</source>
-        <translation>glue strip %1: %2 to %3 cm are allowed</translation>
+        <source>%1 brauchen eine Pelox-Datei</source>
+        <translation>%1 need a Pelox file</translation>
     </message>
     <message>
-        <source>Rand %1: erlaubt sind %2 bis %3 mm</source>
-        <translation>margin %1: %2 to %3 mm are allowed</translation>
+        <source>--calibration-pdf allein liest keine Pelox-Datei</source>
+        <translation>--calibration-pdf alone reads no Pelox file</translation>
     </message>
     <message>
-        <source>unbekanntes Papier %1: A4, A3, Letter oder Legal</source>
-        <translation>unknown paper %1: A4, A3, Letter or Legal</translation>
+        <source>%1 gilt nur für %2</source>
+        <translation>%1 applies only to %2</translation>
     </message>
     <message>
-        <source>Durchmesser %1: erlaubt sind 5 bis 100 cm</source>
-        <translation>diameter %1: 5 to 100 cm are allowed</translation>
+        <source>%1 braucht %2 %3</source>
+        <translation>%1 needs %2 %3</translation>
     </message>
     <message>
-        <source>%1 braucht --peak CM oder --peak natural</source>
-        <translation>%1 needs --peak CM or --peak natural</translation>
+        <source>%1 oder %2</source>
+        <translation>%1 or %2</translation>
     </message>
     <message>
-        <source>Hälften %1: 1 oder 2</source>
-        <translation>halves %1: 1 or 2</translation>
+        <source>%1 %2: erlaubt sind %3</source>
+        <translation>%1 %2: allowed are %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: erlaubt sind %3 cm bis zum Durchmesser (%4 cm) oder natural</source>
+        <translation>%1 %2: %3 cm up to the diameter (%4 cm) or natural are allowed</translation>
     </message>
     <message>
         <source>Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben die Winkel einer Hälfte genau 360°</source>
         <translation>This star has no natural height: at no height of the peak do the angles of a half add up to exactly 360°</translation>
     </message>
     <message>
-        <source>Höhe der Spitze %1: erlaubt sind 0.1 cm bis zum Durchmesser (%2 cm) oder natural</source>
-        <translation>height of the peak %1: 0.1 cm up to the diameter (%2 cm) or natural are allowed</translation>
-    </message>
-    <message>
-        <source>Laschen %1: erlaubt sind 0.5 bis 2 cm</source>
-        <translation>tabs %1: 0.5 to 2 cm are allowed</translation>
-    </message>
-    <message>
-        <source>--fewest %1: pieces oder sheets</source>
-        <translation>--fewest %1: pieces or sheets</translation>
-    </message>
-    <message>
         <source> Ein Pelox auf zwei A4-Blättern kann nicht als Bild gespeichert werden !! </source>
         <translation> A star on two A4 sheets cannot be saved as a picture !! </translation>
-    </message>
-    <message>
-        <source>nur eine Pelox-Datei angeben</source>
-        <translation>give only one Pelox file</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden</source>
         <translation>The file %1 could not be saved</translation>
     </message>
     <message>
-        <source>--pdf, --svg, --bmp, --poster, --net und --stl brauchen eine Pelox-Datei</source>
-        <translation>--pdf, --svg, --bmp, --poster, --net and --stl need a Pelox file</translation>
+        <source>Das Fenster braucht einen Bildschirm: DISPLAY und WAYLAND_DISPLAY sind leer</source>
+        <translation>The window needs a display: DISPLAY and WAYLAND_DISPLAY are empty</translation>
     </message>
 </context>
 <context>

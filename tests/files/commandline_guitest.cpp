@@ -122,6 +122,8 @@ TEST(CommandLine, OptionsAreWholeWordsAndEndAtTwoDashes)
     EXPECT_TRUE(ohne({"--pdf", "a.pdf", "stern.plx"}));
     EXPECT_TRUE(ohne({"--bmp=a.bmp", "stern.plx"}));
     EXPECT_TRUE(ohne({"--poster", "a.pdf", "--diameter", "60", "stern.plx"}));
+    // A refusal needs no window to be told.
+    EXPECT_TRUE(ohne({"--halves", "1", "stern.plx"}));
     EXPECT_FALSE(ohne({"stern.plx"}));
     EXPECT_FALSE(ohne({"-vorlage.plx"}));
     EXPECT_FALSE(ohne({"--", "-vorlage.plx"}));

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line's options as one table: each row names the option, the
+// kind of its value, its range, its default and the files it counts for. A
+// new option is a new row; the help and the check follow from it.
+#include "app/optionstabelle.h"
+
+#include "net/netz.h"
+#include "paper/blatt.h"
+#include "print/poster.h"
+
+#include <limits>
+
+namespace kommandozeile {
+
+const std::vector<Zeile>& tabelle()
+{
+    static const std::vector<Zeile> t {
+        {.name = "pdf",
+            .ausgaben = kPdf,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Den Ausdruck als PDF-Datei <datei> schreiben.")},
+        {.name = "svg",
+            .ausgaben = kSvg,
+            .hilfe
+            = QT_TRANSLATE_NOOP("Kommandozeile", "Den Umriss in Originalgröße als SVG-Datei <datei> schreiben.")},
+        {.name = "bmp",
+            .ausgaben = kBmp,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Das Bild des Sterns als Bitmap-Datei <datei> schreiben.")},
+        {.name = "calibration-pdf",
+            .ausgaben = kEinmessblatt,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Einmessblatt (Lineale zum Einmessen des Druckers) als PDF-Datei <datei> schreiben.")},
+        {.name = "poster",
+            .ausgaben = kPoster,
+            .hilfe = QT_TRANSLATE_NOOP(
+                "Kommandozeile", "Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht.")},
+        {.name = "diameter",
+            .art = Art::Zahl,
+            .ausgaben = kPoster | kFaltstern,
+            .braucht = kPoster,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Außendurchmesser in cm: des Posters %1 bis %2, des Faltsterns %3 bis %4 "
+                "(ohne: der des Entwurfs)."),
+            .wertName = "cm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Durchmesser"),
+            .einheit = "cm",
+            .bereiche = {{kPoster, poster::kDurchmesserMin, poster::kDurchmesserMax},
+                {kFaltstern, netz::kDurchmesserMin, netz::kDurchmesserMax}}},
+        {.name = "paper",
+            .art = Art::Wahl,
+            .ausgaben = kPoster | kNetz | kNetzSvg,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Papier des Posters und des Faltnetzes: %1 (%2)."),
+            .wertName = QT_TRANSLATE_NOOP("Kommandozeile", "papier"),
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Papier"),
+            .wahl = poster::papierNamen(),
+            .vorgabe = "A4"},
+        {.name = "glue",
+            .art = Art::Zahl,
+            .ausgaben = kPoster,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Breite des Klebestreifens des Posters in cm (%1 bis %2, %3)."),
+            .wertName = "cm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Klebestreifen"),
+            .einheit = "cm",
+            .bereiche = {{kPoster, 0, poster::kKlebenMax}},
+            .vorgabe = "1"},
+        {.name = "margin",
+            .art = Art::Zahl,
+            .ausgaben = kPoster,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Rand der PDF-Seiten des Posters in mm (%1 bis %2, %3)."),
+            .wertName = "mm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Rand"),
+            .einheit = "mm",
+            .bereiche = {{kPoster, blatt::kPdfRandMm, poster::kRandMax}},
+            .vorgabe = "6.35"},
+        {.name = "net",
+            .ausgaben = kNetz,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Faltnetz des Sterns in 3D (Teile zum Ausschneiden, Falten und Kleben) als "
+                "PDF-Datei <datei> schreiben; braucht --peak.")},
+        {.name = "net-svg",
+            .ausgaben = kNetzSvg,
+            .hilfe
+            = QT_TRANSLATE_NOOP("Kommandozeile", "Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben.")},
+        {.name = "peak",
+            .art = Art::Spitze,
+            .ausgaben = kFaltstern,
+            .braucht = kFaltstern,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Höhe der Spitzen des Faltsterns über der Mitte in cm (%1 bis zum Durchmesser), "
+                "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
+            .wertName = "cm|natural",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Höhe der Spitze"),
+            .einheit = "cm",
+            // Its upper end is the diameter, known once the design is read.
+            .bereiche = {{kFaltstern, 0.1, std::numeric_limits<double>::infinity()}}},
+        {.name = "tab",
+            .art = Art::Zahl,
+            .ausgaben = kNetz | kNetzSvg,
+            .hilfe
+            = QT_TRANSLATE_NOOP("Kommandozeile", "Breite der Klebelaschen des Faltnetzes in cm (%1 bis %2, %3)."),
+            .wertName = "cm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Laschen"),
+            .einheit = "cm",
+            .bereiche = {{kNetz | kNetzSvg, netz::kLascheMin, netz::kLascheMax}},
+            .vorgabe = "1"},
+        {.name = "halves",
+            .art = Art::Wahl,
+            .ausgaben = kFaltstern,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Beide Hälften des Faltsterns (2) oder nur eine (1)."),
+            .wertName = "1|2",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Hälften"),
+            .wahl = {QStringLiteral("1"), QStringLiteral("2")},
+            .vorgabe = "2"},
+        {.name = "fewest",
+            .art = Art::Wahl,
+            .ausgaben = kNetz | kNetzSvg,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter "
+                "(sheets)."),
+            .wertName = "pieces|sheets",
+            .was = "--fewest",
+            .wahl = {QStringLiteral("pieces"), QStringLiteral("sheets")},
+            .vorgabe = "pieces"},
+        {.name = "stl",
+            .ausgaben = kStl,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; "
+                "braucht --peak.")},
+    };
+    return t;
+}
+
+} // namespace kommandozeile

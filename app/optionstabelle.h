@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/optionen.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace kommandozeile {
+
+enum class Art {
+    Datei, // the file the option writes
+    Zahl, // a number in a range
+    Wahl, // one of a few words
+    Spitze, // a number from its least up to the diameter, or "natural"
+};
+
+// A range of a number and the files for which it holds.
+struct Bereich {
+    unsigned fuer;
+    double von;
+    double bis;
+};
+
+inline const char* const kDatei = QT_TRANSLATE_NOOP("Kommandozeile", "datei");
+
+struct Zeile {
+    const char* name = nullptr;
+    Art art = Art::Datei;
+    // The file a Datei option writes; the files the others count for.
+    unsigned ausgaben = 0;
+    // The files that cannot be made without this option.
+    unsigned braucht = 0;
+    // The help, with the ranges' limits, the choices, then the default
+    // for %1, %2 ...
+    const char* hilfe = nullptr;
+    // What the value is called in the help and in the messages.
+    const char* wertName = kDatei;
+    const char* was = nullptr;
+    const char* einheit = nullptr;
+    std::vector<Bereich> bereiche {};
+    QStringList wahl {};
+    const char* vorgabe = nullptr;
+};
+
+constexpr unsigned kFaltstern = kNetz | kNetzSvg | kStl;
+constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kFaltstern;
+
+// The command line's options, one row each, in the order the help lists them.
+const std::vector<Zeile>& tabelle();
+
+} // namespace kommandozeile
