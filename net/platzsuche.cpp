@@ -111,35 +111,34 @@ private:
     }
 };
 
-// The stretches of the line at height y that lie inside the polygon.
-std::vector<std::pair<double, double>> innenStrecken(const std::vector<Punkt>& v, double y)
+// The stretches of the line at height y that lie inside the polygon, as
+// the ends of each, sorted; into x, which is reused.
+void innenStrecken(const std::vector<Punkt>& v, double y, std::vector<double>& x)
 {
-    std::vector<double> x;
+    x.clear();
     for (std::size_t i = 0, j = v.size() - 1; i < v.size(); j = i++) {
         if ((v[i].y > y) != (v[j].y > y))
             x.push_back(v[j].x + (y - v[j].y) / (v[i].y - v[j].y) * (v[i].x - v[j].x));
     }
     std::sort(x.begin(), x.end());
-    std::vector<std::pair<double, double>> s;
-    for (std::size_t k = 0; k + 1 < x.size(); k += 2)
-        s.push_back({x[k], x[k + 1]});
-    return s;
 }
 
 // Points about a step apart where the box (about the point) has room in
 // the polygon along its top, its middle and its bottom line: all of them
 // where the polygon is convex. Whether the whole box has is checked after.
-std::vector<Punkt> proben(const std::vector<Punkt>& v, const Rechteck& box, double schritt)
+void proben(const std::vector<Punkt>& v, const Rechteck& box, double schritt, std::vector<Punkt>& p)
 {
     const Rechteck g = umriss(v);
-    std::vector<Punkt> p;
+    std::vector<double> oben, mitte, unten;
     const auto reihe = [&](double y) {
-        const auto oben = innenStrecken(v, y + box.oben), mitte = innenStrecken(v, y),
-                   unten = innenStrecken(v, y + box.unten);
-        for (const auto& [a0, a1] : mitte) {
-            for (const auto& [b0, b1] : oben) {
-                for (const auto& [c0, c1] : unten) {
-                    const double von = std::max({a0, b0, c0}) - box.links, bis = std::min({a1, b1, c1}) - box.rechts;
+        innenStrecken(v, y + box.oben, oben);
+        innenStrecken(v, y, mitte);
+        innenStrecken(v, y + box.unten, unten);
+        for (std::size_t a = 0; a + 1 < mitte.size(); a += 2) {
+            for (std::size_t b = 0; b + 1 < oben.size(); b += 2) {
+                for (std::size_t c = 0; c + 1 < unten.size(); c += 2) {
+                    const double von = std::max({mitte[a], oben[b], unten[c]}) - box.links;
+                    const double bis = std::min({mitte[a + 1], oben[b + 1], unten[c + 1]}) - box.rechts;
                     if (von > bis)
                         continue;
                     const int n = int((bis - von) / schritt);
@@ -151,11 +150,10 @@ std::vector<Punkt> proben(const std::vector<Punkt>& v, const Rechteck& box, doub
     };
     const double von = g.oben - box.oben, bis = g.unten - box.unten;
     if (von > bis)
-        return p;
+        return;
     const int n = int((bis - von) / schritt);
     for (int k = 0; k <= n; ++k)
         reihe((von + bis) / 2 + (k - n / 2.0) * schritt);
-    return p;
 }
 
 struct Beschrifter {
@@ -167,7 +165,7 @@ struct Beschrifter {
     // of the areas at this size, crossing none of its sides, no cut line
     // and no label placed before.
     std::optional<Punkt> platz(const Marke& m, const std::vector<std::vector<Punkt>>& gebiete, Punkt wunsch,
-        double punkte) const
+        double punkte, bool nurWunsch = false) const
     {
         const Rechteck probe = rahmen(setzen(m, punkte, {0, 0}));
         const auto passt = [&](Punkt c, const std::vector<Punkt>& gebiet) {
@@ -182,6 +180,8 @@ struct Beschrifter {
             if (innen(wunsch, g) && passt(wunsch, g))
                 return wunsch;
         }
+        if (nurWunsch)
+            return std::nullopt;
         // The points by their distance from the wished one, nearest first,
         // taken from a heap: most labels find room long before the last.
         struct Probe {
@@ -191,14 +191,17 @@ struct Beschrifter {
             bool operator<(const Probe& p) const { return weite > p.weite; }
         };
         std::vector<Probe> p;
+        std::vector<Punkt> q;
         for (std::size_t i = 0; i < gebiete.size(); ++i) {
             const Rechteck g = umriss(gebiete[i]);
             if (probe.breite() > g.breite() || probe.hoehe() > g.hoehe())
                 continue;
             const double schritt
                 = std::max(std::min(probe.breite(), probe.hoehe()) / 4, std::max(g.breite(), g.hoehe()) / kRaster);
-            for (const Punkt& q : proben(gebiete[i], probe, schritt))
-                p.push_back({skalar(q - wunsch, q - wunsch), q, i});
+            q.clear();
+            proben(gebiete[i], probe, schritt, q);
+            for (const Punkt& x : q)
+                p.push_back({skalar(x - wunsch, x - wunsch), x, i});
         }
         std::make_heap(p.begin(), p.end());
         for (auto ende = p.end(); ende != p.begin(); --ende) {
@@ -210,20 +213,20 @@ struct Beschrifter {
         return std::nullopt;
     }
 
-    // The label in the areas at the largest size that finds room there. A
-    // smaller box lies inside a larger one round the same point, so where
-    // the smallest finds none, none does, and the largest that does is
-    // found by halving.
+    // The label in the areas at the largest size that finds room there: at
+    // the wished point if it can, else nearest to it. A smaller box lies
+    // inside a larger one round the same point, so where the smallest finds
+    // no room, none does, and the largest that does is found by halving.
     bool stellen(const Marke& m, const std::vector<std::vector<Punkt>>& gebiete, Punkt wunsch)
     {
         const int stufen = int(std::floor((m.punkte - kMindestSchrift) / kSchritt + 1e-9));
         const auto groesse = [&](int i) { return m.punkte - i * kSchritt; };
-        std::optional<Punkt> c = platz(m, gebiete, wunsch, groesse(0));
         int gut = 0;
-        if (!c && stufen > 0) {
-            c = platz(m, gebiete, wunsch, groesse(stufen));
+        std::optional<Punkt> c = platz(m, gebiete, wunsch, groesse(0), true);
+        if (!c) {
             gut = stufen;
-            for (int schlecht = 0; c && gut - schlecht > 1;) {
+            c = platz(m, gebiete, wunsch, groesse(stufen));
+            for (int schlecht = -1; c && gut - schlecht > 1;) {
                 const int mitte = (gut + schlecht) / 2;
                 if (const std::optional<Punkt> d = platz(m, gebiete, wunsch, groesse(mitte))) {
                     gut = mitte;
