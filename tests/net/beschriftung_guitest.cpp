@@ -10,6 +10,8 @@
 #include "print/faltnetz.h"
 
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QRegularExpression>
 #include <map>
 
@@ -169,6 +171,34 @@ TEST_F(NetzBeschriftung, LowPeaksAndManyPoints)
 
     speichere(pfad("gebogen.plx"));
     pruefe(pfad("gebogen.plx"), {"--peak", "2"}, 2, 2, true);
+}
+
+// The room given to a text is at least its advance in the font the PDF
+// and the SVG draw with: for every digit and capital of the numbers and
+// letters, and for the names in German and in English.
+TEST(NetzSchrift, TheRoomCoversTheFontsAdvance)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(1000);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    ASSERT_EQ(QFontInfo(f).family(), QStringLiteral("Liberation Sans"));
+    const QFontMetricsF m(f);
+    // At this size an em is a centimetre; the room round the text aside.
+    const auto ems = [](const Phrase& p) {
+        return netz::textRahmen({{0, 0}, 72 / 2.54, p}).breite() - netz::textRahmen({{0, 0}, 72 / 2.54, Phrase()}).breite();
+    };
+    for (const QChar c : QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
+        EXPECT_GE(ems(Phrase(QString(c).toStdString())) + 1e-3, m.horizontalAdvance(c) / 1000) << c.toLatin1();
+    const std::pair<Phrase, QStringList> namen[] = {
+        {PELOX_TEXT("netz", "Oberteil"), {"Oberteil", "Top half"}},
+        {PELOX_TEXT("netz", "Unterteil"), {"Unterteil", "Bottom half"}},
+        {PELOX_TEXT("netz", "Teil %1 von %2").arg(1).arg(1), {"Teil 1 von 1", "Piece 1 of 1"}},
+        {PELOX_TEXT("netz", "Teil %1 von %2").arg(38).arg(38), {"Teil 38 von 38", "Piece 38 of 38"}},
+    };
+    for (const auto& [p, texte] : namen) {
+        for (const QString& t : texte)
+            EXPECT_GE(ems(p), m.horizontalAdvance(t) / 1000) << t.toStdString();
+    }
 }
 
 } // namespace
