@@ -233,22 +233,4 @@ TEST(Beschriftung, RandomDesignsKeepTheirLabelsApart)
     EXPECT_GT(netze, 25);
 }
 
-// The box is the font's advance and line: a number by its digits, a letter
-// by its own width, a word with room for its translation.
-TEST(Beschriftung, TheBoxFollowsTheText)
-{
-    const auto breite = [](const Phrase& p, double punkte) { return netz::textRahmen({{0, 0}, punkte, p}).breite(); };
-    const auto hoehe = [](double punkte) { return netz::textRahmen({{5, 5}, punkte, Phrase("1")}).hoehe(); };
-    EXPECT_NEAR(breite(Phrase("10"), 10) - breite(Phrase("1"), 10), 0.556 * 10 * 2.54 / 72, 1e-9);
-    EXPECT_NEAR(breite(Phrase("12"), 12), 2 * breite(Phrase("12"), 6) - 0.06, 1e-9);
-    EXPECT_GT(breite(Phrase("W"), 9), breite(Phrase("I"), 9));
-    EXPECT_NEAR(hoehe(10), 2 * hoehe(5) - 0.06, 1e-9);
-    // "Bottom half" takes 5.06 em.
-    EXPECT_GT(breite(PELOX_TEXT("netz", "Unterteil"), 10), 5.06 * 10 * 2.54 / 72 + 0.06);
-    // "Piece 12 of 12" takes 6.39 em.
-    EXPECT_GT(breite(PELOX_TEXT("netz", "Teil %1 von %2").arg(12).arg(12), 10), 6.39 * 10 * 2.54 / 72 + 0.06);
-    const Rechteck r = netz::textRahmen({{3, 4}, 8, Phrase("AB")});
-    EXPECT_NEAR((r.links + r.rechts) / 2, 3, 1e-9);
-}
-
 } // namespace
