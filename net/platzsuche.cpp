@@ -258,7 +258,8 @@ struct Beschrifter {
         if (m.zeilen.size() > 1) {
             std::vector<Phrase> zeilen = m.zeilen;
             const auto breite = [&](const Phrase& z) { return textRahmen({{0, 0}, m.punkte, z}).breite(); };
-            std::sort(zeilen.begin(), zeilen.end(), [&](const Phrase& a, const Phrase& b) { return breite(a) > breite(b); });
+            std::sort(zeilen.begin(), zeilen.end(),
+                [&](const Phrase& a, const Phrase& b) { return breite(a) > breite(b); });
             for (const Phrase& z : zeilen) {
                 Marke einzeln = m;
                 einzeln.zeilen = {z};

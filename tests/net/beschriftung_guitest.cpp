@@ -103,7 +103,8 @@ protected:
                 int treffer = 0;
                 for (const netz::Teil& t : n.teile) {
                     for (const netz::Text& x : t.texte) {
-                        if (t.blatt == b && netz::textRahmen(x).erweitert(-0.02).enthaelt({mitte(wort.r).x, mitte(wort.r).y, mitte(wort.r).x, mitte(wort.r).y})) {
+                        const Punkt m = mitte(wort.r);
+                        if (t.blatt == b && netz::textRahmen(x).erweitert(-0.02).enthaelt({m.x, m.y, m.x, m.y})) {
                             ++treffer;
                             teil = &t;
                             text = &x;
@@ -185,7 +186,8 @@ TEST(NetzSchrift, TheRoomCoversTheFontsAdvance)
     const QFontMetricsF m(f);
     // At this size an em is a centimetre; the room round the text aside.
     const auto ems = [](const Phrase& p) {
-        return netz::textRahmen({{0, 0}, 72 / 2.54, p}).breite() - netz::textRahmen({{0, 0}, 72 / 2.54, Phrase()}).breite();
+        const auto breite = [](const Phrase& q) { return netz::textRahmen({{0, 0}, 72 / 2.54, q}).breite(); };
+        return breite(p) - breite(Phrase());
     };
     for (const QChar c : QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
         EXPECT_GE(ems(Phrase(QString(c).toStdString())) + 1e-3, m.horizontalAdvance(c) / 1000) << c.toLatin1();

@@ -42,7 +42,8 @@ bool innen(Punkt p, const std::vector<Punkt>& v)
 // Whether the rectangle lies inside the polygon, none of its sides crossing it.
 bool drin(const Rechteck& r, const std::vector<Punkt>& v)
 {
-    for (const Punkt& p : {Punkt{r.links, r.oben}, Punkt{r.rechts, r.oben}, Punkt{r.links, r.unten}, Punkt{r.rechts, r.unten}}) {
+    for (const Punkt& p :
+        {Punkt{r.links, r.oben}, Punkt{r.rechts, r.oben}, Punkt{r.links, r.unten}, Punkt{r.rechts, r.unten}}) {
         if (!innen(p, v))
             return false;
     }
@@ -112,7 +113,8 @@ void pruefeBeschriftung(const netz::Netz& n)
             if (!x.text.context && std::isdigit(static_cast<unsigned char>(text[0]))) {
                 bool aufKante = false;
                 for (std::size_t j = 0; j < t.dreiecke.size(); ++j)
-                    aufKante |= std::to_string(kante(int(j))) == text && innen(x.mitte, {t.dreiecke[j].begin(), t.dreiecke[j].end()});
+                    aufKante |= std::to_string(kante(int(j))) == text
+                        && innen(x.mitte, {t.dreiecke[j].begin(), t.dreiecke[j].end()});
                 for (std::size_t q = 0; q < t.laschen.size(); ++q)
                     aufKante |= t.laschenFlaeche[q] >= 0 && std::to_string(kante(t.laschenFlaeche[q])) == text
                         && innen(x.mitte, {t.laschen[q].begin(), t.laschen[q].end()});
