@@ -191,7 +191,7 @@ std::vector<Marke> marken(const Teil& t, const Koerper& k)
     // its outline.
     std::vector<std::size_t> falten;
     for (std::size_t j = t.anfang.empty() ? 0 : 1; j < m; ++j) {
-        const auto an = [&](Punkt p, Punkt q) { return laenge(p - q) < 1e-9; };
+        const auto an = [&](Punkt p, Punkt q) { return laenge(p - q) < 1e-6; };
         if (std::any_of(t.falten.begin(), t.falten.end(),
                 [&](const Falte& f) { return an(f.a, spitze) && an(f.b, t.dreiecke[j][1]); }))
             falten.push_back(j);
@@ -207,9 +207,8 @@ std::vector<Marke> marken(const Teil& t, const Koerper& k)
     } else {
         falten.push_back(falten.front() + m);
     }
-    for (std::size_t i = 0; i + 1 < falten.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < falten.size(); ++i)
         flaechen.push_back(faecher({falten[i], falten[i + 1] - falten[i], 0}));
-    }
     double kurz = INFINITY;
     for (const auto& d : t.dreiecke)
         kurz = std::min({kurz, laenge(d[1] - spitze), laenge(d[2] - spitze)});
