@@ -1060,6 +1060,10 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
         <source>Teil %1 von %2</source>
         <translation>Piece %1 of %2</translation>
     </message>
+    <message>
+        <source>Beschriftungen ohne Platz auf ihrem Teil, auch in 6 pt: %1 von %2. Sie fehlen im Netz; ein größerer Durchmesser oder weniger Spitzen geben ihnen Platz.</source>
+        <translation>Labels without room on their piece, even at 6 pt: %1 of %2. They are left out of the net; a larger diameter or fewer points give them room.</translation>
+    </message>
 </context>
 <context>
     <name>plx</name>

@@ -3,6 +3,7 @@
 #include "net/netz.h"
 
 #include "net/anordnung.h"
+#include "net/beschriftung.h"
 #include "net/zerlegung.h"
 #include "net/teile.h"
 #include "poster/plan.h"
@@ -164,6 +165,7 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
     }
     for (std::size_t i = 0; i < netz.teile.size(); ++i)
         legen(netz.teile[i], z.anordnung.plaetze[i]);
+    beschriften(netz);
     netz.blaetter = z.anordnung.blaetter;
     e.netz = std::move(netz);
     return e;

@@ -66,6 +66,10 @@ struct Teil {
     bool oberteil = true;
     int nummer = 1;  // "Teil nummer von anzahl" within its half
     int anzahl = 1;
+    // The letters of the spokes it is cut along, where it starts and where
+    // it ends; none for a closed piece.
+    std::string anfang;
+    std::string ende;
     int blatt = 0;   // from 0
     double winkel = 0;  // the sum of its faces' angles at the peak, radians
     std::vector<int> flaechen;  // indices into Koerper::flaechen, in order
@@ -78,8 +82,8 @@ struct Teil {
     std::vector<int> laschenFlaeche;
     // Spokes inside the piece and the lines where tabs meet their faces.
     std::vector<Falte> falten;
-    // Edge numbers, cut spokes' letters, and last the two lines of the
-    // piece's name ("Oberteil", "Teil 1 von 2"), one above the other.
+    // Edge numbers, cut spokes' letters, and the two lines of the piece's
+    // name ("Oberteil", "Teil 1 von 2"), each on the face or tab it names.
     std::vector<Text> texte;
 };
 

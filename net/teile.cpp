@@ -13,12 +13,6 @@ namespace {
 // ends moved in by these fractions of their edge, until one overlaps nothing.
 constexpr double kBreiten[] = {1, 0.8, 0.6, 0.45, 0.3, 0.2, 0.12, 0.07, 0.04, 0.02};
 constexpr double kEinzuege[] = {0.15, 0.3, 0.45, 0.6, 0.75};
-// Sizes of the labels, in points.
-constexpr double kTeilSchrift = 9;
-constexpr double kKantenSchrift = 7;
-constexpr double kBuchstabenSchrift = 9;
-// Half the distance between the two lines of a piece's name, cm.
-constexpr double kNamensAbstand = 0.25;
 
 Punkt spitzenPunkt(const Haelfte& h, std::size_t i, double phi)
 {
@@ -197,6 +191,10 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     t.oberteil = h.oberteil;
     t.nummer = namen.nummer;
     t.anzahl = namen.anzahl;
+    if (!l.geschlossen) {
+        t.anfang = namen.anfang;
+        t.ende = namen.ende;
+    }
     const std::vector<Punkt> p = strahlen(h, l);
     const std::size_t n = h.anzahl();
     Leger leger{h, t, {}, {}};
@@ -231,53 +229,6 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     if (laenge(t.schnitt.back() - t.schnitt.front()) < 1e-9)
         t.schnitt.pop_back();
 
-    // Each edge's number once on the piece, on its longest segment here, and
-    // on that segment's tab.
-    const Koerper& k = *h.koerper;
-    for (std::size_t j = 0; j < l.laenge; ++j) {
-        const std::size_t i = (l.start + j) % n;
-        const auto segment = [&](std::size_t m) { return laenge(p[m + 1] - p[m]); };
-        bool laengstes = true;
-        for (std::size_t m = 0; m < l.laenge; ++m) {
-            const bool gleicheKante = k.kante[(l.start + m) % n] == k.kante[i];
-            if (m != j && gleicheKante && (segment(m) > segment(j) || (segment(m) == segment(j) && m < j)))
-                laengstes = false;
-        }
-        if (!laengstes)
-            continue;
-        const std::string nummer = std::to_string(k.kante[i]);
-        const Punkt s = 0.5 * (p[j] + p[j + 1]);
-        const Punkt z = mitte(t.dreiecke[j]) - s;
-        t.texte.push_back({s + std::min(0.6, 0.4 * laenge(z)) / laenge(z) * z, kKantenSchrift, Phrase(nummer)});
-        if (laschen[j]) {
-            const Lasche& e = *laschen[j];
-            t.texte.push_back({0.25 * (e[0] + e[1] + e[2] + e[3]), kKantenSchrift, Phrase(nummer)});
-        }
-    }
-    // The letters of the cut spokes, inside the faces beside them and on the tab.
-    const auto buchstabe = [&](std::size_t j, std::size_t flaeche, const std::string& b) {
-        const Punkt s = 0.5 * p[j];
-        const Punkt z = mitte(t.dreiecke[flaeche]) - s;
-        t.texte.push_back({s + std::min(0.5, 0.5 * laenge(z)) / laenge(z) * z, kBuchstabenSchrift, Phrase(b)});
-    };
-    if (!l.geschlossen) {
-        buchstabe(0, 0, namen.anfang);
-        buchstabe(l.laenge, l.laenge - 1, namen.ende);
-        if (speichenLasche) {
-            const Lasche& e = *speichenLasche;
-            t.texte.push_back({0.25 * (e[0] + e[1] + e[2] + e[3]), kBuchstabenSchrift, Phrase(namen.ende)});
-        }
-    }
-    // The piece's name halfway out along its middle.
-    const double phi = t.winkel / 2;
-    double kurz = INFINITY;
-    for (std::size_t j = 0; j <= l.laenge; ++j)
-        kurz = std::min(kurz, h.speiche[(l.start + j) % n]);
-    const Punkt r{std::cos(phi), (h.oberteil ? 1 : -1) * std::sin(phi)};
-    const Punkt m = 0.5 * kurz * r;
-    t.texte.push_back(
-        {m, kTeilSchrift, h.oberteil ? PELOX_TEXT("netz", "Oberteil") : PELOX_TEXT("netz", "Unterteil")});
-    t.texte.push_back({m, kTeilSchrift, PELOX_TEXT("netz", "Teil %1 von %2").arg(namen.nummer).arg(namen.anzahl)});
     return t;
 }
 
@@ -297,13 +248,6 @@ void legen(Teil& t, const Platz& p)
         f.a = l(f.a);
         f.b = l(f.b);
     }
-    for (Text& x : t.texte)
-        x.mitte = l(x.mitte);
-    // The piece's name is its last two texts, one above the other as the
-    // sheet lies, whichever way the piece is turned.
-    const std::size_t n = t.texte.size();
-    t.texte[n - 2].mitte = t.texte[n - 2].mitte - Punkt{0, kNamensAbstand};
-    t.texte[n - 1].mitte = t.texte[n - 1].mitte + Punkt{0, kNamensAbstand};
 }
 
 } // namespace netz

@@ -55,7 +55,8 @@ struct Namen {
 };
 
 // The piece in its own frame: faces, the tabs shortened until they overlap
-// nothing, the cut outline, the folds and the labels.
+// nothing, the cut outline and the folds; its labels come once it lies on
+// its sheet.
 Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen);
 
 // The piece moved from its own frame onto its sheet.

@@ -85,9 +85,12 @@ struct Seite {
         belegt.flaeche({x, y, x + textBreite(t, punkte), y + punkte * 24});
     }
 
+    // Centred on its advance in the font, as the net's labels were given
+    // room for.
     void mittig(netz::Punkt m, double punkte, const QString& t)
     {
-        text(m.x * kTwips - textBreite(t, punkte) / 2, m.y * kTwips - punkte * 10, punkte, t);
+        p.setFontSize(punkte);
+        text(m.x * kTwips - p.textWidth(t) / 2, m.y * kTwips - punkte * 10, punkte, t);
     }
 
     // What the three lines mean, from the top-left corner of the legend on.
