@@ -8,6 +8,10 @@
         <translation>  File name = </translation>
     </message>
     <message>
+        <source>(nicht gespeichert)</source>
+        <translation>(not saved)</translation>
+    </message>
+    <message>
         <source>  Anzahl Spitzen = </source>
         <translation>  Number of points = </translation>
     </message>
@@ -692,6 +696,10 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
     <message>
         <source>Lesen</source>
         <translation>Open</translation>
+    </message>
+    <message>
+        <source> %1 ist keine gewöhnliche Datei, sondern ein Ordner, eine benannte Pipe oder ein Gerät, und wird nicht gelesen !! </source>
+        <translation> %1 is not a regular file but a folder, a named pipe or a device, and is not read !! </translation>
     </message>
     <message>
         <source> Die Datei %1 kann nicht gelesen werden !! </source>

@@ -47,10 +47,16 @@ void laden(QCoreApplication& app, const QLocale& locale)
         QCoreApplication::installTranslator(programm);
 }
 
+QLocale zahlen()
+{
+    QLocale l(g_deutsch ? QLocale::German : QLocale::English);
+    l.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return l;
+}
+
 QString dezimal(double v, int stellen)
 {
-    const QString t = QString::number(v, 'f', stellen);
-    return g_deutsch ? QString(t).replace(QLatin1Char('.'), QLatin1Char(',')) : t;
+    return zahlen().toString(v, 'f', stellen);
 }
 
 QString text(const Phrase& p)
