@@ -36,6 +36,8 @@ void laden(QCoreApplication& app, const QLocale& locale)
     delete qt;
     const bool de = deutsch(locale);
     g_deutsch = de;
+    // Qt's own number fields write and read as the texts around them do.
+    QLocale::setDefault(zahlen());
     qt = new QTranslator(&app);
     if (qt->load(QLocale(de ? QLocale::German : QLocale::English), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -22,6 +22,7 @@ QLocale desktop();
 
 // Installs the program's translation and Qt's own for the standard dialogs,
 // in place of those installed before; they live as long as the application.
+// Qt's default locale becomes zahlen(), for the number fields of the dialogs.
 void laden(QCoreApplication& app, const QLocale& locale);
 
 // How the language shown since the last laden (German before any) writes

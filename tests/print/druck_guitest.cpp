@@ -6,9 +6,11 @@
 // is drawn is the render tests' part.
 #include "support/window.h"
 
+#include "app/posterdialog.h"
 #include "platform/sprache.h"
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 
 #include <QLineF>
 #include <string>
@@ -140,7 +142,10 @@ TEST_F(DruckTest, EnglishWritesItsNumbersWithAPoint)
     w->KurvenBerechnung();
     w->KurveEin = true;
     w->cmdDrucken->click();
+    w->mnuPoster->trigger();
+    const QString poster = w->dlgPoster->spnDurchmesser->text();
     sprache::laden(*qApp, QLocale(QLocale::German));
+    EXPECT_EQ(poster, "12.5 cm");
     EXPECT_EQ(w->lblAussen->text(), "12.5");
     EXPECT_EQ(w->lblKurvenWerte->text(), " Kp1= 0  Kp2= 0.3  Kp3= 0");
     ASSERT_EQ(printer.jobs.size(), 1u);
