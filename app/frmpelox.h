@@ -273,7 +273,8 @@ private:
     // Reads pfad with the wait pointer up.
     void LesenWartend(const std::string& pfad);
     // The label under the picture and the title name the design's own file,
-    // DateiPfad; the program alone while the design has none.
+    // DateiPfad, the title the program alone while the design has none; it
+    // is also kept as the file a refused read from the command line leaves.
     void DateiZeigen();
     Masse measure();
     // The star with the chosen line thickness and form, on a cleared picture.
