@@ -8,7 +8,6 @@
 #include "platform/settings.h"
 
 #include <QDialogButtonBox>
-#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,15 +21,12 @@ QString Prozent(double faktor)
     return numbers::einDezimal(faktor * 100) + QStringLiteral(" %");
 }
 
-// A length in cm as the user's locale writes it; the validator keeps out
-// what can never become a number, the check on "Übernehmen" the rest.
+// A length in cm, taken as typed: no key is swallowed on the way, since a
+// decimal sign dropped while typing would turn 18.1 into 181. "Übernehmen"
+// checks the whole text and says what it needs.
 QLineEdit* laengenFeld(QWidget* parent)
 {
-    auto* feld = new QLineEdit(parent);
-    auto* pruefer = new QDoubleValidator(0, 1000, 3, feld);
-    pruefer->setNotation(QDoubleValidator::StandardNotation);
-    feld->setValidator(pruefer);
-    return feld;
+    return new QLineEdit(parent);
 }
 
 } // namespace

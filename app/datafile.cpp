@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -55,15 +56,22 @@ void frmPelox::cmdDatenSpeichern_Click()
 
 bool frmPelox::Speichern()
 {
-    CommonDialogDatei.FileName = QString::fromStdString(DateiPfad);
+    // The design's own file, or the start name in the start folder while it
+    // has none; never a file that was refused or an export.
+    CommonDialogDatei.FileName
+        = DateiPfad.empty() ? QString::fromStdString(Pfad + DateiName) : QFile::decodeName(DateiPfad.c_str());
     CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
     CommonDialogDatei.Filter = dateiFilter() + QLatin1Char('|');
     CommonDialogDatei.Flags = CommonDialogDatei.Flags | CommonDialog::kOverwritePrompt;
     CommonDialogDatei.ShowSave();
-    DateiPfad = CommonDialogDatei.FileName.toStdString();
-    if (DateiPfad.empty() || !DateiSpeichern())
+    if (CommonDialogDatei.FileName.isEmpty())
         return false;
-    lblDateiName->setText(QString::fromStdString(DateiPfad));
+    const std::string bisher = std::exchange(DateiPfad, QFile::encodeName(CommonDialogDatei.FileName).toStdString());
+    if (!DateiSpeichern()) {
+        DateiPfad = bisher;
+        return false;
+    }
+    DateiZeigen();
     return true;
 }
 
@@ -71,7 +79,7 @@ bool frmPelox::DateiSpeichern()
 {
     const plx::Inhalt entwurf = plx::ausZustand(*this);
     const std::string inhalt = plx::schreiben(entwurf, DateiKennung);
-    if (!SicherSchreiben(QString::fromStdString(DateiPfad), [&](QIODevice& datei) {
+    if (!SicherSchreiben(QFile::decodeName(DateiPfad.c_str()), [&](QIODevice& datei) {
             return datei.write(inhalt.data(), qint64(inhalt.size())) == qint64(inhalt.size());
         }))
         return false;
@@ -80,64 +88,88 @@ bool frmPelox::DateiSpeichern()
     return true;
 }
 
+void frmPelox::DateiZeigen()
+{
+    m_eigeneDatei = DateiPfad;
+    const QString pfad = QFile::decodeName(DateiPfad.c_str());
+    lblDateiName->setText(pfad);
+    const QString programm = tr("Pelox-Programm  V1.7");
+    setWindowTitle(DateiPfad.empty() ? programm + QStringLiteral("[*]")
+                                     : programm + QStringLiteral(" – ") + QFileInfo(pfad).fileName()
+                                           + QStringLiteral("[*]"));
+}
+
 void frmPelox::cmdDatenLesen_Click()
 {
+    // The dialog opens where the design's file lies, not where an export went.
+    CommonDialogDatei.FileName = QFile::decodeName(DateiPfad.c_str());
     CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
     CommonDialogDatei.Filter = dateiFilter();
     CommonDialogDatei.ShowOpen(beispielOrte());
-    DateiPfad = CommonDialogDatei.FileName.toStdString();
-    if (!DateiPfad.empty())
-        LesenWartend();
+    if (!CommonDialogDatei.FileName.isEmpty())
+        LesenWartend(QFile::encodeName(CommonDialogDatei.FileName).toStdString());
 }
 
-void frmPelox::LesenWartend()
+void frmPelox::LesenWartend(const std::string& pfad)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    DateiLesen();
+    DateiLesen(pfad);
     QApplication::restoreOverrideCursor();
 }
 
 void frmPelox::DateiLesen()
 {
-    // The whole file is read and checked before anything changes, so a
-    // damaged file leaves the star and every control as they were.
-    QFile datei(QString::fromStdString(DateiPfad));
-    QByteArray bytes;
-    if (datei.open(QIODevice::ReadOnly))
-        bytes = datei.read(qint64(plx::kGroessteDatei) + 1);
-    if (!datei.isOpen() || datei.error() != QFileDevice::NoError) {
-        meldung(m_ports.messageBox,
-            tr(" Die Datei %1 kann nicht gelesen werden !! ").arg(QString::fromStdString(DateiPfad)),
-            tr("Lesen nicht möglich !!"));
-        return;
-    }
-    datei.close();
+    // Named before the read; refused, the design keeps its own file.
+    DateiLesen(std::exchange(DateiPfad, m_eigeneDatei));
+}
 
-    const plx::Gelesen gelesen = plx::lesen(
-        std::string_view(bytes.constData(), std::size_t(bytes.size())), DateiKennung, chkZweiA4->isChecked());
+bool frmPelox::DateiLesen(const std::string& pfad)
+{
+    // The whole file is read and checked before anything changes, so a
+    // damaged file leaves the star, every control and the design's file as
+    // they were.
+    const QString name = QFile::decodeName(pfad.c_str());
+    const plx::Bytes datei = plx::laden(pfad);
+    if (datei.befund == plx::Bytes::KeineDatei) {
+        meldung(m_ports.messageBox,
+            tr(" %1 ist keine gewöhnliche Datei, sondern ein Ordner, eine benannte Pipe oder ein Gerät, "
+               "und wird nicht gelesen !! ")
+                .arg(name),
+            tr("Lesen nicht möglich !!"));
+        return false;
+    }
+    if (datei.befund == plx::Bytes::NichtLesbar) {
+        meldung(m_ports.messageBox, tr(" Die Datei %1 kann nicht gelesen werden !! ").arg(name),
+            tr("Lesen nicht möglich !!"));
+        return false;
+    }
+
+    const plx::Gelesen gelesen = plx::lesen(datei.bytes, DateiKennung, chkZweiA4->isChecked());
     if (gelesen.befund == plx::Gelesen::KeinePeloxDatei) {
         meldung(m_ports.messageBox, tr(" Das ist keine Pelox-Datei (*.plx) !! "),
             tr("Falsche Datei !!"));
-        return;
+        return false;
     }
     if (gelesen.befund == plx::Gelesen::Beschaedigt) {
         meldung(m_ports.messageBox,
             tr(" Die Pelox-Datei ist beschädigt: %1 !! ").arg(sprache::text(gelesen.grund)),
             tr("Falsche Datei !!"));
-        return;
+        return false;
     }
     // Read outside any step (from the command line), the controls' handlers
     // that setting the design runs make no steps of their own either.
     const bool imSchritt = std::exchange(m_imSchritt, true);
     EntwurfUebernehmen(gelesen.inhalt);
     m_imSchritt = imSchritt;
-    lblDateiName->setText(QString::fromStdString(DateiPfad));
+    DateiPfad = pfad;
+    DateiZeigen();
     // The design just read is the one a change is measured against; read
     // outside any step (from the command line) it is also where undo starts.
     m_gespeichert = plx::ausZustand(*this);
     if (!m_imSchritt)
         m_stand = plx::entwurf(*this);
     GeaendertZeigen();
+    return true;
 }
 
 void frmPelox::EntwurfUebernehmen(const plx::Inhalt& d)

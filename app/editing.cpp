@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -83,7 +84,6 @@ private:
 
 void frmPelox::createEditing()
 {
-    setWindowTitle(windowTitle() + QStringLiteral("[*]"));
     Rueckgaengig = new QUndoStack(this);
     Rueckgaengig->setUndoLimit(kSchritte);
     // "Rückgängig: Peloxform", or "Rückgängig" alone and off with nothing to
@@ -142,7 +142,7 @@ void frmPelox::Schritt(Art art, const QString& text, const std::function<void()>
 
 frmPelox::DateiStand frmPelox::dateiStand() const
 {
-    return {DateiPfad, lblDateiName->text(), m_gespeichert};
+    return {DateiPfad, m_gespeichert};
 }
 
 void frmPelox::EntwurfWiederherstellen(const plx::Inhalt& d, const DateiStand* datei)
@@ -152,7 +152,7 @@ void frmPelox::EntwurfWiederherstellen(const plx::Inhalt& d, const DateiStand* d
     m_imSchritt = false;
     if (datei) {
         DateiPfad = datei->pfad;
-        lblDateiName->setText(datei->angezeigt);
+        DateiZeigen();
         m_gespeichert = datei->gespeichert;
     }
     m_stand = plx::entwurf(*this);
@@ -181,25 +181,32 @@ bool frmPelox::AenderungenGesichert()
 
 namespace {
 
-// The one local file a drop brings, or an empty text.
-QString abgelegteDatei(const QMimeData* daten)
+// The one local file a drop brings, or an empty text. Its name is taken byte
+// for byte from the address, so that a name that is not UTF-8 still names
+// the file; a file on another host goes as the desktop names it.
+std::string abgelegteDatei(const QMimeData* daten)
 {
     const QList<QUrl> urls = daten->urls();
-    return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+    if (urls.size() != 1 || !urls[0].isLocalFile())
+        return {};
+    const QUrl& url = urls[0];
+    if (!url.host().isEmpty())
+        return QFile::encodeName(url.toLocalFile()).toStdString();
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
 }
 
 } // namespace
 
 void frmPelox::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!abgelegteDatei(event->mimeData()).isEmpty())
+    if (!abgelegteDatei(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void frmPelox::dropEvent(QDropEvent* event)
 {
-    const QString datei = abgelegteDatei(event->mimeData());
-    if (datei.isEmpty())
+    const std::string datei = abgelegteDatei(event->mimeData());
+    if (datei.empty())
         return;
     event->acceptProposedAction();
     // The question and the read come once the drop has ended: the file
@@ -210,10 +217,7 @@ void frmPelox::dropEvent(QDropEvent* event)
             if (!AenderungenGesichert())
                 return;
             // Read as "Lesen" reads the file chosen in its dialog.
-            Schritt(Art::Einzeln, tr("Lesen"), [&] {
-                DateiPfad = datei.toStdString();
-                LesenWartend();
-            });
+            Schritt(Art::Einzeln, tr("Lesen"), [&] { LesenWartend(datei); });
         },
         Qt::QueuedConnection);
 }

@@ -10,7 +10,7 @@
 #include "render/figure.h"
 #include "star/picturesize.h"
 
-#include <QLabel>
+#include <QFileInfo>
 #include <cmath>
 
 bool frmPelox::BildGrösseRechnen()
@@ -43,7 +43,7 @@ void frmPelox::cmdBildSpeichern_Click()
     SpeichernZeichnen();
 
     CommonDialogDatei.FileName = QString::fromStdString(BildPfad);
-    CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
+    CommonDialogDatei.InitDir = m_exportOrdner;
     CommonDialogDatei.Filter =
         tr("Pelox-Bild-Dateien (*.jpg)|*.jpg|") + tr("Alle Dateien (*.*)|*.*|");
     // Set as a bit, so that exporting again leaves the other flags alone.
@@ -54,8 +54,8 @@ void frmPelox::cmdBildSpeichern_Click()
     BildPfad = CommonDialogDatei.FileName.toStdString();
     if (BildPfad.empty())
         return;
-    if (BildSchreiben(CommonDialogDatei.FileName))
-        lblDateiName->setText(CommonDialogDatei.FileName);
+    m_exportOrdner = QFileInfo(CommonDialogDatei.FileName).absolutePath();
+    BildSchreiben(CommonDialogDatei.FileName);
 }
 
 bool frmPelox::BildSchreiben(const QString& pfad)

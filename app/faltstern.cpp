@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QLabel>
 
 void frmPelox::FaltsternZeigen()
 {
@@ -50,7 +49,6 @@ void frmPelox::FaltsternPdf()
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
     if (pfad.isEmpty() || !NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), *papier))
         return;
-    lblDateiName->setText(pfad);
     dlgFaltstern->accept();
 }
 
@@ -62,7 +60,6 @@ void frmPelox::FaltsternSvg()
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
     if (pfad.isEmpty() || !NetzSvgSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser())))
         return;
-    lblDateiName->setText(pfad);
     dlgFaltstern->accept();
 }
 
@@ -80,7 +77,6 @@ void frmPelox::FaltsternStl()
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Stern.stl"), tr("3D-Modelle (*.stl)|*.stl|"));
     if (pfad.isEmpty() || !StlSchreiben(pfad, stl.daten))
         return;
-    lblDateiName->setText(pfad);
     dlgFaltstern->accept();
 }
 

@@ -43,7 +43,6 @@ frmPelox::frmPelox(Ports ports, QWidget* parent)
     , m_ports(ports)
     , m_layoutTwipsPerPixel(screenTwipsPerPixel())
 {
-    setWindowTitle(tr("Pelox-Programm  V1.7"));
     setWindowIcon(peloxIcon());
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -68,8 +67,11 @@ void frmPelox::Form_Load()
     Pfad = (QDir::currentPath() + QDir::separator()).toStdString();
     DateiName = "Pelox_1.plx";
     BildName = "Pelox_1.jpg";
-    DateiPfad = Pfad + DateiName;
+    // The design has no file of its own until it is saved or one is read.
+    DateiPfad.clear();
+    DateiZeigen();
     BildPfad = Pfad + BildName;
+    m_exportOrdner = QString::fromStdString(Pfad);
     DateiKennung = "Pelox-Datei";
 
     TwipsProPixel = static_cast<float>(screenTwipsPerPixel());

@@ -217,10 +217,17 @@ public:
     void cmdDatenSpeichern_Click();
     // Asks for a name and saves; false when cancelled or not written.
     bool Speichern();
-    // False, after a message, when the file could not be written; the
-    // previous file of that name is then left as it was.
+    // Writes the design to DateiPfad. False, after a message, when the file
+    // could not be written; the previous file of that name is then left as
+    // it was.
     bool DateiSpeichern();
     void cmdDatenLesen_Click();
+    // Reads the design in pfad, the name as the system spells it. Only a
+    // file that is read becomes the design's own file (DateiPfad, the label,
+    // the title); false, after a message, when it was refused.
+    bool DateiLesen(const std::string& pfad);
+    // Reads the file the command line has put into DateiPfad; refused, the
+    // design keeps the file it had.
     void DateiLesen();
     // Sets every control and value of the star to the design and draws it,
     // as reading a file and taking a step back both do.
@@ -234,12 +241,11 @@ public:
     QAction* mnuWiederholen;
     // Runs what the user did and keeps the change it made as one step.
     void Schritt(Art art, const QString& text, const std::function<void()>& handlung);
-    // The file a design belongs to: the path the next save offers, the name
-    // shown, and the design last saved or read there, which the changed
-    // marker is measured against.
+    // The file a design belongs to: the path the next save offers, and the
+    // design last saved or read there, which the changed marker is measured
+    // against.
     struct DateiStand {
         std::string pfad;
-        QString angezeigt;
         plx::Inhalt gespeichert;
         bool operator==(const DateiStand&) const = default;
     };
@@ -264,8 +270,12 @@ private:
     // Over unsaved changes, asks whether to save them first; false when the
     // user cancelled or the save did not happen.
     bool AenderungenGesichert();
-    // Reads DateiPfad with the wait pointer up.
-    void LesenWartend();
+    // Reads pfad with the wait pointer up.
+    void LesenWartend(const std::string& pfad);
+    // The label under the picture and the title name the design's own file,
+    // DateiPfad, the title the program alone while the design has none; it
+    // is also kept as the file a refused read from the command line leaves.
+    void DateiZeigen();
     Masse measure();
     // The star with the chosen line thickness and form, on a cleared picture.
     void drawStar(PictureWidget& bild, const FigureMapping& mapping);
@@ -280,7 +290,8 @@ private:
     PeloxState AufPdfSeite(const QSizeF& seite) const;
     // A message when a print did not go through; true when it did.
     bool DruckErgebnisMelden(druck::Ergebnis ergebnis);
-    // Asks for a name to save under, offering name in the start-up folder.
+    // Asks for a name to save an export under, offering name in the folder
+    // the last export went to (the start-up folder before the first).
     QString SpeicherDialog(const QString& name, const QString& filter);
     // Writes through a temporary file that replaces the target only when
     // complete; says so in a message box when that failed.
@@ -296,6 +307,12 @@ private:
     // The printer's drawing area as last asked for, in twips.
     std::optional<QSizeF> m_seite;
     bool m_seiteBestellt = false;
+    // The design's own file as the window last set it: the command line
+    // names its file in DateiPfad before the read, and a refused one gives
+    // this back.
+    std::string m_eigeneDatei;
+    // Where the last export went.
+    QString m_exportOrdner;
     // The design as the last step left it, and as last saved or read.
     plx::Inhalt m_stand;
     plx::Inhalt m_gespeichert;

@@ -9,7 +9,6 @@
 #include "print/poster.h"
 
 #include <QAction>
-#include <QLabel>
 
 void frmPelox::PosterZeigen()
 {
@@ -37,7 +36,6 @@ void frmPelox::PosterSpeichern()
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Poster.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
     if (!papier || pfad.isEmpty() || !PosterPdfSchreiben(pfad, dlgPoster->vorgabe(), *papier))
         return;
-    lblDateiName->setText(pfad);
     dlgPoster->accept();
 }
 

@@ -11,7 +11,8 @@
 #include "star/corners.h"
 
 #include <QAction>
-#include <QLabel>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 
 void frmPelox::picPelox_ContextMenu(const QPoint& globalPos)
@@ -21,11 +22,13 @@ void frmPelox::picPelox_ContextMenu(const QPoint& globalPos)
 
 QString frmPelox::SpeicherDialog(const QString& name, const QString& filter)
 {
-    CommonDialogDatei.FileName = QString::fromStdString(Pfad) + name;
-    CommonDialogDatei.InitDir = QString::fromStdString(Pfad);
+    CommonDialogDatei.FileName = QDir(m_exportOrdner).filePath(name);
+    CommonDialogDatei.InitDir = m_exportOrdner;
     CommonDialogDatei.Filter = filter + tr("Alle Dateien (*.*)|*.*|");
     CommonDialogDatei.Flags |= CommonDialog::kOverwritePrompt;
     CommonDialogDatei.ShowSave();
+    if (!CommonDialogDatei.FileName.isEmpty())
+        m_exportOrdner = QFileInfo(CommonDialogDatei.FileName).absolutePath();
     return CommonDialogDatei.FileName;
 }
 
@@ -34,15 +37,15 @@ void frmPelox::PdfSpeichern()
     if (!PdfPasst())
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
-    if (!pfad.isEmpty() && PdfSchreiben(pfad))
-        lblDateiName->setText(pfad);
+    if (!pfad.isEmpty())
+        PdfSchreiben(pfad);
 }
 
 void frmPelox::SvgSpeichern()
 {
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
-    if (!pfad.isEmpty() && SvgSchreiben(pfad))
-        lblDateiName->setText(pfad);
+    if (!pfad.isEmpty())
+        SvgSchreiben(pfad);
 }
 
 bool frmPelox::PdfSchreiben(const QString& pfad)

@@ -8,6 +8,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <optional>
 
@@ -16,6 +18,7 @@ namespace plx {
 namespace {
 
 constexpr std::string_view kZeilenende = "\r\n";
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 bool leer(char c)
 {
@@ -273,9 +276,35 @@ std::string schreiben(const Inhalt& in, std::string_view kennung)
     return t;
 }
 
+Bytes laden(const std::string& pfad)
+{
+    Bytes b;
+    std::error_code fehler;
+    const std::filesystem::file_status art = std::filesystem::status(pfad, fehler);
+    if (std::filesystem::exists(art) && !std::filesystem::is_regular_file(art)) {
+        b.befund = Bytes::KeineDatei;
+        return b;
+    }
+    std::ifstream datei(pfad, std::ios::binary);
+    b.bytes.resize(kGroessteDatei + 1);
+    datei.read(b.bytes.data(), std::streamsize(b.bytes.size()));
+    b.bytes.resize(std::size_t(datei.gcount()));
+    // Reading stops at the end of the file or at the limit; anything else
+    // that stopped it was a fault of the file or the disk.
+    if (!datei.is_open() || datei.bad() || (datei.fail() && !datei.eof())) {
+        b.befund = Bytes::NichtLesbar;
+        b.bytes.clear();
+    }
+    return b;
+}
+
 Gelesen lesen(std::string_view datei, std::string_view kennung, bool zweiA4Jetzt)
 {
     Gelesen g;
+    // The limit counts the mark, as the bytes were read with it.
+    const std::size_t groesse = datei.size();
+    if (datei.starts_with(kBom))
+        datei.remove_prefix(kBom.size());
     Felder felder(datei);
     // The header decides first, so that any other file, however large, is
     // answered as not being a star file.
@@ -289,7 +318,7 @@ Gelesen lesen(std::string_view datei, std::string_view kennung, bool zweiA4Jetzt
         g.inhalt = Inhalt();
         return g;
     };
-    if (datei.size() > kGroessteDatei)
+    if (groesse > kGroessteDatei)
         return beschaedigt(PELOX_TEXT("plx", "die Datei ist größer, als eine Pelox-Datei sein kann"));
 
     Inhalt& in = g.inhalt;

@@ -75,10 +75,23 @@ struct Gelesen {
     Phrase grund;       // only when Beschaedigt: what is wrong
 };
 
+// The bytes of the file at pfad, the name as the system spells it, whatever
+// its encoding; at most kGroessteDatei + 1 of them, so that a larger file is
+// still known to be too large. Only a regular file is opened: a named pipe, a
+// device or a folder is refused before, as opening one could wait for ever.
+struct Bytes {
+    enum Befund { Gelesen, NichtLesbar, KeineDatei };
+    Befund befund = Gelesen;
+    std::string bytes;  // only when Gelesen
+};
+Bytes laden(const std::string& pfad);
+
 // Reads a whole file and checks every value against the range the window can
 // take, so that a file is either taken completely or not at all. A value
 // other than 0 or 1 in the two-sheet field leaves the check box as it is, so
 // the diameters are then checked against zweiA4Jetzt, the box's present state.
+// A UTF-8 byte-order mark before the header, as editors elsewhere write one,
+// is passed over.
 Gelesen lesen(std::string_view datei, std::string_view kennung, bool zweiA4Jetzt);
 
 } // namespace plx

@@ -8,6 +8,10 @@
         <translation>  File name = </translation>
     </message>
     <message>
+        <source>(nicht gespeichert)</source>
+        <translation>(not saved)</translation>
+    </message>
+    <message>
         <source>  Anzahl Spitzen = </source>
         <translation>  Number of points = </translation>
     </message>
@@ -730,6 +734,10 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
     <message>
         <source>Lesen</source>
         <translation>Open</translation>
+    </message>
+    <message>
+        <source> %1 ist keine gewöhnliche Datei, sondern ein Ordner, eine benannte Pipe oder ein Gerät, und wird nicht gelesen !! </source>
+        <translation> %1 is not a regular file but a folder, a named pipe or a device, and is not read !! </translation>
     </message>
     <message>
         <source> Die Datei %1 kann nicht gelesen werden !! </source>

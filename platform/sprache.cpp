@@ -36,6 +36,8 @@ void laden(QCoreApplication& app, const QLocale& locale)
     delete qt;
     const bool de = deutsch(locale);
     g_deutsch = de;
+    // Qt's own number fields write and read as the texts around them do.
+    QLocale::setDefault(zahlen());
     qt = new QTranslator(&app);
     if (qt->load(QLocale(de ? QLocale::German : QLocale::English), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -47,10 +49,16 @@ void laden(QCoreApplication& app, const QLocale& locale)
         QCoreApplication::installTranslator(programm);
 }
 
+QLocale zahlen()
+{
+    QLocale l(g_deutsch ? QLocale::German : QLocale::English);
+    l.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return l;
+}
+
 QString dezimal(double v, int stellen)
 {
-    const QString t = QString::number(v, 'f', stellen);
-    return g_deutsch ? QString(t).replace(QLatin1Char('.'), QLatin1Char(',')) : t;
+    return zahlen().toString(v, 'f', stellen);
 }
 
 QString text(const Phrase& p)

@@ -22,12 +22,17 @@ QLocale desktop();
 
 // Installs the program's translation and Qt's own for the standard dialogs,
 // in place of those installed before; they live as long as the application.
+// Qt's default locale becomes zahlen(), for the number fields of the dialogs.
 void laden(QCoreApplication& app, const QLocale& locale);
 
+// How the language shown since the last laden (German before any) writes
+// its numbers: a decimal comma in German, also under C, a point in English;
+// never a group separator. Every number the window and the printouts show or
+// read goes by it, so that one text never mixes the two signs.
+QLocale zahlen();
+
 // A number the program writes into its own texts, with exactly this many
-// decimals and the decimal sign of the language they are shown in since the
-// last laden (German before any): 19,0 in German, also under C, 19.0 in
-// English. Numbers in the user's locale are another thing (platform/numbers.h).
+// decimals: 19,0 in German, 19.0 in English.
 QString dezimal(double v, int stellen);
 
 // A text of the core, translated, with its values put in.

@@ -9,6 +9,7 @@
 #include "render/figure.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 #include <algorithm>
 
@@ -95,7 +96,8 @@ QStringList Textblock(const PeloxState& s)
     // The height is brought to a float before it becomes text, so 0.7 prints as 70.
     const float hoehe = static_cast<float>(double(s.YFaktor) * 100);
     return {
-        Druck::tr("  Dateiname = ") + QString::fromStdString(s.DateiPfad),
+        Druck::tr("  Dateiname = ")
+            + (s.DateiPfad.empty() ? Druck::tr("(nicht gespeichert)") : QFile::decodeName(s.DateiPfad.c_str())),
         Druck::tr("  Anzahl Spitzen = ") + QString::number(s.AnzahlSpitzen),
         Druck::tr("  Aussenmass = ") + numbers::kurz(s.AussenDurchmesser) + QStringLiteral(" cm"),
         Druck::tr("  Innenmass = ") + numbers::kurz(s.InnenDurchmesser) + QStringLiteral(" cm"),

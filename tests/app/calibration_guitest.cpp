@@ -5,8 +5,11 @@
 #include "support/window.h"
 
 #include "app/calibrationdialog.h"
+#include "platform/sprache.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 
 using Einmessen = WindowTest;
 
@@ -73,4 +76,43 @@ TEST_F(Einmessen, TheDialogOpensWithoutPrintingAndRefusesWarnsStoresAndResets)
     EXPECT_FALSE(d.cmdUebernehmen->isEnabled());
     EXPECT_TRUE(d.cmdSchliessen->isEnabled());
     EXPECT_EQ(printer.jobs.size(), 1u);
+}
+
+// Under a language whose numbers the program has no translation for, the
+// texts are English and so is the decimal sign: a point typed is kept and
+// read as one, a comma is refused, and neither turns 18.1 into 181.
+class Franzoesisch : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        sprache::laden(*qApp, QLocale(QLocale::French));
+        QLocale::setDefault(QLocale(QLocale::French));
+        open();
+    }
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        sprache::laden(*qApp, QLocale(QLocale::German));
+    }
+};
+
+TEST_F(Franzoesisch, TypedLengthsAreReadWithTheDecimalSignOfTheLanguageShown)
+{
+    w->mnuEinmessen->trigger();
+    EinmessDialog& d = *w->dlgEinmessen;
+    const auto tippen = [&](const QString& waagrecht) {
+        d.txtWaagrecht->clear();
+        d.txtSenkrecht->clear();
+        QTest::keyClicks(d.txtWaagrecht, waagrecht);
+        QTest::keyClicks(d.txtSenkrecht, "25");
+        d.cmdUebernehmen->click();
+    };
+    tippen("18,1");
+    EXPECT_EQ(d.txtWaagrecht->text(), "18,1");
+    ASSERT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(messageBox.shown[0].text, " Please enter both lengths as numbers in cm, for example 18.1 !! ");
+    tippen("18.1");
+    EXPECT_EQ(d.txtWaagrecht->text(), "18.1");
+    EXPECT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(settings.values.value("Kalibrierung/Testdrucker/FaktorX"), "0.994475");
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window.h"
 
+#include "platform/sprache.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -45,8 +47,10 @@ TEST_F(Startup, ControlsHoldTheDefaultStar)
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(w->picPelox->image().isNull());
 
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // English texts, English numbers.
+    sprache::laden(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
     open();
+    sprache::laden(*qApp, QLocale(QLocale::German));
     EXPECT_EQ(w->lblAussen->text(), "19.0");
 }
 

@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/format.h"
+#include "support/rohr.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <tuple>
@@ -78,6 +81,14 @@ TEST(PlxFormat, FilesAreTakenWholeOrRefusedWithTheirReason)
         {stern({}, "13.5\r\n-0.01\r\n"), Beschaedigt, "Feld 20 (Eckenradius 2) darf nicht negativ sein", false},
         {stern({}, "13.5\r\n\r\n4\r\n"), Beschaedigt, "Feld 20 (Eckenradius 2) ist keine Zahl", false},
         {stern({}, hundert), Gut, "", false},
+        // A byte-order mark before the header, not anywhere else; the limit
+        // on the size counts it.
+        {"\xEF\xBB\xBF" + stern({}), Gut, "", false},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" + stern({}), KeinePeloxDatei, "", false},
+        {stern({{3, "\xEF\xBB\xBF" "27"}}), Beschaedigt, "Feld 3 (Aussen-Durchmesser) ist keine Zahl", false},
+        {"\xEF\xBB\xBF" + stern({}).append(plx::kGroessteDatei - 3 - stern({}).size(), ' '), Gut, "", false},
+        {"\xEF\xBB\xBF" + stern({}).append(plx::kGroessteDatei - 2 - stern({}).size(), ' '), Beschaedigt,
+            "die Datei ist größer, als eine Pelox-Datei sein kann", false},
     };
     for (const auto& [datei, befund, grund, zweiA4Jetzt] : faelle) {
         const plx::Gelesen g = plx::lesen(datei, kKennung, zweiA4Jetzt);
@@ -108,4 +119,22 @@ TEST(PlxFormat, FilesAreTakenWholeOrRefusedWithTheirReason)
         grenzen({{2, blatt}, {3, "1"}, {4, ""}}, "0.5", "0.2", innen);
         grenzen({{2, blatt}, {3, "1"}, {4, ""}}, max, darueber, innen);
     }
+}
+
+// Only a regular file is opened; a named pipe nobody writes to would keep the
+// read waiting for ever, a device could give bytes without end.
+TEST(PlxFormat, OnlyARegularFileIsOpened)
+{
+    const std::string ordner = testing::TempDir() + "plx_laden";
+    std::filesystem::remove_all(ordner);
+    std::filesystem::create_directory(ordner);
+    const std::string datei = ordner + "/St\xE4rn.plx", rohr = ordner + "/rohr.plx";
+    std::ofstream(datei, std::ios::binary) << std::string(plx::kGroessteDatei + 10, 'x');
+    const Rohr waechter(rohr);
+    const plx::Bytes gross = plx::laden(datei);
+    EXPECT_EQ(std::pair(gross.befund, gross.bytes.size()), std::pair(plx::Bytes::Gelesen, plx::kGroessteDatei + 1));
+    EXPECT_EQ(plx::laden(ordner + "/fehlt.plx").befund, plx::Bytes::NichtLesbar);
+    for (const std::string& keine : {rohr, ordner, std::string("/dev/zero")})
+        EXPECT_EQ(plx::laden(keine).befund, plx::Bytes::KeineDatei) << keine;
+    std::filesystem::remove_all(ordner);
 }

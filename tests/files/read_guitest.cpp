@@ -44,7 +44,7 @@ TEST_F(DateiTest, ADesignComesBackOnAFreshWindowWhileCancelsAndBadFilesChangeNot
     speichere(pfad("a.plx"));
     const QStringList vorher = ansicht(*w);
     speichere(QString());
-    EXPECT_EQ(w->DateiPfad, "");
+    EXPECT_EQ(QString::fromStdString(w->DateiPfad), pfad("a.plx"));
     lese(QString());
     EXPECT_EQ(ansicht(*w), vorher);
     EXPECT_TRUE(messageBox.shown.empty());

@@ -165,7 +165,7 @@ TEST_F(FaltsternDialogTest, PrintsOneJobAndWritesEachFile)
         (d->*datei.knopf)->click();
         const QByteArray bytes = inhalt(pfad(datei.name));
         EXPECT_TRUE(bytes.startsWith(datei.anfang));
-        EXPECT_EQ(w->lblDateiName->text(), pfad(datei.name));
+        EXPECT_EQ(w->lblDateiName->text(), "");  // an export is not the design's file
         EXPECT_FALSE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
         // The STL's triangles, as many as its header says.
         if (datei.anfang.isEmpty() && bytes.size() >= 84) {
@@ -181,5 +181,4 @@ TEST_F(FaltsternDialogTest, PrintsOneJobAndWritesEachFile)
     fileDialog.answers = {QString()};
     w->dlgFaltstern->cmdPdf->click();
     EXPECT_TRUE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
-    EXPECT_EQ(w->lblDateiName->text(), pfad("stern.stl"));
 }

@@ -6,6 +6,12 @@
 // is drawn is the render tests' part.
 #include "support/window.h"
 
+#include "app/posterdialog.h"
+#include "platform/sprache.h"
+
+#include <QApplication>
+#include <QDoubleSpinBox>
+
 #include <QLineF>
 #include <string>
 
@@ -112,9 +118,39 @@ TEST_F(DruckTest, DreiDSpokesBentEdgesAndTheDataBlock)
     ASSERT_EQ(printer.jobs.size(), 5u);
     const std::string gebogen = "FG" + kText + std::string(4 * 4 + 4, '2') + "|";
     EXPECT_EQ(folge(printer.jobs), "FG" + kText + "22222222|FG1111-|" + kText + "1111-|" + gebogen + gebogen);
-    EXPECT_EQ(printer.jobs[3].texte(), QStringList({"  Dateiname = ", "  Anzahl Spitzen = 2", "  Aussenmass = 12,5 cm",
-        "  Innenmass = 8 cm", "  Kp1= 0  Kp2= 0,3  Kp3= 0", "  Höhe = 70%"}));
-    EXPECT_EQ(printer.jobs[4].texte()[2], "  Aussenmass = 12.5 cm");
+    EXPECT_EQ(printer.jobs[3].texte(), QStringList({"  Dateiname = (nicht gespeichert)", "  Anzahl Spitzen = 2",
+        "  Aussenmass = 12,5 cm", "  Innenmass = 8 cm", "  Kp1= 0  Kp2= 0,3  Kp3= 0", "  Höhe = 70%"}));
+    // Under no language at all the texts are German, and so is every
+    // decimal sign of the printout and of the window.
+    EXPECT_EQ(printer.jobs[4].texte(), printer.jobs[3].texte());
+    w->hsbAussen->setValue(27);
+    w->KurvenWerteAnzeige();
+    EXPECT_EQ(w->lblAussen->text(), "13,5");
+    EXPECT_EQ(w->lblKurvenWerte->text(), " Kp1= 0  Kp2= 0,3  Kp3= 0");
+}
+
+// English texts write their numbers with a point whatever the locale's
+// numbers are, in the window and on paper.
+TEST_F(DruckTest, EnglishWritesItsNumbersWithAPoint)
+{
+    sprache::laden(*qApp, QLocale(QLocale::English));
+    w.reset();
+    open();
+    w->mnuPruefmass->trigger();
+    w->hsbAussen->setValue(25);
+    w->KurvenWert[2] = -0.3f;
+    w->KurvenBerechnung();
+    w->KurveEin = true;
+    w->cmdDrucken->click();
+    w->mnuPoster->trigger();
+    const QString poster = w->dlgPoster->spnDurchmesser->text();
+    sprache::laden(*qApp, QLocale(QLocale::German));
+    EXPECT_EQ(poster, "12.5 cm");
+    EXPECT_EQ(w->lblAussen->text(), "12.5");
+    EXPECT_EQ(w->lblKurvenWerte->text(), " Kp1= 0  Kp2= 0.3  Kp3= 0");
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.jobs[0].texte().mid(2, 3), QStringList({"  Outer size = 12.5 cm", "  Inner size = 8 cm",
+        "  Kp1= 0  Kp2= 0.3  Kp3= 0"}));
 }
 
 // Two sheets, where a job can be refused when the first or the second sheet
