@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The folded star from the picture's menu: its dialog, the net printed or as
 // files (the pages as a PDF, the pieces as an SVG for cutting plotters) and
-// the star as a 3D model.
+// the star as a 3D model. A file saved leaves the dialog open for the next
+// one; a print job sent closes it.
 #include "app/frmpelox.h"
 
 #include "app/faltsterndialog.h"
@@ -25,8 +26,10 @@ void frmPelox::FaltsternZeigen()
         m_ports.printer.setLandscape(false);
         druckerSeite = m_ports.printer.pageSize();
     }
-    dlgFaltstern = new FaltsternDialog(*this, druckerSeite, this);
+    dlgFaltstern = new FaltsternDialog(*this, druckerSeite, m_faltsternWahl.get(), this);
     dlgFaltstern->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dlgFaltstern, &QDialog::finished, this,
+        [this, d = dlgFaltstern.data()] { m_faltsternWahl = std::make_shared<FaltsternWahl>(d->wahl()); });
     connect(dlgFaltstern, &FaltsternDialog::druckenGewaehlt, this, [this] { FaltsternDrucken(); });
     connect(dlgFaltstern, &FaltsternDialog::pdfGewaehlt, this, [this] { FaltsternPdf(); });
     connect(dlgFaltstern, &FaltsternDialog::svgGewaehlt, this, [this] { FaltsternSvg(); });
@@ -51,7 +54,6 @@ void frmPelox::FaltsternPdf()
     if (pfad.isEmpty() || !NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), *papier))
         return;
     lblDateiName->setText(pfad);
-    dlgFaltstern->accept();
 }
 
 void frmPelox::FaltsternSvg()
@@ -63,7 +65,6 @@ void frmPelox::FaltsternSvg()
     if (pfad.isEmpty() || !NetzSvgSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser())))
         return;
     lblDateiName->setText(pfad);
-    dlgFaltstern->accept();
 }
 
 void frmPelox::FaltsternStl()
@@ -81,7 +82,6 @@ void frmPelox::FaltsternStl()
     if (pfad.isEmpty() || !StlSchreiben(pfad, stl.daten))
         return;
     lblDateiName->setText(pfad);
-    dlgFaltstern->accept();
 }
 
 netz::Ergebnis frmPelox::Faltnetz(double durchmesser, const netz::Vorgabe& v) const
