@@ -185,6 +185,14 @@ TEST_F(Groesse, ThePreviewDrawsEachFoldInTheSvgsColourOfItsKind)
                     m.captured(4).toDouble() - m.captured(2).toDouble());
     }
     ASSERT_EQ(laenge.size(), 2u);
+    // Red for the mountain folds and blue for the valley folds, as the
+    // sheets' legend says.
+    std::map<netz::Falz, double> soll;
+    for (const netz::Teil& t : d->netz()->teile)
+        for (const netz::Falte& falte : t.falten)
+            soll[falte.art] += 10 * std::hypot(falte.b.x - falte.a.x, falte.b.y - falte.a.y);
+    EXPECT_NEAR(laenge["#ff0000"], soll[netz::Falz::Berg], 1);
+    EXPECT_NEAR(laenge["#0000ff"], soll[netz::Falz::Tal], 1);
     const QColor a(laenge.begin()->first), b(laenge.rbegin()->first);
     // The preview's pixels nearest to each colour, counted.
     int beiA = 0, beiB = 0;

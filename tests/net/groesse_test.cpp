@@ -174,6 +174,8 @@ TEST(Rat, TheAdviceForANetTooLargeForItsPaperWorksWhenFollowed)
         const netz::Ergebnis e = netz::entfalten(s, v);
         ASSERT_FALSE(e.netz);
         EXPECT_TRUE(folgen(f.entwurf, f.durchmesser, v, e)) << e.grund.asWritten();
+        // At the natural height, a diameter is advised at that height.
+        EXPECT_EQ(e.grund.source.find("natürlichen Höhe") != std::string::npos, !f.hoehe) << e.grund.asWritten();
     }
 
     // Over many random refusals.
