@@ -210,7 +210,7 @@ void FaltsternDialog::Aktualisieren()
     cmdNatuerlich->setEnabled(m_natuerlich.has_value());
     cmdNatuerlich->setToolTip(m_natuerlich
             ? tr("Die Höhe, bei der sich der flache Stern ohne Schnitt zu einer Hälfte faltet: %1 cm")
-                  .arg(sprache::dezimal(*m_natuerlich, 1))
+                  .arg(sprache::dezimal(*m_natuerlich, 2))
             : tr("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben die Winkel einer "
                  "Hälfte genau 360°."));
     if (m_natuerlichGewaehlt && m_natuerlich) {

@@ -93,6 +93,7 @@ TEST_F(Groesse, TheFieldShowsAndHoldsTheNaturalHeightTheNetIsMadeAt)
     EXPECT_NEAR(d->spnHoehe->value(), natuerlich, 0.005);
     EXPECT_EQ(d->koerper()->hoehe, natuerlich);
     EXPECT_GE(d->spnHoehe->maximum(), d->spnHoehe->value());
+    EXPECT_TRUE(d->cmdNatuerlich->toolTip().endsWith(": " + d->spnHoehe->text())) << d->cmdNatuerlich->toolTip().toStdString();
     // The height shown is one the field takes back as it is.
     const double gezeigt = d->spnHoehe->value();
     d->spnHoehe->setValue(gezeigt - 1);
