@@ -1007,8 +1007,8 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
         <translation>its natural height</translation>
     </message>
     <message>
-        <source>so hoch, wie der fertige Stern mit %1 groß ist</source>
-        <translation>as high as the finished star of %1 is large</translation>
+        <source>die längere Seite des fertigen Sterns, %1</source>
+        <translation>the longer side of the finished star, %1</translation>
     </message>
     <message>
         <source>Höhe der Spitze %1: erlaubt sind 0,1 bis %2 cm (%3) oder natural</source>

@@ -125,7 +125,7 @@ Phrase hoeheNichtErlaubt(const PeloxState& s, const std::string& eingabe)
     // The longer side is named where it is the limit, else the natural height.
     const Phrase warum = natuerlich && *natuerlich > std::max(a.breite, a.hoehe)
         ? PELOX_TEXT("netz", "seine natürliche Höhe")
-        : PELOX_TEXT("netz", "so hoch, wie der fertige Stern mit %1 groß ist").arg(groesse(a));
+        : PELOX_TEXT("netz", "die längere Seite des fertigen Sterns, %1").arg(groesse(a));
     return PELOX_TEXT("netz", "Höhe der Spitze %1: erlaubt sind 0,1 bis %2 cm (%3) oder natural")
         .arg(Phrase(eingabe))
         .arg(max, 2)

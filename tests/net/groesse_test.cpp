@@ -67,8 +67,8 @@ TEST(Groesse, ThePeaksRangeFollowsTheFinishedStar)
     EXPECT_DOUBLE_EQ(netz::hoeheMax(netzStern()), 19);
     EXPECT_DOUBLE_EQ(netz::hoeheMax(bethlehem()), 18.5);
     EXPECT_EQ(netz::hoeheNichtErlaubt(bethlehem(), "19").asWritten(),
-        "Höhe der Spitze 19: erlaubt sind 0,1 bis 18,50 cm (so hoch, wie der fertige Stern mit 12,0 × 18,5 cm groß "
-        "ist) oder natural");
+        "Höhe der Spitze 19: erlaubt sind 0,1 bis 18,50 cm (die längere Seite des fertigen Sterns, 12,0 × 18,5 cm) "
+        "oder natural");
     // The natural height, where higher, is within the range.
     const PeloxState tief = netzStern(36, 19, 15);
     const double natuerlich = *netz::natuerlicheHoehe(tief);
