@@ -74,9 +74,10 @@ std::optional<double> natuerlicheHoehe(const PeloxState& s)
     // time. A face's angle is at most pi/2 times its segment over the height,
     // so from a quarter of the outline's length up they make less than a
     // full turn, however far a corner is pulled: the search starts there and
-    // goes down in steps of 6 % to far below the nearest corner.
+    // goes down in steps of 6 % to far below the nearest corner, or twelve
+    // factors of ten, whichever comes first.
     const double oben = umfang / 4;
-    const double unten = naechste * 1e-3;
+    const double unten = std::max(naechste * 1e-3, oben * 1e-12);
     constexpr double kSchritt = 1.059253725;  // 40 steps to a factor of 10
     double ueber = oben;
     for (double h = oben / kSchritt; h > unten; ueber = h, h /= kSchritt) {
