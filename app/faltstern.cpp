@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The folded star from the picture's menu: its dialog, the net printed or as
 // files (the pages as a PDF, the pieces as an SVG for cutting plotters) and
-// the star as a 3D model.
+// the star as a 3D model. A file saved leaves the dialog open for the next
+// one; a print job sent closes it.
 #include "app/frmpelox.h"
 
 #include "app/faltsterndialog.h"
@@ -24,8 +25,10 @@ void frmPelox::FaltsternZeigen()
         m_ports.printer.setLandscape(false);
         druckerSeite = m_ports.printer.pageSize();
     }
-    dlgFaltstern = new FaltsternDialog(*this, druckerSeite, this);
+    dlgFaltstern = new FaltsternDialog(*this, druckerSeite, m_faltsternWahl.get(), this);
     dlgFaltstern->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dlgFaltstern, &QDialog::finished, this,
+        [this, d = dlgFaltstern.data()] { m_faltsternWahl = std::make_shared<FaltsternWahl>(d->wahl()); });
     connect(dlgFaltstern, &FaltsternDialog::druckenGewaehlt, this, [this] { FaltsternDrucken(); });
     connect(dlgFaltstern, &FaltsternDialog::pdfGewaehlt, this, [this] { FaltsternPdf(); });
     connect(dlgFaltstern, &FaltsternDialog::svgGewaehlt, this, [this] { FaltsternSvg(); });
@@ -47,9 +50,8 @@ void frmPelox::FaltsternPdf()
     if (!n || !papier)
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
-    if (pfad.isEmpty() || !NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), *papier))
-        return;
-    dlgFaltstern->accept();
+    if (!pfad.isEmpty())
+        NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), *papier);
 }
 
 void frmPelox::FaltsternSvg()
@@ -58,9 +60,8 @@ void frmPelox::FaltsternSvg()
     if (!n || !dlgFaltstern->dateiPapier())
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
-    if (pfad.isEmpty() || !NetzSvgSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser())))
-        return;
-    dlgFaltstern->accept();
+    if (!pfad.isEmpty())
+        NetzSvgSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()));
 }
 
 void frmPelox::FaltsternStl()
@@ -75,9 +76,8 @@ void frmPelox::FaltsternStl()
         return;
     }
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Stern.stl"), tr("3D-Modelle (*.stl)|*.stl|"));
-    if (pfad.isEmpty() || !StlSchreiben(pfad, stl.daten))
-        return;
-    dlgFaltstern->accept();
+    if (!pfad.isEmpty())
+        StlSchreiben(pfad, stl.daten);
 }
 
 netz::Ergebnis frmPelox::Faltnetz(double durchmesser, const netz::Vorgabe& v) const

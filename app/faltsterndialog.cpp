@@ -10,6 +10,7 @@
 #include "poster/plan.h"
 #include "print/faltnetz.h"
 #include "print/poster.h"
+#include "render/netzsvg.h"
 #include "render/sternbild.h"
 
 #include <QComboBox>
@@ -32,7 +33,6 @@ namespace {
 constexpr int kVorschauBreite = 380;  // logical pixels
 constexpr int kVorschauHoehe = 320;
 constexpr int kAbstand = 6;           // between the sheets of the preview
-constexpr double kHoeheMin = 0.1;
 
 QDoubleSpinBox* zahlFeld(double von, double bis, double schritt, double wert, int stellen)
 {
@@ -66,7 +66,8 @@ Raster raster(int blaetter, double breite, double hoehe)
 
 } // namespace
 
-FaltsternDialog::FaltsternDialog(const PeloxState& entwurf, std::optional<QSizeF> druckerSeite, QWidget* parent)
+FaltsternDialog::FaltsternDialog(
+    const PeloxState& entwurf, std::optional<QSizeF> druckerSeite, const FaltsternWahl* letzte, QWidget* parent)
     : QDialog(parent)
     , m_entwurf(entwurf)
     , m_druckerSeite(druckerSeite)
@@ -79,7 +80,7 @@ FaltsternDialog::FaltsternDialog(const PeloxState& entwurf, std::optional<QSizeF
     spnDurchmesser
         = zahlFeld(netz::kDurchmesserMin, netz::kDurchmesserMax, netz::kDurchmesserSchritt, eigen, 1);
     // Two decimals, so that the natural height is taken as it is.
-    spnHoehe = zahlFeld(kHoeheMin, eigen, 0.1, 0.4 * eigen / 2, 2);
+    spnHoehe = zahlFeld(netz::kHoeheMin, eigen, 0.1, 0.4 * eigen / 2, 2);
     cmdNatuerlich = new QPushButton(tr("Natürliche Höhe"));
     cmdNatuerlich->setAutoDefault(false);
     spnLasche = zahlFeld(netz::kLascheMin, netz::kLascheMax, 0.1, netz::kLascheStandard, 1);
@@ -129,11 +130,19 @@ FaltsternDialog::FaltsternDialog(const PeloxState& entwurf, std::optional<QSizeF
     ganz->addLayout(oben);
     ganz->addWidget(knoepfe);
 
-    connect(spnDurchmesser, &QDoubleSpinBox::valueChanged, this, [this](double d) {
-        const QSignalBlocker still(spnHoehe);
-        spnHoehe->setMaximum(d);
-        Aktualisieren();
-    });
+    if (letzte) {
+        spnDurchmesser->setValue(letzte->durchmesser);
+        NatuerlicheHoeheSetzen();
+        spnHoehe->setValue(letzte->hoehe);
+        m_natuerlichGewaehlt = letzte->natuerlich;
+        spnLasche->setValue(letzte->lasche);
+        const int papier = letzte->papier.isEmpty() ? 0 : cboPapier->findData(letzte->papier);
+        cboPapier->setCurrentIndex(std::max(papier, 0));
+        cboHaelften->setCurrentIndex(letzte->haelften);
+        cboZiel->setCurrentIndex(letzte->ziel);
+    }
+
+    connect(spnDurchmesser, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
     // A height typed or stepped by the user is taken as it is; the natural
     // one follows the diameter until then.
     connect(spnHoehe, &QDoubleSpinBox::valueChanged, this, [this] {
@@ -175,19 +184,33 @@ std::optional<QPageSize::PageSizeId> FaltsternDialog::dateiPapier() const
     return poster::papier(cboPapier->currentData().toString());
 }
 
+FaltsternWahl FaltsternDialog::wahl() const
+{
+    return {durchmesser(), spnHoehe->value(), m_natuerlichGewaehlt, spnLasche->value(),
+        cboPapier->currentData().toString(), cboHaelften->currentIndex(), cboZiel->currentIndex()};
+}
+
+void FaltsternDialog::NatuerlicheHoeheSetzen()
+{
+    // The natural height is a search over many heights; it changes with the
+    // diameter alone, and with it the highest peak, which holds it.
+    if (m_natuerlichFuer == durchmesser())
+        return;
+    const PeloxState stern = poster::skaliert(m_entwurf, durchmesser());
+    m_natuerlich = netz::natuerlicheHoehe(stern);
+    m_natuerlichFuer = durchmesser();
+    const QSignalBlocker still(spnHoehe);
+    spnHoehe->setMaximum(netz::hoeheMax(stern, m_natuerlich));
+}
+
 void FaltsternDialog::Aktualisieren()
 {
     const PeloxState stern = poster::skaliert(m_entwurf, durchmesser());
-    // The natural height is a search over many heights; it changes with the
-    // diameter alone.
-    if (m_natuerlichFuer != durchmesser()) {
-        m_natuerlich = netz::natuerlicheHoehe(stern);
-        m_natuerlichFuer = durchmesser();
-    }
+    NatuerlicheHoeheSetzen();
     cmdNatuerlich->setEnabled(m_natuerlich.has_value());
     cmdNatuerlich->setToolTip(m_natuerlich
             ? tr("Die Höhe, bei der sich der flache Stern ohne Schnitt zu einer Hälfte faltet: %1 cm")
-                  .arg(sprache::dezimal(*m_natuerlich, 1))
+                  .arg(sprache::dezimal(*m_natuerlich, 2))
             : tr("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben die Winkel einer "
                  "Hälfte genau 360°."));
     if (m_natuerlichGewaehlt && m_natuerlich) {
@@ -210,6 +233,9 @@ void FaltsternDialog::Aktualisieren()
     // A net that does not fit the paper still leaves the folded star.
     m_koerper = m_netz ? std::optional(m_netz->koerper) : netz::falten(stern, v.hoehe).koerper;
 
+    // The finished star's size leads, where it can be folded at all.
+    QString text = m_koerper ? sprache::text(netz::fertigerStern(*m_koerper, haelften())) + QLatin1Char('\n')
+                             : QString();
     if (m_netz) {
         int oben = 0;
         for (const netz::Teil& t : m_netz->teile)
@@ -220,16 +246,16 @@ void FaltsternDialog::Aktualisieren()
             = m_netz->blaetter == 1 ? tr("1 Blatt") : tr("%1 Blättern").arg(m_netz->blaetter);
         const QString winkel = tr("Winkelsumme einer Hälfte: %1°")
                                    .arg(sprache::dezimal(m_netz->winkelsumme * 180 / std::acos(-1.0), 1));
-        QString text = oben < teile
+        text += oben < teile
             ? tr("%1\n%2 (Oberteil %3, Unterteil %4) auf %5")
                   .arg(winkel, anzahl, QString::number(oben), QString::number(teile - oben), blaetter)
             : tr("%1\n%2 auf %3").arg(winkel, anzahl, blaetter);
         for (const Phrase& h : m_netz->hinweise)
             text += QLatin1Char('\n') + sprache::text(h);
-        lblErgebnis->setText(text);
     } else {
-        lblErgebnis->setText(sprache::text(e.grund));
+        text += sprache::text(e.grund);
     }
+    lblErgebnis->setText(text);
     cmdDrucken->setEnabled(m_netz && !papier);
     cmdPdf->setEnabled(m_netz && papier);
     cmdSvg->setEnabled(m_netz && papier);
@@ -250,7 +276,7 @@ void FaltsternDialog::BlaetterZeichnen()
         QPainter maler(&bild);
         maler.setRenderHint(QPainter::Antialiasing);
         // The pieces in the colours of the plotter's file: each piece cut in
-        // black around its card, mountain folds red, valley folds blue. The
+        // black around its card, the folds in the colours of their kinds. The
         // labels would be specks at this size.
         const auto ort = [&](int b, netz::Punkt p) {
             return QPointF(kAbstand + (b % r.spalten) * (n.blattBreite * r.pixelProCm + kAbstand) + p.x * r.pixelProCm,
@@ -265,14 +291,14 @@ void FaltsternDialog::BlaetterZeichnen()
             QPolygonF umriss;
             for (const netz::Punkt& p : t.schnitt)
                 umriss << ort(t.blatt, p);
-            maler.setPen(QPen(Qt::black, 0));
+            maler.setPen(QPen(netzFarbe(std::nullopt), 0));
             maler.drawPolygon(umriss);
             QList<QLineF> berg, tal;
             for (const netz::Falte& f : t.falten)
                 (f.art == netz::Falz::Berg ? berg : tal) << QLineF(ort(t.blatt, f.a), ort(t.blatt, f.b));
-            maler.setPen(QPen(Qt::red, 0));
+            maler.setPen(QPen(netzFarbe(netz::Falz::Berg), 0));
             maler.drawLines(berg);
-            maler.setPen(QPen(Qt::blue, 0));
+            maler.setPen(QPen(netzFarbe(netz::Falz::Tal), 0));
             maler.drawLines(tal);
         }
     }

@@ -16,6 +16,18 @@ class QLabel;
 class QPushButton;
 class SternAnsicht;
 
+// The dialog's choices, kept by the window so that the dialog opens again as
+// it was left within a run.
+struct FaltsternWahl {
+    double durchmesser = 0;
+    double hoehe = 0;
+    bool natuerlich = false;
+    double lasche = netz::kLascheStandard;
+    QString papier;  // the PDF paper's name, empty for the printer's
+    int haelften = 0;  // the entries of the fields, from 0
+    int ziel = 0;
+};
+
 // "Faltstern": the size of the finished star, the height of its peaks, the
 // tabs and the paper of the cut-and-fold net, with its sheets and the folded
 // star in 3D as a live preview. It prints and saves nothing itself; the
@@ -24,8 +36,9 @@ class FaltsternDialog : public QDialog {
     Q_OBJECT
 public:
     // The design; the printer's drawing area upright in twips, or none when
-    // there is no printer.
-    FaltsternDialog(const PeloxState& entwurf, std::optional<QSizeF> druckerSeite, QWidget* parent);
+    // there is no printer; the choices it was last left with, or none.
+    FaltsternDialog(const PeloxState& entwurf, std::optional<QSizeF> druckerSeite, const FaltsternWahl* letzte,
+        QWidget* parent);
 
     QDoubleSpinBox* spnDurchmesser;
     QDoubleSpinBox* spnHoehe;
@@ -54,6 +67,7 @@ public:
     const std::optional<netz::Netz>& netz() const { return m_netz; }
     // The folded star, none where it cannot be folded.
     const std::optional<netz::Koerper>& koerper() const { return m_koerper; }
+    FaltsternWahl wahl() const;
 
     // Folds and cuts the star anew and redraws both previews.
     void Aktualisieren();
@@ -65,6 +79,7 @@ signals:
     void stlGewaehlt();
 
 private:
+    // The natural height and the highest peak for the diameter chosen.
     void NatuerlicheHoeheSetzen();
     void BlaetterZeichnen();
 

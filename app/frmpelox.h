@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -28,6 +29,7 @@ class QUndoStack;
 class LineControl;
 class PictureWidget;
 class FaltsternDialog;
+struct FaltsternWahl;
 class PosterDialog;
 struct PdfPaper;
 class ScrollBar;
@@ -186,6 +188,7 @@ public:
     // The folded star, its net and its 3D model, from their own dialog
     QAction* mnuFaltstern;
     QPointer<FaltsternDialog> dlgFaltstern;
+    std::shared_ptr<FaltsternWahl> m_faltsternWahl;  // as the dialog was last left
     void FaltsternZeigen();
     void FaltsternDrucken();
     void FaltsternPdf();

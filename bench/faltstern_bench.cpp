@@ -18,7 +18,7 @@ void BM_Faltstern_Vorschau(benchmark::State& state)
     BenchWindow b;
     if (!setWorstCase(state, *b.w))
         return;
-    FaltsternDialog d(*b.w, std::nullopt, nullptr);
+    FaltsternDialog d(*b.w, std::nullopt, nullptr, nullptr);
     d.show();
     settle();
     if (!d.netz()) {

@@ -143,8 +143,8 @@ Save anyway?</translation>
         <translation>Folded star – %1</translation>
     </message>
     <message>
-        <source>Außendurchmesser %1 cm, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°</source>
-        <translation>Outer diameter %1 cm, peak %2 cm above the centre, angle sum of a half %3°</translation>
+        <source>Größe %1, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°</source>
+        <translation>Size %1, peak %2 cm above the centre, angle sum of a half %3°</translation>
     </message>
     <message>
         <source>Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern</source>
@@ -189,10 +189,6 @@ Save anyway?</translation>
     <message>
         <source>Blatt %1 von %2 – %3</source>
         <translation>Sheet %1 of %2 – %3</translation>
-    </message>
-    <message>
-        <source>Fertiger Stern: %1 cm Durchmesser, %2 cm hoch</source>
-        <translation>Finished star: %1 cm across, %2 cm high</translation>
     </message>
     <message>
         <source>Blatt %1</source>
@@ -1029,8 +1025,8 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
         <translation>The star has no area from which a solid could be folded.</translation>
     </message>
     <message>
-        <source>Der Umriss läuft um die Mitte zurück (eine Biegung oder eine gezogene Ecke kreuzt eine benachbarte Speiche); die Flächen würden sich überlappen.</source>
-        <translation>The outline runs back round the centre (a bend or a pulled corner crosses a neighbouring spoke); the faces would overlap.</translation>
+        <source>Eine Biegung führt den Umriss ein Stück um die Mitte zurück, gegen die Folge der Ecken; die Flächen darüber würden sich überlappen.</source>
+        <translation>A bend leads the outline some way back round the centre, against the order of the corners; the faces over it would overlap.</translation>
     </message>
     <message>
         <source>Die Laschen dürfen 0,5 bis 2 cm breit sein.</source>
@@ -1043,6 +1039,46 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
     <message>
         <source>Das Papier ist zu klein.</source>
         <translation>The paper is too small.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 cm</source>
+        <translation>%1 × %2 cm</translation>
+    </message>
+    <message>
+        <source>Fertiger Stern: %1, %2 cm dick</source>
+        <translation>Finished star: %1, %2 cm thick</translation>
+    </message>
+    <message>
+        <source>seine natürliche Höhe</source>
+        <translation>its natural height</translation>
+    </message>
+    <message>
+        <source>die längere Seite des fertigen Sterns, %1</source>
+        <translation>the longer side of the finished star, %1</translation>
+    </message>
+    <message>
+        <source>Höhe der Spitze %1: erlaubt sind 0,1 bis %2 cm (%3) oder natural</source>
+        <translation>height of the peak %1: 0.1 to %2 cm (%3) or natural are allowed</translation>
+    </message>
+    <message>
+        <source>Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. Bei seiner natürlichen Höhe passt der Stern auf dieses Papier bis zu einem Außendurchmesser von %1 cm.</source>
+        <translation>A single face with its tabs is larger than the sheet. At its natural height the star fits on this paper up to an outer diameter of %1 cm.</translation>
+    </message>
+    <message>
+        <source>Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. Bei diesem Außendurchmesser passt der Stern auf dieses Papier mit einer Spitze von höchstens %1 cm.</source>
+        <translation>A single face with its tabs is larger than the sheet. At this outer diameter the star fits on this paper with a peak of at most %1 cm.</translation>
+    </message>
+    <message>
+        <source>Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. In derselben Form passt der Stern auf dieses Papier bis zu einem Außendurchmesser von %1 cm mit einer Spitze von %2 cm.</source>
+        <translation>A single face with its tabs is larger than the sheet. In the same shape the star fits on this paper up to an outer diameter of %1 cm with a peak of %2 cm.</translation>
+    </message>
+    <message>
+        <source>Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. Mit der niedrigsten Spitze (0,1 cm) passt der Stern auf dieses Papier bis zu einem Außendurchmesser von %1 cm.</source>
+        <translation>A single face with its tabs is larger than the sheet. With the lowest peak (0.1 cm) the star fits on this paper up to an outer diameter of %1 cm.</translation>
+    </message>
+    <message>
+        <source>Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt, auch beim kleinsten Außendurchmesser (5 cm) mit der niedrigsten Spitze (0,1 cm): Der Stern braucht ein größeres Papier.</source>
+        <translation>A single face with its tabs is larger than the sheet, even at the smallest outer diameter (5 cm) with the lowest peak (0.1 cm): the star needs larger paper.</translation>
     </message>
     <message>
         <source>Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. Bei dieser Höhe passt der Stern auf dieses Papier bis zu einem Außendurchmesser von %1 cm.</source>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/koerper.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -101,6 +102,27 @@ double spitzenWinkel(double hoehe, const Punkt3& v, const Punkt3& w)
     return std::atan2(std::sqrt(kx * kx + ky * ky + kz * kz), ax * bx + ay * by + az * bz);
 }
 
+Ausmass ausmass(const Koerper& k)
+{
+    if (k.umriss.empty())
+        return {};
+    double links = k.umriss[0].x, rechts = links, unten = k.umriss[0].y, oben = unten;
+    for (const Punkt3& p : k.umriss) {
+        links = std::min(links, p.x);
+        rechts = std::max(rechts, p.x);
+        unten = std::min(unten, p.y);
+        oben = std::max(oben, p.y);
+    }
+    return {rechts - links, oben - unten};
+}
+
+Ausmass ausmass(const PeloxState& s)
+{
+    Koerper k;
+    umrissAus(s, k);
+    return ausmass(k);
+}
+
 Gefaltet falten(const PeloxState& s, double hoehe)
 {
     Gefaltet g;
@@ -119,8 +141,8 @@ Gefaltet falten(const PeloxState& s, double hoehe)
     }
     if (!einmalVorwaerts(k.umriss)) {
         g.grund = PELOX_TEXT("netz",
-            "Der Umriss läuft um die Mitte zurück (eine Biegung oder eine gezogene Ecke kreuzt "
-            "eine benachbarte Speiche); die Flächen würden sich überlappen.");
+            "Eine Biegung führt den Umriss ein Stück um die Mitte zurück, gegen die Folge der Ecken; "
+            "die Flächen darüber würden sich überlappen.");
         return g;
     }
     const std::size_t n = k.umriss.size();

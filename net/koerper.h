@@ -60,11 +60,22 @@ struct Gefaltet {
 // The star of the state, its corners and (while the curve is on) bend points
 // computed, folded with its peaks hoehe cm above and below the centre.
 // Refused when the height is not a positive finite number, when no face is
-// left, and when the outline runs back around the centre (a bend or a
-// pulled corner crossing a neighbouring spoke), where faces would overlap.
+// left, and when a bend leads the outline back around the centre, where
+// faces would overlap.
 Gefaltet falten(const PeloxState& s, double hoehe);
 
 // The angle at the peak of the face over the segment from v to w, radians.
 double spitzenWinkel(double hoehe, const Punkt3& v, const Punkt3& w);
+
+// The size of the finished star: the width (x) and height (y) of its
+// outline, cm. Pulled corners and bends reach beyond the outer diameter, so
+// this, not the diameter, is what the star measures.
+struct Ausmass {
+    double breite = 0;
+    double hoehe = 0;
+};
+Ausmass ausmass(const Koerper& k);
+// The same for the star of the state, folded or not.
+Ausmass ausmass(const PeloxState& s);
 
 } // namespace netz

@@ -4,11 +4,14 @@
 
 #include "net/anordnung.h"
 #include "net/beschriftung.h"
+#include "net/rat.h"
 #include "net/zerlegung.h"
 #include "net/teile.h"
 #include "poster/plan.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace netz {
@@ -45,22 +48,6 @@ std::string buchstaben(int n)
     return poster::spaltenName(n);
 }
 
-// The largest outer diameter, in the dialog's steps, at which every single
-// face with its tabs fits the sheet at this height.
-double groessterDurchmesser(const PeloxState& s, const Vorgabe& v, double breite, double hoehe)
-{
-    const auto passt = [&](double d) {
-        const Gefaltet g = falten(poster::skaliert(s, d), v.hoehe);
-        return g.koerper && einzelnePassen(haelfte(*g.koerper, false, true, v.lasche), breite, hoehe);
-    };
-    double gut = 0, schlecht = s.AussenDurchmesser;
-    for (int i = 0; i < 40; ++i) {
-        const double d = (gut + schlecht) / 2;
-        (passt(d) ? gut : schlecht) = d;
-    }
-    return std::floor(gut / kDurchmesserSchritt) * kDurchmesserSchritt;
-}
-
 } // namespace
 
 double winkelsumme(const Koerper& k)
@@ -74,25 +61,77 @@ std::optional<double> natuerlicheHoehe(const PeloxState& s)
     if (!g.koerper)
         return std::nullopt;
     const std::vector<Punkt3>& u = g.koerper->umriss;
-    double r = 0;
-    for (const Punkt3& p : u)
-        r = std::max(r, std::hypot(p.x, p.y));
+    double umfang = 0, naechste = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < u.size(); ++i) {
+        const Punkt3& p = u[i];
+        const Punkt3& q = u[(i + 1) % u.size()];
+        umfang += std::hypot(q.x - p.x, q.y - p.y);
+        if (const double r = std::hypot(p.x, p.y); r > 0)
+            naechste = std::min(naechste, r);
+    }
     // Flat (h = 0) the angles make exactly a full turn; a star's rise above
     // it for low peaks and all fall toward none for high ones. The height
-    // wanted is where they come down through the full turn for the last time.
-    constexpr int kStufen = 200;
-    const auto hoehe = [r](int i) { return r * std::pow(10.0, -3 + 5.0 * i / kStufen); };
-    for (int i = kStufen; i-- > 0;) {
-        double unten = hoehe(i), oben = hoehe(i + 1);
-        if (!(summeBei(u, unten) > kVoll && summeBei(u, oben) <= kVoll))
+    // wanted is where they come down through the full turn for the last
+    // time. A face's angle is at most pi/2 times its segment over the height,
+    // so from a quarter of the outline's length up they make less than a
+    // full turn, however far a corner is pulled: the search starts there and
+    // goes down in steps of 6 % to far below the nearest corner, or twelve
+    // factors of ten, whichever comes first.
+    const double oben = umfang / 4;
+    const double unten = std::max(naechste * 1e-3, oben * 1e-12);
+    constexpr double kSchritt = 1.059253725;  // 40 steps to a factor of 10
+    double ueber = oben;
+    for (double h = oben / kSchritt; h > unten; ueber = h, h /= kSchritt) {
+        if (summeBei(u, h) <= kVoll)
             continue;
-        for (int k = 0; k < 100 && oben - unten > 1e-13 * r; ++k) {
-            const double m = (unten + oben) / 2;
-            (summeBei(u, m) > kVoll ? unten : oben) = m;
+        double lo = h, hi = ueber;
+        for (int k = 0; k < 100 && hi - lo > 1e-13 * hi; ++k) {
+            const double m = (lo + hi) / 2;
+            (summeBei(u, m) > kVoll ? lo : hi) = m;
         }
-        return (unten + oben) / 2;
+        return (lo + hi) / 2;
     }
     return std::nullopt;
+}
+
+double hoeheMax(const PeloxState& s, std::optional<double> natuerlich)
+{
+    const Ausmass a = ausmass(s);
+    const double h = std::max({a.breite, a.hoehe, natuerlich.value_or(0), kHoeheMin});
+    // Rounded up, so that the field holds the natural height it shows; what
+    // lies within a hundredth of a micrometre of a step is the step, since
+    // the corners are floats.
+    return std::ceil(h * 100 - 1e-4) / 100;
+}
+
+double hoeheMax(const PeloxState& s)
+{
+    return hoeheMax(s, natuerlicheHoehe(s));
+}
+
+Phrase groesse(const Ausmass& a)
+{
+    return PELOX_TEXT("netz", "%1 × %2 cm").arg(a.breite, 1).arg(a.hoehe, 1);
+}
+
+Phrase fertigerStern(const Koerper& k, int haelften)
+{
+    return PELOX_TEXT("netz", "Fertiger Stern: %1, %2 cm dick").arg(groesse(ausmass(k))).arg(haelften * k.hoehe, 1);
+}
+
+Phrase hoeheNichtErlaubt(const PeloxState& s, const std::string& eingabe)
+{
+    const std::optional<double> natuerlich = natuerlicheHoehe(s);
+    const double max = hoeheMax(s, natuerlich);
+    const Ausmass a = ausmass(s);
+    // The longer side is named where it is the limit, else the natural height.
+    const Phrase warum = natuerlich && *natuerlich > std::max(a.breite, a.hoehe)
+        ? PELOX_TEXT("netz", "seine natürliche Höhe")
+        : PELOX_TEXT("netz", "die längere Seite des fertigen Sterns, %1").arg(groesse(a));
+    return PELOX_TEXT("netz", "Höhe der Spitze %1: erlaubt sind 0,1 bis %2 cm (%3) oder natural")
+        .arg(Phrase(eingabe))
+        .arg(max, 2)
+        .arg(warum);
 }
 
 std::optional<Falz> faltung(const Koerper& k, std::size_t i)
@@ -144,10 +183,7 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
     if (v.haelften == 2)
         haelften.push_back(haelfte(netz.koerper, false, true, v.lasche));
     if (!einzelnePassen(haelften.back(), breite, hoehe)) {
-        e.grund = PELOX_TEXT("netz",
-            "Eine einzelne Fläche ist mit ihren Laschen größer als das Blatt. Bei dieser Höhe passt der "
-            "Stern auf dieses Papier bis zu einem Außendurchmesser von %1 cm.")
-                      .arg(groessterDurchmesser(s, v, breite, hoehe), 1);
+        e.grund = zuGross(s, v);
         return e;
     }
 

@@ -23,6 +23,8 @@ namespace netz {
 inline constexpr double kDurchmesserMin = 5;
 inline constexpr double kDurchmesserMax = 100;
 inline constexpr double kDurchmesserSchritt = 0.5;
+// The lowest peak offered, cm.
+inline constexpr double kHoeheMin = 0.1;
 // The tab widths the dialog and the command line offer, in cm.
 inline constexpr double kLascheMin = 0.5;
 inline constexpr double kLascheMax = 2;
@@ -111,6 +113,22 @@ double winkelsumme(const Koerper& k);
 // flat star folds up without a cut; none for a design that has none.
 std::optional<double> natuerlicheHoehe(const PeloxState& s);
 
+// The highest peak the dialog and the command line offer for the star s, cm:
+// as high as the finished star is long (the longer side of its outline), or
+// its natural height where that is higher, given when it is known already;
+// rounded up to the hundredths the dialog's field holds.
+double hoeheMax(const PeloxState& s, std::optional<double> natuerlich);
+double hoeheMax(const PeloxState& s);
+
+// "12,0 × 18,5 cm": the finished star's width and height.
+Phrase groesse(const Ausmass& a);
+// The finished star's size and thickness, with haelften as for the net:
+// "Fertiger Stern: 12,0 × 18,5 cm, 7,4 cm dick".
+Phrase fertigerStern(const Koerper& k, int haelften);
+// Why the height given as eingabe is not offered for the star s, with the
+// heights that are: for the command line's --peak.
+Phrase hoeheNichtErlaubt(const PeloxState& s, const std::string& eingabe);
+
 // The fold along the spoke to outline point i, from the two faces beside it
 // in the folded star; none where they meet at less than kFlachGrad from flat.
 std::optional<Falz> faltung(const Koerper& k, std::size_t i);
@@ -118,8 +136,8 @@ std::optional<Falz> faltung(const Koerper& k, std::size_t i);
 // The net of the star of the state (corners and bend points computed) as
 // asked for. Refused, with the reason, where the star cannot be folded (see
 // falten), where the tab width or the paper is out of range, and where a
-// single face with its tabs is larger than the sheet, naming the largest
-// outer diameter that fits at that height.
+// single face with its tabs is larger than the sheet, saying what to change
+// so that it fits; every change named has been tried (see rat.h).
 Ergebnis entfalten(const PeloxState& s, const Vorgabe& v);
 
 } // namespace netz

@@ -142,8 +142,9 @@ void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
     const double grad = n.winkelsumme * 180 / std::acos(-1.0);
     QStringList zeilen{
         Faltnetz::tr("Faltstern – %1").arg(a.name),
-        Faltnetz::tr("Außendurchmesser %1 cm, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°")
-            .arg(sprache::dezimal(a.durchmesser, 1), sprache::dezimal(n.koerper.hoehe, 1), sprache::dezimal(grad, 1)),
+        Faltnetz::tr("Größe %1, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°")
+            .arg(sprache::text(netz::groesse(netz::ausmass(n.koerper))), sprache::dezimal(n.koerper.hoehe, 1),
+                sprache::dezimal(grad, 1)),
         unten > 0
             ? Faltnetz::tr("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern")
                   .arg(oben)

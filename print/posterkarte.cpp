@@ -5,6 +5,7 @@
 #include "print/poster.h"
 
 #include "platform/numbers.h"
+#include "platform/sprache.h"
 #include "render/figure.h"
 
 #include <QCoreApplication>
@@ -69,8 +70,8 @@ void KartenSeite(PrinterPort& p, const Poster& poster)
     const QStringList zeilen{
         Posterdruck::tr("Pelox als Poster – %1").arg(poster.name),
         Posterdruck::tr("Außendurchmesser %1 cm, der ganze Stern %2 × %3 cm")
-            .arg(numbers::kurz(poster.stern.AussenDurchmesser), numbers::kurz(float(stern.breite())),
-                numbers::kurz(float(stern.hoehe()))),
+            .arg(numbers::kurz(poster.stern.AussenDurchmesser), sprache::dezimal(stern.breite(), 1),
+                sprache::dezimal(stern.hoehe(), 1)),
         Posterdruck::tr("%1, Klebestreifen %2 cm").arg(blaetterText(plan), numbers::kurz(float(plan.kleben))),
         QString(),
         Posterdruck::tr("1. An jedem Blatt mit gestrichelter Linie den Rand an dieser Linie abschneiden."),

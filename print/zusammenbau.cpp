@@ -3,12 +3,11 @@
 #include "print/zusammenbau.h"
 
 #include "net/ansicht.h"
+#include "net/netz.h"
 #include "platform/sprache.h"
 #include "render/sternbild.h"
 
-#include <QCoreApplication>
 #include <algorithm>
-#include <cmath>
 
 namespace faltnetz {
 
@@ -57,13 +56,8 @@ void ZusammenbauZeichnen(PrinterPort& p, const blatt::Rechteck& r, const netz::K
     // The outline a third of a millimetre wide, as the cut lines of the net.
     sternbildZeichnen(
         papier, netz::abbilden(netz::szene(k, haelften), netz::startKamera(), seite, seite), 0.3 * kTwipsProMm);
-    double radius = 0;
-    for (const netz::Punkt3& u : k.umriss)
-        radius = std::max(radius, std::hypot(u.x, u.y));
-    const QString mass = QCoreApplication::translate("Faltnetz", "Fertiger Stern: %1 cm Durchmesser, %2 cm hoch")
-                             .arg(sprache::dezimal(2 * radius, 1), sprache::dezimal(haelften * k.hoehe, 1));
     p.setFontSize(kSchrift);
-    p.textAt(links, r.oben + seite + zeile * 0.2, mass);
+    p.textAt(links, r.oben + seite + zeile * 0.2, sprache::text(netz::fertigerStern(k, haelften)));
 }
 
 } // namespace faltnetz

@@ -12,7 +12,7 @@
 namespace faltnetz {
 
 // Into the rectangle r (twips of the drawing area), the picture above and
-// the line with the outer diameter and the whole height below; haelften as
+// the line with the finished star's size and thickness below; haelften as
 // for the net.
 void ZusammenbauZeichnen(PrinterPort& p, const blatt::Rechteck& r, const netz::Koerper& k, int haelften);
 

@@ -66,6 +66,13 @@ void text(QXmlStreamWriter& x, double mx, double my, double punkte, const QStrin
 
 } // namespace
 
+QColor netzFarbe(std::optional<netz::Falz> art)
+{
+    if (!art)
+        return Qt::black;
+    return *art == netz::Falz::Berg ? QColor(255, 0, 0) : QColor(0, 0, 255);
+}
+
 QByteArray netzSvg(const netz::Netz& n, const QString& name)
 {
     const double breite = n.blattBreite * 10, hoehe = n.blattHoehe * 10;
@@ -90,10 +97,10 @@ QByteArray netzSvg(const netz::Netz& n, const QString& name)
             QString d;
             for (std::size_t i = 0; i < t.schnitt.size(); ++i)
                 d += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L")) + punkt(t.schnitt[i], links(b));
-            pfad(x, d + QStringLiteral(" Z"), QStringLiteral("#000000"));
+            pfad(x, d + QStringLiteral(" Z"), netzFarbe(std::nullopt).name());
             for (const netz::Falte& f : t.falten) {
                 pfad(x, QStringLiteral("M") + punkt(f.a, links(b)) + QStringLiteral(" L") + punkt(f.b, links(b)),
-                    f.art == netz::Falz::Berg ? QStringLiteral("#ff0000") : QStringLiteral("#0000ff"));
+                    netzFarbe(f.art).name());
             }
         }
         x.writeEndElement();

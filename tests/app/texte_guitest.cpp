@@ -131,12 +131,12 @@ TEST_F(Texte, ThePosterDialogThePrintoutAndTheNetSpeakTheDesktopsLanguage)
         ASSERT_TRUE(e.netz) << e.grund;
         ASSERT_TRUE(w->NetzPdfSchreiben(pfad("netz.pdf"), *e.netz, w->NetzAngaben(19), QPageSize::A4));
         pruefe(pdfText(pfad("netz.pdf")), s,
-            {"Faltstern – (nicht gespeichert)", "Außendurchmesser 19,0 cm, Spitze 3,8 cm über der Mitte",
+            {"Faltstern – (nicht gespeichert)", "Größe 19,0 × 19,0 cm, Spitze 3,8 cm über der Mitte",
                 "Oberteil", "Unterteil", "Teil 1 von", "Blatt 1 von", "schneiden", "Talfalte (nach vorn falten)",
-                "Bergfalte", "Fertiger Stern: 19,0 cm Durchmesser, 7,6 cm hoch", "Prüfmaß: nachmessen,"},
-            {"Folded star – (not saved)", "Outer diameter 19.0 cm, peak 3.8 cm above the centre", "Top half",
+                "Bergfalte", "Fertiger Stern: 19,0 × 19,0 cm, 7,6 cm dick", "Prüfmaß: nachmessen,"},
+            {"Folded star – (not saved)", "Size 19.0 × 19.0 cm, peak 3.8 cm above the centre", "Top half",
                 "Bottom half", "Piece 1 of", "Sheet 1 of", "cut", "valley fold (fold to the front)",
-                "mountain fold", "Finished star: 19.0 cm across, 7.6 cm high", "Check scale: both"});
+                "mountain fold", "Finished star: 19.0 × 19.0 cm, 7.6 cm thick", "Check scale: both"});
         ASSERT_TRUE(w->NetzSvgSchreiben(pfad("netz.svg"), *e.netz, w->NetzAngaben(19)));
         pruefe(QString::fromUtf8(inhalt(pfad("netz.svg"))), s,
             {">Oberteil<", ">Teil 1 von ", "schwarz: schneiden, rot: Bergfalte, blau: Talfalte"},

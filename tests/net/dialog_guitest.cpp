@@ -48,7 +48,9 @@ TEST_F(FaltsternDialogTest, StartsAtTheDesignAndFollowsEveryValue)
     EXPECT_FALSE(d->cmdSvg->isEnabled());
     EXPECT_TRUE(d->cmdStl->isEnabled());
     ASSERT_TRUE(d->netz());
-    EXPECT_TRUE(d->lblErgebnis->text().startsWith("Winkelsumme einer Hälfte: 458,")) << d->lblErgebnis->text().toStdString();
+    EXPECT_TRUE(d->lblErgebnis->text().startsWith(
+        "Fertiger Stern: 19,0 × 19,0 cm, 7,6 cm dick\nWinkelsumme einer Hälfte: 458,"))
+        << d->lblErgebnis->text().toStdString();
     EXPECT_TRUE(d->lblErgebnis->text().contains(
         QString("%1 Teile (Oberteil").arg(d->netz()->teile.size())));
 
@@ -166,7 +168,10 @@ TEST_F(FaltsternDialogTest, PrintsOneJobAndWritesEachFile)
         const QByteArray bytes = inhalt(pfad(datei.name));
         EXPECT_TRUE(bytes.startsWith(datei.anfang));
         EXPECT_EQ(w->lblDateiName->text(), "");  // an export is not the design's file
-        EXPECT_FALSE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
+        // Open for the next file, as it was.
+        ASSERT_TRUE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
+        EXPECT_EQ(d->cboPapier->currentData(), "Letter");
+        EXPECT_EQ(d->haelften(), 1);
         // The STL's triangles, as many as its header says.
         if (datei.anfang.isEmpty() && bytes.size() >= 84) {
             quint32 anzahl = 0;
@@ -174,6 +179,7 @@ TEST_F(FaltsternDialogTest, PrintsOneJobAndWritesEachFile)
             EXPECT_GT(anzahl, 0u);
             EXPECT_EQ(bytes.size(), 84 + 50 * qsizetype(anzahl));
         }
+        d->reject();
     }
     // A cancelled file dialog writes nothing and leaves the dialog open.
     w->mnuFaltstern->trigger();

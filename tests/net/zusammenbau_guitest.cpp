@@ -55,8 +55,8 @@ TEST_F(Zusammenbau, TheFirstPageShowsTheFinishedStarAndItsSize)
         const auto bild = netz::abbilden(netz::szene(n.koerper, haelften), netz::startKamera(), 1, 1);
         EXPECT_EQ(seite.count(Drawing::Op::Polygon), int(bild.size()));
         EXPECT_EQ(drucker.jobs[0].count(Drawing::Op::Polygon), int(bild.size()));
-        EXPECT_TRUE(seite.texte().contains(haelften == 2 ? "Fertiger Stern: 19,0 cm Durchmesser, 7,6 cm hoch"
-                                                         : "Fertiger Stern: 19,0 cm Durchmesser, 3,8 cm hoch"))
+        EXPECT_TRUE(seite.texte().contains(haelften == 2 ? "Fertiger Stern: 19,0 × 19,0 cm, 7,6 cm dick"
+                                                         : "Fertiger Stern: 19,0 × 19,0 cm, 3,8 cm dick"))
             << seite.texte().join('\n').toStdString();
         // On the page, below the text, clear of the check scale's corner.
         for (const Drawing::Op& f : seite.only(Drawing::Op::Polygon)) {
@@ -76,7 +76,7 @@ TEST_F(Zusammenbau, ThePictureIsFilledInThePdf)
         {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
     ASSERT_EQ(l.status, 0);
     const QString text = QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pfad("netz.pdf"), "-"}));
-    EXPECT_TRUE(text.contains("Fertiger Stern: 19,0 cm Durchmesser, 7,6 cm hoch")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Fertiger Stern: 19,0 × 19,0 cm, 7,6 cm dick")) << text.toStdString();
     run(QStringLiteral("pdftoppm"), {"-f", "1", "-l", "1", "-r", "30", "-png", pfad("netz.pdf"), pfad("seite")});
     const QImage seite(pfad("seite-1.png"));
     ASSERT_FALSE(seite.isNull());

@@ -142,12 +142,12 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
     ASSERT_EQ(alle.size(), n + 1);
 
     const QStringList karte = alle[0].texte();
-    EXPECT_TRUE(karte.contains("Außendurchmesser 60 cm, der ganze Stern 60 × 60 cm")) << karte.join('|').toStdString();
+    EXPECT_TRUE(karte.contains("Außendurchmesser 60 cm, der ganze Stern 60,0 × 60,0 cm")) << karte.join('|').toStdString();
     PeloxState flach = s;
     flach.YFaktor = 0.1f;
     star::PeloxBerechnung(flach);
     EXPECT_TRUE(seiten(poster::entwerfen(flach, {}, {60, 1, poster::Ausrichtung::Automatisch}, kA4))[0].texte().contains(
-        "Außendurchmesser 60 cm, der ganze Stern 60 × 6 cm"));
+        "Außendurchmesser 60 cm, der ganze Stern 60,0 × 6,0 cm"));
     EXPECT_EQ(karte.filter(QRegularExpression("^" + QString::number(n) + " Blätter \\(")).size(), 1);
 
     const double g = kTwipsProCm;  // the glue strip

@@ -105,7 +105,7 @@ TEST_F(DruckerTest, PosterIsOneJobWithTheMapFirstAndALabelOnEverySheet)
     ASSERT_EQ(gedruckt.size(), 1);
     const QList<QStringList> text = seiten(gedruckt);
     ASSERT_EQ(std::size_t(text.size()), plan.blaetter.size() + 1);
-    EXPECT_TRUE(text[0].contains(QStringLiteral("Außendurchmesser 60 cm, der ganze Stern 60 × 60 cm")));
+    EXPECT_TRUE(text[0].contains(QStringLiteral("Außendurchmesser 60 cm, der ganze Stern 60,0 × 60,0 cm")));
     EXPECT_TRUE(text[0].join(' ').contains(QStringLiteral("%1 Blätter (").arg(plan.blaetter.size())));
     for (std::size_t i = 0; i < plan.blaetter.size(); ++i) {
         const QString seite = text[qsizetype(i) + 1].join(' ');
