@@ -4,6 +4,7 @@
 
 #include "net/ebene.h"
 #include "net/koerper.h"
+#include "paper/pruefmass.h"
 #include "star/phrase.h"
 
 #include <array>
@@ -30,6 +31,11 @@ inline constexpr double kLascheStandard = 1;
 // The band along the bottom of every sheet that is kept for the legend, the
 // sheet's number and the file name; no piece lies in it.
 inline constexpr double kFusszeile = 1.5;
+// The square at the bottom right of every sheet that is kept for the check
+// scale, a millimetre more than it needs, so that nothing touches it. Every
+// piece fits the sheet above it; smaller ones also lie beside it, down to the
+// band.
+inline constexpr double kPruefmassFeld = pruefmass::kPlatz / blatt::kTwipsProCm + 0.1;
 // Spokes where the faces meet at less than this from flat are no fold.
 inline constexpr double kFlachGrad = 2;
 

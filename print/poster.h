@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "paper/pruefmass.h"
 #include "platform/ports.h"
 #include "poster/plan.h"
 #include "print/druck.h"
@@ -30,6 +31,10 @@ inline constexpr double kKlebenStandard = 1;
 // The PDF's margin, in mm, for printers that cannot print as near the edge
 // as most.
 inline constexpr double kRandMax = 30;
+// The band along the bottom of every page that holds the check scale where
+// it is printed, in cm: no line of the star crosses it. A millimetre more
+// than the scale needs, so that nothing touches it.
+inline constexpr double kPruefmassFuss = pruefmass::kPlatz / kTwipsProCm + 0.1;
 
 struct Vorgabe {
     double durchmesser = 0;  // outer diameter of the printed star

@@ -83,7 +83,7 @@ TEST(PosterPlan, HaeltSeineEigenschaftenFuerZufaelligeEntwuerfe)
     for (int fall = 0; fall < 400; ++fall) {
         const Fall f = zufall(g);
         const std::vector<Strecke> figur = umriss(f.stern, f.dreiD);
-        const poster::Plan plan = poster::planen(figur, f.breite, f.hoehe, f.kleben, poster::Ausrichtung::Automatisch);
+        const poster::Plan plan = poster::planen(figur, f.breite, f.hoehe, f.kleben, poster::Ausrichtung::Automatisch, 0);
         SCOPED_TRACE("Fall " + std::to_string(fall));
         ASSERT_FALSE(plan.blaetter.empty());
 
@@ -113,7 +113,7 @@ TEST(PosterPlan, HaeltSeineEigenschaftenFuerZufaelligeEntwuerfe)
         const auto [oben, unten] = std::ranges::minmax(punkte | std::views::transform(&poster::Punkt::y));
         std::size_t weniger = plan.blaetter.size();
         for (const auto a : {poster::Ausrichtung::Hochformat, poster::Ausrichtung::Querformat}) {
-            const poster::Plan p = poster::planen(figur, f.breite, f.hoehe, f.kleben, a);
+            const poster::Plan p = poster::planen(figur, f.breite, f.hoehe, f.kleben, a, 0);
             EXPECT_LE(plan.blaetter.size(), std::size_t(p.spalten * p.zeilen));
             weniger = std::min(weniger, p.blaetter.size());
             if (p.spalten > 1) {
@@ -167,7 +167,7 @@ TEST(PosterPlan, StehtBeiGleichstandHochkant)
 {
     const std::vector<Strecke> figur = umriss(startStern(), false);
     for (const auto& [breite, hoehe] : {std::pair(30.0, 20.0), std::pair(20.0, 30.0)}) {
-        const poster::Plan plan = poster::planen(figur, breite, hoehe, 1, poster::Ausrichtung::Automatisch);
+        const poster::Plan plan = poster::planen(figur, breite, hoehe, 1, poster::Ausrichtung::Automatisch, 0);
         EXPECT_EQ(plan.blaetter.size(), 1u);
         EXPECT_FALSE(plan.quer) << breite;
     }
@@ -185,7 +185,7 @@ TEST(PosterPlan, LaesstEinBlattOhneNachbarnAus)
     std::vector<Strecke> figur = umrisslinie;
     for (const Strecke& k : poster::kreis({0, 0}, 60 / (1440 / 2.54)))
         figur.push_back(k);
-    const poster::Plan plan = poster::planen(figur, 19.73, 28.43, 1, poster::Ausrichtung::Automatisch);
+    const poster::Plan plan = poster::planen(figur, 19.73, 28.43, 1, poster::Ausrichtung::Automatisch, 0);
     ASSERT_GT(plan.blaetter.size(), 1u);
     for (const poster::Blatt& b : plan.blaetter) {
         EXPECT_TRUE(std::any_of(umrisslinie.begin(), umrisslinie.end(),
