@@ -29,8 +29,10 @@ inline constexpr double kLascheMin = 0.5;
 inline constexpr double kLascheMax = 2;
 inline constexpr double kLascheStandard = 1;
 // The band along the bottom of every sheet that is kept for the legend, the
-// sheet's number and the file name; no piece lies in it.
-inline constexpr double kFusszeile = 1.5;
+// sheet's number and the file name; no piece lies in it. High enough for the
+// legend in three rows, where the paper is too narrow for it beside the
+// check scale in one.
+inline constexpr double kFusszeile = 2;
 // The square at the bottom right of every sheet that is kept for the check
 // scale, a millimetre more than it needs, so that nothing touches it. Every
 // piece fits the sheet above it; smaller ones also lie beside it, down to the

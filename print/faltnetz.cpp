@@ -91,15 +91,18 @@ struct Seite {
     }
 
     // What the three lines mean, from the top-left corner of the legend on,
-    // in as many rows as the width (cm) asks for; the legend's bottom in cm.
+    // in as many rows as the width (cm) asks for, each text cut short where
+    // even a row of its own is too narrow; the legend's bottom in cm.
     double legende(double x, double y, double breite)
     {
         const double lang = 1.2, abstand = 0.3;
         p.setFontSize(kLegendeSchrift);
         const double zeile = cm(p.lineHeight()), mitte = kLegendeSchrift * 20 / kTwips * 0.6;
-        const QString texte[] = {Faltnetz::tr("schneiden"), Faltnetz::tr("Talfalte (nach vorn falten)"),
+        QString texte[] = {Faltnetz::tr("schneiden"), Faltnetz::tr("Talfalte (nach vorn falten)"),
             Faltnetz::tr("Bergfalte (nach hinten falten)")};
         double links = x;
+        for (QString& t : texte)
+            t = zeilen::kuerzen(p, t, (breite - lang - abstand) * kTwips);
         for (int i = 0; i < 3; ++i) {
             const double ende = links + lang + abstand + cm(p.textWidth(texte[i]));
             if (links > x && ende - x > breite) {
