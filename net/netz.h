@@ -34,10 +34,9 @@ inline constexpr double kLascheStandard = 1;
 // check scale in one.
 inline constexpr double kFusszeile = 2;
 // The square at the bottom right of every sheet that is kept for the check
-// scale, a millimetre more than it needs, so that nothing touches it. Every
-// piece fits the sheet above it; smaller ones also lie beside it, down to the
-// band.
-inline constexpr double kPruefmassFeld = pruefmass::kPlatz / blatt::kTwipsProCm + 0.1;
+// scale. Every piece fits the sheet above it; smaller ones also lie beside
+// it, down to the band.
+inline constexpr double kPruefmassFeld = pruefmass::kFreiCm;
 // Spokes where the faces meet at less than this from flat are no fold.
 inline constexpr double kFlachGrad = 2;
 

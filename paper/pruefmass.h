@@ -32,6 +32,9 @@ constexpr double kAbstand = 0.3 * blatt::kTwipsProCm;
 // The square at a corner of its area that the check scale needs with both:
 // nothing else on the sheet may reach into it.
 constexpr double kPlatz = kRand + kSeite + kAbstand;
+// What a layout keeps free for it, in cm: a millimetre more, so that nothing
+// laid out up to its edge touches the room it keeps.
+constexpr double kFreiCm = kPlatz / blatt::kTwipsProCm + 0.1;
 
 // The check scale with the top-left corner of its square at ecke, its texts
 // in the printout's font with lines zeile twips apart.

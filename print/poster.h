@@ -32,9 +32,8 @@ inline constexpr double kKlebenStandard = 1;
 // as most.
 inline constexpr double kRandMax = 30;
 // The band along the bottom of every page that holds the check scale where
-// it is printed, in cm: no line of the star crosses it. A millimetre more
-// than the scale needs, so that nothing touches it.
-inline constexpr double kPruefmassFuss = pruefmass::kPlatz / kTwipsProCm + 0.1;
+// it is printed, in cm: no line of the star crosses it.
+inline constexpr double kPruefmassFuss = pruefmass::kFreiCm;
 
 struct Vorgabe {
     double durchmesser = 0;  // outer diameter of the printed star
