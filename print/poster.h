@@ -58,12 +58,13 @@ Poster entwerfen(const PeloxState& s, const druck::Steuerung& st, const Vorgabe&
 // the left-out ones dotted, fitted into the rectangle.
 void KarteZeichnen(PageSurface& p, const Poster& poster, const QRectF& rahmen);
 
-// The first page: what is built, how, and the map.
+// The first page: what is built, how, and the map; the check scale below.
 void KartenSeite(PrinterPort& p, const Poster& poster);
 
-// One sheet: its part of the star at true size clipped to the drawing area,
-// the glue strip or cut line and the alignment marks on every side that
-// joins a neighbour, and its label. Every sheet is drawn through here.
+// One sheet: its part of the star at true size clipped to the drawing area
+// above the check scale's band, the glue strip or cut line and the alignment
+// marks on every side that joins a neighbour, its label, and the check scale
+// in the band. Every sheet is drawn through here.
 void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer);
 
 // The whole poster as one document; Gedruckt, KeinDrucker or Abgelehnt.
