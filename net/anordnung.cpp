@@ -6,6 +6,8 @@
 // around it.
 #include "net/anordnung.h"
 
+#include "net/netz.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -69,7 +71,11 @@ Anordnung anordnen(const std::vector<std::vector<Punkt>>& huellen, double breite
     std::vector<Blatt> blaetter;
     // The gap is added to the right and below every piece; the sheet grows by
     // as much, so that a piece may still reach the sheet's edge.
-    const Rechteck ganz{0, 0, breite + kAbstand, hoehe + kAbstand};
+    std::vector<Rechteck> leer{{0, 0, breite + kAbstand, hoehe + kAbstand}};
+    if (breite > kPruefmassFeld) {
+        leer.push_back(
+            {0, 0, breite - kPruefmassFeld + kAbstand, hoehe + kPruefmassFeld - kFusszeile + kAbstand});
+    }
     for (const std::size_t i : folge) {
         const Drehung& f = formen[i];
         const double w = f.breite + kAbstand, h = f.hoehe + kAbstand;
@@ -96,7 +102,7 @@ Anordnung anordnen(const std::vector<std::vector<Punkt>>& huellen, double breite
                 break;
         }
         if (b == blaetter.size()) {
-            blaetter.push_back({{ganz}});
+            blaetter.push_back({leer});
             wahl = suchen(blaetter.back());
         }
         const Rechteck ziel = blaetter[b].frei[wahl.frei];

@@ -23,7 +23,9 @@ struct Anordnung {
 // Pieces lie a little apart, so that the scissors fit between them.
 inline constexpr double kAbstand = 0.3;
 
-// Every hull must fit breite x hoehe by itself.
+// breite x hoehe is the part of the sheet above the check scale's square,
+// which every hull must fit by itself; beside the square the sheet's space
+// goes on down to the footer band (netz.h).
 Anordnung anordnen(const std::vector<std::vector<Punkt>>& huellen, double breite, double hoehe);
 
 } // namespace netz

@@ -162,7 +162,7 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
         e.grund = PELOX_TEXT("netz", "Es gibt eine oder zwei Hälften.");
         return e;
     }
-    const double breite = v.blattBreite, hoehe = v.blattHoehe - kFusszeile;
+    const double breite = v.blattBreite, hoehe = v.blattHoehe - kPruefmassFeld;
     if (!std::isfinite(breite) || !std::isfinite(hoehe) || breite <= 0 || hoehe <= 0) {
         e.grund = PELOX_TEXT("netz", "Das Papier ist zu klein.");
         return e;

@@ -4,6 +4,7 @@
 
 #include "net/ebene.h"
 #include "net/koerper.h"
+#include "paper/pruefmass.h"
 #include "star/phrase.h"
 
 #include <array>
@@ -30,8 +31,14 @@ inline constexpr double kLascheMin = 0.5;
 inline constexpr double kLascheMax = 2;
 inline constexpr double kLascheStandard = 1;
 // The band along the bottom of every sheet that is kept for the legend, the
-// sheet's number and the file name; no piece lies in it.
-inline constexpr double kFusszeile = 1.5;
+// sheet's number and the file name; no piece lies in it. High enough for the
+// legend in three rows, where the paper is too narrow for it beside the
+// check scale in one.
+inline constexpr double kFusszeile = 2;
+// The square at the bottom right of every sheet that is kept for the check
+// scale. Every piece fits the sheet above it; smaller ones also lie beside
+// it, down to the band.
+inline constexpr double kPruefmassFeld = pruefmass::kFreiCm;
 // Spokes where the faces meet at less than this from flat are no fold.
 inline constexpr double kFlachGrad = 2;
 

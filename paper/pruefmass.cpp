@@ -9,10 +9,6 @@ namespace {
 constexpr double kCm = blatt::kTwipsProCm;
 constexpr double kStrich = 0.2 * kCm;     // a centimetre tick
 constexpr double kEndStrich = 0.4 * kCm;  // the ticks that end a bar
-// Away from the edge of the drawing area, where printers are least exact.
-constexpr double kRand = 0.3 * kCm;
-// Clearance from the star and the data block.
-constexpr double kAbstand = 0.3 * kCm;
 
 } // namespace
 

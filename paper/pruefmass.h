@@ -25,6 +25,16 @@ struct Zeichnung {
 
 // Side of the square the check scale takes, in twips.
 constexpr double kSeite = 5 * blatt::kTwipsProCm;
+// How far it stays in from the edge of its area, where printers are least
+// exact, and how far from everything else on the sheet.
+constexpr double kRand = 0.3 * blatt::kTwipsProCm;
+constexpr double kAbstand = 0.3 * blatt::kTwipsProCm;
+// The square at a corner of its area that the check scale needs with both:
+// nothing else on the sheet may reach into it.
+constexpr double kPlatz = kRand + kSeite + kAbstand;
+// What a layout keeps free for it, in cm: a millimetre more, so that nothing
+// laid out up to its edge touches the room it keeps.
+constexpr double kFreiCm = kPlatz / blatt::kTwipsProCm + 0.1;
 
 // The check scale with the top-left corner of its square at ecke, its texts
 // in the printout's font with lines zeile twips apart.

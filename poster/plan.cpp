@@ -83,13 +83,14 @@ std::vector<Blatt> groessteGruppe(const Plan& plan)
     return r;
 }
 
-Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, bool quer)
+Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, bool quer, double fuss)
 {
     Plan plan;
     plan.quer = quer;
     plan.kleben = kleben;
+    plan.fuss = fuss;
     plan.blattBreite = quer ? hoehe : breite;
-    plan.blattHoehe = quer ? breite : hoehe;
+    plan.blattHoehe = (quer ? breite : hoehe) - fuss;
 
     const Rechteck umfang = blatt::umriss(figur);
     const double w = umfang.rechts - umfang.links;
@@ -115,14 +116,15 @@ Plan gitter(const std::vector<Strecke>& figur, double breite, double hoehe, doub
 
 } // namespace
 
-Plan planen(const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, Ausrichtung a)
+Plan planen(
+    const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, Ausrichtung a, double fuss)
 {
-    if (figur.empty() || breite <= kleben || hoehe <= kleben)
+    if (figur.empty() || std::min(breite, hoehe) - fuss <= kleben)
         return {};
     if (a != Ausrichtung::Automatisch)
-        return gitter(figur, breite, hoehe, kleben, a == Ausrichtung::Querformat);
-    Plan hoch = gitter(figur, breite, hoehe, kleben, false);
-    Plan quer = gitter(figur, breite, hoehe, kleben, true);
+        return gitter(figur, breite, hoehe, kleben, a == Ausrichtung::Querformat, fuss);
+    Plan hoch = gitter(figur, breite, hoehe, kleben, false, fuss);
+    Plan quer = gitter(figur, breite, hoehe, kleben, true, fuss);
     return quer.blaetter.size() < hoch.blaetter.size() ? quer : hoch;
 }
 

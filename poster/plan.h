@@ -39,7 +39,8 @@ struct Plan {
     int zeilen = 0;
     double kleben = 0;  // overlap of neighbouring sheets
     double blattBreite = 0;  // printable area of one sheet as it lies
-    double blattHoehe = 0;
+    double blattHoehe = 0;   // of that, the part above the band
+    double fuss = 0;  // the band along every sheet's bottom, free of the star
     Punkt ursprung;  // top-left corner of sheet A1, whether printed or not
     // Only the sheets that hold something of the star, of the largest group
     // that joins along glue strips, row by row.
@@ -52,10 +53,14 @@ struct Plan {
 };
 
 // The plan for the figure's segments on paper whose printable area is
-// breite x hoehe when upright. Automatically the orientation with fewer
-// sheets is taken (upright when both need as many). The grid is centred on
-// the figure. Empty when the paper is no wider than the glue strip.
-Plan planen(const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, Ausrichtung a);
+// breite x hoehe when upright, keeping a band of height fuss along the bottom
+// of every sheet free of the star (where the check scale goes; it lies under
+// the next row once the sheets are glued). Automatically the orientation with
+// fewer sheets is taken (upright when both need as many). The grid is
+// centred on the figure. Empty when the paper without the band is no wider
+// than the glue strip.
+Plan planen(
+    const std::vector<Strecke>& figur, double breite, double hoehe, double kleben, Ausrichtung a, double fuss);
 
 // "A" .. "Z", "AA" ...; the label of a sheet is its column and its row from 1: "B2".
 std::string spaltenName(int spalte);

@@ -4,6 +4,7 @@
 
 #include "paper/blatt.h"
 #include "platform/sprache.h"
+#include "print/zeilen.h"
 #include "print/zusammenbau.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,11 @@
 #include <cmath>
 
 namespace faltnetz {
+
+double cm(double twips)
+{
+    return twips / blatt::kTwipsProCm;
+}
 
 namespace {
 
@@ -32,13 +38,6 @@ constexpr double kLuecke = 0.12;
 constexpr double kPunkt = 0.03;
 constexpr double kLegendeSchrift = 8;
 const QString kSchrift = QStringLiteral("Liberation Sans");
-
-// A rough width of a text in twips: every character 0.55 of the size wide,
-// generous for digits and letters of the labels.
-double textBreite(const QString& t, double punkte)
-{
-    return double(t.size()) * punkte * 20 * 0.55;
-}
 
 struct Seite {
     PrinterPort& p;
@@ -82,7 +81,7 @@ struct Seite {
     {
         p.setFontSize(punkte);
         p.textAt(x, y, t);
-        belegt.flaeche({x, y, x + textBreite(t, punkte), y + punkte * 24});
+        belegt.flaeche({x, y, x + p.textWidth(t), y + p.lineHeight()});
     }
 
     // Centred on its advance in the font, as the net's labels were given
@@ -93,15 +92,25 @@ struct Seite {
         text(m.x * kTwips - p.textWidth(t) / 2, m.y * kTwips - punkte * 10, punkte, t);
     }
 
-    // What the three lines mean, from the top-left corner of the legend on.
-    void legende(double x, double y)
+    // What the three lines mean, from the top-left corner of the legend on,
+    // in as many rows as the width (cm) asks for, each text cut short where
+    // even a row of its own is too narrow; the legend's bottom in cm.
+    double legende(double x, double y, double breite)
     {
         const double lang = 1.2, abstand = 0.3;
-        const double zeile = kLegendeSchrift * 20 / kTwips, mitte = zeile * 0.6;
-        const QString texte[] = {Faltnetz::tr("schneiden"), Faltnetz::tr("Talfalte (nach vorn falten)"),
+        p.setFontSize(kLegendeSchrift);
+        const double zeile = cm(p.lineHeight()), mitte = kLegendeSchrift * 20 / kTwips * 0.6;
+        QString texte[] = {Faltnetz::tr("schneiden"), Faltnetz::tr("Talfalte (nach vorn falten)"),
             Faltnetz::tr("Bergfalte (nach hinten falten)")};
         double links = x;
+        for (QString& t : texte)
+            t = zeilen::kuerzen(p, t, (breite - lang - abstand) * kTwips);
         for (int i = 0; i < 3; ++i) {
+            const double ende = links + lang + abstand + cm(p.textWidth(texte[i]));
+            if (links > x && ende - x > breite) {
+                links = x;
+                y += zeile;
+            }
             const netz::Punkt a{links, y + mitte}, b{links + lang, y + mitte};
             if (i == 0) {
                 p.setLineWidthMm(kSchnittMm);
@@ -112,8 +121,9 @@ struct Seite {
             }
             links += lang + abstand;
             text(links * kTwips, y * kTwips, kLegendeSchrift, texte[i]);
-            links += textBreite(texte[i], kLegendeSchrift) / kTwips + 2 * abstand;
+            links += cm(p.textWidth(texte[i])) + 2 * abstand;
         }
+        return y + zeile;
     }
 };
 
@@ -126,11 +136,6 @@ void pruefmass(Seite& s, const Angaben& a)
 }
 
 } // namespace
-
-double cm(double twips)
-{
-    return twips / kTwips;
-}
 
 void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
 {
@@ -167,14 +172,17 @@ void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
     }
     const double zeile = 11 * 20 * 1.3;
     double y = 0;
+    p.setFontSize(11);
     for (const QString& z : zeilen) {
-        s.text(0, y, 11, z);
-        y += zeile;
+        for (const QString& teil : zeilen::umbrechen(p, z, p.pageWidth())) {
+            s.text(0, y, 11, teil);
+            y += zeile;
+        }
     }
-    s.legende(0, cm(y + zeile));
+    y = s.legende(0, cm(y + zeile), cm(p.pageWidth())) * kTwips;
     // The finished star below, beside nothing else, clear of the bottom
     // corners where the check scale goes.
-    const double bildOben = y + 3 * zeile;
+    const double bildOben = y + 2 * zeile;
     const double bildHoehe = std::min(12 * kTwips, p.pageHeight() - bildOben - 6 * kTwips);
     const blatt::Rechteck bild{0, bildOben, p.pageWidth(), bildOben + bildHoehe};
     ZusammenbauZeichnen(p, bild, n.koerper, unten > 0 ? 2 : 1);
@@ -198,10 +206,13 @@ void BlattZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a, int bl
         for (const netz::Text& x : t.texte)
             s.mittig(x.mitte, x.punkte, sprache::text(x.text));
     }
-    const double fuss = n.blattHoehe - netz::kFusszeile + 0.3;
-    s.legende(0, fuss);
-    s.text(0, (fuss + 0.5) * kTwips, 9,
-        Faltnetz::tr("Blatt %1 von %2 – %3").arg(blatt + 1).arg(n.blaetter).arg(a.name));
+    // The footer band beside the check scale's square, where no piece lies.
+    const double breite = n.blattBreite - netz::kPruefmassFeld;
+    const double unten = s.legende(0, n.blattHoehe - netz::kFusszeile + 0.3, breite);
+    p.setFontSize(9);
+    s.text(0, (unten + 0.1) * kTwips, 9,
+        zeilen::kuerzen(p, Faltnetz::tr("Blatt %1 von %2 – %3").arg(blatt + 1).arg(n.blaetter).arg(a.name),
+            breite * kTwips));
     pruefmass(s, a);
 }
 

@@ -11,8 +11,8 @@
 // The net of the folded star on paper: a first page that says how to build
 // it, then one page per sheet with its pieces at true size. Cut lines are
 // solid, valley folds dashed, mountain folds dash-dotted; every page has the
-// legend, the sheet's number and the file name, and the check scale in a
-// free corner.
+// legend, the sheet's number and the file name along its bottom, and the
+// check scale at its bottom right, where no piece lies.
 namespace faltnetz {
 
 // Everything about the star the pages name besides the net itself.

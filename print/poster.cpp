@@ -29,7 +29,7 @@ Poster entwerfen(const PeloxState& s, const druck::Steuerung& st, const Vorgabe&
         kMittenKreis / kTwipsProCm);
     p.figur = std::move(figur.strecken);
     p.plan = planen(p.figur, hochkant.width() / kTwipsProCm, hochkant.height() / kTwipsProCm, v.kleben,
-        v.ausrichtung);
+        v.ausrichtung, st.pruefmass ? kPruefmassFuss : 0);
     p.seite = p.plan.quer ? hochkant.transposed() : hochkant;
     p.name = s.DateiPfad.empty() ? Posterdruck::tr("(nicht gespeichert)")
                                  : QFileInfo(QString::fromStdString(s.DateiPfad)).fileName();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "paper/pruefmass.h"
 #include "platform/ports.h"
 #include "poster/plan.h"
 #include "print/druck.h"
@@ -30,6 +31,9 @@ inline constexpr double kKlebenStandard = 1;
 // The PDF's margin, in mm, for printers that cannot print as near the edge
 // as most.
 inline constexpr double kRandMax = 30;
+// The band along the bottom of every page that holds the check scale where
+// it is printed, in cm: no line of the star crosses it.
+inline constexpr double kPruefmassFuss = pruefmass::kFreiCm;
 
 struct Vorgabe {
     double durchmesser = 0;  // outer diameter of the printed star
@@ -54,12 +58,13 @@ Poster entwerfen(const PeloxState& s, const druck::Steuerung& st, const Vorgabe&
 // the left-out ones dotted, fitted into the rectangle.
 void KarteZeichnen(PageSurface& p, const Poster& poster, const QRectF& rahmen);
 
-// The first page: what is built, how, and the map.
+// The first page: what is built, how, and the map; the check scale below.
 void KartenSeite(PrinterPort& p, const Poster& poster);
 
-// One sheet: its part of the star at true size clipped to the drawing area,
-// the glue strip or cut line and the alignment marks on every side that
-// joins a neighbour, and its label. Every sheet is drawn through here.
+// One sheet: its part of the star at true size clipped to the drawing area
+// above the check scale's band, the glue strip or cut line and the alignment
+// marks on every side that joins a neighbour, its label, and the check scale
+// in the band. Every sheet is drawn through here.
 void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer);
 
 // The whole poster as one document; Gedruckt, KeinDrucker or Abgelehnt.

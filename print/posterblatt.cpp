@@ -8,6 +8,7 @@
 
 #include "print/druck.h"
 #include "print/posterclip.h"
+#include "print/zeilen.h"
 #include "render/figure.h"
 
 #include <QCoreApplication>
@@ -29,8 +30,8 @@ constexpr double kRandLinieMm = 0.3;
 constexpr double kDuennMm = 0.25;
 constexpr double kDickMm = 0.7;
 
-// Two alignment marks on each join, a third of the way in from each end, so
-// that the corners stay free for the check scale.
+// Two alignment marks on each join, a third of the way in from each end:
+// far enough apart to lay the sheets straight by.
 std::array<double, 2> marken(double laenge)
 {
     return {laenge / 3, laenge * 2 / 3};
@@ -140,7 +141,9 @@ void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer)
 {
     const Plan& plan = poster.plan;
     const Blatt& b = plan.blaetter[nummer];
-    Seite seite{p, poster.seite.width(), poster.seite.height(), plan.kleben * kTwipsProCm};
+    // The star's part of the sheet, above the band that holds the check scale.
+    const double hoehe = plan.blattHoehe * kTwipsProCm;
+    Seite seite{p, poster.seite.width(), hoehe, plan.kleben * kTwipsProCm};
     p.setFontName(QStringLiteral("Liberation Sans"));
     p.setLineWidthMm(kRandLinieMm);
     if (const Blatt* n = plan.blatt(b.spalte + 1, b.zeile))
@@ -160,24 +163,19 @@ void BlattZeichnen(PrinterPort& p, const Poster& poster, std::size_t nummer)
 
     const double rand = 0.5 * kTwipsProCm;
     seite.text(rand + kAbstand, rand, 28, label(b));
+    p.setFontSize(9);
     seite.text(rand + kAbstand, rand + 1.4 * kTwipsProCm, 9,
-        Posterdruck::tr("Blatt %1 von %2 – %3").arg(nummer + 1).arg(plan.blaetter.size()).arg(poster.name));
+        zeilen::kuerzen(p,
+            Posterdruck::tr("Blatt %1 von %2 – %3").arg(nummer + 1).arg(plan.blaetter.size()).arg(poster.name),
+            seite.breite - rand - kAbstand));
 
-    // The sheet's part of the star once more, as segments, so that the check
-    // scale finds a corner where none of it lies.
-    SegmentSurface teile;
-    ClipSurface geschnitten(teile, {0, 0, seite.breite, seite.hoehe});
-    drawFigure(geschnitten, poster.stern, m, 1, poster.stern.AnzahlEcken, poster.steuerung.dreiD, kMittenKreis);
-    for (const Strecke& s : teile.strecken)
-        seite.belegt.strecke(s.a, s.b);
-    // Clear of the glue strips, which the neighbours cover, and a millimetre
-    // in from every line along a join.
+    // The band below the star, where nothing else lies, a millimetre in from
+    // the cut line along a join on the left.
     const double mm = 0.1 * kTwipsProCm;
-    const auto neben = [&](int dx, int dy) { return plan.blatt(b.spalte + dx, b.zeile + dy) != nullptr; };
-    const blatt::Rechteck bereich{neben(-1, 0) ? mm : 0, neben(0, -1) ? mm : 0,
-        seite.breite - (neben(1, 0) ? seite.kleben + mm : 0), seite.hoehe - (neben(0, 1) ? seite.kleben + mm : 0)};
+    const blatt::Rechteck band{plan.blatt(b.spalte - 1, b.zeile) ? mm : 0, seite.hoehe, seite.breite,
+        poster.seite.height()};
     p.setFontSize(10);
-    druck::PruefmassDrucken(p, poster.steuerung, seite.belegt, bereich);
+    druck::PruefmassDrucken(p, poster.steuerung, seite.belegt, band);
 }
 
 } // namespace poster

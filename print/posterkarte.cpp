@@ -6,6 +6,7 @@
 
 #include "platform/numbers.h"
 #include "platform/sprache.h"
+#include "print/zeilen.h"
 #include "render/figure.h"
 
 #include <QCoreApplication>
@@ -80,11 +81,21 @@ void KartenSeite(PrinterPort& p, const Poster& poster)
         Posterdruck::tr("3. Im grauen Streifen „kleben“ festkleben; Reihe für Reihe, links oben beginnen."),
         Posterdruck::tr("Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt."),
     };
-    for (const QString& z : zeilen)
-        p.printLine(z);
-    // Below the text and one blank line.
-    const double kopf = double(zeilen.size() + 1) * p.lineHeight();
-    KarteZeichnen(p, poster, QRectF(0, kopf, poster.seite.width(), poster.seite.height() - kopf));
+    // Every line within the margin the page was given.
+    qsizetype anzahl = 0;
+    for (const QString& z : zeilen) {
+        for (const QString& teil : zeilen::umbrechen(p, z, poster.seite.width())) {
+            p.printLine(teil);
+            ++anzahl;
+        }
+    }
+    // Below the text and one blank line, above the band of the check scale.
+    const double kopf = double(anzahl + 1) * p.lineHeight();
+    const double band = poster.steuerung.pruefmass ? kPruefmassFuss * kTwipsProCm : 0;
+    const double unten = poster.seite.height() - band;
+    KarteZeichnen(p, poster, QRectF(0, kopf, poster.seite.width(), unten - kopf));
+    p.setFontSize(10);
+    druck::PruefmassDrucken(p, poster.steuerung, {}, {0, unten, poster.seite.width(), poster.seite.height()});
 }
 
 } // namespace poster

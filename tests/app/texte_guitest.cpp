@@ -158,8 +158,8 @@ TEST_F(Texte, TheCommandLineSpeaksTheDesktopsLanguage)
         pruefe(pelox(s, {"--net", netz, "--peak", "3", "--tab", "2.5", pfad("stern.plx")}), s,
             {"pelox: Laschen 2.5: erlaubt sind 0.5 bis 2 cm"}, {"pelox: tabs 2.5: 0.5 to 2 cm are allowed"});
         pruefe(pelox(s, {"--net", netz, "--peak", "10", "--diameter", "100", pfad("stern.plx")}), s,
-            {"passt der Stern auf dieses Papier bis zu einem Außendurchmesser von 61,5 cm."},
-            {"At this height the star fits on this paper up to an outer diameter of 61.5 cm."});
+            {"passt der Stern auf dieses Papier bis zu einem Außendurchmesser von 54,5 cm."},
+            {"At this height the star fits on this paper up to an outer diameter of 54.5 cm."});
         pruefe(pelox(s, {"--pdf", pfad("kaputt.pdf"), pfad("kaputt.plx")}), s,
             {"pelox: Die Pelox-Datei ist beschädigt: Feld 5 (Anzahl Spitzen) muss zwischen 2 und 36 liegen !!"},
             {"pelox: The Pelox file is damaged: field 5 (Number of points) must lie between 2 and 36 !!"});

@@ -5,6 +5,7 @@
 // overlap by the glue strip, the pieces put together give the outline again,
 // no sheet is empty and no layout takes more sheets than a plain grid.
 #include "curve/calc.h"
+#include "paper/pruefmass.h"
 #include "poster/plan.h"
 #include "support/star.h"
 #include "support/umriss.h"
@@ -83,16 +84,25 @@ TEST(PosterPlan, HaeltSeineEigenschaftenFuerZufaelligeEntwuerfe)
     for (int fall = 0; fall < 400; ++fall) {
         const Fall f = zufall(g);
         const std::vector<Strecke> figur = umriss(f.stern, f.dreiD);
-        const poster::Plan plan = poster::planen(figur, f.breite, f.hoehe, f.kleben, poster::Ausrichtung::Automatisch);
+        // Every other plan keeps the check scale's band below each sheet's
+        // part of the star; paper too small for it gives no plan.
+        const double fuss = fall % 2 ? pruefmass::kFreiCm : 0;
+        const poster::Plan plan
+            = poster::planen(figur, f.breite, f.hoehe, f.kleben, poster::Ausrichtung::Automatisch, fuss);
         SCOPED_TRACE("Fall " + std::to_string(fall));
+        if (std::min(f.breite, f.hoehe) - fuss <= f.kleben) {
+            EXPECT_TRUE(plan.blaetter.empty());
+            continue;
+        }
         ASSERT_FALSE(plan.blaetter.empty());
+        EXPECT_EQ(plan.fuss, fuss);
 
         for (const Strecke& s : figur)
             EXPECT_TRUE(abgedeckt(s, plan)) << s.a.x << ", " << s.a.y << " to " << s.b.x << ", " << s.b.y;
 
         for (const poster::Blatt& b : plan.blaetter) {
             EXPECT_NEAR(b.bereich.rechts - b.bereich.links, plan.quer ? f.hoehe : f.breite, 1e-9);
-            EXPECT_NEAR(b.bereich.unten - b.bereich.oben, plan.quer ? f.breite : f.hoehe, 1e-9);
+            EXPECT_NEAR(b.bereich.unten - b.bereich.oben, (plan.quer ? f.breite : f.hoehe) - fuss, 1e-9);
             EXPECT_TRUE(std::any_of(figur.begin(), figur.end(), [&](const Strecke& s) {
                 return poster::beschneiden(s, b.bereich).has_value();
             })) << "leeres Blatt " << poster::blattName(b);
@@ -113,7 +123,7 @@ TEST(PosterPlan, HaeltSeineEigenschaftenFuerZufaelligeEntwuerfe)
         const auto [oben, unten] = std::ranges::minmax(punkte | std::views::transform(&poster::Punkt::y));
         std::size_t weniger = plan.blaetter.size();
         for (const auto a : {poster::Ausrichtung::Hochformat, poster::Ausrichtung::Querformat}) {
-            const poster::Plan p = poster::planen(figur, f.breite, f.hoehe, f.kleben, a);
+            const poster::Plan p = poster::planen(figur, f.breite, f.hoehe, f.kleben, a, fuss);
             EXPECT_LE(plan.blaetter.size(), std::size_t(p.spalten * p.zeilen));
             weniger = std::min(weniger, p.blaetter.size());
             if (p.spalten > 1) {
@@ -167,7 +177,7 @@ TEST(PosterPlan, StehtBeiGleichstandHochkant)
 {
     const std::vector<Strecke> figur = umriss(startStern(), false);
     for (const auto& [breite, hoehe] : {std::pair(30.0, 20.0), std::pair(20.0, 30.0)}) {
-        const poster::Plan plan = poster::planen(figur, breite, hoehe, 1, poster::Ausrichtung::Automatisch);
+        const poster::Plan plan = poster::planen(figur, breite, hoehe, 1, poster::Ausrichtung::Automatisch, 0);
         EXPECT_EQ(plan.blaetter.size(), 1u);
         EXPECT_FALSE(plan.quer) << breite;
     }
@@ -185,11 +195,28 @@ TEST(PosterPlan, LaesstEinBlattOhneNachbarnAus)
     std::vector<Strecke> figur = umrisslinie;
     for (const Strecke& k : poster::kreis({0, 0}, 60 / (1440 / 2.54)))
         figur.push_back(k);
-    const poster::Plan plan = poster::planen(figur, 19.73, 28.43, 1, poster::Ausrichtung::Automatisch);
+    const poster::Plan plan = poster::planen(figur, 19.73, 28.43, 1, poster::Ausrichtung::Automatisch, 0);
     ASSERT_GT(plan.blaetter.size(), 1u);
     for (const poster::Blatt& b : plan.blaetter) {
         EXPECT_TRUE(std::any_of(umrisslinie.begin(), umrisslinie.end(),
             [&](const Strecke& l) { return poster::beschneiden(l, b.bereich).has_value(); }))
             << poster::blattName(b);
+    }
+}
+
+// The paper's shorter side must hold the band and more than the glue strip:
+// at exactly both there is no plan, a tenth of a millimetre more gives one.
+TEST(PosterPlan, DasBandUndDerKlebestreifenBrauchenPlatz)
+{
+    const std::vector<Strecke> figur = umriss(poster::skaliert(startStern(), 30), false);
+    for (const double fuss : {0.0, pruefmass::kFreiCm}) {
+        for (const double kleben : {0.0, 3.0}) {
+            const double knapp = fuss + kleben;
+            EXPECT_TRUE(poster::planen(figur, 20, knapp, kleben, poster::Ausrichtung::Automatisch, fuss).blaetter.empty());
+            EXPECT_TRUE(poster::planen(figur, knapp, 20, kleben, poster::Ausrichtung::Automatisch, fuss).blaetter.empty());
+            const poster::Plan p = poster::planen(figur, 20, knapp + 0.01, kleben, poster::Ausrichtung::Querformat, fuss);
+            ASSERT_FALSE(p.blaetter.empty());
+            EXPECT_NEAR(p.blattHoehe, 20 - fuss, 1e-9);
+        }
     }
 }

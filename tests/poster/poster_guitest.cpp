@@ -151,6 +151,9 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
     EXPECT_EQ(karte.filter(QRegularExpression("^" + QString::number(n) + " Blätter \\(")).size(), 1);
 
     const double g = kTwipsProCm;  // the glue strip
+    // The star's part of every sheet, above the band of the check scale.
+    const double hoehe = p.plan.blattHoehe * kTwipsProCm;
+    EXPECT_NEAR(hoehe, p.seite.height() - poster::kPruefmassFuss * kTwipsProCm, 1e-6);
     for (std::size_t i = 0; i < n; ++i) {
         const poster::Blatt& b = p.plan.blaetter[i];
         const QString name = QString::fromStdString(poster::blattName(b));
@@ -168,11 +171,11 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
             const QString nachbar = QString::fromStdString(poster::blattName(*nb));
             EXPECT_GE(t.count(nachbar), 2);
             EXPECT_GE(alle[j + 1].texte().count(name), 2);
-            // The strip runs the sheet's whole length.
+            // The strip runs the length of the star's part.
             const auto fills = std::ranges::count_if(alle[i + 1].ops, [&](const Drawing::Op& o) {
                 return o.kind == Drawing::Op::Fill
-                    && (rechts ? std::abs(o.a - (p.seite.width() - g)) < 1 && o.d == p.seite.height()
-                               : std::abs(o.b - (p.seite.height() - g)) < 1 && o.c == p.seite.width());
+                    && (rechts ? std::abs(o.a - (p.seite.width() - g)) < 1 && std::abs(o.d - hoehe) < 1e-6
+                               : std::abs(o.b - (hoehe - g)) < 1 && o.c == p.seite.width());
             });
             EXPECT_EQ(fills, 1);
             const auto schnitt = std::ranges::count_if(alle[j + 1].ops, [&](const Drawing::Op& o) {
@@ -193,7 +196,7 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
                 std::sort(r.begin(), r.end());
                 return r;
             };
-            const auto hier = marken(i, (rechts ? p.seite.width() : p.seite.height()) - g, b);
+            const auto hier = marken(i, (rechts ? p.seite.width() : hoehe) - g, b);
             const auto dort = marken(j, 0, *nb);
             ASSERT_GE(hier.size(), 2u);
             ASSERT_EQ(hier.size(), dort.size());
@@ -204,15 +207,14 @@ TEST(PosterSeiten, UebersichtZuerstDannBlaetterMitNameKlebestreifenUndPassmarken
         }
     }
 
-    // The check scale stands on every sheet that has a corner free of the
-    // star, the strips, the marks and the labels: all but the two in the
-    // middle row that the star reaches into every corner of. Switched off,
-    // on none.
+    // The check scale stands on every page, the map's and those of the
+    // sheets in the middle that the star reaches into every corner of.
+    // Switched off, on none.
     const auto mitPruefmass = [](const std::vector<Drawing>& blaetter) {
-        return std::count_if(blaetter.begin() + 1, blaetter.end(),
+        return std::count_if(blaetter.begin(), blaetter.end(),
             [](const auto& seite) { return !seite.texte().filter(QRegularExpression("^Prüfmaß")).isEmpty(); });
     };
-    EXPECT_EQ(mitPruefmass(alle), std::ptrdiff_t(n) - 2);
+    EXPECT_EQ(mitPruefmass(alle), std::ptrdiff_t(n) + 1);
     druck::Steuerung ohne;
     ohne.pruefmass = false;
     EXPECT_EQ(mitPruefmass(seiten(poster::entwerfen(s, ohne, {60, 1, poster::Ausrichtung::Automatisch}, kA4))), 0);
