@@ -3,6 +3,8 @@
 #include "net/ebene.h"
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 #include <cmath>
 #include <numbers>
 
@@ -17,8 +19,8 @@ constexpr double kBeruehrung = 1e-6;
 constexpr int kProbeDrehungen = 18;
 
 // Whether the projections of both polygons onto the normal of some edge of a
-// fail to overlap.
-bool trennt(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
+// lie more than abstand apart.
+bool trennt(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double abstand = -kBeruehrung)
 {
     for (std::size_t i = 0; i < a.size(); ++i) {
         const Punkt k = a[(i + 1) % a.size()] - a[i];
@@ -37,10 +39,75 @@ bool trennt(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
             bMin = std::min(bMin, d);
             bMax = std::max(bMax, d);
         }
-        if (std::min(aMax, bMax) - std::max(aMin, bMin) <= kBeruehrung)
+        if (std::max(aMin, bMin) - std::min(aMax, bMax) >= abstand)
             return true;
     }
     return false;
+}
+
+// The points' extent along the direction d, as the two points that give it.
+std::array<std::size_t, 2> aeusserste(const std::vector<Punkt>& punkte, Punkt d)
+{
+    std::size_t lo = 0, hi = 0;
+    for (std::size_t i = 1; i < punkte.size(); ++i) {
+        if (skalar(punkte[i], d) < skalar(punkte[lo], d))
+            lo = i;
+        if (skalar(punkte[i], d) > skalar(punkte[hi], d))
+            hi = i;
+    }
+    return {lo, hi};
+}
+
+// A turn under which the hull fits into breite x hoehe, wherever one exists.
+// Between two neighbouring directions in which an edge of the hull lies
+// along a side of the rectangle, the same two pairs of corners give its
+// width and its height, each a cosine of the turn; so the turns where either
+// reaches its bound, and the ends of each such stretch, are all there is to
+// try. Exact, unlike trying turns: a hull inside another fits wherever that
+// one does.
+std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double breite, double hoehe)
+{
+    constexpr double kHalb = std::numbers::pi;
+    std::vector<double> grenzen{0, kHalb / 2, kHalb};
+    for (std::size_t i = 0; i < huelle.size(); ++i) {
+        const Punkt k = huelle[(i + 1) % huelle.size()] - huelle[i];
+        if (k.x == 0 && k.y == 0)
+            continue;
+        const double e = std::fmod(std::atan2(k.y, k.x) + 2 * kHalb, kHalb / 2);
+        grenzen.push_back(e);
+        grenzen.push_back(e + kHalb / 2);
+    }
+    std::sort(grenzen.begin(), grenzen.end());
+    const auto richtung = [](double t) { return Punkt{std::cos(t), std::sin(t)}; };
+    for (std::size_t i = 0; i + 1 < grenzen.size(); ++i) {
+        const double a = grenzen[i], b = grenzen[i + 1];
+        const Punkt dm = richtung((a + b) / 2), qm{-dm.y, dm.x};
+        const auto [x0, x1] = aeusserste(huelle, dm);
+        const auto [y0, y1] = aeusserste(huelle, qm);
+        const Punkt vx = huelle[x1] - huelle[x0], vy = huelle[y1] - huelle[y0];
+        std::vector<double> proben{a, b, (a + b) / 2};
+        // |vx . (cos t, sin t)| = breite where t = atan2(vx) -+ acos(breite / |vx|)
+        // give or take a half turn, and |vy . (-sin t, cos t)| = hoehe likewise
+        // a quarter turn back.
+        for (const auto& [v, g, versatz] : {std::tuple{vx, breite, 0.0}, std::tuple{vy, hoehe, -kHalb / 2}}) {
+            const double l = laenge(v);
+            if (l <= g)
+                continue;
+            for (const double vz : {-1.0, 1.0}) {
+                double t = std::atan2(v.y, v.x) + versatz + vz * std::acos(g / l);
+                t -= std::floor((t - a) / kHalb) * kHalb;
+                if (t <= b)
+                    proben.push_back(t);
+            }
+        }
+        for (const double t : proben) {
+            const Punkt d = richtung(t), q{-d.y, d.x};
+            const double w = std::abs(skalar(vx, d)), h = std::abs(skalar(vy, q));
+            if (w <= breite + 1e-12 && h <= hoehe + 1e-12)
+                return Drehung{-t, w, h};
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -71,6 +138,11 @@ bool ueberlappen(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
         || ra.unten - rb.oben <= kBeruehrung || rb.unten - ra.oben <= kBeruehrung)
         return false;
     return !trennt(a, b) && !trennt(b, a);
+}
+
+bool naeherAls(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double abstand)
+{
+    return !trennt(a, b, abstand) && !trennt(b, a, abstand);
 }
 
 std::vector<Punkt> huelle(std::vector<Punkt> punkte)
@@ -147,7 +219,7 @@ std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite
                 break;
         }
     }
-    return beste;
+    return beste ? beste : genauEinpassen(huelle, breite, hoehe);
 }
 
 } // namespace netz

@@ -40,6 +40,11 @@ Rechteck umriss(const std::vector<Punkt>& punkte);
 // rounding; polygons that only touch along an edge or at a corner do not.
 bool ueberlappen(const std::vector<Punkt>& a, const std::vector<Punkt>& b);
 
+// Whether two convex polygons come closer than abstand, as far as the
+// normals of their edges tell: where they do not, a line keeps them that far
+// apart; where they seem to, they may be a little further apart than that.
+bool naeherAls(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double abstand);
+
 // The convex hull, counter-clockwise in x, y as a mathematician draws them.
 std::vector<Punkt> huelle(std::vector<Punkt> punkte);
 

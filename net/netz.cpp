@@ -162,6 +162,8 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
         if (!laeufe.front().geschlossen)
             buchstabe += int(laeufe.size());
     }
+    if (const std::optional<Phrase> h = laschenHinweis(netz.teile))
+        netz.hinweise.push_back(*h);
     for (std::size_t i = 0; i < netz.teile.size(); ++i)
         legen(netz.teile[i], z.anordnung.plaetze[i]);
     netz.blaetter = z.anordnung.blaetter;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace netz {
 
@@ -54,17 +55,79 @@ Punkt aussen(Punkt p, Punkt q, Punkt innen)
     return n;
 }
 
-Lasche trapez(Punkt p, Punkt q, Punkt n, double breite, double anfang, double ende)
+// The angle at corner a between the lines to b and to c.
+double winkelBei(Punkt a, Punkt b, Punkt c)
 {
-    const Punkt u = (1 / laenge(q - p)) * (q - p);
-    return {p + anfang * u, q - ende * u, q - (ende + breite) * u + breite * n, p + (anfang + breite) * u + breite * n};
+    return std::abs(std::atan2(kreuz(b - a, c - a), skalar(b - a, c - a)));
 }
 
-// The tab at its full width: never wider than half its edge, so that its
-// sides at 45 degrees still leave it a base.
-Lasche volleLasche(Punkt p, Punkt q, Punkt n, double breite)
+// One part of a tab on the segment from a to b, its sides leaving the
+// segment at the angles wa and wb toward the outside n (a right angle
+// stands upright, less leans over the part), cut at the depth breite or
+// where its sides meet.
+std::vector<Punkt> stueck(Punkt a, Punkt b, Punkt n, double breite, double wa, double wb)
 {
-    return trapez(p, q, n, std::min(breite, laenge(q - p) / 2), 0, 0);
+    const double l = laenge(b - a);
+    const Punkt u = (1 / l) * (b - a);
+    const double ka = std::cos(wa) / std::sin(wa), kb = std::cos(wb) / std::sin(wb);
+    if (ka + kb > 0 && l / (ka + kb) <= breite) {
+        const double spitze = l / (ka + kb);
+        return {a, b, a + spitze * ka * u + spitze * n};
+    }
+    return {a, b, b - breite * kb * u + breite * n, a + breite * ka * u + breite * n};
+}
+
+// The angles a tab's sides leave their segments at: at a corner of the star
+// as a trapezoid's, at a bend point no further than the other half's spoke
+// there, folded over, so that the part stays on the face it is glued to, and
+// everywhere short of half the room outside the corner, less a notch, where
+// the neighbouring segment carries a tab too, so that no two tabs touch.
+constexpr double kEckWinkel = std::numbers::pi / 4;
+constexpr double kKerbe = 10 * std::numbers::pi / 180;
+constexpr double kSchmalsterWinkel = 0.1 * std::numbers::pi / 180;
+
+// The angle at the corner where the part's face has the angle innen, beside
+// another face (or the cut) with the angle nachbar inside the piece.
+double seitenWinkel(bool biegung, double innen, double nachbar, bool nachbarLasche)
+{
+    const double frei = 2 * std::numbers::pi - innen - nachbar - kKerbe;
+    double w = nachbarLasche ? frei / 2 : frei;
+    w = std::min(w, biegung ? std::min(innen, std::numbers::pi / 2) : kEckWinkel);
+    return std::max(w, kSchmalsterWinkel);
+}
+
+// The clearance a tab keeps from everything it does not meet at a corner,
+// so that the cut line never touches itself, cm.
+constexpr double kSpielraum = 0.02;
+
+// Whether two convex polygons share a corner.
+bool gemeinsameEcke(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
+{
+    for (const Punkt& p : a)
+        for (const Punkt& q : b)
+            if (laenge(p - q) < 1e-9)
+                return true;
+    return false;
+}
+
+// The depth of a tab: how far its outermost corner lies from its fold line.
+double tiefe(const Lasche& k)
+{
+    double t = 0;
+    for (const std::vector<Punkt>& s : k) {
+        const Punkt u = (1 / laenge(s[1] - s[0])) * (s[1] - s[0]);
+        for (std::size_t i = 2; i < s.size(); ++i)
+            t = std::max(t, std::abs(kreuz(u, s[i] - s[0])));
+    }
+    return t;
+}
+
+Punkt mitte(const std::vector<Punkt>& v)
+{
+    Punkt m{0, 0};
+    for (const Punkt& p : v)
+        m = m + p;
+    return (1.0 / double(v.size())) * m;
 }
 
 Punkt mitte(const std::array<Punkt, 3>& d)
@@ -72,66 +135,114 @@ Punkt mitte(const std::array<Punkt, 3>& d)
     return (1.0 / 3) * (d[0] + d[1] + d[2]);
 }
 
+// A tab to be laid along the segments from p[0] to p.back(), its sides'
+// angles at each of those points (on both sides of a bend point).
+struct Entwurf {
+    std::vector<Punkt> p;
+    std::vector<Punkt> n;       // per segment, the outside
+    std::vector<double> anfang;  // per segment, the angle at its start
+    std::vector<double> ende;    // and at its end
+
+    Lasche bei(double breite, double vorn, double hinten) const
+    {
+        Lasche k;
+        const std::size_t m = n.size();
+        for (std::size_t j = 0; j < m; ++j) {
+            const Punkt u = (1 / laenge(p[j + 1] - p[j])) * (p[j + 1] - p[j]);
+            const Punkt a = j == 0 ? p[j] + vorn * u : p[j];
+            const Punkt b = j + 1 == m ? p[j + 1] - hinten * u : p[j + 1];
+            k.push_back(stueck(a, b, n[j], breite, anfang[j], ende[j]));
+        }
+        return k;
+    }
+};
+
 struct Leger {
     const Haelfte& h;
     Teil& t;
-    std::vector<std::vector<Punkt>> belegt;  // faces and tabs laid so far
+    std::vector<std::vector<Punkt>> belegt;  // faces and tabs' parts laid so far
     std::vector<Rechteck> rahmen;           // the rectangle around each
 
     void belegen(std::vector<Punkt> v)
     {
-        rahmen.push_back(umriss(v));
+        Rechteck r = umriss(v);
+        r = {r.links - kSpielraum, r.oben - kSpielraum, r.rechts + kSpielraum, r.unten + kSpielraum};
+        rahmen.push_back(r);
         belegt.push_back(std::move(v));
     }
 
-    // The widest tab on the edge that overlaps nothing laid yet.
-    std::optional<Lasche> lasche(Punkt p, Punkt q, Punkt n)
+    bool frei(const Lasche& k) const
     {
-        const double l = laenge(q - p);
-        const double voll = std::min(h.lasche, l / 2);
-        const auto frei = [&](const Lasche& k) {
-            const std::vector<Punkt> v(k.begin(), k.end());
-            const Rechteck r = umriss(v);
+        for (const std::vector<Punkt>& s : k) {
+            const Rechteck r = umriss(s);
             for (std::size_t i = 0; i < belegt.size(); ++i) {
-                if (r.schneidet(rahmen[i]) && ueberlappen(v, belegt[i]))
+                if (!r.schneidet(rahmen[i]))
+                    continue;
+                // What the part meets at a corner it is kept apart from by
+                // the angles of its sides; anything else by the clearance.
+                if (gemeinsameEcke(s, belegt[i]) ? ueberlappen(s, belegt[i])
+                                                 : naeherAls(s, belegt[i], kSpielraum))
                     return false;
             }
-            return true;
-        };
+        }
+        return true;
+    }
+
+    // The widest tab that overlaps nothing laid yet, at its full width or
+    // narrower, its ends moved in along their segments where that helps;
+    // taken at once, so that every tab after it makes way for it.
+    std::optional<Lasche> lasche(const Entwurf& e)
+    {
+        const double l0 = laenge(e.p[1] - e.p[0]);
+        const double l1 = laenge(e.p.back() - e.p[e.p.size() - 2]);
+        const bool einTeil = e.n.size() == 1;
         for (const double f : kBreiten) {
-            const double b = voll * f;
-            if (const Lasche k = trapez(p, q, n, b, 0, 0); frei(k))
-                return k;
-            for (const double e : kEinzuege) {
-                const double s = e * l;
-                for (const auto& [a, z] : {std::pair{s, 0.0}, std::pair{0.0, s}, std::pair{s, s}}) {
-                    if (l - a - z < 2 * b)
+            const double b = h.lasche * f;
+            std::optional<Lasche> k;
+            if (const Lasche v = e.bei(b, 0, 0); frei(v))
+                k = v;
+            for (std::size_t i = 0; !k && i < std::size(kEinzuege); ++i) {
+                for (const auto& [vorn, hinten] : {std::pair{kEinzuege[i] * l0, 0.0},
+                         std::pair{0.0, kEinzuege[i] * l1}, std::pair{kEinzuege[i] * l0, kEinzuege[i] * l1}}) {
+                    if (einTeil ? vorn + hinten >= l0 : vorn >= l0 || hinten >= l1)
                         continue;
-                    if (const Lasche k = trapez(p, q, n, b, a, z); frei(k))
-                        return k;
+                    if (const Lasche v = e.bei(b, vorn, hinten); !k && frei(v))
+                        k = v;
                 }
+            }
+            if (k) {
+                for (const std::vector<Punkt>& s : *k)
+                    belegen(s);
+                return k;
             }
         }
         return std::nullopt;
     }
 
-    // The cut outline runs along the edge from p to q, round its tab if any:
-    // the tab of face `flaeche`'s outline edge, or the spoke's (-1), which
-    // the outline passes the other way round.
-    void entlang(Punkt q, const std::optional<Lasche>& k, int flaeche)
+    // The cut outline runs round the tab, glued along face `flaeche`'s
+    // outline edge, or along the spoke (-1), which the outline passes the
+    // other way round.
+    void umrunden(const Lasche& k, int flaeche)
     {
-        if (k) {
-            const Lasche& e = *k;
-            const std::array<Punkt, 4> weg = flaeche < 0 ? std::array{e[1], e[2], e[3], e[0]}
-                                                         : std::array{e[0], e[3], e[2], e[1]};
-            for (const Punkt& w : weg)
-                punkt(w);
-            t.laschen.push_back(e);
-            t.laschenFlaeche.push_back(flaeche);
-            t.falten.push_back({e[0], e[1], Falz::Berg});
-            belegen({e.begin(), e.end()});
-        }
-        punkt(q);
+        const auto teil = [this](const std::vector<Punkt>& s, bool rueckwaerts) {
+            punkt(rueckwaerts ? s[1] : s[0]);
+            if (rueckwaerts)
+                for (std::size_t i = 2; i < s.size(); ++i)
+                    punkt(s[i]);
+            else
+                for (std::size_t i = s.size(); i-- > 2;)
+                    punkt(s[i]);
+            punkt(rueckwaerts ? s[0] : s[1]);
+            t.falten.push_back({s[0], s[1], Falz::Berg});
+        };
+        if (flaeche < 0)
+            for (std::size_t i = k.size(); i-- > 0;)
+                teil(k[i], true);
+        else
+            for (const std::vector<Punkt>& s : k)
+                teil(s, false);
+        t.laschen.push_back(k);
+        t.laschenFlaeche.push_back(flaeche);
     }
 
     void punkt(Punkt p)
@@ -162,13 +273,18 @@ Haelfte haelfte(const Koerper& k, bool oberteil, bool umrissLaschen, double lasc
         h.abgerollt.push_back(spitzenPunkt(h, j, h.phi[j]));
         h.phi.push_back(h.phi[j] + h.winkel[j % n]);
     }
+    // Each tab at its full width with its sides at the largest angles they
+    // ever take: every tab laid is inside.
     h.speichenEcken.push_back({});
     for (std::size_t j = 0; j < 2 * n; ++j) {
-        const Punkt p = h.abgerollt[j], q = h.abgerollt[j + 1];
-        const Lasche u = volleLasche(p, q, aussen(p, q, {0, 0}), lasche);
-        h.umrissEcken.push_back({u[2], u[3]});
-        const Lasche s = volleLasche({0, 0}, q, aussen({0, 0}, q, p), lasche);
-        h.speichenEcken.push_back({s[2], s[3]});
+        const Punkt o{0, 0}, p = h.abgerollt[j], q = h.abgerollt[j + 1];
+        const bool biegtVorn = k.kante[j % n] == k.kante[(j + n - 1) % n];
+        const bool biegtHinten = k.kante[j % n] == k.kante[(j + 1) % n];
+        const std::vector<Punkt> u = stueck(p, q, aussen(p, q, o), lasche,
+            seitenWinkel(biegtVorn, winkelBei(p, o, q), 0, false), seitenWinkel(biegtHinten, winkelBei(q, o, p), 0, false));
+        h.umrissEcken.push_back({u[2], u.back()});
+        const std::vector<Punkt> s = stueck(o, q, aussen(o, q, p), lasche, kEckWinkel, kEckWinkel);
+        h.speichenEcken.push_back({s[2], s.back()});
     }
     return h;
 }
@@ -213,27 +329,71 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         }
     }
 
-    // The spoke tab first, so that the outline's tabs make way for it.
+    // The spoke tab first, so that the outline's tabs make way for it; then
+    // one tab along each edge, over all its segments.
+    const Koerper& k = *h.koerper;
+    const std::size_t segmente = l.laenge;
+    const auto innen = [&](std::size_t j, bool amEnde) {
+        return amEnde ? winkelBei(p[j + 1], {0, 0}, p[j]) : winkelBei(p[j], {0, 0}, p[j + 1]);
+    };
+    const auto kante = [&](std::size_t j) { return k.kante[(l.start + j) % n]; };
     std::optional<Lasche> speichenLasche;
     if (!l.geschlossen) {
-        speichenLasche = leger.lasche({0, 0}, p.back(), aussen({0, 0}, p.back(), mitte(t.dreiecke.back())));
+        Entwurf e{{{0, 0}, p.back()}, {aussen({0, 0}, p.back(), mitte(t.dreiecke.back()))},
+            {seitenWinkel(false, t.winkel, 0, false)},
+            {seitenWinkel(false, innen(segmente - 1, true), 0, h.umrissLaschen)}};
+        speichenLasche = leger.lasche(e);
         leger.punkt({0, 0});
     }
-    leger.punkt(p.front());
-    std::vector<std::optional<Lasche>> laschen(l.laenge);
-    for (std::size_t j = 0; j < l.laenge; ++j) {
-        if (h.umrissLaschen)
-            laschen[j] = leger.lasche(p[j], p[j + 1], aussen(p[j], p[j + 1], mitte(t.dreiecke[j])));
-        leger.entlang(p[j + 1], laschen[j], int(j));
+    std::vector<std::optional<Lasche>> laschen(segmente);
+    for (std::size_t j = 0; h.umrissLaschen && j < segmente;) {
+        std::size_t z = j + 1;
+        while (z < segmente && kante(z) == kante(j))
+            ++z;
+        Entwurf e;
+        for (std::size_t i = j; i < z; ++i) {
+            e.p.push_back(p[i]);
+            e.n.push_back(aussen(p[i], p[i + 1], mitte(t.dreiecke[i])));
+            // Beside the first spoke of a cut piece there is no tab; beside
+            // the last there is its own, and a closed piece goes round.
+            const bool vorn = i > 0 || l.geschlossen;
+            const double davor = i > 0 ? innen(i - 1, true) : l.geschlossen ? innen(segmente - 1, true) : 0;
+            e.anfang.push_back(seitenWinkel(i > j, innen(i, false), davor, vorn));
+            const double danach = i + 1 < segmente ? innen(i + 1, false) : l.geschlossen ? innen(0, false) : 0;
+            e.ende.push_back(seitenWinkel(i + 1 < z, innen(i, true), danach, true));
+        }
+        e.p.push_back(p[z]);
+        laschen[j] = leger.lasche(e);
+        j = z;
     }
+    // Each segment's part of its edge's tab, where the edge has one.
+    std::vector<const std::vector<Punkt>*> stuecke(segmente, nullptr);
+    leger.punkt(p.front());
+    for (std::size_t j = 0; j < segmente;) {
+        if (!laschen[j]) {
+            leger.punkt(p[++j]);
+            continue;
+        }
+        const std::size_t z = j + laschen[j]->size();
+        std::size_t laengstes = j;
+        for (std::size_t i = j; i < z; ++i) {
+            stuecke[i] = &(*laschen[j])[i - j];
+            if (laenge(p[i + 1] - p[i]) > laenge(p[laengstes + 1] - p[laengstes]))
+                laengstes = i;
+        }
+        leger.umrunden(*laschen[j], int(laengstes));
+        leger.punkt(p[z]);
+        j = z;
+    }
+    if (speichenLasche)
+        leger.umrunden(*speichenLasche, -1);
     if (!l.geschlossen)
-        leger.entlang({0, 0}, speichenLasche, -1);
+        leger.punkt({0, 0});
     if (laenge(t.schnitt.back() - t.schnitt.front()) < 1e-9)
         t.schnitt.pop_back();
 
     // Each edge's number once on the piece, on its longest segment here, and
     // on that segment's tab.
-    const Koerper& k = *h.koerper;
     for (std::size_t j = 0; j < l.laenge; ++j) {
         const std::size_t i = (l.start + j) % n;
         const auto segment = [&](std::size_t m) { return laenge(p[m + 1] - p[m]); };
@@ -249,10 +409,8 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         const Punkt s = 0.5 * (p[j] + p[j + 1]);
         const Punkt z = mitte(t.dreiecke[j]) - s;
         t.texte.push_back({s + std::min(0.6, 0.4 * laenge(z)) / laenge(z) * z, kKantenSchrift, Phrase(nummer)});
-        if (laschen[j]) {
-            const Lasche& e = *laschen[j];
-            t.texte.push_back({0.25 * (e[0] + e[1] + e[2] + e[3]), kKantenSchrift, Phrase(nummer)});
-        }
+        if (stuecke[j])
+            t.texte.push_back({mitte(*stuecke[j]), kKantenSchrift, Phrase(nummer)});
     }
     // The letters of the cut spokes, inside the faces beside them and on the tab.
     const auto buchstabe = [&](std::size_t j, std::size_t flaeche, const std::string& b) {
@@ -263,10 +421,8 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     if (!l.geschlossen) {
         buchstabe(0, 0, namen.anfang);
         buchstabe(l.laenge, l.laenge - 1, namen.ende);
-        if (speichenLasche) {
-            const Lasche& e = *speichenLasche;
-            t.texte.push_back({0.25 * (e[0] + e[1] + e[2] + e[3]), kBuchstabenSchrift, Phrase(namen.ende)});
-        }
+        if (speichenLasche)
+            t.texte.push_back({mitte(speichenLasche->front()), kBuchstabenSchrift, Phrase(namen.ende)});
     }
     // The piece's name halfway out along its middle.
     const double phi = t.winkel / 2;
@@ -281,6 +437,23 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     return t;
 }
 
+std::optional<Phrase> laschenHinweis(const std::vector<Teil>& teile)
+{
+    int schmal = 0, alle = 0;
+    for (const Teil& t : teile) {
+        for (const Lasche& k : t.laschen) {
+            ++alle;
+            schmal += tiefe(k) < kKlebbar - 1e-9;
+        }
+    }
+    if (schmal == 0)
+        return std::nullopt;
+    return PELOX_TEXT("netz", "%1 von %2 Laschen sind schmaler als 3 mm und halten kaum Kleber: diese Kanten "
+                              "besser mit einem Streifen Klebeband schließen.")
+        .arg(schmal)
+        .arg(alle);
+}
+
 void legen(Teil& t, const Platz& p)
 {
     t.blatt = p.blatt;
@@ -291,8 +464,9 @@ void legen(Teil& t, const Platz& p)
     for (Punkt& q : t.schnitt)
         q = l(q);
     for (Lasche& k : t.laschen)
-        for (Punkt& q : k)
-            q = l(q);
+        for (std::vector<Punkt>& s : k)
+            for (Punkt& q : s)
+                q = l(q);
     for (Falte& f : t.falten) {
         f.a = l(f.a);
         f.b = l(f.b);

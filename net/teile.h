@@ -58,6 +58,13 @@ struct Namen {
 // nothing, the cut outline, the folds and the labels.
 Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen);
 
+// The depth below which a tab holds too little glue, cm.
+inline constexpr double kKlebbar = 0.3;
+
+// What to say where some tabs of the pieces are narrower than that: how
+// many, of how many.
+std::optional<Phrase> laschenHinweis(const std::vector<Teil>& teile);
+
 // The piece moved from its own frame onto its sheet.
 void legen(Teil& t, const Platz& p);
 

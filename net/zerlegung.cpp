@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/zerlegung.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <unordered_map>
@@ -66,10 +67,14 @@ std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double 
     // A run's hull is the hull of its edges' hulls. Those of 2^s edges in a
     // row are kept for every s, so that any run is two such blocks, which
     // may overlap.
+    // Each edge's block holds the tab of the spoke it ends at, which a run
+    // ending there carries: so a run holds every shorter run inside it,
+    // tabs and all, and what fits one fits those.
     std::vector<std::vector<std::vector<Punkt>>> bloecke(1);
     for (std::size_t k = 0; k < 2 * g; ++k) {
-        // Taken as closed, the edge has no spoke tab: that belongs to the run's end.
-        bloecke[0].push_back(huelle(reichweite(h, {f(k), f(k + 1) - f(k), true}, true)));
+        std::vector<Punkt> v = reichweite(h, {f(k), f(k + 1) - f(k), true}, true);
+        v.insert(v.end(), h.speichenEcken[f(k + 1)].begin(), h.speichenEcken[f(k + 1)].end());
+        bloecke[0].push_back(huelle(std::move(v)));
     }
     for (std::size_t b = 2; b <= g; b *= 2) {
         const std::vector<std::vector<Punkt>>& halb = bloecke.back();
@@ -95,36 +100,24 @@ std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double 
                 ++stufe;
             const std::vector<Punkt>& vorn = bloecke[stufe][i];
             const std::vector<Punkt>& hinten = bloecke[stufe][i + m - (std::size_t(1) << stufe)];
-            punkte.assign(h.speichenEcken[ende].begin(), h.speichenEcken[ende].end());
-            punkte.insert(punkte.end(), vorn.begin(), vorn.end());
+            punkte.assign(vorn.begin(), vorn.end());
             punkte.insert(punkte.end(), hinten.begin(), hinten.end());
             it->second = passtHuelle(punkte, breite, hoehe);
         }
         return it->second;
     };
     // Every run that fits holds the shorter runs with the same end, so the
-    // longest run from the next corner is at most one edge shorter. Only
-    // nearly: the turns tried differ with the hull, so that is checked.
+    // longest run from the next corner is at most one edge shorter; and the
+    // last run round, stopping early, fits where the longer one did.
     std::vector<std::size_t> laenge(g);
     std::size_t m = 1;
     for (std::size_t i = 0; i < g; ++i) {
-        m = std::max<std::size_t>(1, i == 0 ? 1 : m - 1);
-        while (m > 1 && !geht(i, m))
-            --m;
+        m = std::max<std::size_t>(1, m - 1);
         while (m < g && geht(i, m + 1))
             ++m;
         laenge[i] = m;
     }
-    // The last run round may have to stop early, and then ends at another
-    // spoke, whose tab may not fit where the longer run's did.
-    const auto rest = [&](std::size_t i, std::size_t uebrig) {
-        if (laenge[i] <= uebrig)
-            return laenge[i];
-        std::size_t l = uebrig;
-        while (l > 1 && !geht(i, l))
-            --l;
-        return l;
-    };
+    const auto rest = [&](std::size_t i, std::size_t uebrig) { return std::min(laenge[i], uebrig); };
     // The start with the fewest pieces, and of those the one with the
     // shortest cut spokes, which are the fewest to glue.
     std::size_t besterStart = 0, wenigste = g + 1;
