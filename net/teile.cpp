@@ -90,7 +90,8 @@ constexpr double kSchmalsterWinkel = 0.1 * std::numbers::pi / 180;
 // another face (or the cut) with the angle nachbar inside the piece.
 double seitenWinkel(bool biegung, double innen, double nachbar, bool nachbarLasche)
 {
-    const double frei = 2 * std::numbers::pi - innen - nachbar - kKerbe;
+    const double raum = std::max(0.0, 2 * std::numbers::pi - innen - nachbar);
+    const double frei = raum - std::min(kKerbe, raum / 2);
     double w = nachbarLasche ? frei / 2 : frei;
     w = std::min(w, biegung ? std::min(innen, std::numbers::pi / 2) : kEckWinkel);
     return std::max(w, kSchmalsterWinkel);
@@ -136,7 +137,9 @@ Punkt mitte(const std::array<Punkt, 3>& d)
 }
 
 // A tab to be laid along the segments from p[0] to p.back(), its sides'
-// angles at each of those points (on both sides of a bend point).
+// angles at each of those points (on both sides of a bend point). Its ends,
+// which lie at corners of the star or at the peak, may be moved in along
+// their segments, and then lean over as a trapezoid's, clear of the corner.
 struct Entwurf {
     std::vector<Punkt> p;
     std::vector<Punkt> n;       // per segment, the outside
@@ -151,7 +154,9 @@ struct Entwurf {
             const Punkt u = (1 / laenge(p[j + 1] - p[j])) * (p[j + 1] - p[j]);
             const Punkt a = j == 0 ? p[j] + vorn * u : p[j];
             const Punkt b = j + 1 == m ? p[j + 1] - hinten * u : p[j + 1];
-            k.push_back(stueck(a, b, n[j], breite, anfang[j], ende[j]));
+            const double wa = j == 0 && vorn > 0 ? kEckWinkel : anfang[j];
+            const double wb = j + 1 == m && hinten > 0 ? kEckWinkel : ende[j];
+            k.push_back(stueck(a, b, n[j], breite, wa, wb));
         }
         return k;
     }
@@ -188,35 +193,46 @@ struct Leger {
         return true;
     }
 
-    // The widest tab that overlaps nothing laid yet, at its full width or
-    // narrower, its ends moved in along their segments where that helps;
-    // taken at once, so that every tab after it makes way for it.
+    // The deepest tab that overlaps nothing laid yet: as it stands at its
+    // full width, else also narrower and with its ends moved in along their
+    // segments, until no narrower one could be deeper. Taken at once, so that
+    // every tab after it makes way for it.
     std::optional<Lasche> lasche(const Entwurf& e)
     {
         const double l0 = laenge(e.p[1] - e.p[0]);
         const double l1 = laenge(e.p.back() - e.p[e.p.size() - 2]);
         const bool einTeil = e.n.size() == 1;
+        std::optional<Lasche> k;
+        double tiefste = 0;
         for (const double f : kBreiten) {
             const double b = h.lasche * f;
-            std::optional<Lasche> k;
-            if (const Lasche v = e.bei(b, 0, 0); frei(v))
-                k = v;
-            for (std::size_t i = 0; !k && i < std::size(kEinzuege); ++i) {
+            if (tiefste >= b - 1e-9)
+                break;
+            const auto versuchen = [&](double vorn, double hinten) {
+                const Lasche v = e.bei(b, vorn, hinten);
+                const double t = tiefe(v);
+                if (t > tiefste + 1e-9 && frei(v)) {
+                    k = v;
+                    tiefste = t;
+                }
+            };
+            // Moved in, a tab is never deeper than where it stands, unless
+            // the room beside a corner it starts or ends at held it back.
+            versuchen(0, 0);
+            const bool eng = e.anfang.front() < kEckWinkel || e.ende.back() < kEckWinkel;
+            for (std::size_t i = 0; tiefste < b - 1e-9 && (!k || eng) && i < std::size(kEinzuege); ++i) {
                 for (const auto& [vorn, hinten] : {std::pair{kEinzuege[i] * l0, 0.0},
                          std::pair{0.0, kEinzuege[i] * l1}, std::pair{kEinzuege[i] * l0, kEinzuege[i] * l1}}) {
-                    if (einTeil ? vorn + hinten >= l0 : vorn >= l0 || hinten >= l1)
-                        continue;
-                    if (const Lasche v = e.bei(b, vorn, hinten); !k && frei(v))
-                        k = v;
+                    if (!(einTeil ? vorn + hinten >= l0 : vorn >= l0 || hinten >= l1))
+                        versuchen(vorn, hinten);
                 }
             }
-            if (k) {
-                for (const std::vector<Punkt>& s : *k)
-                    belegen(s);
-                return k;
-            }
         }
-        return std::nullopt;
+        if (k) {
+            for (const std::vector<Punkt>& s : *k)
+                belegen(s);
+        }
+        return k;
     }
 
     // The cut outline runs round the tab, glued along face `flaeche`'s
