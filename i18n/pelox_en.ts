@@ -1022,6 +1022,10 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
         <source>Teil %1 von %2</source>
         <translation>Piece %1 of %2</translation>
     </message>
+    <message>
+        <source>%1 von %2 Laschen sind schmaler als 3 mm und halten kaum Kleber: diese Kanten besser mit einem Streifen Klebeband schließen.</source>
+        <translation>%1 of %2 tabs are narrower than 3 mm and hold hardly any glue: better close those edges with a strip of adhesive tape.</translation>
+    </message>
 </context>
 <context>
     <name>plx</name>
