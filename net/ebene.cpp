@@ -45,19 +45,6 @@ bool trennt(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double abs
     return false;
 }
 
-// The points' extent along the direction d, as the two points that give it.
-std::array<std::size_t, 2> aeusserste(const std::vector<Punkt>& punkte, Punkt d)
-{
-    std::size_t lo = 0, hi = 0;
-    for (std::size_t i = 1; i < punkte.size(); ++i) {
-        if (skalar(punkte[i], d) < skalar(punkte[lo], d))
-            lo = i;
-        if (skalar(punkte[i], d) > skalar(punkte[hi], d))
-            hi = i;
-    }
-    return {lo, hi};
-}
-
 // A turn under which the hull fits into breite x hoehe, wherever one exists.
 // Between two neighbouring directions in which an edge of the hull lies
 // along a side of the rectangle, the same two pairs of corners give its
@@ -67,10 +54,18 @@ std::array<std::size_t, 2> aeusserste(const std::vector<Punkt>& punkte, Punkt d)
 // one does.
 std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double breite, double hoehe)
 {
+    const std::size_t n = huelle.size();
+    if (n == 0)
+        return Drehung{};
+    double flaeche = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        flaeche += kreuz(huelle[i], huelle[(i + 1) % n]);
+    if (flaeche / 2 > breite * hoehe)
+        return std::nullopt;
     constexpr double kHalb = std::numbers::pi;
     std::vector<double> grenzen{0, kHalb / 2, kHalb};
-    for (std::size_t i = 0; i < huelle.size(); ++i) {
-        const Punkt k = huelle[(i + 1) % huelle.size()] - huelle[i];
+    for (std::size_t i = 0; i < n; ++i) {
+        const Punkt k = huelle[(i + 1) % n] - huelle[i];
         if (k.x == 0 && k.y == 0)
             continue;
         const double e = std::fmod(std::atan2(k.y, k.x) + 2 * kHalb, kHalb / 2);
@@ -79,12 +74,27 @@ std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double b
     }
     std::sort(grenzen.begin(), grenzen.end());
     const auto richtung = [](double t) { return Punkt{std::cos(t), std::sin(t)}; };
+    // The corners furthest in the directions d, q = d turned a quarter, -d
+    // and -q: as d turns, each moves on round the hull, counter-clockwise
+    // like the hull itself, and never back.
+    std::array<std::size_t, 4> ecke{};
+    const auto weiter = [&](std::size_t& i, Punkt d, bool ganz) {
+        if (ganz) {
+            for (std::size_t j = 1; j < n; ++j)
+                if (skalar(huelle[j], d) > skalar(huelle[i], d))
+                    i = j;
+            return;
+        }
+        for (std::size_t k = 0; k < n && skalar(huelle[(i + 1) % n], d) > skalar(huelle[i], d); ++k)
+            i = (i + 1) % n;
+    };
     for (std::size_t i = 0; i + 1 < grenzen.size(); ++i) {
         const double a = grenzen[i], b = grenzen[i + 1];
         const Punkt dm = richtung((a + b) / 2), qm{-dm.y, dm.x};
-        const auto [x0, x1] = aeusserste(huelle, dm);
-        const auto [y0, y1] = aeusserste(huelle, qm);
-        const Punkt vx = huelle[x1] - huelle[x0], vy = huelle[y1] - huelle[y0];
+        const Punkt richtungen[] = {dm, qm, -1 * dm, -1 * qm};
+        for (std::size_t r = 0; r < 4; ++r)
+            weiter(ecke[r], richtungen[r], i == 0);
+        const Punkt vx = huelle[ecke[0]] - huelle[ecke[2]], vy = huelle[ecke[1]] - huelle[ecke[3]];
         std::vector<double> proben{a, b, (a + b) / 2};
         // |vx . (cos t, sin t)| = breite where t = atan2(vx) -+ acos(breite / |vx|)
         // give or take a half turn, and |vy . (-sin t, cos t)| = hoehe likewise
@@ -170,6 +180,8 @@ std::vector<Punkt> huelle(std::vector<Punkt> punkte)
 
 std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite, double hoehe, bool ersteReicht)
 {
+    if (ersteReicht)
+        return genauEinpassen(huelle, breite, hoehe);
     // The turns as cosine and sine: along each edge of the hull, and evenly
     // spread ones counted from its longest edge, so that the same hull
     // turned is tried at the same turns; each also a quarter further, so
@@ -213,11 +225,8 @@ std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite
             y1 = std::max(y1, y);
         }
         const double b = x1 - x0, h = y1 - y0;
-        if (b <= breite && h <= hoehe && (!beste || b * h < beste->breite * beste->hoehe)) {
+        if (b <= breite && h <= hoehe && (!beste || b * h < beste->breite * beste->hoehe))
             beste = Drehung{std::atan2(s, c), b, h};
-            if (ersteReicht)
-                break;
-        }
     }
     return beste ? beste : genauEinpassen(huelle, breite, hoehe);
 }

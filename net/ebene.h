@@ -49,9 +49,11 @@ bool naeherAls(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double 
 std::vector<Punkt> huelle(std::vector<Punkt> punkte);
 
 // The turn of the points (about the origin, in radians) under which their
-// surrounding rectangle is smallest while it fits into breite x hoehe, with
-// that rectangle's size; none when no turn makes them fit. With ersteReicht
-// the first turn found that fits, where only whether any does matters.
+// surrounding rectangle is smallest while it fits into breite x hoehe, of
+// the turns tried, with that rectangle's size; where none of those fits, any
+// turn that does; none when no turn makes them fit. With ersteReicht any
+// turn that fits, where only whether one does matters. Whether one does is
+// answered exactly, so that a hull inside another fits wherever that does.
 struct Drehung {
     double winkel = 0;
     double breite = 0;

@@ -54,47 +54,61 @@ std::vector<std::size_t> ecken(const Haelfte& h)
     return e;
 }
 
-std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double hoehe)
-{
-    const std::size_t n = h.anzahl();
-    if (std::isinf(grenze) && std::abs(h.summe - kVoll) < kGeschlossen && passt(h, {0, n, true}, breite, hoehe))
-        return {{0, n, true}};
-    // Runs are counted in whole edges: edge k of 2g begins at face f(k).
-    const std::vector<std::size_t> e = ecken(h);
-    const std::size_t g = e.size();
-    const auto f = [&](std::size_t k) { return e[k % g] + k / g * n; };
-    const double groesster = std::min(grenze, kVoll - kFreiFuerLasche);
+// What is known of one half's runs, whatever the largest angle asked for.
+// Runs are counted in whole edges: edge k of 2g begins at face f(k).
+struct Laeufe {
+    const Haelfte& h;
+    double breite;
+    double hoehe;
+    std::vector<std::size_t> e = ecken(h);
+    std::size_t g = e.size();
     // A run's hull is the hull of its edges' hulls. Those of 2^s edges in a
     // row are kept for every s, so that any run is two such blocks, which
-    // may overlap.
-    // Each edge's block holds the tab of the spoke it ends at, which a run
-    // ending there carries: so a run holds every shorter run inside it,
-    // tabs and all, and what fits one fits those.
-    std::vector<std::vector<std::vector<Punkt>>> bloecke(1);
-    for (std::size_t k = 0; k < 2 * g; ++k) {
-        std::vector<Punkt> v = reichweite(h, {f(k), f(k + 1) - f(k), true}, true);
-        v.insert(v.end(), h.speichenEcken[f(k + 1)].begin(), h.speichenEcken[f(k + 1)].end());
-        bloecke[0].push_back(huelle(std::move(v)));
-    }
-    for (std::size_t b = 2; b <= g; b *= 2) {
-        const std::vector<std::vector<Punkt>>& halb = bloecke.back();
-        std::vector<std::vector<Punkt>> neu;
-        for (std::size_t k = 0; k + b <= 2 * g; ++k) {
-            std::vector<Punkt> v(halb[k]);
-            v.insert(v.end(), halb[k + b / 2].begin(), halb[k + b / 2].end());
-            neu.push_back(huelle(std::move(v)));
-        }
-        bloecke.push_back(std::move(neu));
-    }
+    // may overlap. Each edge's block holds the tab of the spoke it ends at,
+    // which a run ending there carries: so a run holds every shorter run
+    // inside it, tabs and all, and what fits one fits those.
+    std::vector<std::vector<std::vector<Punkt>>> bloecke;
     // Runs are asked about more than once; each is laid out once.
     std::unordered_map<std::size_t, bool> bekannt;
     std::vector<Punkt> punkte;
-    const auto geht = [&](std::size_t i, std::size_t m) {
-        const std::size_t ende = f(i + m);
-        if (h.phi[ende] - h.phi[f(i)] > groesster)
-            return false;
+
+    Laeufe(const Haelfte& haelfte, double b, double hoch)
+        : h(haelfte)
+        , breite(b)
+        , hoehe(hoch)
+    {
+    }
+
+    // The blocks, when a run is first asked about.
+    void bauen()
+    {
+        bloecke.emplace_back();
+        for (std::size_t k = 0; k < 2 * g; ++k) {
+            std::vector<Punkt> v = reichweite(h, {f(k), f(k + 1) - f(k), true}, true);
+            v.insert(v.end(), h.speichenEcken[f(k + 1)].begin(), h.speichenEcken[f(k + 1)].end());
+            bloecke[0].push_back(huelle(std::move(v)));
+        }
+        for (std::size_t b2 = 2; b2 <= g; b2 *= 2) {
+            const std::vector<std::vector<Punkt>>& halb = bloecke.back();
+            std::vector<std::vector<Punkt>> neu;
+            for (std::size_t k = 0; k + b2 <= 2 * g; ++k) {
+                std::vector<Punkt> v(halb[k]);
+                v.insert(v.end(), halb[k + b2 / 2].begin(), halb[k + b2 / 2].end());
+                neu.push_back(huelle(std::move(v)));
+            }
+            bloecke.push_back(std::move(neu));
+        }
+    }
+
+    std::size_t f(std::size_t k) const { return e[k % g] + k / g * h.anzahl(); }
+
+    // Whether the run of m edges from edge i fits the sheet.
+    bool passt(std::size_t i, std::size_t m)
+    {
         const auto [it, neu] = bekannt.try_emplace(i * (g + 1) + m, false);
         if (neu) {
+            if (bloecke.empty())
+                bauen();
             std::size_t stufe = 0;
             while (std::size_t(2) << stufe <= m)
                 ++stufe;
@@ -105,6 +119,22 @@ std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double 
             it->second = passtHuelle(punkte, breite, hoehe);
         }
         return it->second;
+    }
+};
+
+std::vector<Lauf> teilen(Laeufe& vorrat, double grenze)
+{
+    const Haelfte& h = vorrat.h;
+    const std::size_t n = h.anzahl();
+    if (std::isinf(grenze) && std::abs(h.summe - kVoll) < kGeschlossen
+        && passt(h, {0, n, true}, vorrat.breite, vorrat.hoehe))
+        return {{0, n, true}};
+    const std::vector<std::size_t>& e = vorrat.e;
+    const std::size_t g = vorrat.g;
+    const auto f = [&](std::size_t k) { return vorrat.f(k); };
+    const double groesster = std::min(grenze, kVoll - kFreiFuerLasche);
+    const auto geht = [&](std::size_t i, std::size_t m) {
+        return h.phi[f(i + m)] - h.phi[f(i)] <= groesster && vorrat.passt(i, m);
     };
     // Every run that fits holds the shorter runs with the same end, so the
     // longest run from the next corner is at most one edge shorter; and the
@@ -166,6 +196,10 @@ Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breit
     Zerlegung beste;
     std::size_t besteTeile = 0, wenigsteTeile = 0;
     double groessterWinkel = INFINITY;
+    std::vector<Laeufe> bekannt;
+    bekannt.reserve(haelften.size());
+    for (const Haelfte& h : haelften)
+        bekannt.emplace_back(h, breite, hoehe);
     for (const double grenze : kGrenzen) {
         // A limit above every piece's angle cuts as before; one that needs
         // more pieces than the fewest is no choice with few pieces.
@@ -179,8 +213,9 @@ Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breit
         Zerlegung z;
         std::vector<std::vector<Punkt>> huellen;
         double winkel = 0;
-        for (const Haelfte& h : haelften) {
-            z.laeufe.push_back(teilen(h, grenze, breite, hoehe));
+        for (std::size_t hi = 0; hi < haelften.size(); ++hi) {
+            const Haelfte& h = haelften[hi];
+            z.laeufe.push_back(teilen(bekannt[hi], grenze));
             for (const Lauf& l : z.laeufe.back()) {
                 huellen.push_back(huelle(reichweite(h, l)));
                 winkel = std::max(winkel, h.phi[l.start + l.laenge] - h.phi[l.start]);
