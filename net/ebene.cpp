@@ -74,6 +74,10 @@ std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double b
     }
     std::sort(grenzen.begin(), grenzen.end());
     const auto richtung = [](double t) { return Punkt{std::cos(t), std::sin(t)}; };
+    std::vector<Punkt> richtungen;
+    richtungen.reserve(grenzen.size());
+    for (const double t : grenzen)
+        richtungen.push_back(richtung(t));
     // The corners furthest in the directions d, q = d turned a quarter, -d
     // and -q: as d turns, each moves on round the hull, counter-clockwise
     // like the hull itself, and never back.
@@ -90,12 +94,25 @@ std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double b
     };
     for (std::size_t i = 0; i + 1 < grenzen.size(); ++i) {
         const double a = grenzen[i], b = grenzen[i + 1];
-        const Punkt dm = richtung((a + b) / 2), qm{-dm.y, dm.x};
-        const Punkt richtungen[] = {dm, qm, -1 * dm, -1 * qm};
+        const Punkt da = richtungen[i], db = richtungen[i + 1];
+        const Punkt dm = (1 / laenge(da + db)) * (da + db), qm{-dm.y, dm.x};
+        const Punkt zu[] = {dm, qm, -1 * dm, -1 * qm};
         for (std::size_t r = 0; r < 4; ++r)
-            weiter(ecke[r], richtungen[r], i == 0);
+            weiter(ecke[r], zu[r], i == 0);
         const Punkt vx = huelle[ecke[0]] - huelle[ecke[2]], vy = huelle[ecke[1]] - huelle[ecke[3]];
-        std::vector<double> proben{a, b, (a + b) / 2};
+        const auto masse = [&](Punkt d) {
+            return std::pair{std::abs(skalar(vx, d)), std::abs(skalar(vy, Punkt{-d.y, d.x}))};
+        };
+        // Each is a cosine hump over the stretch, smallest at one of its
+        // ends: where both ends are too wide or both too high, so is all between.
+        const auto [wa, ha] = masse(da);
+        const auto [wb, hb] = masse(db);
+        if (wa <= breite && ha <= hoehe)
+            return Drehung{-a, wa, ha};
+        if (wb <= breite && hb <= hoehe)
+            return Drehung{-b, wb, hb};
+        if (std::min(wa, wb) > breite || std::min(ha, hb) > hoehe)
+            continue;
         // |vx . (cos t, sin t)| = breite where t = atan2(vx) -+ acos(breite / |vx|)
         // give or take a half turn, and |vy . (-sin t, cos t)| = hoehe likewise
         // a quarter turn back.
@@ -106,15 +123,12 @@ std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double b
             for (const double vz : {-1.0, 1.0}) {
                 double t = std::atan2(v.y, v.x) + versatz + vz * std::acos(g / l);
                 t -= std::floor((t - a) / kHalb) * kHalb;
-                if (t <= b)
-                    proben.push_back(t);
+                if (t > b)
+                    continue;
+                const auto [w, h] = masse(richtung(t));
+                if (w <= breite + 1e-12 && h <= hoehe + 1e-12)
+                    return Drehung{-t, w, h};
             }
-        }
-        for (const double t : proben) {
-            const Punkt d = richtung(t), q{-d.y, d.x};
-            const double w = std::abs(skalar(vx, d)), h = std::abs(skalar(vy, q));
-            if (w <= breite + 1e-12 && h <= hoehe + 1e-12)
-                return Drehung{-t, w, h};
         }
     }
     return std::nullopt;
