@@ -61,6 +61,9 @@ double winkelBei(Punkt a, Punkt b, Punkt c)
     return std::abs(std::atan2(kreuz(b - a, c - a), skalar(b - a, c - a)));
 }
 
+// The shortest edge of a cut line that scissors can follow, cm.
+constexpr double kKuerzesteKante = 0.01;
+
 // One part of a tab on the segment from a to b, its sides leaving the
 // segment at the angles wa and wb toward the outside n (a right angle
 // stands upright, less leans over the part), cut at the depth breite or
@@ -74,7 +77,12 @@ std::vector<Punkt> stueck(Punkt a, Punkt b, Punkt n, double breite, double wa, d
         const double spitze = l / (ka + kb);
         return {a, b, a + spitze * ka * u + spitze * n};
     }
-    return {a, b, b - breite * kb * u + breite * n, a + breite * ka * u + breite * n};
+    const Punkt vorn = b - breite * kb * u + breite * n, hinten = a + breite * ka * u + breite * n;
+    // An outer edge too short to cut is none: the part ends in a point
+    // between its corners, inside it.
+    if (laenge(vorn - hinten) < kKuerzesteKante)
+        return {a, b, 0.5 * (vorn + hinten)};
+    return {a, b, vorn, hinten};
 }
 
 // The angles a tab's sides leave their segments at: at a corner of the star
