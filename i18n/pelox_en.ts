@@ -1023,8 +1023,8 @@ With --pdf, --svg, --bmp or --poster the file is written without a window, with
         <translation>Piece %1 of %2</translation>
     </message>
     <message>
-        <source>%1 von %2 Laschen sind schmaler als 3 mm und halten kaum Kleber: diese Kanten besser mit einem Streifen Klebeband schließen.</source>
-        <translation>%1 of %2 tabs are narrower than 3 mm and hold hardly any glue: better close those edges with a strip of adhesive tape.</translation>
+        <source>Schmaler als 3 mm und damit kaum zu kleben: %1 von %2 Laschen. Diese Kanten besser mit einem Streifen Klebeband schließen.</source>
+        <translation>Narrower than 3 mm and so hard to glue: %1 of %2 tabs. Better close those edges with a strip of adhesive tape.</translation>
     </message>
 </context>
 <context>

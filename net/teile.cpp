@@ -472,8 +472,8 @@ std::optional<Phrase> laschenHinweis(const std::vector<Teil>& teile)
     }
     if (schmal == 0)
         return std::nullopt;
-    return PELOX_TEXT("netz", "%1 von %2 Laschen sind schmaler als 3 mm und halten kaum Kleber: diese Kanten "
-                              "besser mit einem Streifen Klebeband schließen.")
+    return PELOX_TEXT("netz", "Schmaler als 3 mm und damit kaum zu kleben: %1 von %2 Laschen. Diese Kanten besser "
+                              "mit einem Streifen Klebeband schließen.")
         .arg(schmal)
         .arg(alle);
 }
