@@ -91,17 +91,27 @@ std::vector<Punkt> stueck(Punkt a, Punkt b, Punkt n, double breite, double wa, d
 // everywhere short of half the room outside the corner, less a notch, where
 // the neighbouring segment carries a tab too, so that no two tabs touch.
 constexpr double kEckWinkel = std::numbers::pi / 4;
+constexpr double kSteilsterEckWinkel = 75 * std::numbers::pi / 180;
 constexpr double kKerbe = 10 * std::numbers::pi / 180;
 constexpr double kSchmalsterWinkel = 0.1 * std::numbers::pi / 180;
 
+// At the corners of a straight edge too short for a trapezoid that deep,
+// the sides stand up steeper until the tab is deep enough to glue, or as
+// far as they may.
+double eckWinkel(double kante)
+{
+    return std::clamp(std::atan(2 * kKlebbar / kante), kEckWinkel, kSteilsterEckWinkel);
+}
+
 // The angle at the corner where the part's face has the angle innen, beside
-// another face (or the cut) with the angle nachbar inside the piece.
-double seitenWinkel(bool biegung, double innen, double nachbar, bool nachbarLasche)
+// another face (or the cut) with the angle nachbar inside the piece; at a
+// corner of the star at most ecke.
+double seitenWinkel(bool biegung, double innen, double nachbar, bool nachbarLasche, double ecke = kEckWinkel)
 {
     const double raum = std::max(0.0, 2 * std::numbers::pi - innen - nachbar);
     const double frei = raum - std::min(kKerbe, raum / 2);
     double w = nachbarLasche ? frei / 2 : frei;
-    w = std::min(w, biegung ? std::min(innen, std::numbers::pi / 2) : kEckWinkel);
+    w = std::min(w, biegung ? std::min(innen, std::numbers::pi / 2) : ecke);
     return std::max(w, kSchmalsterWinkel);
 }
 
@@ -173,22 +183,29 @@ struct Entwurf {
 struct Leger {
     const Haelfte& h;
     Teil& t;
-    std::vector<std::vector<Punkt>> belegt;  // faces and tabs' parts laid so far
-    std::vector<Rechteck> rahmen;           // the rectangle around each
+    // Faces and tabs' parts laid so far, the rectangle around each with the
+    // clearance, and whose each is: the tab's number, or -1 for a face.
+    std::vector<std::vector<Punkt>> belegt;
+    std::vector<Rechteck> rahmen;
+    std::vector<int> wem;
 
-    void belegen(std::vector<Punkt> v)
+    void belegen(std::vector<Punkt> v, int wessen = -1)
     {
         Rechteck r = umriss(v);
         r = {r.links - kSpielraum, r.oben - kSpielraum, r.rechts + kSpielraum, r.unten + kSpielraum};
         rahmen.push_back(r);
         belegt.push_back(std::move(v));
+        wem.push_back(wessen);
     }
 
-    bool frei(const Lasche& k) const
+    // Whether tab number `wessen` overlaps nothing laid but itself.
+    bool frei(const Lasche& k, int wessen) const
     {
         for (const std::vector<Punkt>& s : k) {
             const Rechteck r = umriss(s);
             for (std::size_t i = 0; i < belegt.size(); ++i) {
+                if (wem[i] == wessen && wessen >= 0)
+                    continue;
                 if (!r.schneidet(rahmen[i]))
                     continue;
                 // What the part meets at a corner it is kept apart from by
@@ -201,25 +218,24 @@ struct Leger {
         return true;
     }
 
-    // The deepest tab that overlaps nothing laid yet: as it stands at its
-    // full width, else also narrower and with its ends moved in along their
-    // segments, until no narrower one could be deeper. Taken at once, so that
-    // every tab after it makes way for it.
-    std::optional<Lasche> lasche(const Entwurf& e)
+    // The deepest tab up to the width `breite` deeper than `tiefste` that
+    // overlaps nothing laid but itself: as it stands at that width, else
+    // also narrower and with its ends moved in along their segments, until
+    // no narrower one could be deeper.
+    std::optional<Lasche> suchen(const Entwurf& e, int wessen, double breite, double tiefste) const
     {
         const double l0 = laenge(e.p[1] - e.p[0]);
         const double l1 = laenge(e.p.back() - e.p[e.p.size() - 2]);
         const bool einTeil = e.n.size() == 1;
         std::optional<Lasche> k;
-        double tiefste = 0;
         for (const double f : kBreiten) {
-            const double b = h.lasche * f;
+            const double b = breite * f;
             if (tiefste >= b - 1e-9)
                 break;
             const auto versuchen = [&](double vorn, double hinten) {
                 const Lasche v = e.bei(b, vorn, hinten);
                 const double t = tiefe(v);
-                if (t > tiefste + 1e-9 && frei(v)) {
+                if (t > tiefste + 1e-9 && frei(v, wessen)) {
                     k = v;
                     tiefste = t;
                 }
@@ -236,9 +252,35 @@ struct Leger {
                 }
             }
         }
-        if (k) {
-            for (const std::vector<Punkt>& s : *k)
-                belegen(s);
+        return k;
+    }
+
+    // The tabs, each as deep as the others leave room for: first every one
+    // only as deep as glue needs, so that none takes the room another
+    // needs for that, then each in turn as deep as its width and the others
+    // allow.
+    std::vector<std::optional<Lasche>> legen(const std::vector<Entwurf>& entwuerfe)
+    {
+        std::vector<std::optional<Lasche>> k(entwuerfe.size());
+        for (std::size_t i = 0; i < entwuerfe.size(); ++i) {
+            k[i] = suchen(entwuerfe[i], int(i), std::min(h.lasche, kKlebbar), 0);
+            for (std::size_t s = 0; k[i] && s < k[i]->size(); ++s)
+                belegen((*k[i])[s], int(i));
+        }
+        for (std::size_t i = 0; h.lasche > kKlebbar && i < entwuerfe.size(); ++i) {
+            std::optional<Lasche> tiefer = suchen(entwuerfe[i], int(i), h.lasche, k[i] ? tiefe(*k[i]) : 0);
+            if (!tiefer)
+                continue;
+            for (std::size_t j = belegt.size(); j-- > 0;) {
+                if (wem[j] == int(i)) {
+                    belegt.erase(belegt.begin() + std::ptrdiff_t(j));
+                    rahmen.erase(rahmen.begin() + std::ptrdiff_t(j));
+                    wem.erase(wem.begin() + std::ptrdiff_t(j));
+                }
+            }
+            k[i] = std::move(tiefer);
+            for (const std::vector<Punkt>& s : *k[i])
+                belegen(s, int(i));
         }
         return k;
     }
@@ -304,8 +346,10 @@ Haelfte haelfte(const Koerper& k, bool oberteil, bool umrissLaschen, double lasc
         const Punkt o{0, 0}, p = h.abgerollt[j], q = h.abgerollt[j + 1];
         const bool biegtVorn = k.kante[j % n] == k.kante[(j + n - 1) % n];
         const bool biegtHinten = k.kante[j % n] == k.kante[(j + 1) % n];
+        const double ecke = biegtVorn || biegtHinten ? kEckWinkel : eckWinkel(laenge(q - p));
         const std::vector<Punkt> u = stueck(p, q, aussen(p, q, o), lasche,
-            seitenWinkel(biegtVorn, winkelBei(p, o, q), 0, false), seitenWinkel(biegtHinten, winkelBei(q, o, p), 0, false));
+            seitenWinkel(biegtVorn, winkelBei(p, o, q), 0, false, ecke),
+            seitenWinkel(biegtHinten, winkelBei(q, o, p), 0, false, ecke));
         h.umrissEcken.push_back({u[2], u.back()});
         const std::vector<Punkt> s = stueck(o, q, aussen(o, q, p), lasche, kEckWinkel, kEckWinkel);
         h.speichenEcken.push_back({s[2], s.back()});
@@ -339,7 +383,7 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     t.anzahl = namen.anzahl;
     const std::vector<Punkt> p = strahlen(h, l);
     const std::size_t n = h.anzahl();
-    Leger leger{h, t, {}, {}};
+    Leger leger{h, t, {}, {}, {}};
     for (std::size_t j = 0; j < l.laenge; ++j) {
         const std::size_t i = (l.start + j) % n;
         t.flaechen.push_back(int(i) + (h.oberteil ? 0 : int(n)));
@@ -353,28 +397,27 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         }
     }
 
-    // The spoke tab first, so that the outline's tabs make way for it; then
-    // one tab along each edge, over all its segments.
     const Koerper& k = *h.koerper;
     const std::size_t segmente = l.laenge;
     const auto innen = [&](std::size_t j, bool amEnde) {
         return amEnde ? winkelBei(p[j + 1], {0, 0}, p[j]) : winkelBei(p[j], {0, 0}, p[j + 1]);
     };
     const auto kante = [&](std::size_t j) { return k.kante[(l.start + j) % n]; };
-    std::optional<Lasche> speichenLasche;
+    // The spoke tab first, then one along each edge, over all its segments.
+    std::vector<Entwurf> entwuerfe;
+    std::vector<std::size_t> kantenAnfang;  // per edge's tab, its first segment
     if (!l.geschlossen) {
-        Entwurf e{{{0, 0}, p.back()}, {aussen({0, 0}, p.back(), mitte(t.dreiecke.back()))},
+        entwuerfe.push_back({{{0, 0}, p.back()}, {aussen({0, 0}, p.back(), mitte(t.dreiecke.back()))},
             {seitenWinkel(false, t.winkel, 0, false)},
-            {seitenWinkel(false, innen(segmente - 1, true), 0, h.umrissLaschen)}};
-        speichenLasche = leger.lasche(e);
+            {seitenWinkel(false, innen(segmente - 1, true), 0, h.umrissLaschen)}});
         leger.punkt({0, 0});
     }
-    std::vector<std::optional<Lasche>> laschen(segmente);
     for (std::size_t j = 0; h.umrissLaschen && j < segmente;) {
         std::size_t z = j + 1;
         while (z < segmente && kante(z) == kante(j))
             ++z;
         Entwurf e;
+        const double ecke = z == j + 1 ? eckWinkel(laenge(p[z] - p[j])) : kEckWinkel;
         for (std::size_t i = j; i < z; ++i) {
             e.p.push_back(p[i]);
             e.n.push_back(aussen(p[i], p[i + 1], mitte(t.dreiecke[i])));
@@ -382,14 +425,22 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
             // the last there is its own, and a closed piece goes round.
             const bool vorn = i > 0 || l.geschlossen;
             const double davor = i > 0 ? innen(i - 1, true) : l.geschlossen ? innen(segmente - 1, true) : 0;
-            e.anfang.push_back(seitenWinkel(i > j, innen(i, false), davor, vorn));
+            e.anfang.push_back(seitenWinkel(i > j, innen(i, false), davor, vorn, ecke));
             const double danach = i + 1 < segmente ? innen(i + 1, false) : l.geschlossen ? innen(0, false) : 0;
-            e.ende.push_back(seitenWinkel(i + 1 < z, innen(i, true), danach, true));
+            e.ende.push_back(seitenWinkel(i + 1 < z, innen(i, true), danach, true, ecke));
         }
         e.p.push_back(p[z]);
-        laschen[j] = leger.lasche(e);
+        entwuerfe.push_back(std::move(e));
+        kantenAnfang.push_back(j);
         j = z;
     }
+    std::vector<std::optional<Lasche>> gelegt = leger.legen(entwuerfe);
+    std::optional<Lasche> speichenLasche;
+    if (!l.geschlossen)
+        speichenLasche = gelegt.front();
+    std::vector<std::optional<Lasche>> laschen(segmente);
+    for (std::size_t i = 0; i < kantenAnfang.size(); ++i)
+        laschen[kantenAnfang[i]] = std::move(gelegt[i + (l.geschlossen ? 0 : 1)]);
     // Each segment's part of its edge's tab, where the edge has one.
     std::vector<const std::vector<Punkt>*> stuecke(segmente, nullptr);
     leger.punkt(p.front());

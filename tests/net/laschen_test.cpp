@@ -7,6 +7,7 @@
 
 #include "net/entwurf.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -107,6 +108,12 @@ Punkt mitte(const std::vector<Punkt>& v)
 // (or the middle) of one lies well inside the other.
 bool decken(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
 {
+    const auto [ax0, ax1] = std::minmax_element(a.begin(), a.end(), [](Punkt p, Punkt q) { return p.x < q.x; });
+    const auto [bx0, bx1] = std::minmax_element(b.begin(), b.end(), [](Punkt p, Punkt q) { return p.x < q.x; });
+    const auto [ay0, ay1] = std::minmax_element(a.begin(), a.end(), [](Punkt p, Punkt q) { return p.y < q.y; });
+    const auto [by0, by1] = std::minmax_element(b.begin(), b.end(), [](Punkt p, Punkt q) { return p.y < q.y; });
+    if (ax1->x <= bx0->x || bx1->x <= ax0->x || ay1->y <= by0->y || by1->y <= ay0->y)
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         for (std::size_t j = 0; j < b.size(); ++j) {
             const Punkt p = a[i], q = a[(i + 1) % a.size()], r = b[j], s = b[(j + 1) % b.size()];
@@ -245,34 +252,40 @@ TEST(Laschen, PiecesThatWrapNearlyRoundCutAlongASimpleLine)
     }
 }
 
-// A 36-point star with the curve on, its peaks low: each bent edge is glued
-// along one tab over its four segments, deep enough to hold glue.
-TEST(Laschen, ABentEdgeHasOneTabDeepEnoughToGlue)
+// A 36-point star with its peaks low: with the curve on, each bent edge is
+// glued along one tab over its four segments; bent or straight, at every tab
+// width every tab is deep enough to hold glue, the widest too, whose
+// neighbours must not take each other's room.
+TEST(Laschen, EveryEdgeOfALowManyPointedStarHasATabDeepEnoughToGlue)
 {
-    PeloxState s = netzStern(36, 19, 15);
-    biegen(s, 0.1f, 0.15f, 0.1f);
-    for (const double lasche : {netz::kLascheMin, 1.0}) {
-        const netz::Ergebnis e = netz::entfalten(s, a4(0.1, lasche));
-        ASSERT_TRUE(e.netz) << e.grund;
-        std::size_t laschen = 0;
-        double flachste = INFINITY;
-        for (const netz::Teil& t : e.netz->teile) {
-            if (t.oberteil)
-                continue;
-            for (std::size_t i = 0; i < t.laschen.size(); ++i) {
-                ++laschen;
-                flachste = std::min(flachste, tiefe(t.laschen[i]));
-                if (t.laschenFlaeche[i] >= 0) {
-                    EXPECT_EQ(stueckeVon(t.laschen[i]).size(), 4u);
+    PeloxState gebogen = netzStern(36, 19, 15);
+    biegen(gebogen, 0.1f, 0.15f, 0.1f);
+    for (const bool bogen : {true, false}) {
+        const PeloxState s = bogen ? gebogen : netzStern(36, 19, 15);
+        for (const double lasche : {netz::kLascheMin, 1.0, netz::kLascheMax}) {
+            SCOPED_TRACE(std::string(bogen ? "bent, tab " : "straight, tab ") + std::to_string(lasche));
+            const netz::Ergebnis e = netz::entfalten(s, a4(0.1, lasche));
+            ASSERT_TRUE(e.netz) << e.grund;
+            std::size_t laschen = 0;
+            double flachste = INFINITY;
+            for (const netz::Teil& t : e.netz->teile) {
+                if (t.oberteil)
+                    continue;
+                for (std::size_t i = 0; i < t.laschen.size(); ++i) {
+                    ++laschen;
+                    flachste = std::min(flachste, tiefe(t.laschen[i]));
+                    if (t.laschenFlaeche[i] >= 0) {
+                        EXPECT_EQ(stueckeVon(t.laschen[i]).size(), bogen ? 4u : 1u);
+                    }
                 }
             }
+            // 72 edges and each cut spoke's tab.
+            EXPECT_GE(laschen, 72u);
+            EXPECT_LE(laschen, 72u + 36u);
+            EXPECT_GE(flachste, kKlebbar);
+            EXPECT_FALSE(hatHinweis(*e.netz));
+            pruefeSchnitt(*e.netz);
         }
-        // 72 edges and each cut spoke's tab.
-        EXPECT_GE(laschen, 72u);
-        EXPECT_LE(laschen, 72u + 36u);
-        EXPECT_GE(flachste, kKlebbar) << lasche;
-        EXPECT_FALSE(hatHinweis(*e.netz));
-        pruefeSchnitt(*e.netz);
     }
 }
 
