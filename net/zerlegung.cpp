@@ -24,18 +24,37 @@ constexpr double kGeschlossen = 1e-6;
 constexpr double kGrenzen[] = {INFINITY, 270 * kGrad, 180 * kGrad, 120 * kGrad, 90 * kGrad, 60 * kGrad,
     40 * kGrad, 25 * kGrad, 0};
 
-// Whether the run fits, with a margin far below anything on paper, so that
-// its hull turned into the run's own frame, which the sheets are laid out
-// with, fits as well.
-bool passtHuelle(const std::vector<Punkt>& punkte, double breite, double hoehe)
+// Runs are fitted with a margin far below anything on paper, so that their
+// hulls turned into the runs' own frames, which the sheets are laid out
+// with, fit as well.
+constexpr double kSpiel = 1e-6;
+
+// The turn under which the run fits, if any.
+std::optional<Drehung> drehungFuer(const std::vector<Punkt>& punkte, double breite, double hoehe)
 {
-    constexpr double kSpiel = 1e-6;
-    return einpassen(huelle(punkte), breite - kSpiel, hoehe - kSpiel, true).has_value();
+    return einpassen(huelle(punkte), breite - kSpiel, hoehe - kSpiel, true);
 }
 
 bool passt(const Haelfte& h, const Lauf& l, double breite, double hoehe)
 {
-    return passtHuelle(reichweite(h, l, true), breite, hoehe);
+    return drehungFuer(reichweite(h, l, true), breite, hoehe).has_value();
+}
+
+// Whether the points fit under the turn w, as einpassen turns them.
+bool passtGedreht(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double w, double breite, double hoehe)
+{
+    const double c = std::cos(w), s = std::sin(w);
+    double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
+    for (const std::vector<Punkt>* v : {&a, &b}) {
+        for (const Punkt& p : *v) {
+            const double x = c * p.x - s * p.y, y = s * p.x + c * p.y;
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
+    }
+    return x1 - x0 <= breite - kSpiel && y1 - y0 <= hoehe - kSpiel;
 }
 
 // The faces where the star's edges begin: a half is cut only along the
@@ -71,6 +90,7 @@ struct Laeufe {
     // Runs are asked about more than once; each is laid out once.
     std::unordered_map<std::size_t, bool> bekannt;
     std::vector<Punkt> punkte;
+    std::vector<std::optional<double>> zuletzt = std::vector<std::optional<double>>(g);
 
     Laeufe(const Haelfte& haelfte, double b, double hoch)
         : h(haelfte)
@@ -114,9 +134,20 @@ struct Laeufe {
                 ++stufe;
             const std::vector<Punkt>& vorn = bloecke[stufe][i];
             const std::vector<Punkt>& hinten = bloecke[stufe][i + m - (std::size_t(1) << stufe)];
-            punkte.assign(vorn.begin(), vorn.end());
-            punkte.insert(punkte.end(), hinten.begin(), hinten.end());
-            it->second = passtHuelle(punkte, breite, hoehe);
+            // The turn that fitted the last run from here or from the corner
+            // before mostly fits this one too, and is quick to try.
+            for (const std::size_t k : {i, (i + g - 1) % g}) {
+                if (!it->second && zuletzt[k])
+                    it->second = passtGedreht(vorn, hinten, *zuletzt[k], breite, hoehe);
+            }
+            if (!it->second) {
+                punkte.assign(vorn.begin(), vorn.end());
+                punkte.insert(punkte.end(), hinten.begin(), hinten.end());
+                if (const std::optional<Drehung> d = drehungFuer(punkte, breite, hoehe)) {
+                    it->second = true;
+                    zuletzt[i] = d->winkel;
+                }
+            }
         }
         return it->second;
     }
