@@ -3,6 +3,7 @@
 #include "net/netz.h"
 
 #include "net/anordnung.h"
+#include "net/laschen.h"
 #include "net/zerlegung.h"
 #include "net/teile.h"
 #include "poster/plan.h"

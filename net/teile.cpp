@@ -2,18 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/teile.h"
 
+#include "net/laschen.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace netz {
 
 namespace {
 
-// Tabs are tried at these fractions of their width, and at each with their
-// ends moved in by these fractions of their edge, until one overlaps nothing.
-constexpr double kBreiten[] = {1, 0.8, 0.6, 0.45, 0.3, 0.2, 0.12, 0.07, 0.04, 0.02};
-constexpr double kEinzuege[] = {0.15, 0.3, 0.45, 0.6, 0.75};
 // Sizes of the labels, in points.
 constexpr double kTeilSchrift = 9;
 constexpr double kKantenSchrift = 7;
@@ -55,92 +52,6 @@ Punkt aussen(Punkt p, Punkt q, Punkt innen)
     return n;
 }
 
-// The angle at corner a between the lines to b and to c.
-double winkelBei(Punkt a, Punkt b, Punkt c)
-{
-    return std::abs(std::atan2(kreuz(b - a, c - a), skalar(b - a, c - a)));
-}
-
-// The shortest edge of a cut line that scissors can follow, cm.
-constexpr double kKuerzesteKante = 0.01;
-
-// One part of a tab on the segment from a to b, its sides leaving the
-// segment at the angles wa and wb toward the outside n (a right angle
-// stands upright, less leans over the part), cut at the depth breite or
-// where its sides meet.
-std::vector<Punkt> stueck(Punkt a, Punkt b, Punkt n, double breite, double wa, double wb)
-{
-    const double l = laenge(b - a);
-    const Punkt u = (1 / l) * (b - a);
-    const double ka = std::cos(wa) / std::sin(wa), kb = std::cos(wb) / std::sin(wb);
-    if (ka + kb > 0 && l / (ka + kb) <= breite) {
-        const double spitze = l / (ka + kb);
-        return {a, b, a + spitze * ka * u + spitze * n};
-    }
-    const Punkt vorn = b - breite * kb * u + breite * n, hinten = a + breite * ka * u + breite * n;
-    // An outer edge too short to cut is none: the part ends in a point
-    // between its corners, inside it.
-    if (laenge(vorn - hinten) < kKuerzesteKante)
-        return {a, b, 0.5 * (vorn + hinten)};
-    return {a, b, vorn, hinten};
-}
-
-// The angles a tab's sides leave their segments at: at a corner of the star
-// as a trapezoid's, at a bend point no further than the other half's spoke
-// there, folded over, so that the part stays on the face it is glued to, and
-// everywhere short of half the room outside the corner, less a notch, where
-// the neighbouring segment carries a tab too, so that no two tabs touch.
-constexpr double kEckWinkel = std::numbers::pi / 4;
-constexpr double kSteilsterEckWinkel = 75 * std::numbers::pi / 180;
-constexpr double kKerbe = 10 * std::numbers::pi / 180;
-constexpr double kSchmalsterWinkel = 0.1 * std::numbers::pi / 180;
-
-// At the corners of a straight edge too short for a trapezoid that deep,
-// the sides stand up steeper until the tab is deep enough to glue, or as
-// far as they may.
-double eckWinkel(double kante)
-{
-    return std::clamp(std::atan(2 * kKlebbar / kante), kEckWinkel, kSteilsterEckWinkel);
-}
-
-// The angle at the corner where the part's face has the angle innen, beside
-// another face (or the cut) with the angle nachbar inside the piece; at a
-// corner of the star at most ecke.
-double seitenWinkel(bool biegung, double innen, double nachbar, bool nachbarLasche, double ecke = kEckWinkel)
-{
-    const double raum = std::max(0.0, 2 * std::numbers::pi - innen - nachbar);
-    const double frei = raum - std::min(kKerbe, raum / 2);
-    double w = nachbarLasche ? frei / 2 : frei;
-    w = std::min(w, biegung ? std::min(innen, std::numbers::pi / 2) : ecke);
-    return std::max(w, kSchmalsterWinkel);
-}
-
-// The clearance a tab keeps from everything it does not meet at a corner,
-// so that the cut line never touches itself, cm.
-constexpr double kSpielraum = 0.02;
-
-// Whether two convex polygons share a corner.
-bool gemeinsameEcke(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
-{
-    for (const Punkt& p : a)
-        for (const Punkt& q : b)
-            if (laenge(p - q) < 1e-9)
-                return true;
-    return false;
-}
-
-// The depth of a tab: how far its outermost corner lies from its fold line.
-double tiefe(const Lasche& k)
-{
-    double t = 0;
-    for (const std::vector<Punkt>& s : k) {
-        const Punkt u = (1 / laenge(s[1] - s[0])) * (s[1] - s[0]);
-        for (std::size_t i = 2; i < s.size(); ++i)
-            t = std::max(t, std::abs(kreuz(u, s[i] - s[0])));
-    }
-    return t;
-}
-
 Punkt mitte(const std::vector<Punkt>& v)
 {
     Punkt m{0, 0};
@@ -154,136 +65,10 @@ Punkt mitte(const std::array<Punkt, 3>& d)
     return (1.0 / 3) * (d[0] + d[1] + d[2]);
 }
 
-// A tab to be laid along the segments from p[0] to p.back(), its sides'
-// angles at each of those points (on both sides of a bend point). Its ends,
-// which lie at corners of the star or at the peak, may be moved in along
-// their segments, and then lean over as a trapezoid's, clear of the corner.
-struct Entwurf {
-    std::vector<Punkt> p;
-    std::vector<Punkt> n;       // per segment, the outside
-    std::vector<double> anfang;  // per segment, the angle at its start
-    std::vector<double> ende;    // and at its end
-
-    Lasche bei(double breite, double vorn, double hinten) const
-    {
-        Lasche k;
-        const std::size_t m = n.size();
-        for (std::size_t j = 0; j < m; ++j) {
-            const Punkt u = (1 / laenge(p[j + 1] - p[j])) * (p[j + 1] - p[j]);
-            const Punkt a = j == 0 ? p[j] + vorn * u : p[j];
-            const Punkt b = j + 1 == m ? p[j + 1] - hinten * u : p[j + 1];
-            const double wa = j == 0 && vorn > 0 ? kEckWinkel : anfang[j];
-            const double wb = j + 1 == m && hinten > 0 ? kEckWinkel : ende[j];
-            k.push_back(stueck(a, b, n[j], breite, wa, wb));
-        }
-        return k;
-    }
-};
-
-struct Leger {
-    const Haelfte& h;
+// The cut outline of a piece as it is drawn round, with the folds and the
+// tabs it passes.
+struct Schnitt {
     Teil& t;
-    // Faces and tabs' parts laid so far, the rectangle around each with the
-    // clearance, and whose each is: the tab's number, or -1 for a face.
-    std::vector<std::vector<Punkt>> belegt;
-    std::vector<Rechteck> rahmen;
-    std::vector<int> wem;
-
-    void belegen(std::vector<Punkt> v, int wessen = -1)
-    {
-        Rechteck r = umriss(v);
-        r = {r.links - kSpielraum, r.oben - kSpielraum, r.rechts + kSpielraum, r.unten + kSpielraum};
-        rahmen.push_back(r);
-        belegt.push_back(std::move(v));
-        wem.push_back(wessen);
-    }
-
-    // Whether tab number `wessen` overlaps nothing laid but itself.
-    bool frei(const Lasche& k, int wessen) const
-    {
-        for (const std::vector<Punkt>& s : k) {
-            const Rechteck r = umriss(s);
-            for (std::size_t i = 0; i < belegt.size(); ++i) {
-                if (wem[i] == wessen && wessen >= 0)
-                    continue;
-                if (!r.schneidet(rahmen[i]))
-                    continue;
-                // What the part meets at a corner it is kept apart from by
-                // the angles of its sides; anything else by the clearance.
-                if (gemeinsameEcke(s, belegt[i]) ? ueberlappen(s, belegt[i])
-                                                 : naeherAls(s, belegt[i], kSpielraum))
-                    return false;
-            }
-        }
-        return true;
-    }
-
-    // The deepest tab up to the width `breite` deeper than `tiefste` that
-    // overlaps nothing laid but itself: as it stands at that width, else
-    // also narrower and with its ends moved in along their segments, until
-    // no narrower one could be deeper.
-    std::optional<Lasche> suchen(const Entwurf& e, int wessen, double breite, double tiefste) const
-    {
-        const double l0 = laenge(e.p[1] - e.p[0]);
-        const double l1 = laenge(e.p.back() - e.p[e.p.size() - 2]);
-        const bool einTeil = e.n.size() == 1;
-        std::optional<Lasche> k;
-        for (const double f : kBreiten) {
-            const double b = breite * f;
-            if (tiefste >= b - 1e-9)
-                break;
-            const auto versuchen = [&](double vorn, double hinten) {
-                const Lasche v = e.bei(b, vorn, hinten);
-                const double t = tiefe(v);
-                if (t > tiefste + 1e-9 && frei(v, wessen)) {
-                    k = v;
-                    tiefste = t;
-                }
-            };
-            // Moved in, a tab is never deeper than where it stands, unless
-            // the room beside a corner it starts or ends at held it back.
-            versuchen(0, 0);
-            const bool eng = e.anfang.front() < kEckWinkel || e.ende.back() < kEckWinkel;
-            for (std::size_t i = 0; tiefste < b - 1e-9 && (!k || eng) && i < std::size(kEinzuege); ++i) {
-                for (const auto& [vorn, hinten] : {std::pair{kEinzuege[i] * l0, 0.0},
-                         std::pair{0.0, kEinzuege[i] * l1}, std::pair{kEinzuege[i] * l0, kEinzuege[i] * l1}}) {
-                    if (!(einTeil ? vorn + hinten >= l0 : vorn >= l0 || hinten >= l1))
-                        versuchen(vorn, hinten);
-                }
-            }
-        }
-        return k;
-    }
-
-    // The tabs, each as deep as the others leave room for: first every one
-    // only as deep as glue needs, so that none takes the room another
-    // needs for that, then each in turn as deep as its width and the others
-    // allow.
-    std::vector<std::optional<Lasche>> legen(const std::vector<Entwurf>& entwuerfe)
-    {
-        std::vector<std::optional<Lasche>> k(entwuerfe.size());
-        for (std::size_t i = 0; i < entwuerfe.size(); ++i) {
-            k[i] = suchen(entwuerfe[i], int(i), std::min(h.lasche, kKlebbar), 0);
-            for (std::size_t s = 0; k[i] && s < k[i]->size(); ++s)
-                belegen((*k[i])[s], int(i));
-        }
-        for (std::size_t i = 0; h.lasche > kKlebbar && i < entwuerfe.size(); ++i) {
-            std::optional<Lasche> tiefer = suchen(entwuerfe[i], int(i), h.lasche, k[i] ? tiefe(*k[i]) : 0);
-            if (!tiefer)
-                continue;
-            for (std::size_t j = belegt.size(); j-- > 0;) {
-                if (wem[j] == int(i)) {
-                    belegt.erase(belegt.begin() + std::ptrdiff_t(j));
-                    rahmen.erase(rahmen.begin() + std::ptrdiff_t(j));
-                    wem.erase(wem.begin() + std::ptrdiff_t(j));
-                }
-            }
-            k[i] = std::move(tiefer);
-            for (const std::vector<Punkt>& s : *k[i])
-                belegen(s, int(i));
-        }
-        return k;
-    }
 
     // The cut outline runs round the tab, glued along face `flaeche`'s
     // outline edge, or along the spoke (-1), which the outline passes the
@@ -383,13 +168,12 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     t.anzahl = namen.anzahl;
     const std::vector<Punkt> p = strahlen(h, l);
     const std::size_t n = h.anzahl();
-    Leger leger{h, t, {}, {}, {}};
+    Schnitt schnitt{t};
     for (std::size_t j = 0; j < l.laenge; ++j) {
         const std::size_t i = (l.start + j) % n;
         t.flaechen.push_back(int(i) + (h.oberteil ? 0 : int(n)));
         t.dreiecke.push_back({Punkt{0, 0}, p[j], p[j + 1]});
         t.winkel += h.winkel[i];
-        leger.belegen({Punkt{0, 0}, p[j], p[j + 1]});
         // The spokes inside the piece; a closed one folds at its first too.
         if (j > 0 || l.geschlossen) {
             if (const std::optional<Falz> f = faltung(*h.koerper, i))
@@ -410,7 +194,7 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         entwuerfe.push_back({{{0, 0}, p.back()}, {aussen({0, 0}, p.back(), mitte(t.dreiecke.back()))},
             {seitenWinkel(false, t.winkel, 0, false)},
             {seitenWinkel(false, innen(segmente - 1, true), 0, h.umrissLaschen)}});
-        leger.punkt({0, 0});
+        schnitt.punkt({0, 0});
     }
     for (std::size_t j = 0; h.umrissLaschen && j < segmente;) {
         std::size_t z = j + 1;
@@ -434,7 +218,7 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         kantenAnfang.push_back(j);
         j = z;
     }
-    std::vector<std::optional<Lasche>> gelegt = leger.legen(entwuerfe);
+    std::vector<std::optional<Lasche>> gelegt = laschenLegen(t.dreiecke, entwuerfe, h.lasche);
     std::optional<Lasche> speichenLasche;
     if (!l.geschlossen)
         speichenLasche = gelegt.front();
@@ -443,10 +227,10 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         laschen[kantenAnfang[i]] = std::move(gelegt[i + (l.geschlossen ? 0 : 1)]);
     // Each segment's part of its edge's tab, where the edge has one.
     std::vector<const std::vector<Punkt>*> stuecke(segmente, nullptr);
-    leger.punkt(p.front());
+    schnitt.punkt(p.front());
     for (std::size_t j = 0; j < segmente;) {
         if (!laschen[j]) {
-            leger.punkt(p[++j]);
+            schnitt.punkt(p[++j]);
             continue;
         }
         const std::size_t z = j + laschen[j]->size();
@@ -456,14 +240,14 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
             if (laenge(p[i + 1] - p[i]) > laenge(p[laengstes + 1] - p[laengstes]))
                 laengstes = i;
         }
-        leger.umrunden(*laschen[j], int(laengstes));
-        leger.punkt(p[z]);
+        schnitt.umrunden(*laschen[j], int(laengstes));
+        schnitt.punkt(p[z]);
         j = z;
     }
     if (speichenLasche)
-        leger.umrunden(*speichenLasche, -1);
+        schnitt.umrunden(*speichenLasche, -1);
     if (!l.geschlossen)
-        leger.punkt({0, 0});
+        schnitt.punkt({0, 0});
     if (laenge(t.schnitt.back() - t.schnitt.front()) < 1e-9)
         t.schnitt.pop_back();
 
@@ -510,23 +294,6 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         {m, kTeilSchrift, h.oberteil ? PELOX_TEXT("netz", "Oberteil") : PELOX_TEXT("netz", "Unterteil")});
     t.texte.push_back({m, kTeilSchrift, PELOX_TEXT("netz", "Teil %1 von %2").arg(namen.nummer).arg(namen.anzahl)});
     return t;
-}
-
-std::optional<Phrase> laschenHinweis(const std::vector<Teil>& teile)
-{
-    int schmal = 0, alle = 0;
-    for (const Teil& t : teile) {
-        for (const Lasche& k : t.laschen) {
-            ++alle;
-            schmal += tiefe(k) < kKlebbar - 1e-9;
-        }
-    }
-    if (schmal == 0)
-        return std::nullopt;
-    return PELOX_TEXT("netz", "Schmaler als 3 mm und damit kaum zu kleben: %1 von %2 Laschen. Diese Kanten besser "
-                              "mit einem Streifen Klebeband schließen.")
-        .arg(schmal)
-        .arg(alle);
 }
 
 void legen(Teil& t, const Platz& p)

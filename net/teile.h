@@ -19,8 +19,8 @@ struct Haelfte {
     double summe = 0;
     // The faces laid side by side from spoke 0 on twice round, so that every
     // run is a stretch of it: the spoke ends, the outer corners of each
-    // segment's tab and of each spoke's tab at full width (that spoke ending
-    // a run), and the angle each spoke is turned by.
+    // segment's part of its edge's tab and of each spoke's tab at full width
+    // (that spoke ending a run), and the angle each spoke is turned by.
     std::vector<Punkt> abgerollt;
     std::vector<std::array<Punkt, 2>> umrissEcken;
     std::vector<std::array<Punkt, 2>> speichenEcken;
@@ -57,13 +57,6 @@ struct Namen {
 // The piece in its own frame: faces, the tabs shortened until they overlap
 // nothing, the cut outline, the folds and the labels.
 Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen);
-
-// The depth below which a tab holds too little glue, cm.
-inline constexpr double kKlebbar = 0.3;
-
-// What to say where some tabs of the pieces are narrower than that: how
-// many, of how many.
-std::optional<Phrase> laschenHinweis(const std::vector<Teil>& teile);
 
 // The piece moved from its own frame onto its sheet.
 void legen(Teil& t, const Platz& p);
