@@ -3,6 +3,7 @@
 // The glue tabs as the scissors meet them: every piece's cut line goes once
 // round without touching itself, no tab lies on another or on a face, the
 // tabs of bent edges can be glued, and a narrower tab never needs more pieces.
+#include "net/ebene.h"
 #include "net/netz.h"
 
 #include "net/entwurf.h"
@@ -317,6 +318,36 @@ TEST(Laschen, RandomDesignsCutCleanlyAndSayWhereTabsAreNarrow)
     }
     EXPECT_GT(netze, 150);
     EXPECT_GT(schmale, 0);
+}
+
+// A long narrow piece fits a sheet only turned within a hair of one angle
+// across it; it is found, under a turn that does fit, and a hair longer it
+// is refused. A shorter piece inside it fits as well.
+TEST(Laschen, APieceFitsTheSheetWhereverSomeTurnFits)
+{
+    const double winkel = 37.3 * std::numbers::pi / 180, dicke = 0.5, lang = 30;
+    const double breite = lang * std::cos(winkel) + dicke * std::sin(winkel) + 1e-4;
+    const double hoehe = lang * std::sin(winkel) + dicke * std::cos(winkel) + 1e-4;
+    const auto stab = [&](double l) {
+        return netz::huelle({{0, 0}, {l, 0}, {l, dicke}, {0, dicke}});
+    };
+    for (const bool ersteReicht : {true, false}) {
+        const std::optional<netz::Drehung> d = netz::einpassen(stab(lang), breite, hoehe, ersteReicht);
+        ASSERT_TRUE(d) << ersteReicht;
+        double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
+        for (const Punkt& p : stab(lang)) {
+            const double x = std::cos(d->winkel) * p.x - std::sin(d->winkel) * p.y;
+            const double y = std::sin(d->winkel) * p.x + std::cos(d->winkel) * p.y;
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
+        EXPECT_LE(x1 - x0, breite + 1e-9);
+        EXPECT_LE(y1 - y0, hoehe + 1e-9);
+        EXPECT_FALSE(netz::einpassen(stab(lang + 0.01), breite, hoehe, ersteReicht)) << ersteReicht;
+        EXPECT_TRUE(netz::einpassen(stab(lang - 5), breite, hoehe, ersteReicht)) << ersteReicht;
+    }
 }
 
 std::size_t teile(const PeloxState& s, double hoehe, double lasche, double breite = 20.285, double blattHoehe = 28.998)
