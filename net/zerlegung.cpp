@@ -99,21 +99,25 @@ struct Laeufe {
     {
     }
 
-    // The blocks, when a run is first asked about.
-    void bauen()
+    // The blocks of single edges, when a run is first asked about, and
+    // those of 2^s edges when a run that long is.
+    void bauen(std::size_t stufe)
     {
-        bloecke.emplace_back();
-        for (std::size_t k = 0; k < 2 * g; ++k) {
-            std::vector<Punkt> v = reichweite(h, {f(k), f(k + 1) - f(k), true}, true);
-            v.insert(v.end(), h.speichenEcken[f(k + 1)].begin(), h.speichenEcken[f(k + 1)].end());
-            bloecke[0].push_back(huelle(std::move(v)));
+        if (bloecke.empty()) {
+            bloecke.emplace_back();
+            for (std::size_t k = 0; k < 2 * g; ++k) {
+                std::vector<Punkt> v = reichweite(h, {f(k), f(k + 1) - f(k), true}, true);
+                v.insert(v.end(), h.speichenEcken[f(k + 1)].begin(), h.speichenEcken[f(k + 1)].end());
+                bloecke[0].push_back(huelle(std::move(v)));
+            }
         }
-        for (std::size_t b2 = 2; b2 <= g; b2 *= 2) {
+        while (bloecke.size() <= stufe) {
+            const std::size_t b = std::size_t(1) << bloecke.size();
             const std::vector<std::vector<Punkt>>& halb = bloecke.back();
             std::vector<std::vector<Punkt>> neu;
-            for (std::size_t k = 0; k + b2 <= 2 * g; ++k) {
+            for (std::size_t k = 0; k + b <= 2 * g; ++k) {
                 std::vector<Punkt> v(halb[k]);
-                v.insert(v.end(), halb[k + b2 / 2].begin(), halb[k + b2 / 2].end());
+                v.insert(v.end(), halb[k + b / 2].begin(), halb[k + b / 2].end());
                 neu.push_back(huelle(std::move(v)));
             }
             bloecke.push_back(std::move(neu));
@@ -127,11 +131,10 @@ struct Laeufe {
     {
         const auto [it, neu] = bekannt.try_emplace(i * (g + 1) + m, false);
         if (neu) {
-            if (bloecke.empty())
-                bauen();
             std::size_t stufe = 0;
             while (std::size_t(2) << stufe <= m)
                 ++stufe;
+            bauen(stufe);
             const std::vector<Punkt>& vorn = bloecke[stufe][i];
             const std::vector<Punkt>& hinten = bloecke[stufe][i + m - (std::size_t(1) << stufe)];
             // The turn that fitted the last run from here or from the corner
