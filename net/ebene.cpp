@@ -63,21 +63,27 @@ std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double b
     if (flaeche / 2 > breite * hoehe)
         return std::nullopt;
     constexpr double kHalb = std::numbers::pi;
-    std::vector<double> grenzen{0, kHalb / 2, kHalb};
+    // The directions where the stretches end, each edge's turned into the
+    // first quarter and once more a quarter on, in order, from along the x
+    // axis to against it: as unit vectors, ordered by their cross products.
+    std::vector<Punkt> viertel;
+    viertel.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
-        const Punkt k = huelle[(i + 1) % n] - huelle[i];
+        Punkt k = huelle[(i + 1) % n] - huelle[i];
         if (k.x == 0 && k.y == 0)
             continue;
-        const double e = std::fmod(std::atan2(k.y, k.x) + 2 * kHalb, kHalb / 2);
-        grenzen.push_back(e);
-        grenzen.push_back(e + kHalb / 2);
+        for (int r = 0; r < 4 && !(k.x > 0 && k.y >= 0); ++r)
+            k = {k.y, -k.x};
+        viertel.push_back((1 / laenge(k)) * k);
     }
-    std::sort(grenzen.begin(), grenzen.end());
+    std::sort(viertel.begin(), viertel.end(), [](Punkt a, Punkt b) { return kreuz(a, b) > 0; });
+    std::vector<Punkt> richtungen{{1, 0}};
+    richtungen.insert(richtungen.end(), viertel.begin(), viertel.end());
+    richtungen.push_back({0, 1});
+    for (const Punkt& v : viertel)
+        richtungen.push_back({-v.y, v.x});
+    richtungen.push_back({-1, 0});
     const auto richtung = [](double t) { return Punkt{std::cos(t), std::sin(t)}; };
-    std::vector<Punkt> richtungen;
-    richtungen.reserve(grenzen.size());
-    for (const double t : grenzen)
-        richtungen.push_back(richtung(t));
     // The corners furthest in the directions d, q = d turned a quarter, -d
     // and -q: as d turns, each moves on round the hull, counter-clockwise
     // like the hull itself, and never back.
@@ -92,8 +98,7 @@ std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double b
         for (std::size_t k = 0; k < n && skalar(huelle[(i + 1) % n], d) > skalar(huelle[i], d); ++k)
             i = (i + 1) % n;
     };
-    for (std::size_t i = 0; i + 1 < grenzen.size(); ++i) {
-        const double a = grenzen[i], b = grenzen[i + 1];
+    for (std::size_t i = 0; i + 1 < richtungen.size(); ++i) {
         const Punkt da = richtungen[i], db = richtungen[i + 1];
         const Punkt dm = (1 / laenge(da + db)) * (da + db), qm{-dm.y, dm.x};
         const Punkt zu[] = {dm, qm, -1 * dm, -1 * qm};
@@ -108,11 +113,12 @@ std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double b
         const auto [wa, ha] = masse(da);
         const auto [wb, hb] = masse(db);
         if (wa <= breite && ha <= hoehe)
-            return Drehung{-a, wa, ha};
+            return Drehung{-std::atan2(da.y, da.x), wa, ha};
         if (wb <= breite && hb <= hoehe)
-            return Drehung{-b, wb, hb};
+            return Drehung{-std::atan2(db.y, db.x), wb, hb};
         if (std::min(wa, wb) > breite || std::min(ha, hb) > hoehe)
             continue;
+        const double a = std::atan2(da.y, da.x), b = std::atan2(db.y, db.x);
         // |vx . (cos t, sin t)| = breite where t = atan2(vx) -+ acos(breite / |vx|)
         // give or take a half turn, and |vy . (-sin t, cos t)| = hoehe likewise
         // a quarter turn back.
