@@ -130,7 +130,9 @@ std::vector<Marke> marken(const Teil& t, const Koerper& k)
     // letter on the spoke's tab.
     std::map<int, std::vector<Punkt>> groessteLasche;
     for (std::size_t q = 0; q < t.laschen.size(); ++q) {
-        const std::vector<Punkt> l(t.laschen[q].begin(), t.laschen[q].end());
+        // A bent edge's tab is several parts; a label goes on its largest.
+        const std::vector<Punkt>& l = *std::max_element(t.laschen[q].begin(), t.laschen[q].end(),
+            [](const auto& x, const auto& y) { return flaeche(x) < flaeche(y); });
         const int f = t.laschenFlaeche[q];
         if (f < 0) {
             marken.push_back({{Phrase(t.ende)}, kBuchstabenSchrift, {l}, mittel(l), {}});
@@ -217,7 +219,7 @@ std::vector<Marke> marken(const Teil& t, const Koerper& k)
     const Punkt r{std::cos(w) * u.x - std::sin(w) * u.y, std::sin(w) * u.x + std::cos(w) * u.y};
     std::vector<std::vector<Punkt>> laschen;
     for (const Lasche& l : t.laschen)
-        laschen.emplace_back(l.begin(), l.end());
+        laschen.insert(laschen.end(), l.begin(), l.end());
     std::sort(laschen.begin(), laschen.end(), [](const auto& a, const auto& b) { return flaeche(a) > flaeche(b); });
     marken.push_back({{t.oberteil ? PELOX_TEXT("netz", "Oberteil") : PELOX_TEXT("netz", "Unterteil"),
                           PELOX_TEXT("netz", "Teil %1 von %2").arg(t.nummer).arg(t.anzahl)},

@@ -3,6 +3,8 @@
 #include "net/ebene.h"
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 #include <cmath>
 #include <numbers>
 
@@ -17,8 +19,8 @@ constexpr double kBeruehrung = 1e-6;
 constexpr int kProbeDrehungen = 18;
 
 // Whether the projections of both polygons onto the normal of some edge of a
-// fail to overlap.
-bool trennt(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
+// lie more than abstand apart.
+bool trennt(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double abstand = -kBeruehrung)
 {
     for (std::size_t i = 0; i < a.size(); ++i) {
         const Punkt k = a[(i + 1) % a.size()] - a[i];
@@ -37,10 +39,105 @@ bool trennt(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
             bMin = std::min(bMin, d);
             bMax = std::max(bMax, d);
         }
-        if (std::min(aMax, bMax) - std::max(aMin, bMin) <= kBeruehrung)
+        if (std::max(aMin, bMin) - std::min(aMax, bMax) >= abstand)
             return true;
     }
     return false;
+}
+
+// A turn under which the hull fits into breite x hoehe, wherever one exists.
+// Between two neighbouring directions in which an edge of the hull lies
+// along a side of the rectangle, the same two pairs of corners give its
+// width and its height, each a cosine of the turn; so the turns where either
+// reaches its bound, and the ends of each such stretch, are all there is to
+// try. Exact, unlike trying turns: a hull inside another fits wherever that
+// one does.
+std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double breite, double hoehe)
+{
+    const std::size_t n = huelle.size();
+    if (n == 0)
+        return Drehung{};
+    double flaeche = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        flaeche += kreuz(huelle[i], huelle[(i + 1) % n]);
+    if (flaeche / 2 > breite * hoehe)
+        return std::nullopt;
+    constexpr double kHalb = std::numbers::pi;
+    // The directions where the stretches end, each edge's turned into the
+    // first quarter and once more a quarter on, in order, from along the x
+    // axis to against it: as unit vectors, ordered by their cross products.
+    std::vector<Punkt> viertel;
+    viertel.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        Punkt k = huelle[(i + 1) % n] - huelle[i];
+        if (k.x == 0 && k.y == 0)
+            continue;
+        for (int r = 0; r < 4 && !(k.x > 0 && k.y >= 0); ++r)
+            k = {k.y, -k.x};
+        viertel.push_back((1 / laenge(k)) * k);
+    }
+    std::sort(viertel.begin(), viertel.end(), [](Punkt a, Punkt b) { return kreuz(a, b) > 0; });
+    std::vector<Punkt> richtungen{{1, 0}};
+    richtungen.insert(richtungen.end(), viertel.begin(), viertel.end());
+    richtungen.push_back({0, 1});
+    for (const Punkt& v : viertel)
+        richtungen.push_back({-v.y, v.x});
+    richtungen.push_back({-1, 0});
+    const auto richtung = [](double t) { return Punkt{std::cos(t), std::sin(t)}; };
+    // The corners furthest in the directions d, q = d turned a quarter, -d
+    // and -q: as d turns, each moves on round the hull, counter-clockwise
+    // like the hull itself, and never back.
+    std::array<std::size_t, 4> ecke{};
+    const auto weiter = [&](std::size_t& i, Punkt d, bool ganz) {
+        if (ganz) {
+            for (std::size_t j = 1; j < n; ++j)
+                if (skalar(huelle[j], d) > skalar(huelle[i], d))
+                    i = j;
+            return;
+        }
+        for (std::size_t k = 0; k < n && skalar(huelle[(i + 1) % n], d) > skalar(huelle[i], d); ++k)
+            i = (i + 1) % n;
+    };
+    for (std::size_t i = 0; i + 1 < richtungen.size(); ++i) {
+        const Punkt da = richtungen[i], db = richtungen[i + 1];
+        const Punkt dm = (1 / laenge(da + db)) * (da + db), qm{-dm.y, dm.x};
+        const Punkt zu[] = {dm, qm, -1 * dm, -1 * qm};
+        for (std::size_t r = 0; r < 4; ++r)
+            weiter(ecke[r], zu[r], i == 0);
+        const Punkt vx = huelle[ecke[0]] - huelle[ecke[2]], vy = huelle[ecke[1]] - huelle[ecke[3]];
+        const auto masse = [&](Punkt d) {
+            return std::pair{std::abs(skalar(vx, d)), std::abs(skalar(vy, Punkt{-d.y, d.x}))};
+        };
+        // Each is a cosine hump over the stretch, smallest at one of its
+        // ends: where both ends are too wide or both too high, so is all between.
+        const auto [wa, ha] = masse(da);
+        const auto [wb, hb] = masse(db);
+        if (wa <= breite && ha <= hoehe)
+            return Drehung{-std::atan2(da.y, da.x), wa, ha};
+        if (wb <= breite && hb <= hoehe)
+            return Drehung{-std::atan2(db.y, db.x), wb, hb};
+        if (std::min(wa, wb) > breite || std::min(ha, hb) > hoehe)
+            continue;
+        const double a = std::atan2(da.y, da.x), b = std::atan2(db.y, db.x);
+        // |vx . (cos t, sin t)| = breite where t = atan2(vx) -+ acos(breite / |vx|)
+        // give or take a half turn, and |vy . (-sin t, cos t)| = hoehe likewise
+        // a quarter turn back.
+        for (const auto& [v, g, versatz] : {std::tuple{vx, breite, 0.0}, std::tuple{vy, hoehe, -kHalb / 2}}) {
+            const double l = laenge(v);
+            if (l <= g)
+                continue;
+            for (const double vz : {-1.0, 1.0}) {
+                double t = std::atan2(v.y, v.x) + versatz + vz * std::acos(g / l);
+                t -= std::floor((t - a) / kHalb) * kHalb;
+                if (t > b)
+                    continue;
+                const auto [w, h] = masse(richtung(t));
+                if (w <= breite + 1e-12 && h <= hoehe + 1e-12)
+                    return Drehung{-t, w, h};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -73,6 +170,11 @@ bool ueberlappen(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
     return !trennt(a, b) && !trennt(b, a);
 }
 
+bool naeherAls(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double abstand)
+{
+    return !trennt(a, b, abstand) && !trennt(b, a, abstand);
+}
+
 std::vector<Punkt> huelle(std::vector<Punkt> punkte)
 {
     std::sort(punkte.begin(), punkte.end(),
@@ -98,6 +200,8 @@ std::vector<Punkt> huelle(std::vector<Punkt> punkte)
 
 std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite, double hoehe, bool ersteReicht)
 {
+    if (ersteReicht)
+        return genauEinpassen(huelle, breite, hoehe);
     // The turns as cosine and sine: along each edge of the hull, and evenly
     // spread ones counted from its longest edge, so that the same hull
     // turned is tried at the same turns; each also a quarter further, so
@@ -141,13 +245,10 @@ std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite
             y1 = std::max(y1, y);
         }
         const double b = x1 - x0, h = y1 - y0;
-        if (b <= breite && h <= hoehe && (!beste || b * h < beste->breite * beste->hoehe)) {
+        if (b <= breite && h <= hoehe && (!beste || b * h < beste->breite * beste->hoehe))
             beste = Drehung{std::atan2(s, c), b, h};
-            if (ersteReicht)
-                break;
-        }
     }
-    return beste;
+    return beste ? beste : genauEinpassen(huelle, breite, hoehe);
 }
 
 } // namespace netz

@@ -40,13 +40,20 @@ Rechteck umriss(const std::vector<Punkt>& punkte);
 // rounding; polygons that only touch along an edge or at a corner do not.
 bool ueberlappen(const std::vector<Punkt>& a, const std::vector<Punkt>& b);
 
+// Whether two convex polygons come closer than abstand, as far as the
+// normals of their edges tell: where they do not, a line keeps them that far
+// apart; where they seem to, they may be a little further apart than that.
+bool naeherAls(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double abstand);
+
 // The convex hull, counter-clockwise in x, y as a mathematician draws them.
 std::vector<Punkt> huelle(std::vector<Punkt> punkte);
 
 // The turn of the points (about the origin, in radians) under which their
-// surrounding rectangle is smallest while it fits into breite x hoehe, with
-// that rectangle's size; none when no turn makes them fit. With ersteReicht
-// the first turn found that fits, where only whether any does matters.
+// surrounding rectangle is smallest while it fits into breite x hoehe, of
+// the turns tried, with that rectangle's size; where none of those fits, any
+// turn that does; none when no turn makes them fit. With ersteReicht any
+// turn that fits, where only whether one does matters. Whether one does is
+// answered exactly, so that a hull inside another fits wherever that does.
 struct Drehung {
     double winkel = 0;
     double breite = 0;

@@ -5,6 +5,7 @@
 #include "net/anordnung.h"
 #include "net/beschriftung.h"
 #include "net/rat.h"
+#include "net/laschen.h"
 #include "net/zerlegung.h"
 #include "net/teile.h"
 #include "poster/plan.h"
@@ -162,7 +163,7 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
         e.grund = PELOX_TEXT("netz", "Es gibt eine oder zwei Hälften.");
         return e;
     }
-    const double breite = v.blattBreite, hoehe = v.blattHoehe - kPruefmassFeld;
+    const double breite = v.blattBreite, hoehe = teilHoehe(v.blattHoehe);
     if (!std::isfinite(breite) || !std::isfinite(hoehe) || breite <= 0 || hoehe <= 0) {
         e.grund = PELOX_TEXT("netz", "Das Papier ist zu klein.");
         return e;
@@ -199,6 +200,8 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
         if (!laeufe.front().geschlossen)
             buchstabe += int(laeufe.size());
     }
+    if (const std::optional<Phrase> h = laschenHinweis(netz.teile))
+        netz.hinweise.push_back(*h);
     for (std::size_t i = 0; i < netz.teile.size(); ++i)
         legen(netz.teile[i], z.anordnung.plaetze[i]);
     beschriften(netz);

@@ -39,6 +39,11 @@ inline constexpr double kFusszeile = 2;
 // scale. Every piece fits the sheet above it; smaller ones also lie beside
 // it, down to the band.
 inline constexpr double kPruefmassFeld = pruefmass::kFreiCm;
+// The height of the sheet's printable area that every piece must fit.
+inline constexpr double teilHoehe(double blattHoehe)
+{
+    return blattHoehe - kPruefmassFeld;
+}
 // Spokes where the faces meet at less than this from flat are no fold.
 inline constexpr double kFlachGrad = 2;
 
@@ -68,8 +73,12 @@ struct Text {
     Phrase text;
 };
 
-// A glue tab: the corners on its fold line first, then the two outer ones.
-using Lasche = std::array<Punkt, 4>;
+// A glue tab along an edge or a cut spoke: one convex part per segment it
+// is glued along, in the order the outline runs, each with its two corners
+// on the fold line first (in the segment's direction), then its outer ones
+// (one where the part narrows to a point). The parts of a bent edge's tab
+// meet at its bend points, notched apart so that each folds with its segment.
+using Lasche = std::vector<std::vector<Punkt>>;
 
 struct Teil {
     bool oberteil = true;
@@ -87,7 +96,8 @@ struct Teil {
     std::vector<Punkt> schnitt;
     std::vector<Lasche> laschen;
     // Per tab, the face (index into dreiecke) on whose outline edge it is
-    // glued, or -1 for the tab on the spoke the piece ends with.
+    // glued, the longest where the edge is bent, or -1 for the tab on the
+    // spoke the piece ends with.
     std::vector<int> laschenFlaeche;
     // Spokes inside the piece and the lines where tabs meet their faces.
     std::vector<Falte> falten;

@@ -25,7 +25,7 @@ bool passt(const PeloxState& t, double hoehe, const Vorgabe& v)
     const Gefaltet g = falten(t, hoehe);
     return g.koerper
         && einzelnePassen(
-            haelfte(*g.koerper, false, true, v.lasche), v.blattBreite - kSpiel, v.blattHoehe - kFusszeile - kSpiel);
+            haelfte(*g.koerper, false, true, v.lasche), v.blattBreite - kSpiel, teilHoehe(v.blattHoehe) - kSpiel);
 }
 
 // The largest k in [von, bis] for which ok holds, where ok holds from von up

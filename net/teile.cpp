@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/teile.h"
 
+#include "net/laschen.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,10 +11,6 @@ namespace netz {
 
 namespace {
 
-// Tabs are tried at these fractions of their width, and at each with their
-// ends moved in by these fractions of their edge, until one overlaps nothing.
-constexpr double kBreiten[] = {1, 0.8, 0.6, 0.45, 0.3, 0.2, 0.12, 0.07, 0.04, 0.02};
-constexpr double kEinzuege[] = {0.15, 0.3, 0.45, 0.6, 0.75};
 
 Punkt spitzenPunkt(const Haelfte& h, std::size_t i, double phi)
 {
@@ -48,84 +46,40 @@ Punkt aussen(Punkt p, Punkt q, Punkt innen)
     return n;
 }
 
-Lasche trapez(Punkt p, Punkt q, Punkt n, double breite, double anfang, double ende)
-{
-    const Punkt u = (1 / laenge(q - p)) * (q - p);
-    return {p + anfang * u, q - ende * u, q - (ende + breite) * u + breite * n, p + (anfang + breite) * u + breite * n};
-}
-
-// The tab at its full width: never wider than half its edge, so that its
-// sides at 45 degrees still leave it a base.
-Lasche volleLasche(Punkt p, Punkt q, Punkt n, double breite)
-{
-    return trapez(p, q, n, std::min(breite, laenge(q - p) / 2), 0, 0);
-}
-
 Punkt mitte(const std::array<Punkt, 3>& d)
 {
     return (1.0 / 3) * (d[0] + d[1] + d[2]);
 }
 
-struct Leger {
-    const Haelfte& h;
+// The cut outline of a piece as it is drawn round, with the folds and the
+// tabs it passes.
+struct Schnitt {
     Teil& t;
-    std::vector<std::vector<Punkt>> belegt;  // faces and tabs laid so far
-    std::vector<Rechteck> rahmen;           // the rectangle around each
 
-    void belegen(std::vector<Punkt> v)
+    // The cut outline runs round the tab, glued along face `flaeche`'s
+    // outline edge, or along the spoke (-1), which the outline passes the
+    // other way round.
+    void umrunden(const Lasche& k, int flaeche)
     {
-        rahmen.push_back(umriss(v));
-        belegt.push_back(std::move(v));
-    }
-
-    // The widest tab on the edge that overlaps nothing laid yet.
-    std::optional<Lasche> lasche(Punkt p, Punkt q, Punkt n)
-    {
-        const double l = laenge(q - p);
-        const double voll = std::min(h.lasche, l / 2);
-        const auto frei = [&](const Lasche& k) {
-            const std::vector<Punkt> v(k.begin(), k.end());
-            const Rechteck r = umriss(v);
-            for (std::size_t i = 0; i < belegt.size(); ++i) {
-                if (r.schneidet(rahmen[i]) && ueberlappen(v, belegt[i]))
-                    return false;
-            }
-            return true;
+        const auto teil = [this](const std::vector<Punkt>& s, bool rueckwaerts) {
+            punkt(rueckwaerts ? s[1] : s[0]);
+            if (rueckwaerts)
+                for (std::size_t i = 2; i < s.size(); ++i)
+                    punkt(s[i]);
+            else
+                for (std::size_t i = s.size(); i-- > 2;)
+                    punkt(s[i]);
+            punkt(rueckwaerts ? s[0] : s[1]);
+            t.falten.push_back({s[0], s[1], Falz::Berg});
         };
-        for (const double f : kBreiten) {
-            const double b = voll * f;
-            if (const Lasche k = trapez(p, q, n, b, 0, 0); frei(k))
-                return k;
-            for (const double e : kEinzuege) {
-                const double s = e * l;
-                for (const auto& [a, z] : {std::pair{s, 0.0}, std::pair{0.0, s}, std::pair{s, s}}) {
-                    if (l - a - z < 2 * b)
-                        continue;
-                    if (const Lasche k = trapez(p, q, n, b, a, z); frei(k))
-                        return k;
-                }
-            }
-        }
-        return std::nullopt;
-    }
-
-    // The cut outline runs along the edge from p to q, round its tab if any:
-    // the tab of face `flaeche`'s outline edge, or the spoke's (-1), which
-    // the outline passes the other way round.
-    void entlang(Punkt q, const std::optional<Lasche>& k, int flaeche)
-    {
-        if (k) {
-            const Lasche& e = *k;
-            const std::array<Punkt, 4> weg = flaeche < 0 ? std::array{e[1], e[2], e[3], e[0]}
-                                                         : std::array{e[0], e[3], e[2], e[1]};
-            for (const Punkt& w : weg)
-                punkt(w);
-            t.laschen.push_back(e);
-            t.laschenFlaeche.push_back(flaeche);
-            t.falten.push_back({e[0], e[1], Falz::Berg});
-            belegen({e.begin(), e.end()});
-        }
-        punkt(q);
+        if (flaeche < 0)
+            for (std::size_t i = k.size(); i-- > 0;)
+                teil(k[i], true);
+        else
+            for (const std::vector<Punkt>& s : k)
+                teil(s, false);
+        t.laschen.push_back(k);
+        t.laschenFlaeche.push_back(flaeche);
     }
 
     void punkt(Punkt p)
@@ -156,13 +110,20 @@ Haelfte haelfte(const Koerper& k, bool oberteil, bool umrissLaschen, double lasc
         h.abgerollt.push_back(spitzenPunkt(h, j, h.phi[j]));
         h.phi.push_back(h.phi[j] + h.winkel[j % n]);
     }
+    // Each tab at its full width with its sides at the largest angles they
+    // ever take: every tab laid is inside.
     h.speichenEcken.push_back({});
     for (std::size_t j = 0; j < 2 * n; ++j) {
-        const Punkt p = h.abgerollt[j], q = h.abgerollt[j + 1];
-        const Lasche u = volleLasche(p, q, aussen(p, q, {0, 0}), lasche);
-        h.umrissEcken.push_back({u[2], u[3]});
-        const Lasche s = volleLasche({0, 0}, q, aussen({0, 0}, q, p), lasche);
-        h.speichenEcken.push_back({s[2], s[3]});
+        const Punkt o{0, 0}, p = h.abgerollt[j], q = h.abgerollt[j + 1];
+        const bool biegtVorn = k.kante[j % n] == k.kante[(j + n - 1) % n];
+        const bool biegtHinten = k.kante[j % n] == k.kante[(j + 1) % n];
+        const double ecke = biegtVorn || biegtHinten ? kEckWinkel : eckWinkel(laenge(q - p));
+        const std::vector<Punkt> u = stueck(p, q, aussen(p, q, o), lasche,
+            seitenWinkel(biegtVorn, winkelBei(p, o, q), 0, false, ecke),
+            seitenWinkel(biegtHinten, winkelBei(q, o, p), 0, false, ecke));
+        h.umrissEcken.push_back({u[2], u.back()});
+        const std::vector<Punkt> s = stueck(o, q, aussen(o, q, p), lasche, kEckWinkel, kEckWinkel);
+        h.speichenEcken.push_back({s[2], s.back()});
     }
     return h;
 }
@@ -197,13 +158,12 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
     }
     const std::vector<Punkt> p = strahlen(h, l);
     const std::size_t n = h.anzahl();
-    Leger leger{h, t, {}, {}};
+    Schnitt schnitt{t};
     for (std::size_t j = 0; j < l.laenge; ++j) {
         const std::size_t i = (l.start + j) % n;
         t.flaechen.push_back(int(i) + (h.oberteil ? 0 : int(n)));
         t.dreiecke.push_back({Punkt{0, 0}, p[j], p[j + 1]});
         t.winkel += h.winkel[i];
-        leger.belegen({Punkt{0, 0}, p[j], p[j + 1]});
         // The spokes inside the piece; a closed one folds at its first too.
         if (j > 0 || l.geschlossen) {
             if (const std::optional<Falz> f = faltung(*h.koerper, i))
@@ -211,21 +171,73 @@ Teil teilLegen(const Haelfte& h, const Lauf& l, const Namen& namen)
         }
     }
 
-    // The spoke tab first, so that the outline's tabs make way for it.
-    std::optional<Lasche> speichenLasche;
+    const Koerper& k = *h.koerper;
+    const std::size_t segmente = l.laenge;
+    const auto innen = [&](std::size_t j, bool amEnde) {
+        return amEnde ? winkelBei(p[j + 1], {0, 0}, p[j]) : winkelBei(p[j], {0, 0}, p[j + 1]);
+    };
+    const auto kante = [&](std::size_t j) { return k.kante[(l.start + j) % n]; };
+    // The spoke tab first, then one along each edge, over all its segments.
+    std::vector<Entwurf> entwuerfe;
+    std::vector<std::size_t> kantenAnfang;  // per edge's tab, its first segment
     if (!l.geschlossen) {
-        speichenLasche = leger.lasche({0, 0}, p.back(), aussen({0, 0}, p.back(), mitte(t.dreiecke.back())));
-        leger.punkt({0, 0});
+        entwuerfe.push_back({{{0, 0}, p.back()}, {aussen({0, 0}, p.back(), mitte(t.dreiecke.back()))},
+            {seitenWinkel(false, t.winkel, 0, false)},
+            {seitenWinkel(false, innen(segmente - 1, true), 0, h.umrissLaschen)}});
+        schnitt.punkt({0, 0});
     }
-    leger.punkt(p.front());
-    std::vector<std::optional<Lasche>> laschen(l.laenge);
-    for (std::size_t j = 0; j < l.laenge; ++j) {
-        if (h.umrissLaschen)
-            laschen[j] = leger.lasche(p[j], p[j + 1], aussen(p[j], p[j + 1], mitte(t.dreiecke[j])));
-        leger.entlang(p[j + 1], laschen[j], int(j));
+    for (std::size_t j = 0; h.umrissLaschen && j < segmente;) {
+        std::size_t z = j + 1;
+        while (z < segmente && kante(z) == kante(j))
+            ++z;
+        Entwurf e;
+        const double ecke = z == j + 1 ? eckWinkel(laenge(p[z] - p[j])) : kEckWinkel;
+        for (std::size_t i = j; i < z; ++i) {
+            e.p.push_back(p[i]);
+            e.n.push_back(aussen(p[i], p[i + 1], mitte(t.dreiecke[i])));
+            // Beside the first spoke of a cut piece there is no tab; beside
+            // the last there is its own, and a closed piece goes round.
+            const bool vorn = i > 0 || l.geschlossen;
+            const double davor = i > 0 ? innen(i - 1, true) : l.geschlossen ? innen(segmente - 1, true) : 0;
+            e.anfang.push_back(seitenWinkel(i > j, innen(i, false), davor, vorn, ecke));
+            const double danach = i + 1 < segmente ? innen(i + 1, false) : l.geschlossen ? innen(0, false) : 0;
+            e.ende.push_back(seitenWinkel(i + 1 < z, innen(i, true), danach, true, ecke));
+        }
+        e.p.push_back(p[z]);
+        entwuerfe.push_back(std::move(e));
+        kantenAnfang.push_back(j);
+        j = z;
     }
+    std::vector<std::optional<Lasche>> gelegt = laschenLegen(t.dreiecke, entwuerfe, h.lasche);
+    std::optional<Lasche> speichenLasche;
     if (!l.geschlossen)
-        leger.entlang({0, 0}, speichenLasche, -1);
+        speichenLasche = gelegt.front();
+    std::vector<std::optional<Lasche>> laschen(segmente);
+    for (std::size_t i = 0; i < kantenAnfang.size(); ++i)
+        laschen[kantenAnfang[i]] = std::move(gelegt[i + (l.geschlossen ? 0 : 1)]);
+    // Each segment's part of its edge's tab, where the edge has one.
+    std::vector<const std::vector<Punkt>*> stuecke(segmente, nullptr);
+    schnitt.punkt(p.front());
+    for (std::size_t j = 0; j < segmente;) {
+        if (!laschen[j]) {
+            schnitt.punkt(p[++j]);
+            continue;
+        }
+        const std::size_t z = j + laschen[j]->size();
+        std::size_t laengstes = j;
+        for (std::size_t i = j; i < z; ++i) {
+            stuecke[i] = &(*laschen[j])[i - j];
+            if (laenge(p[i + 1] - p[i]) > laenge(p[laengstes + 1] - p[laengstes]))
+                laengstes = i;
+        }
+        schnitt.umrunden(*laschen[j], int(laengstes));
+        schnitt.punkt(p[z]);
+        j = z;
+    }
+    if (speichenLasche)
+        schnitt.umrunden(*speichenLasche, -1);
+    if (!l.geschlossen)
+        schnitt.punkt({0, 0});
     if (laenge(t.schnitt.back() - t.schnitt.front()) < 1e-9)
         t.schnitt.pop_back();
 
@@ -242,8 +254,9 @@ void legen(Teil& t, const Platz& p)
     for (Punkt& q : t.schnitt)
         q = l(q);
     for (Lasche& k : t.laschen)
-        for (Punkt& q : k)
-            q = l(q);
+        for (std::vector<Punkt>& s : k)
+            for (Punkt& q : s)
+                q = l(q);
     for (Falte& f : t.falten) {
         f.a = l(f.a);
         f.b = l(f.b);

@@ -19,8 +19,8 @@ struct Haelfte {
     double summe = 0;
     // The faces laid side by side from spoke 0 on twice round, so that every
     // run is a stretch of it: the spoke ends, the outer corners of each
-    // segment's tab and of each spoke's tab at full width (that spoke ending
-    // a run), and the angle each spoke is turned by.
+    // segment's part of its edge's tab and of each spoke's tab at full width
+    // (that spoke ending a run), and the angle each spoke is turned by.
     std::vector<Punkt> abgerollt;
     std::vector<std::array<Punkt, 2>> umrissEcken;
     std::vector<std::array<Punkt, 2>> speichenEcken;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/zerlegung.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <unordered_map>
@@ -23,18 +24,37 @@ constexpr double kGeschlossen = 1e-6;
 constexpr double kGrenzen[] = {INFINITY, 270 * kGrad, 180 * kGrad, 120 * kGrad, 90 * kGrad, 60 * kGrad,
     40 * kGrad, 25 * kGrad, 0};
 
-// Whether the run fits, with a margin far below anything on paper, so that
-// its hull turned into the run's own frame, which the sheets are laid out
-// with, fits as well.
-bool passtHuelle(const std::vector<Punkt>& punkte, double breite, double hoehe)
+// Runs are fitted with a margin far below anything on paper, so that their
+// hulls turned into the runs' own frames, which the sheets are laid out
+// with, fit as well.
+constexpr double kSpiel = 1e-6;
+
+// The turn under which the run fits, if any.
+std::optional<Drehung> drehungFuer(const std::vector<Punkt>& punkte, double breite, double hoehe)
 {
-    constexpr double kSpiel = 1e-6;
-    return einpassen(huelle(punkte), breite - kSpiel, hoehe - kSpiel, true).has_value();
+    return einpassen(huelle(punkte), breite - kSpiel, hoehe - kSpiel, true);
 }
 
 bool passt(const Haelfte& h, const Lauf& l, double breite, double hoehe)
 {
-    return passtHuelle(reichweite(h, l, true), breite, hoehe);
+    return drehungFuer(reichweite(h, l, true), breite, hoehe).has_value();
+}
+
+// Whether the points fit under the turn w, as einpassen turns them.
+bool passtGedreht(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double w, double breite, double hoehe)
+{
+    const double c = std::cos(w), s = std::sin(w);
+    double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
+    for (const std::vector<Punkt>* v : {&a, &b}) {
+        for (const Punkt& p : *v) {
+            const double x = c * p.x - s * p.y, y = s * p.x + c * p.y;
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
+    }
+    return x1 - x0 <= breite - kSpiel && y1 - y0 <= hoehe - kSpiel;
 }
 
 // The faces where the star's edges begin: a half is cut only along the
@@ -53,78 +73,115 @@ std::vector<std::size_t> ecken(const Haelfte& h)
     return e;
 }
 
-std::vector<Lauf> teilen(const Haelfte& h, double grenze, double breite, double hoehe)
-{
-    const std::size_t n = h.anzahl();
-    if (std::isinf(grenze) && std::abs(h.summe - kVoll) < kGeschlossen && passt(h, {0, n, true}, breite, hoehe))
-        return {{0, n, true}};
-    // Runs are counted in whole edges: edge k of 2g begins at face f(k).
-    const std::vector<std::size_t> e = ecken(h);
-    const std::size_t g = e.size();
-    const auto f = [&](std::size_t k) { return e[k % g] + k / g * n; };
-    const double groesster = std::min(grenze, kVoll - kFreiFuerLasche);
+// What is known of one half's runs, whatever the largest angle asked for.
+// Runs are counted in whole edges: edge k of 2g begins at face f(k).
+struct Laeufe {
+    const Haelfte& h;
+    double breite;
+    double hoehe;
+    std::vector<std::size_t> e = ecken(h);
+    std::size_t g = e.size();
     // A run's hull is the hull of its edges' hulls. Those of 2^s edges in a
     // row are kept for every s, so that any run is two such blocks, which
-    // may overlap.
-    std::vector<std::vector<std::vector<Punkt>>> bloecke(1);
-    for (std::size_t k = 0; k < 2 * g; ++k) {
-        // Taken as closed, the edge has no spoke tab: that belongs to the run's end.
-        bloecke[0].push_back(huelle(reichweite(h, {f(k), f(k + 1) - f(k), true}, true)));
-    }
-    for (std::size_t b = 2; b <= g; b *= 2) {
-        const std::vector<std::vector<Punkt>>& halb = bloecke.back();
-        std::vector<std::vector<Punkt>> neu;
-        for (std::size_t k = 0; k + b <= 2 * g; ++k) {
-            std::vector<Punkt> v(halb[k]);
-            v.insert(v.end(), halb[k + b / 2].begin(), halb[k + b / 2].end());
-            neu.push_back(huelle(std::move(v)));
-        }
-        bloecke.push_back(std::move(neu));
-    }
+    // may overlap. Each edge's block holds the tab of the spoke it ends at,
+    // which a run ending there carries: so a run holds every shorter run
+    // inside it, tabs and all, and what fits one fits those.
+    std::vector<std::vector<std::vector<Punkt>>> bloecke;
     // Runs are asked about more than once; each is laid out once.
     std::unordered_map<std::size_t, bool> bekannt;
     std::vector<Punkt> punkte;
-    const auto geht = [&](std::size_t i, std::size_t m) {
-        const std::size_t ende = f(i + m);
-        if (h.phi[ende] - h.phi[f(i)] > groesster)
-            return false;
+    std::vector<std::optional<double>> zuletzt = std::vector<std::optional<double>>(g);
+
+    Laeufe(const Haelfte& haelfte, double b, double hoch)
+        : h(haelfte)
+        , breite(b)
+        , hoehe(hoch)
+    {
+    }
+
+    // The blocks of single edges, when a run is first asked about, and
+    // those of 2^s edges when a run that long is.
+    void bauen(std::size_t stufe)
+    {
+        if (bloecke.empty()) {
+            bloecke.emplace_back();
+            for (std::size_t k = 0; k < 2 * g; ++k) {
+                std::vector<Punkt> v = reichweite(h, {f(k), f(k + 1) - f(k), true}, true);
+                v.insert(v.end(), h.speichenEcken[f(k + 1)].begin(), h.speichenEcken[f(k + 1)].end());
+                bloecke[0].push_back(huelle(std::move(v)));
+            }
+        }
+        while (bloecke.size() <= stufe) {
+            const std::size_t b = std::size_t(1) << bloecke.size();
+            const std::vector<std::vector<Punkt>>& halb = bloecke.back();
+            std::vector<std::vector<Punkt>> neu;
+            for (std::size_t k = 0; k + b <= 2 * g; ++k) {
+                std::vector<Punkt> v(halb[k]);
+                v.insert(v.end(), halb[k + b / 2].begin(), halb[k + b / 2].end());
+                neu.push_back(huelle(std::move(v)));
+            }
+            bloecke.push_back(std::move(neu));
+        }
+    }
+
+    std::size_t f(std::size_t k) const { return e[k % g] + k / g * h.anzahl(); }
+
+    // Whether the run of m edges from edge i fits the sheet.
+    bool passt(std::size_t i, std::size_t m)
+    {
         const auto [it, neu] = bekannt.try_emplace(i * (g + 1) + m, false);
         if (neu) {
             std::size_t stufe = 0;
             while (std::size_t(2) << stufe <= m)
                 ++stufe;
+            bauen(stufe);
             const std::vector<Punkt>& vorn = bloecke[stufe][i];
             const std::vector<Punkt>& hinten = bloecke[stufe][i + m - (std::size_t(1) << stufe)];
-            punkte.assign(h.speichenEcken[ende].begin(), h.speichenEcken[ende].end());
-            punkte.insert(punkte.end(), vorn.begin(), vorn.end());
-            punkte.insert(punkte.end(), hinten.begin(), hinten.end());
-            it->second = passtHuelle(punkte, breite, hoehe);
+            // The turn that fitted the last run from here or from the corner
+            // before mostly fits this one too, and is quick to try.
+            for (const std::size_t k : {i, (i + g - 1) % g}) {
+                if (!it->second && zuletzt[k])
+                    it->second = passtGedreht(vorn, hinten, *zuletzt[k], breite, hoehe);
+            }
+            if (!it->second) {
+                punkte.assign(vorn.begin(), vorn.end());
+                punkte.insert(punkte.end(), hinten.begin(), hinten.end());
+                if (const std::optional<Drehung> d = drehungFuer(punkte, breite, hoehe)) {
+                    it->second = true;
+                    zuletzt[i] = d->winkel;
+                }
+            }
         }
         return it->second;
+    }
+};
+
+std::vector<Lauf> teilen(Laeufe& vorrat, double grenze)
+{
+    const Haelfte& h = vorrat.h;
+    const std::size_t n = h.anzahl();
+    if (std::isinf(grenze) && std::abs(h.summe - kVoll) < kGeschlossen
+        && passt(h, {0, n, true}, vorrat.breite, vorrat.hoehe))
+        return {{0, n, true}};
+    const std::vector<std::size_t>& e = vorrat.e;
+    const std::size_t g = vorrat.g;
+    const auto f = [&](std::size_t k) { return vorrat.f(k); };
+    const double groesster = std::min(grenze, kVoll - kFreiFuerLasche);
+    const auto geht = [&](std::size_t i, std::size_t m) {
+        return h.phi[f(i + m)] - h.phi[f(i)] <= groesster && vorrat.passt(i, m);
     };
     // Every run that fits holds the shorter runs with the same end, so the
-    // longest run from the next corner is at most one edge shorter. Only
-    // nearly: the turns tried differ with the hull, so that is checked.
+    // longest run from the next corner is at most one edge shorter; and the
+    // last run round, stopping early, fits where the longer one did.
     std::vector<std::size_t> laenge(g);
     std::size_t m = 1;
     for (std::size_t i = 0; i < g; ++i) {
-        m = std::max<std::size_t>(1, i == 0 ? 1 : m - 1);
-        while (m > 1 && !geht(i, m))
-            --m;
+        m = std::max<std::size_t>(1, m - 1);
         while (m < g && geht(i, m + 1))
             ++m;
         laenge[i] = m;
     }
-    // The last run round may have to stop early, and then ends at another
-    // spoke, whose tab may not fit where the longer run's did.
-    const auto rest = [&](std::size_t i, std::size_t uebrig) {
-        if (laenge[i] <= uebrig)
-            return laenge[i];
-        std::size_t l = uebrig;
-        while (l > 1 && !geht(i, l))
-            --l;
-        return l;
-    };
+    const auto rest = [&](std::size_t i, std::size_t uebrig) { return std::min(laenge[i], uebrig); };
     // The start with the fewest pieces, and of those the one with the
     // shortest cut spokes, which are the fewest to glue.
     std::size_t besterStart = 0, wenigste = g + 1;
@@ -173,6 +230,10 @@ Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breit
     Zerlegung beste;
     std::size_t besteTeile = 0, wenigsteTeile = 0;
     double groessterWinkel = INFINITY;
+    std::vector<Laeufe> bekannt;
+    bekannt.reserve(haelften.size());
+    for (const Haelfte& h : haelften)
+        bekannt.emplace_back(h, breite, hoehe);
     for (const double grenze : kGrenzen) {
         // A limit above every piece's angle cuts as before; one that needs
         // more pieces than the fewest is no choice with few pieces.
@@ -186,8 +247,9 @@ Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breit
         Zerlegung z;
         std::vector<std::vector<Punkt>> huellen;
         double winkel = 0;
-        for (const Haelfte& h : haelften) {
-            z.laeufe.push_back(teilen(h, grenze, breite, hoehe));
+        for (std::size_t hi = 0; hi < haelften.size(); ++hi) {
+            const Haelfte& h = haelften[hi];
+            z.laeufe.push_back(teilen(bekannt[hi], grenze));
             for (const Lauf& l : z.laeufe.back()) {
                 huellen.push_back(huelle(reichweite(h, l)));
                 winkel = std::max(winkel, h.phi[l.start + l.laenge] - h.phi[l.start]);

@@ -116,8 +116,9 @@ void pruefeBeschriftung(const netz::Netz& n)
                     aufKante |= std::to_string(kante(int(j))) == text
                         && innen(x.mitte, {t.dreiecke[j].begin(), t.dreiecke[j].end()});
                 for (std::size_t q = 0; q < t.laschen.size(); ++q)
-                    aufKante |= t.laschenFlaeche[q] >= 0 && std::to_string(kante(t.laschenFlaeche[q])) == text
-                        && innen(x.mitte, {t.laschen[q].begin(), t.laschen[q].end()});
+                    for (const std::vector<netz::Punkt>& stueck : t.laschen[q])
+                        aufKante |= t.laschenFlaeche[q] >= 0 && std::to_string(kante(t.laschenFlaeche[q])) == text
+                            && innen(x.mitte, stueck);
                 EXPECT_TRUE(aufKante) << text;
             }
         }

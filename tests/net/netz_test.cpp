@@ -66,7 +66,7 @@ std::vector<std::vector<Punkt>> teilStuecke(const netz::Teil& t)
     for (const auto& d : t.dreiecke)
         s.push_back({d.begin(), d.end()});
     for (const auto& l : t.laschen)
-        s.push_back({l.begin(), l.end()});
+        s.insert(s.end(), l.begin(), l.end());
     return s;
 }
 
@@ -97,11 +97,12 @@ void pruefeNetz(const netz::Netz& netz, const netz::Vorgabe& v)
             EXPECT_NEAR(abstand(d[1], d[2]), abstand3(k.umriss[i], k.umriss[(i + 1) % n]), kGenau);
             EXPECT_NEAR(abstand(d[0], d[1]), abstand3(k.spitze, k.umriss[i]), kGenau);
             EXPECT_NEAR(abstand(d[0], d[2]), abstand3(k.spitze, k.umriss[(i + 1) % n]), kGenau);
-            // Exactly one tab on the outline segment of the half with tabs.
+            // Exactly one tab's part on the outline segment of the half with tabs.
             const bool mitLaschen = haelften == 1 || !t.oberteil;
             int auf = 0;
             for (const netz::Lasche& l : t.laschen)
-                auf += aufStrecke(l[0], d[1], d[2]) && aufStrecke(l[1], d[1], d[2]);
+                for (const auto& s : l)
+                    auf += aufStrecke(s[0], d[1], d[2]) && aufStrecke(s[1], d[1], d[2]);
             EXPECT_EQ(auf, mitLaschen ? 1 : 0);
         }
         // The tabs of the cut spokes, counted over both pieces beside each.
@@ -113,7 +114,8 @@ void pruefeNetz(const netz::Netz& netz, const netz::Vorgabe& v)
                 const auto& d = ende ? t.dreiecke.back() : t.dreiecke.front();
                 const Punkt spitze = d[0], aussen = ende ? d[2] : d[1];
                 for (const netz::Lasche& l : t.laschen)
-                    speichenLaschen[{t.oberteil, j}] += aufStrecke(l[0], spitze, aussen) && aufStrecke(l[1], spitze, aussen);
+                    for (const auto& s : l)
+                        speichenLaschen[{t.oberteil, j}] += aufStrecke(s[0], spitze, aussen) && aufStrecke(s[1], spitze, aussen);
             }
         }
         // Inside the printable area above its foot band.
