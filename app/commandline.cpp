@@ -86,12 +86,13 @@ Faltmass faltmass(const Auftrag& a, const frmPelox& w)
 {
     Faltmass m;
     m.durchmesser = a.gesetzt(kDurchmesser) ? a.zahl(kDurchmesser) : w.AussenDurchmesser;
-    const Spitze s = spitze(a.wert(QStringLiteral("peak")), m.durchmesser);
+    const PeloxState stern = poster::skaliert(w, m.durchmesser);
+    const Spitze s = spitze(a.wert(QStringLiteral("peak")), stern);
     m.fehler = s.fehler;
     if (s.hoehe) {
         m.hoehe = *s.hoehe;
     } else if (m.fehler.isEmpty()) {
-        const std::optional<double> h = netz::natuerlicheHoehe(poster::skaliert(w, m.durchmesser));
+        const std::optional<double> h = netz::natuerlicheHoehe(stern);
         if (!h)
             m.fehler = Kommandozeile::tr("Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze "
                                          "ergeben die Winkel einer Hälfte genau 360°");

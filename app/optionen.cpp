@@ -5,6 +5,8 @@
 #include "app/optionen.h"
 
 #include "app/optionstabelle.h"
+#include "net/netz.h"
+#include "platform/sprache.h"
 #include "star/ranges.h"
 
 #include <QCommandLineParser>
@@ -225,20 +227,18 @@ Auftrag pruefen(const QCommandLineParser& args)
     return a;
 }
 
-Spitze spitze(const QString& text, double durchmesser)
+Spitze spitze(const QString& text, const PeloxState& stern)
 {
     if (text == QLatin1String("natural"))
         return {};
     const Zeile& z = zeile(Art::Spitze);
     const double von = z.bereiche.front().von;
+    const double bis = netz::hoeheMax(stern);
     const std::optional<double> v = zahl(text);
-    if (v && innerhalb(*v, von, durchmesser))
-        return {std::clamp(*v, von, durchmesser), {}};
+    if (v && innerhalb(*v, von, bis))
+        return {std::clamp(*v, von, bis), {}};
     const QString komma = mehrdeutig(z, text);
-    return {0.0,
-        !komma.isEmpty() ? komma
-                         : Kommandozeile::tr("%1 %2: erlaubt sind %3 cm bis zum Durchmesser (%4 cm) oder natural")
-                               .arg(Kommandozeile::tr(z.was), text, grenze(von, false), grenze(durchmesser, true))};
+    return {0.0, !komma.isEmpty() ? komma : sprache::text(netz::hoeheNichtErlaubt(stern, text.toStdString()))};
 }
 
 std::optional<double> zahl(const QString& text)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "star/state.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -54,13 +56,14 @@ void beschreiben(QCommandLineParser& args);
 // The arguments the parser took, checked against the table.
 Auftrag pruefen(const QCommandLineParser& args);
 
-// The height of the peaks, a number between its least and the diameter, or
-// nullopt for "natural"; the reason when it is neither.
+// The height of the peaks of the star, a number between its least and the
+// highest the star offers (netz::hoeheMax), or nullopt for "natural"; the
+// reason when it is neither.
 struct Spitze {
     std::optional<double> hoehe;
     QString fehler;
 };
-Spitze spitze(const QString& text, double durchmesser);
+Spitze spitze(const QString& text, const PeloxState& stern);
 
 // A number as the command line reads it: digits with at most one decimal
 // sign, a point or a comma. A comma before exactly three digits might group

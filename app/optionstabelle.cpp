@@ -86,7 +86,8 @@ const std::vector<Zeile>& tabelle()
             .ausgaben = kFaltstern,
             .braucht = kFaltstern,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
-                "Höhe der Spitzen des Faltsterns über der Mitte in cm (%1 bis zum Durchmesser), "
+                "Höhe der Spitzen des Faltsterns über der Mitte in cm (%1 bis zur längeren Seite des fertigen Sterns, "
+                "oder seiner natürlichen Höhe, wo die höher ist), "
                 "oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt."),
             .wertName = "cm|natural",
             .was = QT_TRANSLATE_NOOP("Kommandozeile", "Höhe der Spitze"),

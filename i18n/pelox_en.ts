@@ -413,8 +413,8 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
         <translation>Write the net for cutting plotters as SVG file &lt;file&gt;.</translation>
     </message>
     <message>
-        <source>Höhe der Spitzen des Faltsterns über der Mitte in cm (%1 bis zum Durchmesser), oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt.</source>
-        <translation>Height of the folded star&apos;s peaks above the centre in cm (%1 up to the diameter), or natural for the height at which it folds without a cut.</translation>
+        <source>Höhe der Spitzen des Faltsterns über der Mitte in cm (%1 bis zur längeren Seite des fertigen Sterns, oder seiner natürlichen Höhe, wo die höher ist), oder natural für die Höhe, bei der er sich ohne Schnitt falten lässt.</source>
+        <translation>Height of the folded star&apos;s peaks above the centre in cm (%1 up to the longer side of the finished star, or its natural height where that is higher), or natural for the height at which it folds without a cut.</translation>
     </message>
     <message>
         <source>Höhe der Spitze</source>
@@ -507,10 +507,6 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
     <message>
         <source>%1 %2: erlaubt sind %3</source>
         <translation>%1 %2: allowed are %3</translation>
-    </message>
-    <message>
-        <source>%1 %2: erlaubt sind %3 cm bis zum Durchmesser (%4 cm) oder natural</source>
-        <translation>%1 %2: %3 cm up to the diameter (%4 cm) or natural are allowed</translation>
     </message>
     <message>
         <source>Dieser Stern hat keine natürliche Höhe: bei keiner Höhe der Spitze ergeben die Winkel einer Hälfte genau 360°</source>

@@ -188,7 +188,7 @@ TEST_F(Aufruf, ANumberIsOneDecimalNumberWithAPointOrAComma)
         {"1.000,5", "1,000.5", "1e0", "0x1", "+1", " 1", "1 ", "1cm", "", "1.", "1..5", "nan", "inf"})
         abgelehnt(poster("--glue", wert), "Klebestreifen " + wert + ": erlaubt sind 0 bis 3 cm");
     abgelehnt({"--stl", pfad("x.stl"), "--peak", "1,250", design}, "Höhe der Spitze 1,250: ein Komma");
-    abgelehnt({"--stl", pfad("x.stl"), "--peak", "-inf", design}, "Höhe der Spitze -inf: erlaubt sind 0.1 cm");
+    abgelehnt({"--stl", pfad("x.stl"), "--peak", "-inf", design}, "Höhe der Spitze -inf: erlaubt sind 0,1 bis 19,00 cm");
 
     // One decimal sign, either of them: 2,5 is two and a half.
     ASSERT_EQ(pelox(poster("--glue", "2,5")).status, 0);
@@ -200,7 +200,7 @@ TEST_F(Aufruf, ANumberIsOneDecimalNumberWithAPointOrAComma)
 
     // The German help writes its limits as the parser reads them.
     const QString hilfe = QString::fromUtf8(pelox({"--help"}).ausgabe).simplified();
-    for (const QString stelle : {"(0.1 bis zum Durchmesser)", "(0.5 bis 2, 1)", "(6.35 bis 30, 6.35)", "(0 bis 3, 1)",
+    for (const QString stelle : {"(0.1 bis zur längeren Seite des fertigen Sterns", "(0.5 bis 2, 1)", "(6.35 bis 30, 6.35)", "(0 bis 3, 1)",
              "des Posters 5 bis 200, des Faltsterns 5 bis 100"})
         EXPECT_TRUE(hilfe.contains(stelle)) << stelle.toStdString() << " in " << hilfe.toStdString();
     EXPECT_EQ(pelox({"--stl", pfad("x.stl"), "--peak", "0,1", design}).status, 0);
@@ -217,11 +217,11 @@ TEST_F(Aufruf, EveryLimitStatedIsTakenAndTheNextNumberPastItRefused)
         {{"--poster", x, "--diameter", "19", "--glue"}, "Klebestreifen"},
         {{"--poster", x, "--diameter", "19", "--margin"}, "Rand"},
         {{"--net", x, "--peak", "3", "--tab"}, "Laschen"},
-        // The peak's upper end is the diameter, stated to four decimals.
+        // The peak's upper end is the finished star's longer side, stated
+        // to hundredths in the language's notation.
         {{"--stl", x, "--diameter", "12.345678", "--peak"}, "Höhe der Spitze"},
     };
-    static const QRegularExpression grenzen(
-        QStringLiteral("erlaubt sind ([-0-9.,]+)(?: cm)? bis (?:zum Durchmesser \\()?([-0-9.,]+)"));
+    static const QRegularExpression grenzen(QStringLiteral("erlaubt sind ([-0-9.,]+)(?: cm)? bis ([-0-9.,]+)"));
     for (const auto& [vorne, was] : optionen) {
         const Lauf zuViel = pelox(vorne + QStringList{"99999", design});
         ASSERT_EQ(zuViel.meldungen().size(), 1) << zuViel.fehler.toStdString();
@@ -232,7 +232,7 @@ TEST_F(Aufruf, EveryLimitStatedIsTakenAndTheNextNumberPastItRefused)
             const Lauf l = pelox(vorne + QStringList{grenze, design});
             EXPECT_EQ(l.status, 0) << was.toStdString() << " " << grenze.toStdString() << "\n"
                                    << l.fehler.toStdString();
-            const double jenseits = grenze.toDouble() + (ende == 1 ? -1e-4 : 1e-4);
+            const double jenseits = QString(grenze).replace(',', '.').toDouble() + (ende == 1 ? -1e-4 : 1e-4);
             const QString daneben = QString::number(jenseits, 'f', 4);
             abgelehnt(vorne + QStringList{daneben, design}, was + " " + daneben + ": erlaubt sind " + m.captured(1));
         }
@@ -241,7 +241,7 @@ TEST_F(Aufruf, EveryLimitStatedIsTakenAndTheNextNumberPastItRefused)
     EXPECT_TRUE(pelox({"--stl", x, "--diameter", "12.345678", "--peak", "99", design})
                     .meldungen()
                     .value(0)
-                    .contains("bis zum Durchmesser (12.3456 cm)"));
+                    .contains("bis 12,35 cm (die längere Seite des fertigen Sterns, 12,3 × 12,3 cm)"));
 
     // The net states the largest diameter that fits, which it then takes.
     const QStringList netz{"--net", x, "--peak", "10", "--diameter"};

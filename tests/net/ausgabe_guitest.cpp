@@ -153,10 +153,10 @@ TEST_F(NetzDateien, RefusalsGiveTheirReasonAndWriteNothing)
     };
     const std::pair<QStringList, const char*> faelle[] = {
         {netz({}), "--peak"},
-        {netz({"--peak", "0.09"}), "0.1 cm bis zum Durchmesser"},
-        {netz({"--peak", "19.01"}), "0.1 cm bis zum Durchmesser"},
-        {netz({"--peak", "nan"}), "0.1 cm bis zum Durchmesser"},
-        {netz({"--peak", "inf"}), "0.1 cm bis zum Durchmesser"},
+        {netz({"--peak", "0.09"}), "erlaubt sind 0,1 bis 19,00 cm"},
+        {netz({"--peak", "19.01"}), "erlaubt sind 0,1 bis 19,00 cm"},
+        {netz({"--peak", "nan"}), "erlaubt sind 0,1 bis 19,00 cm"},
+        {netz({"--peak", "inf"}), "erlaubt sind 0,1 bis 19,00 cm"},
         {netz({"--peak", "natural"}, "achteck.plx"), "keine natürliche Höhe"},
         {netz({"--peak", "3", "--diameter", "4.99"}), "5 bis 100 cm"},
         {netz({"--peak", "3", "--diameter", "100.01"}), "5 bis 100 cm"},

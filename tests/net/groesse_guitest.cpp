@@ -99,6 +99,12 @@ TEST_F(Groesse, TheFieldShowsAndHoldsTheNaturalHeightTheNetIsMadeAt)
     d->spnHoehe->setValue(gezeigt - 1);
     d->spnHoehe->setValue(gezeigt);
     EXPECT_EQ(d->spnHoehe->value(), gezeigt);
+
+    // The command line takes the same height, above the diameter, as the
+    // dialog shows it.
+    speichere(pfad("hoch.plx"));
+    const Lauf l = pelox({"--stl", pfad("hoch.stl"), "--peak", d->spnHoehe->text().section(' ', 0, 0), pfad("hoch.plx")});
+    EXPECT_EQ(l.status, 0) << l.meldungen().join('\n').toStdString();
 }
 
 TEST_F(Groesse, TheDialogKeepsItsChoicesOverASaveAndReopensWithThem)

@@ -99,10 +99,10 @@ TEST_F(Modell, RefusalsGiveTheirReasonAndWriteNothing)
     };
     const std::pair<QStringList, const char*> faelle[] = {
         {stl({}), "--stl braucht --peak"},
-        {stl({"--peak", "0.09"}), "0.1 cm bis zum Durchmesser"},
-        {stl({"--peak", "19.01"}), "0.1 cm bis zum Durchmesser"},
-        {stl({"--peak", "nan"}), "0.1 cm bis zum Durchmesser"},
-        {stl({"--peak", "inf"}), "0.1 cm bis zum Durchmesser"},
+        {stl({"--peak", "0.09"}), "erlaubt sind 0,1 bis 19,00 cm"},
+        {stl({"--peak", "19.01"}), "erlaubt sind 0,1 bis 19,00 cm"},
+        {stl({"--peak", "nan"}), "erlaubt sind 0,1 bis 19,00 cm"},
+        {stl({"--peak", "inf"}), "erlaubt sind 0,1 bis 19,00 cm"},
         {stl({"--peak", "natural"}, "achteck.plx"), "keine natürliche Höhe"},
         {stl({"--peak", "3", "--diameter", "4.99"}), "5 bis 100 cm"},
         {stl({"--peak", "3", "--diameter", "100.01"}), "5 bis 100 cm"},
