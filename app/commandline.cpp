@@ -27,10 +27,13 @@
 #include <QFontDatabase>
 #include <QScopeGuard>
 #include <QStyleFactory>
+#include <climits>
 #include <cstdio>
+#include <cstring>
 #include <fontconfig/fontconfig.h>
 #include <latch>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -149,14 +152,14 @@ netz::Stl stlWahl(const Auftrag& a, const frmPelox& w)
     return netz::stlDatei(*g.koerper, haelften(a));
 }
 
-int writeFiles(const Auftrag& a)
+int writeFiles(const Auftrag& a, const std::string& design)
 {
     ConsoleMessages messages;
     QtFileDialog unusedDialog(nullptr);
     QtSettings settings;
     QtPrinter printer(settings);
     frmPelox w(Ports{unusedDialog, messages, printer, settings});
-    w.DateiPfad = QFileInfo(a.design).absoluteFilePath().toStdString();
+    w.DateiPfad = design;
     w.DateiLesen();
     if (messages.shown > 0)
         return 1;
@@ -252,6 +255,29 @@ bool ohneFenster(const QStringList& arguments)
     return gefragt(arguments) == Gefragt::OhneFenster;
 }
 
+namespace {
+
+// The design's absolute path as the file system spells it: the argument's
+// own bytes, which a name that is not UTF-8 would lose on its way through
+// the parser's text.
+std::string designPfad(const QString& design, int argc, char** argv)
+{
+    std::string roh = design.toLocal8Bit().toStdString();
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == design)
+            roh = argv[i];
+    }
+    if (roh.starts_with('/'))
+        return roh;
+    std::string hier(PATH_MAX, '\0');
+    if (!getcwd(hier.data(), hier.size()))
+        return QFileInfo(design).absoluteFilePath().toStdString();
+    hier.resize(std::strlen(hier.c_str()));
+    return hier + '/' + roh;
+}
+
+} // namespace
+
 int runPelox(int argc, char** argv)
 {
     QStringList arguments;
@@ -310,7 +336,7 @@ int runPelox(int argc, char** argv)
     if (!a.dateien.empty()) {
         // The sheet, which needs no design, comes last, so that a design
         // refused leaves no file at all.
-        const int status = a.design.isEmpty() ? 0 : writeFiles(a);
+        const int status = a.design.isEmpty() ? 0 : writeFiles(a, designPfad(a.design, argc, argv));
         if (status != 0 || !a.gilt(kEinmessblatt))
             return status;
         if (!EinmessblattSchreiben(a.datei(kEinmessblatt))) {
@@ -335,7 +361,7 @@ int runPelox(int argc, char** argv)
     frmPelox window(Ports{fileDialog, messageBox, printer, settings});
     window.show();
     if (!a.design.isEmpty()) {
-        window.DateiPfad = QFileInfo(a.design).absoluteFilePath().toStdString();
+        window.DateiPfad = designPfad(a.design, argc, argv);
         window.DateiLesen();
     }
     return app.exec();

@@ -147,6 +147,12 @@ TEST_F(EigeneDatei, FilesFromOtherSystemsAreReadAndPipesAndDevicesRefusedAtOnce)
     w->DateiLesen();
     EXPECT_TRUE(messageBox.shown.empty()) << messageBox.shown.at(0).text.toStdString();
     EXPECT_EQ(w->AnzahlSpitzen, 5);
+    // The real command line, where the argument's bytes are the name.
+    const Lauf l = starte(QStringLiteral("/bin/sh"),
+        {"-c", R"sh(exec "$0" --svg "$1" "$(printf '%s/St\344rn.plx' "$2")")sh", QStringLiteral(PELOX_PROGRAM),
+            pfad("latin1.svg"), dir.path()});
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(QFile::exists(pfad("latin1.svg")));
 
     // A named pipe nobody writes to, and a device: refused with the reason
     // at once, by the window and by the command line, which reads as the
