@@ -62,9 +62,9 @@ const QString kDurchmesser = QStringLiteral("diameter");
 const QString kPapier = QStringLiteral("paper");
 
 // The paper the options name; the table took only names it knows.
-QPageSize::PageSizeId papier(const Auftrag& a)
+QPageSize papier(const Auftrag& a)
 {
-    return poster::papier(a.wert(kPapier)).value_or(QPageSize::A4);
+    return poster::papier(a.wert(kPapier)).value_or(QPageSize(QPageSize::A4));
 }
 
 // The net from the options and the design read, or the reason it cannot be made.

@@ -196,10 +196,10 @@ public:
     netz::Ergebnis Faltnetz(double durchmesser, const netz::Vorgabe& v) const;
     faltnetz::Angaben NetzAngaben(double durchmesser) const;
     // The drawing area of a PDF's paper as the net is laid out in, cm.
-    static QSizeF NetzPapier(QPageSize::PageSizeId papier);
+    static QSizeF NetzPapier(const QPageSize& papier);
     // Also from the command line; false after a message.
     bool NetzPdfSchreiben(
-        const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, QPageSize::PageSizeId papier);
+        const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const QPageSize& papier);
     bool NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a);
     // The folded star as a 3D model, the bytes from netz::stlDatei; false
     // after a message.
