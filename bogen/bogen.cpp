@@ -20,7 +20,7 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr int kDrehungen = 8;   // turns tried within a point's angle
 constexpr int kVersaetze = 8;   // shifts of every other row tried within a star's spacing
-constexpr int kSchritte = 16;   // halvings in the search for the least spacing
+constexpr int kSchritte = 13;   // halvings in the search for the least spacing
 constexpr int kLagen = 4;       // shifts of the whole lattice on the sheet, each way
 
 struct Gitter {

@@ -83,10 +83,11 @@ Form::Form(std::vector<Punkt> ecken) : m_ecken(std::move(ecken))
 
 std::vector<Punkt> Form::gelegt(const Lage& l) const
 {
+    const double c = std::cos(l.winkel), s = std::sin(l.winkel);
     std::vector<Punkt> p;
     p.reserve(m_ecken.size());
     for (const Punkt& e : m_ecken)
-        p.push_back(l(e));
+        p.push_back({l.ort.x + c * e.x - s * e.y, l.ort.y + s * e.x + c * e.y});
     return p;
 }
 
@@ -141,25 +142,25 @@ bool frei(const Form& a, const Lage& la, const Form& b, const Lage& lb, double a
         return true;
     if (std::hypot(la.ort.x - lb.ort.x, la.ort.y - lb.ort.y) >= a.radius() + b.radius() + abstand)
         return true;
-    // b's corners in a's own frame.
+    // b's corners in a's own frame: turned by the difference of the turns,
+    // moved by the distance of the origins turned back.
     const double c = std::cos(-la.winkel), s = std::sin(-la.winkel);
+    const double dx = lb.ort.x - la.ort.x, dy = lb.ort.y - la.ort.y;
+    const Punkt ort{c * dx - s * dy, s * dx + c * dy};
+    const double cw = std::cos(lb.winkel - la.winkel), sw = std::sin(lb.winkel - la.winkel);
     std::vector<Punkt> p;
     p.reserve(b.ecken().size());
-    for (const Punkt& e : b.ecken()) {
-        const Punkt q = lb(e);
-        const double dx = q.x - la.ort.x, dy = q.y - la.ort.y;
-        p.push_back({c * dx - s * dy, s * dx + c * dy});
-    }
+    for (const Punkt& e : b.ecken())
+        p.push_back({ort.x + cw * e.x - sw * e.y, ort.y + sw * e.x + cw * e.y});
     for (std::size_t i = 0; i < p.size(); ++i)
         if (a.nahe(p[i], p[(i + 1) % p.size()], abstand))
             return false;
     // No edges near each other: the shapes lie apart, or one within the other.
     if (a.innen(p.front()))
         return false;
-    const Punkt q = la(a.ecken().front());
-    const double cb = std::cos(-lb.winkel), sb = std::sin(-lb.winkel);
-    const double dx = q.x - lb.ort.x, dy = q.y - lb.ort.y;
-    return !b.innen({cb * dx - sb * dy, sb * dx + cb * dy});
+    const Punkt q = a.ecken().front();
+    const Punkt zurueck{cw * (q.x - ort.x) + sw * (q.y - ort.y), -sw * (q.x - ort.x) + cw * (q.y - ort.y)};
+    return !b.innen(zurueck);
 }
 
 bool frei(const Form& f, const Lage& l, const Rechteck& r, double abstand)
