@@ -41,6 +41,9 @@ enum class Ergebnis;
 namespace poster {
 struct Vorgabe;
 }
+namespace bogen {
+struct Bogen;
+}
 namespace netz {
 struct Vorgabe;
 struct Netz;
@@ -182,6 +185,13 @@ public:
     void PosterSpeichern();
     // Also from the command line; false after a message.
     bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, const PdfPaper& papier);
+
+    // Many copies of the star on as few sheets as possible (app/sternbogen.cpp);
+    // also from the command line, false after a message.
+    bool SternbogenPdfSchreiben(const QString& pfad, const bogen::Bogen& b, const PdfPaper& papier);
+    bool SternbogenSvgSchreiben(const QString& pfad, const bogen::Bogen& b);
+    // The design's file name for the sheets' footers.
+    QString EntwurfName() const;
 
     // The folded star, its net and its 3D model, from their own dialog
     QAction* mnuFaltstern;

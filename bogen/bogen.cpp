@@ -8,6 +8,9 @@
 // hexagonally is always among those tried, so no sheet holds fewer than it.
 #include "bogen/bogen.h"
 
+#include "paper/pruefmass.h"
+#include "poster/plan.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -253,7 +256,7 @@ Ergebnis auslegen(
         if (w.plaetze.empty())
             return {std::nullopt,
                 PELOX_TEXT("Sternbogen", "Ein Stern von %1 cm passt nicht auf das Blatt (%2 × %3 cm).")
-                    .arg(2 * f.radius(), 1)
+                    .arg(sorten[std::size_t(i)].durchmesser > 0 ? sorten[std::size_t(i)].durchmesser : 2 * f.radius(), 1)
                     .arg(breite, 1)
                     .arg(hoehe, 1)};
         const auto legen = [&](int blatt, const std::vector<Platz>& p) {
@@ -282,6 +285,22 @@ Ergebnis auslegen(
             legen(b.blaetter++, w.plaetze);
     }
     return {std::move(b), {}};
+}
+
+std::vector<Rechteck> vorbehalten(double breite, double hoehe)
+{
+    // The check scale's square with its distance from the edges and from
+    // what is drawn, as pruefmass::FreieEcke wants it in a corner.
+    const double ecke = pruefmass::kSeite / blatt::kTwipsProCm + 0.7;
+    return {{breite - ecke, hoehe - ecke, breite, hoehe}, {0, hoehe - kFusszeile, breite, hoehe}};
+}
+
+Ergebnis auslegen(const PeloxState& s, const std::vector<Groesse>& groessen, double breite, double hoehe, double abstand)
+{
+    std::vector<Sorte> sorten;
+    for (const Groesse& g : groessen)
+        sorten.push_back({umriss(poster::skaliert(s, g.durchmesser)), g.anzahl, s.AnzahlSpitzen, g.durchmesser});
+    return auslegen(sorten, breite, hoehe, abstand, vorbehalten(breite, hoehe));
 }
 
 } // namespace bogen

@@ -23,6 +23,8 @@ inline constexpr double kDurchmesserMin = 1;
 inline constexpr double kDurchmesserMax = 100;
 inline constexpr double kAbstandStandard = 0.2;
 inline constexpr double kAbstandMax = 2;
+// The footer line of a printed sheet, from the bottom of its area.
+inline constexpr double kFusszeile = 0.7;
 
 // The outline of the star as the figure routine cuts it: its corners, and
 // with the curve on, the bend points of each edge between them. Centre at
@@ -36,6 +38,7 @@ struct Sorte {
     // The points of the star: turned by a whole point it looks the same, so
     // the turns tried lie within one point's angle.
     int spitzen = 1;
+    double durchmesser = 0;  // as the user gave it, for the reason a star is refused
 };
 
 struct Stern {
@@ -65,5 +68,19 @@ struct Ergebnis {
 // Refused when a star does not fit the sheet by itself.
 Ergebnis auslegen(const std::vector<Sorte>& sorten, double breite, double hoehe, double abstand,
     const std::vector<Rechteck>& gesperrt = {});
+
+// Copies of the design at one outer diameter (cm).
+struct Groesse {
+    double durchmesser = 0;
+    int anzahl = 0;
+};
+
+// Room kept free on a printed sheet of breite × hoehe: the check scale's
+// corner at the bottom right and the footer line along the bottom.
+std::vector<Rechteck> vorbehalten(double breite, double hoehe);
+
+// The copies of the design as they are printed and written: scaled copies
+// of its outline on sheets with vorbehalten's room kept free.
+Ergebnis auslegen(const PeloxState& s, const std::vector<Groesse>& groessen, double breite, double hoehe, double abstand);
 
 } // namespace bogen

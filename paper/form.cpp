@@ -129,10 +129,13 @@ bool Form::nahe(Punkt a, Punkt b, double abstand) const
     const int y0 = zelle(oben, g.oben), y1 = zelle(unten, g.oben);
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x)
-            for (const int i : m_gitter[std::size_t(y * m_zellen + x)])
-                if (form::abstand(a, b, m_ecken[std::size_t(i)], m_ecken[(std::size_t(i) + 1) % m_ecken.size()])
-                    < abstand)
+            for (const int i : m_gitter[std::size_t(y * m_zellen + x)]) {
+                // Edges that touch are near even with no gap asked for.
+                const double d
+                    = form::abstand(a, b, m_ecken[std::size_t(i)], m_ecken[(std::size_t(i) + 1) % m_ecken.size()]);
+                if (d < abstand || d == 0)
                     return true;
+            }
     return false;
 }
 

@@ -39,8 +39,8 @@ public:
     Rechteck umriss(double winkel) const;
     // Whether p (in the shape's own frame) lies inside the outline.
     bool innen(Punkt p) const;
-    // Whether any edge comes nearer than abstand to the segment a–b (in the
-    // shape's own frame).
+    // Whether any edge comes nearer than abstand to the segment a–b, or
+    // touches it (in the shape's own frame).
     bool nahe(Punkt a, Punkt b, double abstand) const;
 
 private:
@@ -53,7 +53,7 @@ private:
 };
 
 // Whether two shapes as they lie keep at least abstand apart: no edge nearer
-// than that, neither inside the other.
+// than that, none touching, neither inside the other.
 bool frei(const Form& a, const Lage& la, const Form& b, const Lage& lb, double abstand);
 
 // Whether the shape as it lies keeps at least abstand from the rectangle

@@ -78,9 +78,10 @@ void pruefen(const bogen::Bogen& b, const std::vector<bogen::Sorte>& sorten, dou
                 for (const bogen::Rechteck& r : gesperrt)
                     EXPECT_FALSE(r.erweitert(abstand - 1e-9).enthaelt({p.x, p.y, p.x, p.y}));
             }
-            for (std::size_t k = i + 1; k < umrisse.size(); ++k)
-                ASSERT_GE(entfernung(umrisse[i], umrisse[k]), abstand - 1e-6) << "sheet " << blatt << ", stars " << i
-                                                                            << " and " << k;
+            for (std::size_t k = i + 1; k < umrisse.size(); ++k) {
+                const double d = entfernung(umrisse[i], umrisse[k]);
+                ASSERT_TRUE(d >= abstand - 1e-6 && d > 0) << "sheet " << blatt << ", stars " << i << " and " << k;
+            }
         }
     }
     for (const bogen::Stern& s : b.sterne) {
@@ -112,7 +113,8 @@ TEST(Sternbogen, RandomDesignsKeepTheGapStayWholeAndBeatTheCirclePacking)
     for (int n = 0; n < 25; ++n) {
         const PeloxState s = zufallsStern(zufall);
         const double d = std::uniform_real_distribution<double>(2, 9)(zufall);
-        const double gap = std::uniform_real_distribution<double>(0, 2)(zufall);
+        // Every fifth with no gap: the stars may come close, never cross.
+        const double gap = n % 5 == 0 ? 0 : std::uniform_real_distribution<double>(0, 2)(zufall);
         const int anzahl = std::uniform_int_distribution<int>(1, 40)(zufall);
         const std::vector<bogen::Sorte> sorten{sorte(s, d, anzahl)};
         const bogen::Ergebnis e = bogen::auslegen(sorten, kA4Breite, kA4Hoehe, gap);
