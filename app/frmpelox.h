@@ -29,6 +29,7 @@ class LineControl;
 class PictureWidget;
 class FaltsternDialog;
 class PosterDialog;
+class SternbogenDialog;
 struct PdfPaper;
 class ScrollBar;
 class EinmessDialog;
@@ -186,8 +187,15 @@ public:
     // Also from the command line; false after a message.
     bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, const PdfPaper& papier);
 
-    // Many copies of the star on as few sheets as possible (app/sternbogen.cpp);
-    // also from the command line, false after a message.
+    // Many copies of the star on as few sheets as possible, from its own
+    // dialog (app/sternbogen.cpp); the files also from the command line,
+    // false after a message.
+    QAction* mnuSternbogen;
+    QPointer<SternbogenDialog> dlgSternbogen;
+    void SternbogenZeigen();
+    void SternbogenDrucken();
+    void SternbogenPdf();
+    void SternbogenSvg();
     bool SternbogenPdfSchreiben(const QString& pfad, const bogen::Bogen& b, const PdfPaper& papier);
     bool SternbogenSvgSchreiben(const QString& pfad, const bogen::Bogen& b);
     // The design's file name for the sheets' footers.
