@@ -138,8 +138,10 @@ std::vector<Platz> plaetze(const form::Form& f, const Gitter& g, double psi, Pun
             const Rechteck box{u.links + ort.x, u.oben + ort.y, u.rechts + ort.x, u.unten + ort.y};
             if (!bereich.erweitert(1e-9).enthaelt(box))
                 continue;
-            if (std::any_of(gesperrt.begin(), gesperrt.end(),
-                    [&](const Rechteck& s) { return box.erweitert(abstand).schneidet(s); }))
+            // Tips may reach past the corner of what is reserved.
+            if (std::any_of(gesperrt.begin(), gesperrt.end(), [&](const Rechteck& s) {
+                    return box.erweitert(abstand).schneidet(s) && !form::frei(f, {g.winkel(r) + psi, ort}, s, abstand);
+                }))
                 continue;
             p.push_back({ort, g.winkel(r) + psi});
         }
@@ -290,9 +292,10 @@ Ergebnis auslegen(
 std::vector<Rechteck> vorbehalten(double breite, double hoehe)
 {
     // The check scale's square with its distance from the edges and from
-    // what is drawn, as pruefmass::FreieEcke wants it in a corner.
+    // what is drawn, as pruefmass::FreieEcke wants it in a corner, and the
+    // footer's two lines above it.
     const double ecke = pruefmass::kSeite / blatt::kTwipsProCm + 0.7;
-    return {{breite - ecke, hoehe - ecke, breite, hoehe}, {0, hoehe - kFusszeile, breite, hoehe}};
+    return {{breite - ecke, hoehe - ecke - kFusszeile, breite, hoehe}};
 }
 
 Ergebnis auslegen(const PeloxState& s, const std::vector<Groesse>& groessen, double breite, double hoehe, double abstand)

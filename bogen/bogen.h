@@ -23,8 +23,8 @@ inline constexpr double kDurchmesserMin = 1;
 inline constexpr double kDurchmesserMax = 100;
 inline constexpr double kAbstandStandard = 0.2;
 inline constexpr double kAbstandMax = 2;
-// The footer line of a printed sheet, from the bottom of its area.
-inline constexpr double kFusszeile = 0.7;
+// The footer's two lines on a printed sheet, above the check scale.
+inline constexpr double kFusszeile = 1.0;
 
 // The outline of the star as the figure routine cuts it: its corners, and
 // with the curve on, the bend points of each edge between them. Centre at
@@ -75,8 +75,8 @@ struct Groesse {
     int anzahl = 0;
 };
 
-// Room kept free on a printed sheet of breite × hoehe: the check scale's
-// corner at the bottom right and the footer line along the bottom.
+// Room kept free on a printed sheet of breite × hoehe: the corner at the
+// bottom right for the check scale with the footer above it.
 std::vector<Rechteck> vorbehalten(double breite, double hoehe);
 
 // The copies of the design as they are printed and written: scaled copies

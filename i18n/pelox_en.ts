@@ -732,8 +732,12 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
         <translation>%1 stars</translation>
     </message>
     <message>
-        <source>Sternbogen – Blatt %1 von %2 – %3 – %4</source>
-        <translation>Sheet of stars – sheet %1 of %2 – %3 – %4</translation>
+        <source>Sternbogen – Blatt %1 von %2</source>
+        <translation>Sheet of stars – sheet %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>%1 und %2</source>

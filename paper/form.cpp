@@ -48,17 +48,6 @@ double abstand(Punkt a, Punkt b, Punkt c, Punkt d)
     return std::min({punktStrecke(a, c, d), punktStrecke(b, c, d), punktStrecke(c, a, b), punktStrecke(d, a, b)});
 }
 
-double flaeche(const std::vector<Punkt>& ecken)
-{
-    double f = 0;
-    for (std::size_t i = 0; i < ecken.size(); ++i) {
-        const Punkt& p = ecken[i];
-        const Punkt& q = ecken[(i + 1) % ecken.size()];
-        f += p.x * q.y - q.x * p.y;
-    }
-    return f / 2;
-}
-
 Form::Form(std::vector<Punkt> ecken) : m_ecken(std::move(ecken))
 {
     for (const Punkt& p : m_ecken)
@@ -190,14 +179,6 @@ bool frei(const Form& f, const Lage& l, const Rechteck& r, double abstand)
     // Apart from the rectangle's edges: the rectangle may yet lie inside.
     const Lage zurueck{-l.winkel, {}};
     return !f.innen(zurueck({ecken[0].x - l.ort.x, ecken[0].y - l.ort.y}));
-}
-
-bool innerhalb(const Form& f, const Lage& l, const Rechteck& bereich)
-{
-    const std::vector<Punkt> p = f.gelegt(l);
-    return std::all_of(p.begin(), p.end(), [&bereich](const Punkt& q) {
-        return q.x >= bereich.links && q.x <= bereich.rechts && q.y >= bereich.oben && q.y <= bereich.unten;
-    });
 }
 
 } // namespace form

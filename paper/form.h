@@ -35,7 +35,8 @@ public:
     double radius() const { return m_radius; }
     // The outline as it lies.
     std::vector<Punkt> gelegt(const Lage& l) const;
-    // The rectangle around the outline turned by winkel, origin at 0.
+    // The rectangle around the outline turned by winkel, origin at 0: the
+    // shape lies whole inside an area where this rectangle, moved, does.
     Rechteck umriss(double winkel) const;
     // Whether p (in the shape's own frame) lies inside the outline.
     bool innen(Punkt p) const;
@@ -59,13 +60,6 @@ bool frei(const Form& a, const Lage& la, const Form& b, const Lage& lb, double a
 // Whether the shape as it lies keeps at least abstand from the rectangle
 // (neither touching nor inside it).
 bool frei(const Form& f, const Lage& l, const Rechteck& r, double abstand);
-
-// Whether the shape as it lies is whole inside the area.
-bool innerhalb(const Form& f, const Lage& l, const Rechteck& bereich);
-
-// The signed area of the outline, positive when its corners run from x
-// towards y; a mirrored copy has the other sign.
-double flaeche(const std::vector<Punkt>& ecken);
 
 // The least distance between the segments, 0 where they meet.
 double abstand(Punkt a, Punkt b, Punkt c, Punkt d);

@@ -42,13 +42,19 @@ void BlattZeichnen(PrinterPort& p, const bogen::Bogen& b, const QString& name, i
         }
     p.setFontName(QStringLiteral("Liberation Sans"));
     p.setFontSize(9);
-    const double fuss = (b.bereich.unten - bogen::kFusszeile + 0.2) * kTwips;
-    const QString text = Sternbogen::tr("Sternbogen – Blatt %1 von %2 – %3 – %4")
-                             .arg(blatt + 1)
-                             .arg(b.blaetter)
-                             .arg(sterne(b.anzahl(blatt)), name);
-    p.textAt(0, fuss, text);
-    belegt.flaeche({0, fuss, p.textWidth(text), fuss + p.lineHeight()});
+    // The footer stands above the check scale, in the corner kept free for
+    // both; a long file name is shortened to its width.
+    const bogen::Rechteck ecke = bogen::vorbehalten(b.bereich.breite(), b.bereich.hoehe()).front();
+    const double links = (ecke.links + 0.3) * kTwips, breite = (ecke.rechts - ecke.links - 0.3) * kTwips;
+    const double oben = (ecke.oben + 0.1) * kTwips;
+    const QString zeile1 = Sternbogen::tr("Sternbogen – Blatt %1 von %2").arg(blatt + 1).arg(b.blaetter);
+    QString datei = name;
+    const auto zeile2 = [&] { return Sternbogen::tr("%1 – %2").arg(sterne(b.anzahl(blatt)), datei); };
+    while (p.textWidth(zeile2()) > breite && datei.size() > 1)
+        datei = datei.left(datei.size() - 2) + QStringLiteral("…");
+    p.textAt(links, oben, zeile1);
+    p.textAt(links, oben + p.lineHeight(), zeile2());
+    belegt.flaeche({links, oben, links + breite, oben + 2 * p.lineHeight()});
     druck::Steuerung st;
     st.pruefmass = pruefmass;
     p.setFontName(QStringLiteral("courier"));

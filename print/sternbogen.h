@@ -9,8 +9,9 @@
 #include <QString>
 
 // The sheet of stars on paper: one page per sheet with its stars at true
-// size, solid cut lines, a footer with the sheet's number, the stars on it
-// and the file name, and the check scale in the corner kept free for it.
+// size, solid cut lines, and in the corner kept free at the bottom right the
+// check scale with a footer above it: the sheet's number, the stars on it
+// and the file name.
 namespace sternbogen {
 
 // Twips of the drawing area as cm, for the stars to be laid out in.

@@ -28,11 +28,15 @@ TEST_F(SternbogenDialogTest, PreviewsCountsPrintsAndSaves)
     ASSERT_EQ(d->cboPapier->count(), 7);
     EXPECT_EQ(d->cboPapier->itemData(6).toString(), "mat12x24");
 
-    // On the fake printer's A4 without margins, 30 stars of 5 cm take two sheets.
+    // On the fake printer's A4 without margins, 30 stars of 5 cm fit one
+    // sheet, 40 take two.
+    ASSERT_TRUE(d->bogen());
+    EXPECT_EQ(d->lblBlaetter->text(), "1 Blatt: 30 Sterne");
+    d->spnAnzahl->setValue(40);
     ASSERT_TRUE(d->bogen());
     EXPECT_EQ(d->bogen()->blaetter, 2);
-    const QString text = d->lblBlaetter->text();
-    EXPECT_EQ(text, QString("2 Blätter: %1 und %2 Sterne").arg(d->bogen()->anzahl(0)).arg(30 - d->bogen()->anzahl(0)));
+    EXPECT_EQ(d->lblBlaetter->text(),
+        QString("2 Blätter: %1 und %2 Sterne").arg(d->bogen()->anzahl(0)).arg(40 - d->bogen()->anzahl(0)));
     EXPECT_TRUE(d->cmdDrucken->isEnabled());
     EXPECT_FALSE(d->cmdPdf->isEnabled());
 
