@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 #include <tuple>
 
@@ -115,7 +116,7 @@ Punkt drehen(Punkt p, double w)
 }
 
 // The stars of the lattice turned by psi and moved by the shift that lie
-// whole in the area and clear of what is reserved, row by row.
+// whole in the area and clear of what is reserved.
 std::vector<Platz> plaetze(const form::Form& f, const Gitter& g, double psi, Punkt verschiebung, const Rechteck& bereich,
     const std::vector<Rechteck>& gesperrt, double abstand)
 {
@@ -146,10 +147,15 @@ std::vector<Platz> plaetze(const form::Form& f, const Gitter& g, double psi, Pun
             p.push_back({ort, g.winkel(r) + psi});
         }
     }
+    return p;
+}
+
+// Row by row from the top, so that a sheet not filled is filled from the top.
+void ordnen(std::vector<Platz>& p)
+{
     std::sort(p.begin(), p.end(), [](const Platz& a, const Platz& b) {
         return std::tie(a.ort.y, a.ort.x) < std::tie(b.ort.y, b.ort.x);
     });
-    return p;
 }
 
 // Every way the lattice is laid on the sheet: upright or a quarter turned,
@@ -205,6 +211,7 @@ Wahl bestes(const form::Form& f, int spitzen, const Rechteck& bereich, const std
             if (p.size() > w.plaetze.size())
                 w = {g, std::move(p)};
         });
+    ordnen(w.plaetze);
     return w;
 }
 
@@ -267,13 +274,15 @@ Ergebnis auslegen(
         };
         // Sheets already begun take what fits beside their stars.
         for (int blatt = 0; blatt < b.blaetter && rest > 0; ++blatt) {
+            std::vector<Stern> darauf;
+            std::copy_if(b.sterne.begin(), b.sterne.end(), std::back_inserter(darauf),
+                [blatt](const Stern& s) { return s.blatt == blatt; });
             std::vector<Platz> beste;
             jedeLage(w.gitter, [&](double psi, Punkt v) {
                 std::vector<Platz> p;
                 for (const Platz& q : plaetze(f, w.gitter, psi, v, b.bereich, gesperrt, abstand)) {
-                    const bool frei = std::all_of(b.sterne.begin(), b.sterne.end(), [&](const Stern& s) {
-                        return s.blatt != blatt
-                            || form::frei(b.formen[std::size_t(s.sorte)], s.lage, f, {q.winkel, q.ort}, abstand);
+                    const bool frei = std::all_of(darauf.begin(), darauf.end(), [&](const Stern& s) {
+                        return form::frei(b.formen[std::size_t(s.sorte)], s.lage, f, {q.winkel, q.ort}, abstand);
                     });
                     if (frei)
                         p.push_back(q);
@@ -281,6 +290,7 @@ Ergebnis auslegen(
                 if (p.size() > beste.size())
                     beste = std::move(p);
             });
+            ordnen(beste);
             legen(blatt, beste);
         }
         while (rest > 0)
