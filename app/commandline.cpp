@@ -19,6 +19,7 @@
 #include "net/stl.h"
 #include "print/faltnetz.h"
 #include "print/poster.h"
+#include "print/sternbogen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -65,9 +66,9 @@ const QString kDurchmesser = QStringLiteral("diameter");
 const QString kPapier = QStringLiteral("paper");
 
 // The paper the options name; the table took only names it knows.
-QPageSize::PageSizeId papier(const Auftrag& a)
+QPageSize papier(const Auftrag& a)
 {
-    return poster::papier(a.wert(kPapier)).value_or(QPageSize::A4);
+    return poster::papier(a.wert(kPapier)).value_or(QPageSize(QPageSize::A4));
 }
 
 // The net from the options and the design read, or the reason it cannot be made.
@@ -152,6 +153,18 @@ netz::Stl stlWahl(const Auftrag& a, const frmPelox& w)
     return netz::stlDatei(*g.koerper, haelften(a));
 }
 
+// The sheet of stars the options ask for, on the PDF's paper, or the reason
+// there is none.
+bogen::Ergebnis sternbogen(const Auftrag& a, const frmPelox& w)
+{
+    std::vector<bogen::Groesse> g;
+    for (const auto& [durchmesser, anzahl] : groessen(a.wert(kDurchmesser), int(a.zahl(QStringLiteral("copies")))).liste)
+        g.push_back({durchmesser, anzahl});
+    const QSizeF bereich = PdfPaper{papier(a)}.drawingArea();
+    return bogen::auslegen(w, g, sternbogen::cm(bereich.width()), sternbogen::cm(bereich.height()),
+        a.zahl(QStringLiteral("gap")) / 10);
+}
+
 int writeFiles(const Auftrag& a, const std::string& design)
 {
     ConsoleMessages messages;
@@ -180,6 +193,15 @@ int writeFiles(const Auftrag& a, const std::string& design)
             return 2;
         }
     }
+    std::optional<bogen::Bogen> sterne;
+    if (a.gilt(kBogen) || a.gilt(kBogenSvg)) {
+        bogen::Ergebnis e = sternbogen(a, w);
+        if (!e.bogen) {
+            messages.show(sprache::text(e.grund), {}, 0);
+            return 2;
+        }
+        sterne = std::move(e.bogen);
+    }
     netz::Stl stl;
     if (a.gilt(kStl)) {
         stl = stlWahl(a, w);
@@ -202,6 +224,10 @@ int writeFiles(const Auftrag& a, const std::string& design)
     if (a.gilt(kNetz) && !w.NetzPdfSchreiben(a.datei(kNetz), *netz.netz, netz.angaben, papier(a)))
         return 1;
     if (a.gilt(kNetzSvg) && !w.NetzSvgSchreiben(a.datei(kNetzSvg), *netz.netz, netz.angaben))
+        return 1;
+    if (a.gilt(kBogen) && !w.SternbogenPdfSchreiben(a.datei(kBogen), *sterne, PdfPaper{papier(a)}))
+        return 1;
+    if (a.gilt(kBogenSvg) && !w.SternbogenSvgSchreiben(a.datei(kBogenSvg), *sterne))
         return 1;
     if (a.gilt(kStl) && !w.StlSchreiben(a.datei(kStl), stl.daten))
         return 1;

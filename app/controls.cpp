@@ -76,6 +76,7 @@ void frmPelox::connectControls()
     connect(mnuEinmessen, &QAction::triggered, this, [this] { DruckerEinmessen(); });
     connect(mnuPoster, &QAction::triggered, this, [this] { PosterZeigen(); });
     connect(mnuFaltstern, &QAction::triggered, this, [this] { FaltsternZeigen(); });
+    connect(mnuSternbogen, &QAction::triggered, this, [this] { SternbogenZeigen(); });
     connect(cmdBildSpeichern, &QPushButton::clicked, this, [this] { cmdBildSpeichern_Click(); });
     connect(picPelox, &PictureWidget::mouseMoved, this, ziehen(Art::Ecke, QT_TR_NOOP("Ecke ziehen"), &frmPelox::picPelox_MouseMove));
     connect(cmdRückstellen, &QPushButton::clicked, this,

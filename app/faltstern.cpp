@@ -46,7 +46,7 @@ void frmPelox::FaltsternDrucken()
 void frmPelox::FaltsternPdf()
 {
     const std::optional<netz::Netz>& n = dlgFaltstern->netz();
-    const std::optional<QPageSize::PageSizeId> papier = dlgFaltstern->dateiPapier();
+    const std::optional<QPageSize> papier = dlgFaltstern->dateiPapier();
     if (!n || !papier)
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
@@ -92,14 +92,14 @@ faltnetz::Angaben frmPelox::NetzAngaben(double durchmesser) const
     return {name, durchmesser, mnuPruefmass->isChecked()};
 }
 
-QSizeF frmPelox::NetzPapier(QPageSize::PageSizeId papier)
+QSizeF frmPelox::NetzPapier(const QPageSize& papier)
 {
     const QSizeF twips = PdfPaper{papier}.drawingArea();
     return {faltnetz::cm(twips.width()), faltnetz::cm(twips.height())};
 }
 
 bool frmPelox::NetzPdfSchreiben(
-    const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, QPageSize::PageSizeId papier)
+    const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const QPageSize& papier)
 {
     return SicherSchreiben(pfad, [&](QIODevice& datei) {
         return writePdf(datei, PdfPaper{papier}, [&](PrinterPort& pdf) { faltnetz::NetzDrucken(pdf, n, a); });

@@ -179,7 +179,7 @@ double FaltsternDialog::hoehe() const
     return m_natuerlichGewaehlt && m_natuerlich ? *m_natuerlich : spnHoehe->value();
 }
 
-std::optional<QPageSize::PageSizeId> FaltsternDialog::dateiPapier() const
+std::optional<QPageSize> FaltsternDialog::dateiPapier() const
 {
     return poster::papier(cboPapier->currentData().toString());
 }
@@ -218,7 +218,7 @@ void FaltsternDialog::Aktualisieren()
         spnHoehe->setValue(*m_natuerlich);
     }
 
-    const std::optional<QPageSize::PageSizeId> papier = dateiPapier();
+    const std::optional<QPageSize> papier = dateiPapier();
     const QSizeF twips = papier ? PdfPaper{*papier}.drawingArea() : m_druckerSeite.value_or(QSizeF());
     const QSizeF blatt(faltnetz::cm(twips.width()), faltnetz::cm(twips.height()));
     netz::Vorgabe v;

@@ -62,7 +62,7 @@ public:
     // field's.
     double hoehe() const;
     // The paper of the files, none while the printer's paper is chosen.
-    std::optional<QPageSize::PageSizeId> dateiPapier() const;
+    std::optional<QPageSize> dateiPapier() const;
     // The net as the preview shows it, none with the reason in the label.
     const std::optional<netz::Netz>& netz() const { return m_netz; }
     // The folded star, none where it cannot be folded.

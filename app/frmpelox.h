@@ -31,6 +31,7 @@ class PictureWidget;
 class FaltsternDialog;
 struct FaltsternWahl;
 class PosterDialog;
+class SternbogenDialog;
 struct PdfPaper;
 class ScrollBar;
 class EinmessDialog;
@@ -42,6 +43,9 @@ enum class Ergebnis;
 }
 namespace poster {
 struct Vorgabe;
+}
+namespace bogen {
+struct Bogen;
 }
 namespace netz {
 struct Vorgabe;
@@ -185,6 +189,20 @@ public:
     // Also from the command line; false after a message.
     bool PosterPdfSchreiben(const QString& pfad, const poster::Vorgabe& v, const PdfPaper& papier);
 
+    // Many copies of the star on as few sheets as possible, from its own
+    // dialog (app/sternbogen.cpp); the files also from the command line,
+    // false after a message.
+    QAction* mnuSternbogen;
+    QPointer<SternbogenDialog> dlgSternbogen;
+    void SternbogenZeigen();
+    void SternbogenDrucken();
+    void SternbogenPdf();
+    void SternbogenSvg();
+    bool SternbogenPdfSchreiben(const QString& pfad, const bogen::Bogen& b, const PdfPaper& papier);
+    bool SternbogenSvgSchreiben(const QString& pfad, const bogen::Bogen& b);
+    // The design's file name for the sheets' footers.
+    QString EntwurfName() const;
+
     // The folded star, its net and its 3D model, from their own dialog
     QAction* mnuFaltstern;
     QPointer<FaltsternDialog> dlgFaltstern;
@@ -199,10 +217,10 @@ public:
     netz::Ergebnis Faltnetz(double durchmesser, const netz::Vorgabe& v) const;
     faltnetz::Angaben NetzAngaben(double durchmesser) const;
     // The drawing area of a PDF's paper as the net is laid out in, cm.
-    static QSizeF NetzPapier(QPageSize::PageSizeId papier);
+    static QSizeF NetzPapier(const QPageSize& papier);
     // Also from the command line; false after a message.
     bool NetzPdfSchreiben(
-        const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, QPageSize::PageSizeId papier);
+        const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const QPageSize& papier);
     bool NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a);
     // The folded star as a 3D model, the bytes from netz::stlDatei; false
     // after a message.

@@ -271,6 +271,7 @@ void frmPelox::createControls()
     mnuBild->addSeparator();
     mnuPoster = mnuBild->addAction(tr("Auf mehreren Blättern drucken …"));
     mnuFaltstern = mnuBild->addAction(tr("Faltstern …"));
+    mnuSternbogen = mnuBild->addAction(tr("Sternbogen …"));
     mnuPruefmass = mnuBild->addAction(tr("Prüfmaß mitdrucken"));
     mnuPruefmass->setCheckable(true);
     mnuPruefmass->setChecked(einstellungen::Pruefmass(m_ports.settings));

@@ -5,6 +5,7 @@
 #include "app/optionen.h"
 
 #include "app/optionstabelle.h"
+#include "bogen/bogen.h"
 #include "net/netz.h"
 #include "platform/sprache.h"
 #include "star/ranges.h"
@@ -84,10 +85,13 @@ QString zahlFehler(const Zeile& z, const QString& wert, unsigned ausgaben, doubl
         if (!v || !innerhalb(*v, b.von, b.bis)) {
             const QString grund = Kommandozeile::tr("%1 %2: erlaubt sind %3 bis %4 %5")
                                       .arg(Kommandozeile::tr(z.was), wert, grenze(b.von, false), grenze(b.bis, true),
-                                          QLatin1String(z.einheit));
+                                          QLatin1String(z.einheit))
+                                      .trimmed();
             return z.bereiche.size() > 1 ? Kommandozeile::tr("%1 (für %2)").arg(grund, liste(b.fuer & ausgaben))
                                          : grund;
         }
+        if (z.ganz && *v != std::floor(*v))
+            return Kommandozeile::tr("%1 %2: nur ganze Zahlen").arg(Kommandozeile::tr(z.was), wert);
         ziel = std::clamp(*v, b.von, b.bis);
     }
     return {};
@@ -141,9 +145,9 @@ void beschreiben(QCommandLineParser& args)
     args.setApplicationDescription(
         Kommandozeile::tr("Sterne entwerfen und in Originalgröße drucken.\n"
                           "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                          "Mit --pdf, --svg, --bmp, --poster, --net, --net-svg oder --stl wird die Datei ohne Fenster\n"
-                          "geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker. Zahlen mit Punkt oder\n"
-                          "Komma (2.5 oder 2,5), ohne Tausendertrennung."));
+                          "Mit --pdf, --svg, --bmp, --poster, --net, --net-svg, --stl, --sheet oder --sheet-svg wird die\n"
+                          "Datei ohne Fenster geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker.\n"
+                          "Zahlen mit Punkt oder Komma (2.5 oder 2,5), ohne Tausendertrennung."));
     args.addHelpOption();
     args.addVersionOption();
     static const QRegularExpression platz(QStringLiteral("%[1-9]"));
@@ -208,11 +212,19 @@ Auftrag pruefen(const QCommandLineParser& args)
             continue;
         const QString wert = gegeben ? args.value(name) : QLatin1String(z.vorgabe);
         if (z.art == Art::Zahl) {
-            double v = 0;
-            const QString grund = zahlFehler(z, wert, ausgaben, v);
-            if (!grund.isEmpty())
-                fehler(grund);
-            a.zahlen[name] = v;
+            // A list of sizes is checked item by item; the files that take
+            // one number check it as before.
+            if (z.liste & ausgaben) {
+                fehler(groessen(wert, 1).fehler);
+                a.werte[name] = wert;
+            }
+            if (ausgaben & z.ausgaben & ~z.liste) {
+                double v = 0;
+                const QString grund = zahlFehler(z, wert, ausgaben & ~z.liste, v);
+                if (!grund.isEmpty())
+                    fehler(grund);
+                a.zahlen[name] = v;
+            }
         } else if (z.art == Art::Wahl) {
             if (!z.wahl.contains(wert))
                 fehler(Kommandozeile::tr("%1 %2: erlaubt sind %3").arg(Kommandozeile::tr(z.was), wert, wahl(z)));
@@ -222,9 +234,50 @@ Auftrag pruefen(const QCommandLineParser& args)
             a.werte[name] = wert;
         }
     }
+    if (a.fehler.isEmpty() && (ausgaben & kSternbogen)) {
+        int summe = 0;
+        for (const auto& [durchmesser, anzahl] :
+            groessen(a.wert(QStringLiteral("diameter")), int(a.zahl(QStringLiteral("copies")))).liste)
+            summe += anzahl;
+        if (summe > bogen::kAnzahlMax)
+            fehler(Kommandozeile::tr("%1 Sterne: höchstens %2 auf einmal").arg(summe).arg(bogen::kAnzahlMax));
+    }
     if (a.fehler.isEmpty())
         a.fehler = dateiFehler(a);
     return a;
+}
+
+Groessen groessen(const QString& text, int kopien)
+{
+    const Zeile& z = *std::find_if(tabelle().begin(), tabelle().end(), [](const Zeile& r) { return r.liste != 0; });
+    const Bereich& b = *std::find_if(z.bereiche.begin(), z.bereiche.end(), [&z](const Bereich& r) { return r.fuer & z.liste; });
+    Groessen g;
+    static const QRegularExpression ganz(QStringLiteral("^[0-9]+$"));
+    for (const QString& teil : text.split(QLatin1Char('+'))) {
+        const QStringList paar = teil.split(QLatin1Char(':'));
+        const std::optional<double> d = zahl(paar.constFirst());
+        if (paar.size() > 2 || !d || (paar.size() == 2 && !ganz.match(paar.constLast()).hasMatch())) {
+            const QString komma = paar.size() == 1 ? mehrdeutig(z, teil) : QString();
+            g.fehler = !komma.isEmpty() ? komma
+                                        : Kommandozeile::tr("%1 %2: ein Durchmesser in cm, oder mehrere als "
+                                                            "Durchmesser:Anzahl mit + verbunden, etwa 3:10+5:6")
+                                              .arg(Kommandozeile::tr(z.was), text);
+            return g;
+        }
+        if (!innerhalb(*d, b.von, b.bis)) {
+            g.fehler = Kommandozeile::tr("%1 %2: erlaubt sind %3 bis %4 %5 (für %6)")
+                           .arg(Kommandozeile::tr(z.was), paar.constFirst(), grenze(b.von, false), grenze(b.bis, true),
+                               QLatin1String(z.einheit), liste(z.liste));
+            return g;
+        }
+        const int n = paar.size() == 2 ? paar.constLast().toInt() : kopien;
+        if (paar.size() == 2 && !star::inRange(paar.constLast().toDouble(), 1, bogen::kAnzahlMax)) {
+            g.fehler = Kommandozeile::tr("Anzahl %1: erlaubt sind 1 bis %2").arg(paar.constLast()).arg(bogen::kAnzahlMax);
+            return g;
+        }
+        g.liste.emplace_back(std::clamp(*d, b.von, b.bis), n);
+    }
+    return g;
 }
 
 Spitze spitze(const QString& text, const PeloxState& stern)

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCommandLineParser;
 
@@ -29,6 +31,8 @@ enum Ausgabe : unsigned {
     kNetzSvg = 32,
     kStl = 64,
     kEinmessblatt = 128,
+    kBogen = 256,
+    kBogenSvg = 512,
 };
 
 // What the command line asks for, checked: every option applies to a file
@@ -69,6 +73,15 @@ Spitze spitze(const QString& text, const PeloxState& stern);
 // sign, a point or a comma. A comma before exactly three digits might group
 // thousands and is refused, as is everything else.
 std::optional<double> zahl(const QString& text);
+
+// The sizes of the sheet of stars: a diameter in cm, or "cm:count", several
+// joined by "+" (3:10+5:6; the comma stays a decimal sign, 2,5:4). A size
+// without its count takes kopien. The reason when any is refused.
+struct Groessen {
+    std::vector<std::pair<double, int>> liste;
+    QString fehler;
+};
+Groessen groessen(const QString& text, int kopien);
 
 // A limit as the program states it: to four decimals, rounded into the range,
 // so that the number stated is one the range takes.

@@ -5,6 +5,7 @@
 // new option is a new row; the help and the check follow from it.
 #include "app/optionstabelle.h"
 
+#include "bogen/bogen.h"
 #include "net/netz.h"
 #include "paper/blatt.h"
 #include "print/poster.h"
@@ -36,20 +37,24 @@ const std::vector<Zeile>& tabelle()
                 "Kommandozeile", "Den Stern auf mehreren Blättern als PDF-Datei <datei> schreiben, mit Übersicht.")},
         {.name = "diameter",
             .art = Art::Zahl,
-            .ausgaben = kPoster | kFaltstern,
-            .braucht = kPoster,
+            .ausgaben = kPoster | kFaltstern | kSternbogen,
+            .braucht = kPoster | kSternbogen,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
                 "Außendurchmesser in cm: des Posters %1 bis %2, des Faltsterns %3 bis %4 "
-                "(ohne: der des Entwurfs)."),
+                "(ohne: der des Entwurfs), der Sterne des Sternbogens %5 bis %6, mehrere Größen als "
+                "Durchmesser:Anzahl mit + verbunden (3:10+5:6)."),
             .wertName = "cm",
             .was = QT_TRANSLATE_NOOP("Kommandozeile", "Durchmesser"),
             .einheit = "cm",
             .bereiche = {{kPoster, poster::kDurchmesserMin, poster::kDurchmesserMax},
-                {kFaltstern, netz::kDurchmesserMin, netz::kDurchmesserMax}}},
+                {kFaltstern, netz::kDurchmesserMin, netz::kDurchmesserMax},
+                {kSternbogen, bogen::kDurchmesserMin, bogen::kDurchmesserMax}},
+            .liste = kSternbogen},
         {.name = "paper",
             .art = Art::Wahl,
-            .ausgaben = kPoster | kNetz | kNetzSvg,
-            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Papier des Posters und des Faltnetzes: %1 (%2)."),
+            .ausgaben = kPoster | kNetz | kNetzSvg | kSternbogen,
+            .hilfe = QT_TRANSLATE_NOOP(
+                "Kommandozeile", "Papier des Posters, des Faltnetzes und des Sternbogens: %1 (%2)."),
             .wertName = QT_TRANSLATE_NOOP("Kommandozeile", "papier"),
             .was = QT_TRANSLATE_NOOP("Kommandozeile", "Papier"),
             .wahl = poster::papierNamen(),
@@ -127,6 +132,35 @@ const std::vector<Zeile>& tabelle()
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
                 "Den gefalteten Stern als 3D-Modell (binäres STL in mm) in <datei> schreiben; "
                 "braucht --peak.")},
+        {.name = "sheet",
+            .ausgaben = kBogen,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Viele Sterne auf möglichst wenigen Blättern (Sternbogen) als PDF-Datei <datei> schreiben; "
+                "braucht --diameter.")},
+        {.name = "sheet-svg",
+            .ausgaben = kBogenSvg,
+            .hilfe = QT_TRANSLATE_NOOP(
+                "Kommandozeile", "Den Sternbogen für Schneideplotter als SVG-Datei <datei> schreiben.")},
+        {.name = "copies",
+            .art = Art::Zahl,
+            .ausgaben = kSternbogen,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Anzahl der Sterne des Sternbogens (%1 bis %2, %3), für jede Größe ohne eigene Anzahl."),
+            .wertName = "n",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Anzahl"),
+            .bereiche = {{kSternbogen, 1, bogen::kAnzahlMax}},
+            .vorgabe = "1",
+            .ganz = true},
+        {.name = "gap",
+            .art = Art::Zahl,
+            .ausgaben = kSternbogen,
+            .hilfe = QT_TRANSLATE_NOOP(
+                "Kommandozeile", "Abstand der Sterne auf dem Sternbogen in mm (%1 bis %2, %3)."),
+            .wertName = "mm",
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Abstand"),
+            .einheit = "mm",
+            .bereiche = {{kSternbogen, 0, bogen::kAbstandMax * 10}},
+            .vorgabe = "2"},
     };
     return t;
 }

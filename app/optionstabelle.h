@@ -42,10 +42,15 @@ struct Zeile {
     std::vector<Bereich> bereiche {};
     QStringList wahl {};
     const char* vorgabe = nullptr;
+    // The files for which the value may be a list of sizes (groessen).
+    unsigned liste = 0;
+    // Whether only whole numbers are taken.
+    bool ganz = false;
 };
 
 constexpr unsigned kFaltstern = kNetz | kNetzSvg | kStl;
-constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kFaltstern;
+constexpr unsigned kSternbogen = kBogen | kBogenSvg;
+constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kFaltstern | kSternbogen;
 
 // The command line's options, one row each, in the order the help lists them.
 const std::vector<Zeile>& tabelle();

@@ -101,7 +101,7 @@ poster::Vorgabe PosterDialog::vorgabe() const
 
 std::optional<PdfPaper> PosterDialog::pdfPapier() const
 {
-    const std::optional<QPageSize::PageSizeId> papier = poster::papier(cboPapier->currentData().toString());
+    const std::optional<QPageSize> papier = poster::papier(cboPapier->currentData().toString());
     if (!papier)
         return std::nullopt;
     return PdfPaper{*papier, spnRand->value()};

@@ -335,14 +335,14 @@ Save anyway?</translation>
     <message>
         <source>Sterne entwerfen und in Originalgröße drucken.
 Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.
-Mit --pdf, --svg, --bmp, --poster, --net, --net-svg oder --stl wird die Datei ohne Fenster
-geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker. Zahlen mit Punkt oder
-Komma (2.5 oder 2,5), ohne Tausendertrennung.</source>
+Mit --pdf, --svg, --bmp, --poster, --net, --net-svg, --stl, --sheet oder --sheet-svg wird die
+Datei ohne Fenster geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker.
+Zahlen mit Punkt oder Komma (2.5 oder 2,5), ohne Tausendertrennung.</source>
         <translation>Design stars and print them at actual size.
 Without a file the window opens; with a Pelox file (*.plx) it opens that file.
-With --pdf, --svg, --bmp, --poster, --net, --net-svg or --stl the file is written without a
-window, with --calibration-pdf the calibration sheet for the printer. Numbers with a point or
-a comma (2.5 or 2,5), without thousands separators.</translation>
+With --pdf, --svg, --bmp, --poster, --net, --net-svg, --stl, --sheet or --sheet-svg the file
+is written without a window, with --calibration-pdf the calibration sheet for the printer.
+Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</translation>
     </message>
     <message>
         <source>datei</source>
@@ -369,16 +369,16 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
         <translation>Write the star on several sheets as PDF file &lt;file&gt;, with an overview.</translation>
     </message>
     <message>
-        <source>Außendurchmesser in cm: des Posters %1 bis %2, des Faltsterns %3 bis %4 (ohne: der des Entwurfs).</source>
-        <translation>Outer diameter in cm: of the poster %1 to %2, of the folded star %3 to %4 (without: the design&apos;s own).</translation>
+        <source>Außendurchmesser in cm: des Posters %1 bis %2, des Faltsterns %3 bis %4 (ohne: der des Entwurfs), der Sterne des Sternbogens %5 bis %6, mehrere Größen als Durchmesser:Anzahl mit + verbunden (3:10+5:6).</source>
+        <translation>Outer diameter in cm: of the poster %1 to %2, of the folded star %3 to %4 (without: the design&apos;s own), of the stars of the sheet of stars %5 to %6, several sizes as diameter:count joined by + (3:10+5:6).</translation>
     </message>
     <message>
         <source>Durchmesser</source>
         <translation>diameter</translation>
     </message>
     <message>
-        <source>Papier des Posters und des Faltnetzes: %1 (%2).</source>
-        <translation>Paper of the poster and of the net: %1 (%2).</translation>
+        <source>Papier des Posters, des Faltnetzes und des Sternbogens: %1 (%2).</source>
+        <translation>Paper of the poster, of the net and of the sheet of stars: %1 (%2).</translation>
     </message>
     <message>
         <source>papier</source>
@@ -523,6 +523,50 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
     <message>
         <source>Das Fenster braucht einen Bildschirm: DISPLAY und WAYLAND_DISPLAY sind leer</source>
         <translation>The window needs a display: DISPLAY and WAYLAND_DISPLAY are empty</translation>
+    </message>
+    <message>
+        <source>Viele Sterne auf möglichst wenigen Blättern (Sternbogen) als PDF-Datei &lt;datei&gt; schreiben; braucht --diameter.</source>
+        <translation>Write many stars on as few sheets as possible (sheet of stars) as PDF file &lt;file&gt;; needs --diameter.</translation>
+    </message>
+    <message>
+        <source>Den Sternbogen für Schneideplotter als SVG-Datei &lt;datei&gt; schreiben.</source>
+        <translation>Write the sheet of stars for cutting plotters as SVG file &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Sterne des Sternbogens (%1 bis %2, %3), für jede Größe ohne eigene Anzahl.</source>
+        <translation>Number of stars on the sheet of stars (%1 to %2, %3), for every size without a count of its own.</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>Abstand der Sterne auf dem Sternbogen in mm (%1 bis %2, %3).</source>
+        <translation>Gap between the stars on the sheet of stars in mm (%1 to %2, %3).</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>gap</translation>
+    </message>
+    <message>
+        <source>%1 %2: nur ganze Zahlen</source>
+        <translation>%1 %2: whole numbers only</translation>
+    </message>
+    <message>
+        <source>%1 Sterne: höchstens %2 auf einmal</source>
+        <translation>%1 stars: at most %2 at a time</translation>
+    </message>
+    <message>
+        <source>%1 %2: ein Durchmesser in cm, oder mehrere als Durchmesser:Anzahl mit + verbunden, etwa 3:10+5:6</source>
+        <translation>%1 %2: one diameter in cm, or several as diameter:count joined by +, such as 3:10+5:6</translation>
+    </message>
+    <message>
+        <source>%1 %2: erlaubt sind %3 bis %4 %5 (für %6)</source>
+        <translation>%1 %2: %3 to %4 %5 are allowed (for %6)</translation>
+    </message>
+    <message>
+        <source>Anzahl %1: erlaubt sind 1 bis %2</source>
+        <translation>number %1: 1 to %2 are allowed</translation>
     </message>
 </context>
 <context>
@@ -671,6 +715,112 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
     <message>
         <source>Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt.</source>
         <translation>Sheets marked “(empty)” on the map carry nothing of the star and are not printed.</translation>
+    </message>
+</context>
+<context>
+    <name>Sternbogen</name>
+    <message>
+        <source>1 Stern</source>
+        <translation>1 star</translation>
+    </message>
+    <message>
+        <source>%1 Sterne</source>
+        <translation>%1 stars</translation>
+    </message>
+    <message>
+        <source>Sternbogen – Blatt %1 von %2</source>
+        <translation>Sheet of stars – sheet %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>1 Blatt: %1</source>
+        <translation>1 sheet: %1</translation>
+    </message>
+    <message>
+        <source>%1 Blätter: %2 Sterne</source>
+        <translation>%1 sheets: %2 stars</translation>
+    </message>
+    <message>
+        <source>Sternbogen</source>
+        <translation>Sheet of stars</translation>
+    </message>
+    <message>
+        <source>Blätter</source>
+        <translation>Sheets</translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Ein Stern von %1 cm passt nicht auf das Blatt (%2 × %3 cm).</source>
+        <translation>A star of %1 cm does not fit on the sheet (%2 × %3 cm).</translation>
+    </message>
+</context>
+<context>
+    <name>SternbogenDialog</name>
+    <message>
+        <source>Sternbogen</source>
+        <translation>Sheet of stars</translation>
+    </message>
+    <message>
+        <source>Ein Durchmesser in cm, oder mehrere Größen als Durchmesser:Anzahl mit + verbunden, etwa 3:10+5:6</source>
+        <translation>One diameter in cm, or several sizes as diameter:count joined by +, such as 3:10+5:6</translation>
+    </message>
+    <message>
+        <source>Papier des Druckers (zum Drucken)</source>
+        <translation>Printer&apos;s paper (to print)</translation>
+    </message>
+    <message>
+        <source> (für Dateien)</source>
+        <translation> (for files)</translation>
+    </message>
+    <message>
+        <source>Anzahl:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>Außendurchmesser (cm):</source>
+        <translation>Outer diameter (cm):</translation>
+    </message>
+    <message>
+        <source>Papier:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>Abstand:</source>
+        <translation>Gap:</translation>
+    </message>
+    <message>
+        <source>Rand der Seite:</source>
+        <translation>Page margin:</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern …</source>
+        <translation>Save as PDF …</translation>
+    </message>
+    <message>
+        <source>Als SVG speichern …</source>
+        <translation>Save as SVG …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 Sterne: höchstens %2 auf einmal</source>
+        <translation>%1 stars: at most %2 at a time</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +1158,10 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
     <message>
         <source>Faltstern …</source>
         <translation>Folded star …</translation>
+    </message>
+    <message>
+        <source>Sternbogen …</source>
+        <translation>Sheet of stars …</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@ class QIODevice;
 // The paper of a PDF and its margin on every side, never less than a printer
 // needs at the edge.
 struct PdfPaper {
-    QPageSize::PageSizeId size = QPageSize::A4;
+    QPageSize size = QPageSize(QPageSize::A4);
     double marginMm = blatt::kPdfRandMm;
 
     // Its drawing area upright, in twips.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/poster.h"
 
+#include "paper/papier.h"
 #include "print/posterclip.h"
 #include "render/figure.h"
 
@@ -66,16 +67,20 @@ QString blaetterText(const Plan& plan)
 
 QStringList papierNamen()
 {
-    return {QStringLiteral("A4"), QStringLiteral("A3"), QStringLiteral("Letter"), QStringLiteral("Legal")};
+    QStringList namen;
+    for (const papier::Format& f : papier::formate())
+        namen << QString::fromLatin1(f.name.data(), qsizetype(f.name.size()));
+    return namen;
 }
 
-std::optional<QPageSize::PageSizeId> papier(const QString& name)
+std::optional<QPageSize> papier(const QString& name)
 {
-    const QPageSize::PageSizeId ids[] = {QPageSize::A4, QPageSize::A3, QPageSize::Letter, QPageSize::Legal};
-    const qsizetype i = papierNamen().indexOf(name);
-    if (i < 0)
+    const papier::Format* f = papier::format(name.toStdString());
+    if (!f)
         return std::nullopt;
-    return ids[i];
+    // The office papers come out as Qt's own sizes, which printers know by
+    // name; the mats as sizes of their own.
+    return QPageSize(QSizeF(f->breiteMm, f->hoeheMm), QPageSize::Millimeter, name);
 }
 
 } // namespace poster

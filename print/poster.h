@@ -73,8 +73,9 @@ druck::Ergebnis PosterDrucken(PrinterPort& p, const Poster& poster);
 // "6 Blätter (3 Spalten × 2 Zeilen, hoch)", in the singular where it is one.
 QString blaetterText(const Plan& plan);
 
-// The papers a poster PDF can have, by their names "A4", "A3", "Letter", "Legal".
+// The papers a PDF can have, by their names in paper/papier.h, and each as
+// the page size of a PDF or a printer.
 QStringList papierNamen();
-std::optional<QPageSize::PageSizeId> papier(const QString& name);
+std::optional<QPageSize> papier(const QString& name);
 
 } // namespace poster

@@ -116,8 +116,9 @@ TEST_F(Aufruf, AnOptionThatAppliesToNoOutputAskedForIsRefused)
         {{"--net", x, "--peak", "3", "--margin", "20", design}, "--margin gilt nur für --poster"},
         {{"--pdf", x, "--tab", "1", design}, "--tab gilt nur für --net, --net-svg"},
         {{"--svg", x, "--peak", "3", design}, "--peak gilt nur für --net, --net-svg, --stl"},
-        {{"--pdf", x, "--diameter", "19", design}, "--diameter gilt nur für --poster, --net, --net-svg, --stl"},
-        {{"--stl", x, "--peak", "3", "--paper", "A3", design}, "--paper gilt nur für --poster, --net, --net-svg"},
+        {{"--pdf", x, "--diameter", "19", design}, "--diameter gilt nur für --poster, --net, --net-svg, --stl, --sheet, --sheet-svg"},
+        {{"--stl", x, "--peak", "3", "--paper", "A3", design}, "--paper gilt nur für --poster, --net, --net-svg, --sheet, --sheet-svg"},
+        {{"--pdf", x, "--copies", "3", "--gap", "1", design}, "--copies gilt nur für --sheet, --sheet-svg"},
         {{"--stl", x, "--peak", "3", "--fewest", "sheets", design}, "--fewest gilt nur für --net, --net-svg"},
         // The window takes none of them either.
         {{"--halves", "1", design}, "--halves gilt nur für --net, --net-svg, --stl"},

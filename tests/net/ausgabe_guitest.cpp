@@ -75,7 +75,7 @@ SvgInhalt lies(const QByteArray& svg)
 
 class NetzDateien : public DateiTest {
 protected:
-    netz::Netz erwartet(double hoehe, QPageSize::PageSizeId papier = QPageSize::A4)
+    netz::Netz erwartet(double hoehe, const QPageSize& papier = QPageSize(QPageSize::A4))
     {
         netz::Vorgabe v;
         v.hoehe = hoehe;

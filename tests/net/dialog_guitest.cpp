@@ -42,7 +42,8 @@ TEST_F(FaltsternDialogTest, StartsAtTheDesignAndFollowsEveryValue)
                   d->spnHoehe->maximum(), d->spnHoehe->singleStep(), d->spnLasche->value(),
                   d->spnLasche->minimum(), d->spnLasche->maximum()}),
         (std::array{19.0, 5.0, 100.0, 0.5, 3.8, 0.1, 19.0, 0.1, 1.0, 0.5, 2.0}));
-    EXPECT_EQ(d->cboPapier->count(), 5);
+    // The printer's paper, A4, A3, Letter, Legal and the two cutting mats.
+    EXPECT_EQ(d->cboPapier->count(), 7);
     EXPECT_TRUE(d->cmdDrucken->isEnabled());
     EXPECT_FALSE(d->cmdPdf->isEnabled());
     EXPECT_FALSE(d->cmdSvg->isEnabled());

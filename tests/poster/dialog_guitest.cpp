@@ -97,7 +97,7 @@ TEST_F(PosterDialogTest, SpeichertPdfAufDemGewaehltenPapierOderBrichtAb)
     // Without a printer there is only the PDF.
     printer.present = false;
     w->mnuPoster->trigger();
-    EXPECT_EQ(w->dlgPoster->cboPapier->count(), 4);
+    EXPECT_EQ(w->dlgPoster->cboPapier->count(), 6);
     EXPECT_FALSE(w->dlgPoster->cmdDrucken->isEnabled());
     EXPECT_TRUE(w->dlgPoster->cmdPdf->isEnabled());
 }

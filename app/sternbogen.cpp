@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The star picture's menu: many copies of the design on as few sheets as
+// possible, on the printer, as a PDF or as an SVG for cutting machines.
+#include "app/frmpelox.h"
+
+#include "app/sternbogendialog.h"
+#include "platform/pdffile.h"
+#include "print/sternbogen.h"
+#include "render/sternbogensvg.h"
+
+#include <QFileInfo>
+#include <QLabel>
+
+void frmPelox::SternbogenZeigen()
+{
+    std::optional<QSizeF> druckerSeite;
+    if (m_ports.printer.available()) {
+        m_ports.printer.setLandscape(false);
+        druckerSeite = m_ports.printer.pageSize();
+    }
+    dlgSternbogen = new SternbogenDialog(*this, druckerSeite, this);
+    dlgSternbogen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dlgSternbogen, &SternbogenDialog::druckenGewaehlt, this, [this] { SternbogenDrucken(); });
+    connect(dlgSternbogen, &SternbogenDialog::pdfGewaehlt, this, [this] { SternbogenPdf(); });
+    connect(dlgSternbogen, &SternbogenDialog::svgGewaehlt, this, [this] { SternbogenSvg(); });
+    dlgSternbogen->open();
+}
+
+void frmPelox::SternbogenDrucken()
+{
+    const std::optional<bogen::Bogen>& b = dlgSternbogen->bogen();
+    if (b && DruckErgebnisMelden(sternbogen::BogenDrucken(m_ports.printer, *b, EntwurfName(), drawingOptions().pruefmass)))
+        dlgSternbogen->accept();
+}
+
+void frmPelox::SternbogenPdf()
+{
+    const std::optional<bogen::Bogen>& b = dlgSternbogen->bogen();
+    const std::optional<PdfPaper> papier = dlgSternbogen->pdfPapier();
+    if (!b || !papier)
+        return;
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
+    if (pfad.isEmpty() || !SternbogenPdfSchreiben(pfad, *b, *papier))
+        return;
+    lblDateiName->setText(pfad);
+    dlgSternbogen->accept();
+}
+
+void frmPelox::SternbogenSvg()
+{
+    const std::optional<bogen::Bogen>& b = dlgSternbogen->bogen();
+    if (!b)
+        return;
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
+    if (pfad.isEmpty() || !SternbogenSvgSchreiben(pfad, *b))
+        return;
+    lblDateiName->setText(pfad);
+    dlgSternbogen->accept();
+}
+
+QString frmPelox::EntwurfName() const
+{
+    return DateiPfad.empty() ? tr("(nicht gespeichert)") : QFileInfo(QString::fromStdString(DateiPfad)).fileName();
+}
+
+bool frmPelox::SternbogenPdfSchreiben(const QString& pfad, const bogen::Bogen& b, const PdfPaper& papier)
+{
+    const bool pruefmass = drawingOptions().pruefmass;
+    return SicherSchreiben(pfad, [&](QIODevice& datei) {
+        return writePdf(
+            datei, papier, [&](PrinterPort& pdf) { sternbogen::BogenDrucken(pdf, b, EntwurfName(), pruefmass); });
+    });
+}
+
+bool frmPelox::SternbogenSvgSchreiben(const QString& pfad, const bogen::Bogen& b)
+{
+    const QByteArray svg = sternbogenSvg(b);
+    return SicherSchreiben(pfad, [&](QIODevice& datei) { return datei.write(svg) == svg.size(); });
+}
