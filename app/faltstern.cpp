@@ -7,6 +7,7 @@
 
 #include "app/faltsterndialog.h"
 #include "net/stl.h"
+#include "net/zeichnen.h"
 #include "platform/pdffile.h"
 #include "platform/sprache.h"
 #include "platform/savefile.h"
@@ -112,6 +113,6 @@ bool frmPelox::NetzPdfSchreiben(
 
 bool frmPelox::NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a)
 {
-    const QByteArray svg = netzSvg(n, a.name);
+    const QByteArray svg = netzSvg(netz::zeichnen(n, {}, a.name.toStdString()));
     return SicherSchreiben(pfad, [&](QIODevice& datei) { return datei.write(svg) == svg.size(); });
 }

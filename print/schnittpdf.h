@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "paper/zeichnung.h"
+#include "platform/ports.h"
+
+// A flat drawing for cutter software that cuts every line it finds in a PDF:
+// each sheet a page, nothing but the lines, every one solid and thin, at
+// true size; the outline (one sheet) centred on its page, a net's sheets from
+// the top-left corner of the drawing area, as they are printed. Never
+// corrected by a calibration; a file has none.
+void schnittZeichnen(PrinterPort& p, const zeichnung::Zeichnung& z, bool mittig);
