@@ -49,6 +49,9 @@ struct Ergebnis;
 namespace faltnetz {
 struct Angaben;
 }
+namespace zeichnung {
+struct Zeichnung;
+}
 
 // The program's one window. It owns the whole state of the star and every
 // control; its procedures are the program's procedures and keep their names.
@@ -204,6 +207,16 @@ public:
     // The folded star as a 3D model, the bytes from netz::stlDatei; false
     // after a message.
     bool StlSchreiben(const QString& pfad, const std::string& daten);
+
+    // For cutting machines and lasers: the outline and the net as DXF, and
+    // flat drawings of only what is cut as PDF; false after a message.
+    QAction* mnuDxfSpeichern;
+    void DxfSpeichern();
+    void FaltsternDxf();
+    bool DxfSchreiben(const QString& pfad, bool nurSchnitt);
+    // As DXF, or else as SVG.
+    bool ZeichnungSchreiben(const QString& pfad, const zeichnung::Zeichnung& z, bool dxf);
+    bool SchnittPdfSchreiben(const QString& pfad, const zeichnung::Zeichnung& z, const PdfPaper& papier);
 
     // Corner dragging
     void picPelox_MouseMove(int Button, int Shift, double X, double Y);

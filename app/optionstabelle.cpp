@@ -7,6 +7,7 @@
 
 #include "net/netz.h"
 #include "paper/blatt.h"
+#include "paper/zeichnung.h"
 #include "print/poster.h"
 
 #include <limits>
@@ -23,6 +24,10 @@ const std::vector<Zeile>& tabelle()
             .ausgaben = kSvg,
             .hilfe
             = QT_TRANSLATE_NOOP("Kommandozeile", "Den Umriss in Originalgröße als SVG-Datei <datei> schreiben.")},
+        {.name = "dxf",
+            .ausgaben = kDxf,
+            .hilfe = QT_TRANSLATE_NOOP(
+                "Kommandozeile", "Den Umriss in Originalgröße als DXF-Datei <datei> (in mm) schreiben.")},
         {.name = "bmp",
             .ausgaben = kBmp,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Das Bild des Sterns als Bitmap-Datei <datei> schreiben.")},
@@ -48,7 +53,7 @@ const std::vector<Zeile>& tabelle()
                 {kFaltstern, netz::kDurchmesserMin, netz::kDurchmesserMax}}},
         {.name = "paper",
             .art = Art::Wahl,
-            .ausgaben = kPoster | kNetz | kNetzSvg,
+            .ausgaben = kPoster | kFaltnetz,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Papier des Posters und des Faltnetzes: %1 (%2)."),
             .wertName = QT_TRANSLATE_NOOP("Kommandozeile", "papier"),
             .was = QT_TRANSLATE_NOOP("Kommandozeile", "Papier"),
@@ -65,12 +70,17 @@ const std::vector<Zeile>& tabelle()
             .vorgabe = "1"},
         {.name = "margin",
             .art = Art::Zahl,
-            .ausgaben = kPoster,
-            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Rand der PDF-Seiten des Posters in mm (%1 bis %2, %3)."),
+            .ausgaben = kPoster | kFaltnetz | kPdf,
+            // The printed net's pages keep the margin of the layout they
+            // show; only what is cut alone can go to the paper's edge.
+            .nurMitSchnitt = kNetz | kPdf,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Rand in mm: der PDF-Seiten des Posters %1 bis %2; der Blätter des Faltnetzes und der Seite "
+                "von --pdf --cut-only %3 bis %4 (%5)."),
             .wertName = "mm",
             .was = QT_TRANSLATE_NOOP("Kommandozeile", "Rand"),
             .einheit = "mm",
-            .bereiche = {{kPoster, blatt::kPdfRandMm, poster::kRandMax}},
+            .bereiche = {{kPoster, blatt::kPdfRandMm, poster::kRandMax}, {kFaltnetz | kPdf, 0, poster::kRandMax}},
             .vorgabe = "6.35"},
         {.name = "net",
             .ausgaben = kNetz,
@@ -81,6 +91,39 @@ const std::vector<Zeile>& tabelle()
             .ausgaben = kNetzSvg,
             .hilfe
             = QT_TRANSLATE_NOOP("Kommandozeile", "Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben.")},
+        {.name = "net-dxf",
+            .ausgaben = kNetzDxf,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Faltnetz für Schneideplotter und Laser als DXF-Datei <datei> (in mm) schreiben.")},
+        {.name = "cut-only",
+            .art = Art::Schalter,
+            .ausgaben = kSchneidbar,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Nur Schnittlinien: nur was geschnitten und gefalzt wird, ohne Texte, Legende, Prüfmaß und "
+                "Rahmen, jede Linie durchgezogen, in Originalgröße.")},
+        {.name = "folds",
+            .art = Art::Wahl,
+            .ausgaben = kFaltnetz,
+            .nurMitSchnitt = kNetz,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Die Falze des Faltnetzes geritzt (score, eigene Farbe), perforiert (perforate) oder "
+                "weggelassen (none): %1 (%2)."),
+            .wertName = "score|perforate|none",
+            .was = "--folds",
+            .wahl = {QStringLiteral("score"), QStringLiteral("perforate"), QStringLiteral("none")},
+            .vorgabe = "score"},
+        {.name = "perforation",
+            .art = Art::Paar,
+            .ausgaben = kFaltnetz,
+            .nurMitSchnitt = kNetz,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Länge der Schnitte und der Lücken der perforierten Falze in mm, mit Komma getrennt, "
+                "Dezimalstellen mit Punkt (je %1 bis %2, %3); braucht --folds perforate."),
+            .wertName = QT_TRANSLATE_NOOP("Kommandozeile", "schnitt,lücke"),
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Perforation"),
+            .einheit = "mm",
+            .bereiche = {{kFaltnetz, zeichnung::kPerforationMin, zeichnung::kPerforationMax}},
+            .vorgabe = "1,2"},
         {.name = "peak",
             .art = Art::Spitze,
             .ausgaben = kFaltstern,
@@ -95,13 +138,13 @@ const std::vector<Zeile>& tabelle()
             .bereiche = {{kFaltstern, 0.1, std::numeric_limits<double>::infinity()}}},
         {.name = "tab",
             .art = Art::Zahl,
-            .ausgaben = kNetz | kNetzSvg,
+            .ausgaben = kFaltnetz,
             .hilfe
             = QT_TRANSLATE_NOOP("Kommandozeile", "Breite der Klebelaschen des Faltnetzes in cm (%1 bis %2, %3)."),
             .wertName = "cm",
             .was = QT_TRANSLATE_NOOP("Kommandozeile", "Laschen"),
             .einheit = "cm",
-            .bereiche = {{kNetz | kNetzSvg, netz::kLascheMin, netz::kLascheMax}},
+            .bereiche = {{kFaltnetz, netz::kLascheMin, netz::kLascheMax}},
             .vorgabe = "1"},
         {.name = "halves",
             .art = Art::Wahl,
@@ -113,7 +156,7 @@ const std::vector<Zeile>& tabelle()
             .vorgabe = "2"},
         {.name = "fewest",
             .art = Art::Wahl,
-            .ausgaben = kNetz | kNetzSvg,
+            .ausgaben = kFaltnetz,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
                 "Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter "
                 "(sheets)."),

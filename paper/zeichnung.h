@@ -45,7 +45,8 @@ struct Zeichnung {
     double breite = 0;  // of everything, mm
     double hoehe = 0;
     int blaetter = 1;
-    // Each sheet's width, and from the left edge of one to that of the next, mm.
+    // Each sheet's width, and from the left edge of one to that of the next,
+    // mm; no step for a drawing that is not laid out on sheets (the outline).
     double blattBreite = 0;
     double blattSchritt = 0;
     std::vector<Linie> linien;

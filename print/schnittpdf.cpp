@@ -29,9 +29,15 @@ BgrColor farbe(zeichnung::Rolle r)
 
 } // namespace
 
-void schnittZeichnen(PrinterPort& p, const zeichnung::Zeichnung& z, bool mittig)
+bool schnittQuer(const zeichnung::Zeichnung& z)
 {
-    p.setLandscape(!mittig && z.blattBreite > z.hoehe);
+    return z.blattSchritt > 0 && z.blattBreite > z.hoehe;
+}
+
+void schnittZeichnen(PrinterPort& p, const zeichnung::Zeichnung& z)
+{
+    const bool mittig = z.blattSchritt == 0;
+    p.setLandscape(schnittQuer(z));
     for (int b = 0; b < z.blaetter; ++b) {
         if (b > 0)
             p.newPage();
