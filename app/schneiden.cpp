@@ -7,6 +7,7 @@
 #include "app/faltsterndialog.h"
 #include "net/zeichnen.h"
 #include "platform/pdffile.h"
+#include "platform/sprache.h"
 #include "print/druck.h"
 #include "print/faltnetz.h"
 #include "print/schnittpdf.h"
@@ -15,7 +16,6 @@
 #include "render/umrisszeichnung.h"
 
 #include <QLabel>
-#include <QLocale>
 
 namespace {
 
@@ -61,10 +61,9 @@ bool frmPelox::SchnittPdfSchreiben(const QString& pfad, const zeichnung::Zeichnu
     const double breite = (quer ? flaeche.height() : flaeche.width()) / kTwipsProMm;
     const double hoehe = (quer ? flaeche.width() : flaeche.height()) / kTwipsProMm;
     if (z.blattBreite > breite + 1e-6 || z.hoehe > hoehe + 1e-6) {
-        const QLocale l;
         m_ports.messageBox.show(tr("Die Schnittlinien (%1 × %2 mm) passen nicht auf die Seite (%3 × %4 mm).")
-                                    .arg(l.toString(z.blattBreite, 'f', 1), l.toString(z.hoehe, 'f', 1),
-                                        l.toString(breite, 'f', 1), l.toString(hoehe, 'f', 1)),
+                                    .arg(sprache::dezimal(z.blattBreite, 1), sprache::dezimal(z.hoehe, 1),
+                                        sprache::dezimal(breite, 1), sprache::dezimal(hoehe, 1)),
             tr("Speichern nicht möglich !!"), MessageBoxPort::kExclamation);
         return false;
     }

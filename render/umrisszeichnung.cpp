@@ -5,14 +5,15 @@
 #include "render/figure.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 using zeichnung::Rolle;
 
 // Collects what the figure routine draws, in mm. A line that starts where
-// the last one ended continues it; the outline, drawn first, ends where it
-// began and is closed there; what follows are marks.
+// the last one ended continues it; the outline, drawn first, is cut, what
+// follows are marks.
 class Sammler : public DrawingSurface {
 public:
     zeichnung::Zeichnung z;
@@ -21,20 +22,12 @@ public:
     void setLineStyle(LineStyle) override {}
     void line(double x1, double y1, double x2, double y2, BgrColor) override
     {
-        const zeichnung::Punkt a{x1, y1}, b{x2, y2};
-        if (!m_offen || a.x != m_ende.x || a.y != m_ende.y) {
-            z.linien.push_back({m_umrissFertig ? Rolle::Zeichen : Rolle::Schnitt, 0, {a}, false});
+        if (!m_offen || x1 != m_ende.x || y1 != m_ende.y) {
+            z.linien.push_back({z.linien.empty() ? Rolle::Schnitt : Rolle::Zeichen, 0, {{x1, y1}}, false});
             m_offen = true;
         }
-        zeichnung::Linie& l = z.linien.back();
-        m_ende = b;
-        if (l.rolle == Rolle::Schnitt && b.x == l.punkte.front().x && b.y == l.punkte.front().y) {
-            l.geschlossen = true;
-            m_umrissFertig = true;
-            m_offen = false;
-            return;
-        }
-        l.punkte.push_back(b);
+        m_ende = {x2, y2};
+        z.linien.back().punkte.push_back(m_ende);
     }
     void circle(double x, double y, double r, BgrColor) override
     {
@@ -45,7 +38,6 @@ public:
 private:
     zeichnung::Punkt m_ende;
     bool m_offen = false;
-    bool m_umrissFertig = false;
 };
 
 } // namespace
@@ -72,6 +64,16 @@ zeichnung::Zeichnung umrissZeichnung(const PeloxState& s, bool dreiD, bool nurSc
     drawFigure(sammler, s, {10.0, (rand - minX) * 10, (rand - minY) * 10, false}, 1, s.AnzahlEcken, dreiD,
         kreis * 10);
     zeichnung::Zeichnung& z = sammler.z;
+    // The outline ends at the corner it began with, computed once more and
+    // so a little apart from it, at most a rounding: it is closed there.
+    if (!z.linien.empty()) {
+        zeichnung::Linie& umriss = z.linien.front();
+        const zeichnung::Punkt a = umriss.punkte.front(), e = umriss.punkte.back();
+        if (umriss.punkte.size() > 3 && std::hypot(e.x - a.x, e.y - a.y) < 1e-3) {
+            umriss.punkte.pop_back();
+            umriss.geschlossen = true;
+        }
+    }
     z.breite = (maxX - minX + 2 * rand) * 10;
     z.hoehe = (maxY - minY + 2 * rand) * 10;
     z.blattBreite = z.breite;
