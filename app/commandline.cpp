@@ -106,8 +106,7 @@ Faltmass faltmass(const Auftrag& a, const frmPelox& w)
     return m;
 }
 
-// The net's sheets, the paper without its margin, as far as the options
-// reach: for its pages as printed the margin they are printed with.
+// The paper of the net's sheets with the margin the options give it.
 PdfPaper netzPapier(const Auftrag& a)
 {
     PdfPaper p{papier(a)};
@@ -238,7 +237,7 @@ int writeFiles(const Auftrag& a)
         const zeichnung::Zeichnung z = netz::zeichnen(*netz.netz, umfang(a), netz.angaben.name.toStdString());
         if (a.gilt(kNetz)
             && !(nurSchnitt ? w.SchnittPdfSchreiben(a.datei(kNetz), z, netzPapier(a))
-                            : w.NetzPdfSchreiben(a.datei(kNetz), *netz.netz, netz.angaben, papier(a))))
+                            : w.NetzPdfSchreiben(a.datei(kNetz), *netz.netz, netz.angaben, netzPapier(a))))
             return 1;
         if (a.gilt(kNetzSvg) && !w.ZeichnungSchreiben(a.datei(kNetzSvg), z, false))
             return 1;

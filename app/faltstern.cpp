@@ -49,7 +49,7 @@ void frmPelox::FaltsternPdf()
     if (!n || !papier)
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
-    if (pfad.isEmpty() || !NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), *papier))
+    if (pfad.isEmpty() || !NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), PdfPaper{*papier}))
         return;
     lblDateiName->setText(pfad);
     dlgFaltstern->accept();
@@ -104,10 +104,10 @@ QSizeF frmPelox::NetzPapier(QPageSize::PageSizeId papier)
 }
 
 bool frmPelox::NetzPdfSchreiben(
-    const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, QPageSize::PageSizeId papier)
+    const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const PdfPaper& papier)
 {
     return SicherSchreiben(pfad, [&](QIODevice& datei) {
-        return writePdf(datei, PdfPaper{papier}, [&](PrinterPort& pdf) { faltnetz::NetzDrucken(pdf, n, a); });
+        return writePdf(datei, papier, [&](PrinterPort& pdf) { faltnetz::NetzDrucken(pdf, n, a); });
     });
 }
 

@@ -201,8 +201,7 @@ public:
     // The drawing area of a PDF's paper as the net is laid out in, cm.
     static QSizeF NetzPapier(QPageSize::PageSizeId papier);
     // Also from the command line; false after a message.
-    bool NetzPdfSchreiben(
-        const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, QPageSize::PageSizeId papier);
+    bool NetzPdfSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const PdfPaper& papier);
     bool NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a);
     // The folded star as a 3D model, the bytes from netz::stlDatei; false
     // after a message.

@@ -220,7 +220,7 @@ Auftrag pruefen(const QCommandLineParser& args)
             fehler(Kommandozeile::tr("%1 gilt nur für %2").arg(option(z), liste(z.ausgaben)));
             continue;
         }
-        if (gegeben && !nurSchnitt && (z.nurMitSchnitt & ausgaben)) {
+        if (gegeben && !nurSchnitt && !(z.ausgaben & ~z.nurMitSchnitt & ausgaben)) {
             fehler(Kommandozeile::tr("%1 gilt für %2 nur mit --cut-only")
                        .arg(option(z), liste(z.nurMitSchnitt & ausgaben)));
             continue;

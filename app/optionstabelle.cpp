@@ -71,9 +71,9 @@ const std::vector<Zeile>& tabelle()
         {.name = "margin",
             .art = Art::Zahl,
             .ausgaben = kPoster | kFaltnetz | kPdf,
-            // The printed net's pages keep the margin of the layout they
-            // show; only what is cut alone can go to the paper's edge.
-            .nurMitSchnitt = kNetz | kPdf,
+            // The outline's printout is centred on its page as on the
+            // printer's; only its lines alone take a margin.
+            .nurMitSchnitt = kPdf,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
                 "Rand in mm: der PDF-Seiten des Posters %1 bis %2; der Blätter des Faltnetzes und der Seite "
                 "von --pdf --cut-only %3 bis %4 (%5)."),

@@ -10,6 +10,7 @@
 #include "app/posterdialog.h"
 #include "net/netz.h"
 #include "print/faltnetz.h"
+#include "platform/pdffile.h"
 #include "platform/sprache.h"
 
 #include <QAbstractButton>
@@ -129,7 +130,7 @@ TEST_F(Texte, ThePosterDialogThePrintoutAndTheNetSpeakTheDesktopsLanguage)
         v.blattHoehe = a4.height();
         const netz::Ergebnis e = w->Faltnetz(19, v);
         ASSERT_TRUE(e.netz) << e.grund;
-        ASSERT_TRUE(w->NetzPdfSchreiben(pfad("netz.pdf"), *e.netz, w->NetzAngaben(19), QPageSize::A4));
+        ASSERT_TRUE(w->NetzPdfSchreiben(pfad("netz.pdf"), *e.netz, w->NetzAngaben(19), PdfPaper{QPageSize::A4}));
         pruefe(pdfText(pfad("netz.pdf")), s,
             {"Faltstern – Pelox_1.plx", "Außendurchmesser 19,0 cm, Spitze 3,8 cm über der Mitte",
                 "Oberteil", "Unterteil", "Teil 1 von", "Blatt 1 von", "schneiden", "Talfalte (nach vorn falten)",

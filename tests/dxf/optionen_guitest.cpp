@@ -67,11 +67,11 @@ TEST_F(Optionen, OptionsWithoutEffectAreRefused)
         "--perforation braucht --folds perforate");
     abgelehnt({"--net-dxf", pfad("n.dxf"), "--peak", "3.8", "--folds", "score", "--perforation", "1,2"},
         "--perforation braucht --folds perforate");
-    // The printed net's pages have their folds and margin as printed.
+    // The printed net's pages have their folds as printed, the outline's
+    // printout its page; an option for nothing else asked is refused.
     abgelehnt({"--net", pfad("n.pdf"), "--peak", "3.8", "--folds", "none"}, "--folds gilt für --net nur mit --cut-only");
-    abgelehnt({"--net", pfad("n.pdf"), "--net-svg", pfad("n.svg"), "--peak", "3.8", "--margin", "0"},
-        "--margin gilt für --net nur mit --cut-only");
     abgelehnt({"--pdf", pfad("s.pdf"), "--margin", "0"}, "--margin gilt für --pdf nur mit --cut-only");
+    genommen({"--net", pfad("n.pdf"), "--net-svg", pfad("n.svg"), "--peak", "3.8", "--folds", "none"});
     abgelehnt({"--svg", pfad("s.svg"), "--cut-only"}, "--cut-only gilt nur für --pdf, --dxf, --net, --net-svg, --net-dxf");
     abgelehnt({"--dxf", pfad("s.dxf"), "--folds", "none"}, "--folds gilt nur für");
     abgelehnt({"--net-dxf", pfad("n.dxf"), "--peak", "3.8", "--folds", "dashed"},
