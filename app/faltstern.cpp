@@ -7,13 +7,11 @@
 
 #include "app/faltsterndialog.h"
 #include "net/stl.h"
-#include "net/zeichnen.h"
 #include "platform/pdffile.h"
 #include "platform/sprache.h"
 #include "platform/savefile.h"
 #include "poster/plan.h"
 #include "print/faltnetz.h"
-#include "render/netzsvg.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -31,6 +29,7 @@ void frmPelox::FaltsternZeigen()
     connect(dlgFaltstern, &FaltsternDialog::druckenGewaehlt, this, [this] { FaltsternDrucken(); });
     connect(dlgFaltstern, &FaltsternDialog::pdfGewaehlt, this, [this] { FaltsternPdf(); });
     connect(dlgFaltstern, &FaltsternDialog::svgGewaehlt, this, [this] { FaltsternSvg(); });
+    connect(dlgFaltstern, &FaltsternDialog::dxfGewaehlt, this, [this] { FaltsternDxf(); });
     connect(dlgFaltstern, &FaltsternDialog::stlGewaehlt, this, [this] { FaltsternStl(); });
     dlgFaltstern->open();
 }
@@ -49,7 +48,7 @@ void frmPelox::FaltsternPdf()
     if (!n || !papier)
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
-    if (pfad.isEmpty() || !NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), PdfPaper{*papier}))
+    if (pfad.isEmpty() || !FaltnetzPdfSchreiben(pfad, *n, PdfPaper{*papier}))
         return;
     lblDateiName->setText(pfad);
     dlgFaltstern->accept();
@@ -61,7 +60,7 @@ void frmPelox::FaltsternSvg()
     if (!n || !dlgFaltstern->dateiPapier())
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
-    if (pfad.isEmpty() || !NetzSvgSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser())))
+    if (pfad.isEmpty() || !FaltnetzSchreiben(pfad, *n, false))
         return;
     lblDateiName->setText(pfad);
     dlgFaltstern->accept();
@@ -109,10 +108,4 @@ bool frmPelox::NetzPdfSchreiben(
     return SicherSchreiben(pfad, [&](QIODevice& datei) {
         return writePdf(datei, papier, [&](PrinterPort& pdf) { faltnetz::NetzDrucken(pdf, n, a); });
     });
-}
-
-bool frmPelox::NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a)
-{
-    const QByteArray svg = netzSvg(netz::zeichnen(n, {}, a.name.toStdString()));
-    return SicherSchreiben(pfad, [&](QIODevice& datei) { return datei.write(svg) == svg.size(); });
 }

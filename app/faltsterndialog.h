@@ -14,6 +14,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
+class SchnittWahl;
 class SternAnsicht;
 
 // "Faltstern": the size of the finished star, the height of its peaks, the
@@ -40,6 +41,9 @@ public:
     QPushButton* cmdDrucken;
     QPushButton* cmdPdf;
     QPushButton* cmdSvg;
+    QPushButton* cmdDxf;
+    // What the files for cutting machines hold (app/schnittwahl.h).
+    SchnittWahl* schnittWahl;
     QPushButton* cmdStl;
     QPushButton* cmdAbbrechen;
 
@@ -62,6 +66,7 @@ signals:
     void druckenGewaehlt();
     void pdfGewaehlt();
     void svgGewaehlt();
+    void dxfGewaehlt();
     void stlGewaehlt();
 
 private:

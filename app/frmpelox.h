@@ -202,7 +202,6 @@ public:
     static QSizeF NetzPapier(QPageSize::PageSizeId papier);
     // Also from the command line; false after a message.
     bool NetzPdfSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const PdfPaper& papier);
-    bool NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a);
     // The folded star as a 3D model, the bytes from netz::stlDatei; false
     // after a message.
     bool StlSchreiben(const QString& pfad, const std::string& daten);
@@ -216,6 +215,10 @@ public:
     // As DXF, or else as SVG.
     bool ZeichnungSchreiben(const QString& pfad, const zeichnung::Zeichnung& z, bool dxf);
     bool SchnittPdfSchreiben(const QString& pfad, const zeichnung::Zeichnung& z, const PdfPaper& papier);
+    // The net the Faltstern dialog shows, with what its choices for cutting
+    // machines keep: as PDF, or else as DXF or SVG.
+    bool FaltnetzPdfSchreiben(const QString& pfad, const netz::Netz& n, const PdfPaper& papier);
+    bool FaltnetzSchreiben(const QString& pfad, const netz::Netz& n, bool dxf);
 
     // Corner dragging
     void picPelox_MouseMove(int Button, int Shift, double X, double Y);

@@ -5,6 +5,7 @@
 #include "app/frmpelox.h"
 
 #include "app/faltsterndialog.h"
+#include "app/schnittwahl.h"
 #include "net/zeichnen.h"
 #include "platform/pdffile.h"
 #include "platform/sprache.h"
@@ -36,11 +37,25 @@ void frmPelox::FaltsternDxf()
     if (!n || !dlgFaltstern->dateiPapier())
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.dxf"), tr("DXF-Dateien (*.dxf)|*.dxf|"));
-    const QString name = NetzAngaben(dlgFaltstern->durchmesser()).name;
-    if (pfad.isEmpty() || !ZeichnungSchreiben(pfad, netz::zeichnen(*n, zeichnung::Umfang{}, name.toStdString()), true))
+    if (pfad.isEmpty() || !FaltnetzSchreiben(pfad, *n, true))
         return;
     lblDateiName->setText(pfad);
     dlgFaltstern->accept();
+}
+
+bool frmPelox::FaltnetzPdfSchreiben(const QString& pfad, const netz::Netz& n, const PdfPaper& papier)
+{
+    const faltnetz::Angaben angaben = NetzAngaben(dlgFaltstern->durchmesser());
+    const zeichnung::Umfang u = dlgFaltstern->schnittWahl->umfang();
+    if (!u.nurSchnitt)
+        return NetzPdfSchreiben(pfad, n, angaben, papier);
+    return SchnittPdfSchreiben(pfad, netz::zeichnen(n, u, angaben.name.toStdString()), papier);
+}
+
+bool frmPelox::FaltnetzSchreiben(const QString& pfad, const netz::Netz& n, bool dxf)
+{
+    const QString name = NetzAngaben(dlgFaltstern->durchmesser()).name;
+    return ZeichnungSchreiben(pfad, netz::zeichnen(n, dlgFaltstern->schnittWahl->umfang(), name.toStdString()), dxf);
 }
 
 bool frmPelox::DxfSchreiben(const QString& pfad, bool nurSchnitt)

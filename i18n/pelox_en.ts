@@ -206,6 +206,14 @@ Save anyway?</translation>
 <context>
     <name>FaltsternDialog</name>
     <message>
+        <source>Für Schneidemaschinen:</source>
+        <translation>For cutting machines:</translation>
+    </message>
+    <message>
+        <source>Als DXF speichern …</source>
+        <translation>Save as DXF …</translation>
+    </message>
+    <message>
         <source>Faltstern</source>
         <translation>Folded star</translation>
     </message>
@@ -715,6 +723,37 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
     <message>
         <source>Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt.</source>
         <translation>Sheets marked “(empty)” on the map carry nothing of the star and are not printed.</translation>
+    </message>
+</context>
+<context>
+    <name>SchnittWahl</name>
+    <message>
+        <source>Nur Schnittlinien</source>
+        <translation>Cutting lines only</translation>
+    </message>
+    <message>
+        <source>Für Schneidemaschinen: nur was geschnitten und gefalzt wird, ohne Texte, Legende und Rahmen, jede Linie durchgezogen</source>
+        <translation>For cutting machines: nothing but what is cut and folded, without texts, legend and frame, every line solid</translation>
+    </message>
+    <message>
+        <source>Falze ritzen</source>
+        <translation>Score the folds</translation>
+    </message>
+    <message>
+        <source>Falze perforieren</source>
+        <translation>Perforate the folds</translation>
+    </message>
+    <message>
+        <source>Falze weglassen</source>
+        <translation>Leave out the folds</translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Lücke</source>
+        <translation>Gap</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,8 @@
 
 #include "app/posterdialog.h"
 #include "net/netz.h"
+#include "net/zeichnen.h"
+#include "paper/zeichnung.h"
 #include "print/faltnetz.h"
 #include "platform/pdffile.h"
 #include "platform/sprache.h"
@@ -138,7 +140,7 @@ TEST_F(Texte, ThePosterDialogThePrintoutAndTheNetSpeakTheDesktopsLanguage)
             {"Folded star – Pelox_1.plx", "Outer diameter 19.0 cm, peak 3.8 cm above the centre", "Top half",
                 "Bottom half", "Piece 1 of", "Sheet 1 of", "cut", "valley fold (fold to the front)",
                 "mountain fold", "Finished star: 19.0 cm across, 7.6 cm high", "Check scale: both"});
-        ASSERT_TRUE(w->NetzSvgSchreiben(pfad("netz.svg"), *e.netz, w->NetzAngaben(19)));
+        ASSERT_TRUE(w->ZeichnungSchreiben(pfad("netz.svg"), netz::zeichnen(*e.netz, {}, "Pelox_1.plx"), false));
         pruefe(QString::fromUtf8(inhalt(pfad("netz.svg"))), s,
             {">Oberteil<", ">Teil 1 von ", "schwarz: schneiden, rot: Bergfalte, blau: Talfalte"},
             {">Top half<", ">Piece 1 of ", "black: cut, red: mountain fold, blue: valley fold"});

@@ -8,6 +8,13 @@
 #include "support/printer.h"
 #include "support/program.h"
 
+#include "app/faltsterndialog.h"
+#include "app/schnittwahl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QPushButton>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -322,4 +329,55 @@ TEST_F(Schneiden, TheMarginIsThatOfTheSheetsDownToNone)
     const QRectF umriss = sternUmriss(pdfLines(pfad("r.pdf")));
     EXPECT_NEAR(umriss.center().x(), 595.0 / 2, 0.5);
     EXPECT_NEAR(umriss.center().y(), 842.0 / 2, 0.5);
+}
+
+TEST_F(Schneiden, TheFaltsternDialogWritesTheNetForCuttingMachines)
+{
+    w->mnuFaltstern->trigger();
+    FaltsternDialog* d = w->dlgFaltstern;
+    d->cboPapier->setCurrentIndex(d->cboPapier->findData("A4"));
+    ASSERT_TRUE(d->cmdDxf->isEnabled());
+    EXPECT_FALSE(d->schnittWahl->spnSchnitt->isEnabled());
+    fileDialog.answers = {pfad("voll.dxf")};
+    d->cmdDxf->click();
+    EXPECT_EQ(fileDialog.shown.back().request.fileName, QDir::currentPath() + "/Pelox_1_Faltstern.dxf");
+    EXPECT_EQ(w->lblDateiName->text(), pfad("voll.dxf"));
+    const Dxf voll = lies(pfad("voll.dxf"));
+    gueltig(voll);
+    EXPECT_FALSE(voll.json["texte"].toArray().isEmpty());
+
+    // Only the lines, the folds perforated: the same in every file.
+    const auto schneidbar = [&](const char* name, QPushButton* FaltsternDialog::*knopf) {
+        w->mnuFaltstern->trigger();
+        d = w->dlgFaltstern;
+        d->cboPapier->setCurrentIndex(d->cboPapier->findData("A4"));
+        d->schnittWahl->chkNurSchnitt->setChecked(true);
+        d->schnittWahl->cboFalze->setCurrentIndex(1);
+        EXPECT_TRUE(d->schnittWahl->spnSchnitt->isEnabled());
+        d->schnittWahl->spnSchnitt->setValue(1.5);
+        d->schnittWahl->spnLuecke->setValue(2.5);
+        fileDialog.answers = {pfad(name)};
+        (d->*knopf)->click();
+        EXPECT_EQ(w->lblDateiName->text(), pfad(name));
+    };
+    schneidbar("c.dxf", &FaltsternDialog::cmdDxf);
+    schneidbar("c.svg", &FaltsternDialog::cmdSvg);
+    schneidbar("c.pdf", &FaltsternDialog::cmdPdf);
+    const Dxf c = lies(pfad("c.dxf"));
+    gueltig(c);
+    EXPECT_TRUE(c.json["texte"].toArray().isEmpty());
+    const std::vector<Linie> svg = svgLinien(inhalt(pfad("c.svg")), 1);
+    EXPECT_FALSE(inhalt(pfad("c.svg")).contains("<text"));
+    for (const std::vector<Linie>* linien : {&c.linien, &svg}) {
+        ASSERT_FALSE(perforation(*linien, linien == &svg ? "#ff0000" : "MOUNTAIN", 2.5).empty());
+        for (const Linie& l : *linien) {
+            EXPECT_NE(l.rolle, "SHEET");
+            EXPECT_NE(l.rolle, "#808080");
+            if (!l.geschlossen) {
+                EXPECT_LE(l.laenge, 1.5 + 5e-3);
+            }
+        }
+    }
+    EXPECT_EQ(laengen(c.linien, "CUT").size(), laengen(voll.linien, "CUT").size());
+    EXPECT_TRUE(QString::fromUtf8(run("pdftotext", {pfad("c.pdf"), "-"})).trimmed().isEmpty());
 }
