@@ -232,6 +232,12 @@ TEST_F(Schneiden, TheNetAsDxfHoldsTheSvgsLinesOnTheirLayers)
         EXPECT_NEAR(rahmen[i].top(), 0, 0.01);
         EXPECT_NEAR(rahmen[i].left(), double(i) * (flaeche.width() + 10), 0.01);
     }
+    // Seen from the printed side, as in the SVG: y upward from the bottom.
+    const auto svgSchnitt = std::find_if(svg.begin(), svg.end(), [](const Linie& l) { return l.rolle == "#000000"; });
+    const auto dxfSchnitt = std::find_if(d.linien.begin(), d.linien.end(), [](const Linie& l) { return l.rolle == "CUT"; });
+    ASSERT_NE(svgSchnitt, svg.end());
+    EXPECT_NEAR(dxfSchnitt->punkte[1].x(), svgSchnitt->punkte[1].x(), 0.01);
+    EXPECT_NEAR(dxfSchnitt->punkte[1].y(), flaeche.height() - svgSchnitt->punkte[1].y(), 0.01);
     // The texts on their own layer, the dash of the sheet's line intact.
     QStringList texte;
     for (const QJsonValue t : d.json["texte"].toArray()) {
