@@ -70,7 +70,8 @@ void frmPelox::connectControls()
         RasterZeichnen();
         KurvenFormPunkte();
     });
-    connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
+    connect(mnuPdfSpeichern, &QAction::triggered, this,
+        [this] { mnuNurSchnitt->isChecked() ? SchnittPdfSpeichern() : PdfSpeichern(); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
     connect(mnuDxfSpeichern, &QAction::triggered, this, [this] { DxfSpeichern(); });
     connect(mnuPruefmass, &QAction::triggered, this, [this] { mnuPruefmass_Click(); });

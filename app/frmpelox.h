@@ -209,7 +209,10 @@ public:
     // For cutting machines and lasers: the outline and the net as DXF, and
     // flat drawings of only what is cut as PDF; false after a message.
     QAction* mnuDxfSpeichern;
+    // The PDF and the DXF of the outline from the menu with nothing else.
+    QAction* mnuNurSchnitt;
     void DxfSpeichern();
+    void SchnittPdfSpeichern();
     void FaltsternDxf();
     bool DxfSchreiben(const QString& pfad, bool nurSchnitt);
     // As DXF, or else as SVG.

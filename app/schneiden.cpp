@@ -27,7 +27,14 @@ constexpr double kTwipsProMm = 1440 / 25.4;
 void frmPelox::DxfSpeichern()
 {
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.dxf"), tr("DXF-Dateien (*.dxf)|*.dxf|"));
-    if (!pfad.isEmpty() && DxfSchreiben(pfad, false))
+    if (!pfad.isEmpty() && DxfSchreiben(pfad, mnuNurSchnitt->isChecked()))
+        lblDateiName->setText(pfad);
+}
+
+void frmPelox::SchnittPdfSpeichern()
+{
+    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
+    if (!pfad.isEmpty() && SchnittPdfSchreiben(pfad, umrissZeichnung(*this, false, true), PdfPaper{}))
         lblDateiName->setText(pfad);
 }
 

@@ -759,6 +759,10 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
 <context>
     <name>frmPelox</name>
     <message>
+        <source>Nur Schnittlinien</source>
+        <translation>Cutting lines only</translation>
+    </message>
+    <message>
         <source>Als DXF speichern …</source>
         <translation>Save as DXF …</translation>
     </message>

@@ -22,7 +22,7 @@ TEST_F(PictureMenu, RightClickOpensTheMenuAndMovesNothing)
     for (const QAction* a : w->mnuBild->actions())
         eintraege << (a->isSeparator() ? QStringLiteral("-") : a->text() + (a->isEnabled() ? "" : " (aus)"));
     EXPECT_EQ(eintraege, (QStringList{"Rückgängig (aus)", "Wiederholen (aus)", "-", "Als PDF speichern …",
-                             "Als SVG speichern …", "Als DXF speichern …", "-", "Auf mehreren Blättern drucken …", "Faltstern …",
+                             "Als SVG speichern …", "Als DXF speichern …", "Nur Schnittlinien", "-", "Auf mehreren Blättern drucken …", "Faltstern …",
                              "Prüfmaß mitdrucken", "Drucker einmessen …"}));
     w->mnuBild->hide();
     EXPECT_EQ(w->Radius, radien);

@@ -234,10 +234,11 @@ TEST_F(Schneiden, TheNetAsDxfHoldsTheSvgsLinesOnTheirLayers)
     }
     // Seen from the printed side, as in the SVG: y upward from the bottom.
     const auto svgSchnitt = std::find_if(svg.begin(), svg.end(), [](const Linie& l) { return l.rolle == "#000000"; });
-    const auto dxfSchnitt = std::find_if(d.linien.begin(), d.linien.end(), [](const Linie& l) { return l.rolle == "CUT"; });
     ASSERT_NE(svgSchnitt, svg.end());
-    EXPECT_NEAR(dxfSchnitt->punkte[1].x(), svgSchnitt->punkte[1].x(), 0.01);
-    EXPECT_NEAR(dxfSchnitt->punkte[1].y(), flaeche.height() - svgSchnitt->punkte[1].y(), 0.01);
+    const QPointF gespiegelt(svgSchnitt->punkte[1].x(), flaeche.height() - svgSchnitt->punkte[1].y());
+    EXPECT_TRUE(std::any_of(d.linien.begin(), d.linien.end(), [&](const Linie& l) {
+        return l.rolle == "CUT" && QLineF(l.punkte[1], gespiegelt).length() < 0.01;
+    }));
     // The texts on their own layer, the dash of the sheet's line intact.
     QStringList texte;
     for (const QJsonValue t : d.json["texte"].toArray()) {
@@ -386,4 +387,28 @@ TEST_F(Schneiden, TheFaltsternDialogWritesTheNetForCuttingMachines)
     }
     EXPECT_EQ(laengen(c.linien, "CUT").size(), laengen(voll.linien, "CUT").size());
     EXPECT_TRUE(QString::fromUtf8(run("pdftotext", {pfad("c.pdf"), "-"})).trimmed().isEmpty());
+}
+
+TEST_F(Schneiden, ThePicturesMenuWritesTheOutlineAloneWhenAsked)
+{
+    fileDialog.answers = {pfad("voll.pdf"), pfad("voll.dxf")};
+    w->mnuPdfSpeichern->trigger();
+    w->mnuDxfSpeichern->trigger();
+    EXPECT_FALSE(QString::fromUtf8(run("pdftotext", {pfad("voll.pdf"), "-"})).trimmed().isEmpty());
+    EXPECT_GT(lies(pfad("voll.dxf")).linien.size(), 1u);
+
+    w->mnuNurSchnitt->setChecked(true);
+    fileDialog.answers = {pfad("c.pdf"), pfad("c.dxf")};
+    w->mnuPdfSpeichern->trigger();
+    w->mnuDxfSpeichern->trigger();
+    EXPECT_EQ(w->lblDateiName->text(), pfad("c.dxf"));
+    EXPECT_TRUE(QString::fromUtf8(run("pdftotext", {pfad("c.pdf"), "-"})).trimmed().isEmpty());
+    const Dxf c = lies(pfad("c.dxf"));
+    ASSERT_EQ(c.linien.size(), 1u);
+    EXPECT_TRUE(c.linien[0].geschlossen);
+    // The PDF's lines are the DXF's outline, at true size.
+    double laenge = 0;
+    for (const QLineF& l : pdfLines(pfad("c.pdf")))
+        laenge += l.length() * 25.4 / 72;
+    EXPECT_NEAR(laenge, c.linien[0].laenge, 0.05);
 }
