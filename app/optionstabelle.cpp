@@ -106,8 +106,8 @@ const std::vector<Zeile>& tabelle()
             .ausgaben = kFaltnetz,
             .nurMitSchnitt = kNetz,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
-                "Die Falze des Faltnetzes geritzt (score, eigene Farbe), perforiert (perforate) oder "
-                "weggelassen (none): %1 (%2)."),
+                "Die Falze des Faltnetzes in SVG, DXF und PDF mit --cut-only: %1 (%2); score geritzt in eigener "
+                "Farbe, perforate als Reihe kurzer Schnitte, none weggelassen."),
             .wertName = "score|perforate|none",
             .was = "--folds",
             .wahl = {QStringLiteral("score"), QStringLiteral("perforate"), QStringLiteral("none")},

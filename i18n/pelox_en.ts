@@ -349,8 +349,8 @@ Save anyway?</translation>
         <translation>Cutting lines only: nothing but what is cut and folded, without texts, legend, check scale and frame, every line solid, at actual size.</translation>
     </message>
     <message>
-        <source>Die Falze des Faltnetzes geritzt (score, eigene Farbe), perforiert (perforate) oder weggelassen (none): %1 (%2).</source>
-        <translation>The folds of the net scored (score, a colour of their own), perforated (perforate) or left out (none): %1 (%2).</translation>
+        <source>Die Falze des Faltnetzes in SVG, DXF und PDF mit --cut-only: %1 (%2); score geritzt in eigener Farbe, perforate als Reihe kurzer Schnitte, none weggelassen.</source>
+        <translation>The folds of the net in SVG, DXF and PDF with --cut-only: %1 (%2); score scored in a colour of their own, perforate as a row of short cuts, none left out.</translation>
     </message>
     <message>
         <source>Länge der Schnitte und der Lücken der perforierten Falze in mm, mit Komma getrennt, Dezimalstellen mit Punkt (je %1 bis %2, %3); braucht --folds perforate.</source>
