@@ -17,9 +17,11 @@
 #include "platform/sprache.h"
 #include "net/netz.h"
 #include "net/stl.h"
+#include "net/zeichnen.h"
 #include "print/faltnetz.h"
 #include "print/poster.h"
 #include "print/sternbogen.h"
+#include "render/umrisszeichnung.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,6 +37,7 @@
 #include <latch>
 #include <thread>
 #include <unistd.h>
+#include <tuple>
 
 namespace {
 
@@ -64,6 +67,9 @@ using namespace kommandozeile;
 
 const QString kDurchmesser = QStringLiteral("diameter");
 const QString kPapier = QStringLiteral("paper");
+const QString kRand = QStringLiteral("margin");
+const QString kNurSchnitt = QStringLiteral("cut-only");
+const QString kFalze = QStringLiteral("folds");
 
 // The paper the options name; the table took only names it knows.
 QPageSize papier(const Auftrag& a)
@@ -105,6 +111,30 @@ Faltmass faltmass(const Auftrag& a, const frmPelox& w)
     return m;
 }
 
+// The paper of the net's sheets with the margin the options give it.
+PdfPaper netzPapier(const Auftrag& a)
+{
+    PdfPaper p{papier(a)};
+    if (a.gesetzt(kRand))
+        p.marginMm = a.zahl(kRand);
+    return p;
+}
+
+// What the drawings for cutting hold and how their folds are made.
+zeichnung::Umfang umfang(const Auftrag& a)
+{
+    zeichnung::Umfang u;
+    u.nurSchnitt = a.gesetzt(kNurSchnitt);
+    if (!a.gesetzt(kFalze))
+        return u;
+    const QString falze = a.wert(kFalze);
+    u.falze.art = falze == QLatin1String("perforate") ? zeichnung::Falzart::Perforieren
+        : falze == QLatin1String("none")              ? zeichnung::Falzart::Keine
+                                                      : zeichnung::Falzart::Ritzen;
+    std::tie(u.falze.schnitt, u.falze.luecke) = a.paar(QStringLiteral("perforation"));
+    return u;
+}
+
 int haelften(const Auftrag& a)
 {
     return a.wert(QStringLiteral("halves")).toInt();
@@ -124,9 +154,9 @@ NetzWahl netzWahl(const Auftrag& a, const frmPelox& w)
     v.haelften = haelften(a);
     v.ziel = a.wert(QStringLiteral("fewest")) == QLatin1String("sheets") ? netz::Ziel::WenigeBlaetter
                                                                         : netz::Ziel::WenigeTeile;
-    const QSizeF blatt = frmPelox::NetzPapier(papier(a));
-    v.blattBreite = blatt.width();
-    v.blattHoehe = blatt.height();
+    const QSizeF blatt = netzPapier(a).drawingArea();
+    v.blattBreite = faltnetz::cm(blatt.width());
+    v.blattHoehe = faltnetz::cm(blatt.height());
     netz::Ergebnis e = w.Faltnetz(m.durchmesser, v);
     if (!e.netz) {
         n.fehler = sprache::text(e.grund);
@@ -186,7 +216,7 @@ int writeFiles(const Auftrag& a, const std::string& design)
     // The net is made before anything is written, so that a refused one
     // leaves no file behind.
     NetzWahl netz;
-    if (a.gilt(kNetz) || a.gilt(kNetzSvg)) {
+    if (a.gilt(kNetz) || a.gilt(kNetzSvg) || a.gilt(kNetzDxf)) {
         netz = netzWahl(a, w);
         if (!netz.netz) {
             messages.show(netz.fehler, {}, 0);
@@ -210,8 +240,16 @@ int writeFiles(const Auftrag& a, const std::string& design)
             return 2;
         }
     }
-    if (a.gilt(kPdf) && !(w.PdfPasst() && w.PdfSchreiben(a.datei(kPdf))))
+    const bool nurSchnitt = a.gesetzt(kNurSchnitt);
+    if (a.gilt(kPdf) && nurSchnitt) {
+        PdfPaper seite;
+        if (a.gesetzt(kRand))
+            seite.marginMm = a.zahl(kRand);
+        if (!w.SchnittPdfSchreiben(a.datei(kPdf), umrissZeichnung(w, false, true), seite))
+            return 1;
+    } else if (a.gilt(kPdf) && !(w.PdfPasst() && w.PdfSchreiben(a.datei(kPdf)))) {
         return 1;
+    }
     if (a.gilt(kSvg) && !w.SvgSchreiben(a.datei(kSvg)))
         return 1;
     if (a.gilt(kPoster)) {
@@ -221,9 +259,18 @@ int writeFiles(const Auftrag& a, const std::string& design)
         if (!w.PosterPdfSchreiben(a.datei(kPoster), vorgabe, blatt))
             return 1;
     }
-    if (a.gilt(kNetz) && !w.NetzPdfSchreiben(a.datei(kNetz), *netz.netz, netz.angaben, papier(a)))
-        return 1;
-    if (a.gilt(kNetzSvg) && !w.NetzSvgSchreiben(a.datei(kNetzSvg), *netz.netz, netz.angaben))
+    if (netz.netz) {
+        const zeichnung::Zeichnung z = netz::zeichnen(*netz.netz, umfang(a), netz.angaben.name.toStdString());
+        if (a.gilt(kNetz)
+            && !(nurSchnitt ? w.SchnittPdfSchreiben(a.datei(kNetz), z, netzPapier(a))
+                            : w.NetzPdfSchreiben(a.datei(kNetz), *netz.netz, netz.angaben, netzPapier(a))))
+            return 1;
+        if (a.gilt(kNetzSvg) && !w.ZeichnungSchreiben(a.datei(kNetzSvg), z, false))
+            return 1;
+        if (a.gilt(kNetzDxf) && !w.ZeichnungSchreiben(a.datei(kNetzDxf), z, true))
+            return 1;
+    }
+    if (a.gilt(kDxf) && !w.DxfSchreiben(a.datei(kDxf), nurSchnitt))
         return 1;
     if (a.gilt(kBogen) && !w.SternbogenPdfSchreiben(a.datei(kBogen), *sterne, PdfPaper{papier(a)}))
         return 1;

@@ -70,8 +70,10 @@ void frmPelox::connectControls()
         RasterZeichnen();
         KurvenFormPunkte();
     });
-    connect(mnuPdfSpeichern, &QAction::triggered, this, [this] { PdfSpeichern(); });
+    connect(mnuPdfSpeichern, &QAction::triggered, this,
+        [this] { mnuNurSchnitt->isChecked() ? SchnittPdfSpeichern() : PdfSpeichern(); });
     connect(mnuSvgSpeichern, &QAction::triggered, this, [this] { SvgSpeichern(); });
+    connect(mnuDxfSpeichern, &QAction::triggered, this, [this] { DxfSpeichern(); });
     connect(mnuPruefmass, &QAction::triggered, this, [this] { mnuPruefmass_Click(); });
     connect(mnuEinmessen, &QAction::triggered, this, [this] { DruckerEinmessen(); });
     connect(mnuPoster, &QAction::triggered, this, [this] { PosterZeigen(); });

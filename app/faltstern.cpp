@@ -13,7 +13,6 @@
 #include "platform/savefile.h"
 #include "poster/plan.h"
 #include "print/faltnetz.h"
-#include "render/netzsvg.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -32,6 +31,7 @@ void frmPelox::FaltsternZeigen()
     connect(dlgFaltstern, &FaltsternDialog::druckenGewaehlt, this, [this] { FaltsternDrucken(); });
     connect(dlgFaltstern, &FaltsternDialog::pdfGewaehlt, this, [this] { FaltsternPdf(); });
     connect(dlgFaltstern, &FaltsternDialog::svgGewaehlt, this, [this] { FaltsternSvg(); });
+    connect(dlgFaltstern, &FaltsternDialog::dxfGewaehlt, this, [this] { FaltsternDxf(); });
     connect(dlgFaltstern, &FaltsternDialog::stlGewaehlt, this, [this] { FaltsternStl(); });
     dlgFaltstern->open();
 }
@@ -51,7 +51,7 @@ void frmPelox::FaltsternPdf()
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
     if (!pfad.isEmpty())
-        NetzPdfSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()), *papier);
+        FaltnetzPdfSchreiben(pfad, *n, PdfPaper{*papier});
 }
 
 void frmPelox::FaltsternSvg()
@@ -61,7 +61,7 @@ void frmPelox::FaltsternSvg()
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Faltstern.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
     if (!pfad.isEmpty())
-        NetzSvgSchreiben(pfad, *n, NetzAngaben(dlgFaltstern->durchmesser()));
+        FaltnetzSchreiben(pfad, *n, false);
 }
 
 void frmPelox::FaltsternStl()
@@ -99,15 +99,9 @@ QSizeF frmPelox::NetzPapier(const QPageSize& papier)
 }
 
 bool frmPelox::NetzPdfSchreiben(
-    const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const QPageSize& papier)
+    const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const PdfPaper& papier)
 {
     return SicherSchreiben(pfad, [&](QIODevice& datei) {
-        return writePdf(datei, PdfPaper{papier}, [&](PrinterPort& pdf) { faltnetz::NetzDrucken(pdf, n, a); });
+        return writePdf(datei, papier, [&](PrinterPort& pdf) { faltnetz::NetzDrucken(pdf, n, a); });
     });
-}
-
-bool frmPelox::NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a)
-{
-    const QByteArray svg = netzSvg(n, a.name);
-    return SicherSchreiben(pfad, [&](QIODevice& datei) { return datei.write(svg) == svg.size(); });
 }

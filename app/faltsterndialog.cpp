@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/faltsterndialog.h"
+#include "app/schnittwahl.h"
 
 #include "app/sternansicht.h"
 #include "net/ansicht.h"
@@ -113,12 +114,15 @@ FaltsternDialog::FaltsternDialog(
     form->addRow(tr("Papier:"), cboPapier);
     form->addRow(tr("Hälften:"), cboHaelften);
     form->addRow(tr("Zerlegen in:"), cboZiel);
+    schnittWahl = new SchnittWahl;
+    form->addRow(tr("Für Schneidemaschinen:"), schnittWahl);
     form->addRow(lblErgebnis);
 
     auto* knoepfe = new QDialogButtonBox;
     cmdDrucken = knoepfe->addButton(tr("Drucken"), QDialogButtonBox::AcceptRole);
     cmdPdf = knoepfe->addButton(tr("Als PDF speichern …"), QDialogButtonBox::ActionRole);
     cmdSvg = knoepfe->addButton(tr("Als SVG speichern …"), QDialogButtonBox::ActionRole);
+    cmdDxf = knoepfe->addButton(tr("Als DXF speichern …"), QDialogButtonBox::ActionRole);
     cmdStl = knoepfe->addButton(tr("Als 3D-Modell speichern …"), QDialogButtonBox::ActionRole);
     cmdAbbrechen = knoepfe->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
 
@@ -159,6 +163,7 @@ FaltsternDialog::FaltsternDialog(
     connect(cmdDrucken, &QPushButton::clicked, this, &FaltsternDialog::druckenGewaehlt);
     connect(cmdPdf, &QPushButton::clicked, this, &FaltsternDialog::pdfGewaehlt);
     connect(cmdSvg, &QPushButton::clicked, this, &FaltsternDialog::svgGewaehlt);
+    connect(cmdDxf, &QPushButton::clicked, this, &FaltsternDialog::dxfGewaehlt);
     connect(cmdStl, &QPushButton::clicked, this, &FaltsternDialog::stlGewaehlt);
     connect(cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     Aktualisieren();
@@ -259,6 +264,7 @@ void FaltsternDialog::Aktualisieren()
     cmdDrucken->setEnabled(m_netz && !papier);
     cmdPdf->setEnabled(m_netz && papier);
     cmdSvg->setEnabled(m_netz && papier);
+    cmdDxf->setEnabled(m_netz && papier);
     cmdStl->setEnabled(m_koerper.has_value());
     picStern->zeigen(m_koerper ? netz::szene(*m_koerper, haelften()) : netz::Szene{});
     BlaetterZeichnen();

@@ -14,6 +14,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
+class SchnittWahl;
 class SternAnsicht;
 
 // The dialog's choices, kept by the window so that the dialog opens again as
@@ -53,6 +54,9 @@ public:
     QPushButton* cmdDrucken;
     QPushButton* cmdPdf;
     QPushButton* cmdSvg;
+    QPushButton* cmdDxf;
+    // What the files for cutting machines hold (app/schnittwahl.h).
+    SchnittWahl* schnittWahl;
     QPushButton* cmdStl;
     QPushButton* cmdAbbrechen;
 
@@ -76,6 +80,7 @@ signals:
     void druckenGewaehlt();
     void pdfGewaehlt();
     void svgGewaehlt();
+    void dxfGewaehlt();
     void stlGewaehlt();
 
 private:

@@ -55,6 +55,9 @@ struct Ergebnis;
 namespace faltnetz {
 struct Angaben;
 }
+namespace zeichnung {
+struct Zeichnung;
+}
 
 // The program's one window. It owns the whole state of the star and every
 // control; its procedures are the program's procedures and keep their names.
@@ -219,12 +222,27 @@ public:
     // The drawing area of a PDF's paper as the net is laid out in, cm.
     static QSizeF NetzPapier(const QPageSize& papier);
     // Also from the command line; false after a message.
-    bool NetzPdfSchreiben(
-        const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const QPageSize& papier);
-    bool NetzSvgSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a);
+    bool NetzPdfSchreiben(const QString& pfad, const netz::Netz& n, const faltnetz::Angaben& a, const PdfPaper& papier);
     // The folded star as a 3D model, the bytes from netz::stlDatei; false
     // after a message.
     bool StlSchreiben(const QString& pfad, const std::string& daten);
+
+    // For cutting machines and lasers: the outline and the net as DXF, and
+    // flat drawings of only what is cut as PDF; false after a message.
+    QAction* mnuDxfSpeichern;
+    // The PDF and the DXF of the outline from the menu with nothing else.
+    QAction* mnuNurSchnitt;
+    void DxfSpeichern();
+    void SchnittPdfSpeichern();
+    void FaltsternDxf();
+    bool DxfSchreiben(const QString& pfad, bool nurSchnitt);
+    // As DXF, or else as SVG.
+    bool ZeichnungSchreiben(const QString& pfad, const zeichnung::Zeichnung& z, bool dxf);
+    bool SchnittPdfSchreiben(const QString& pfad, const zeichnung::Zeichnung& z, const PdfPaper& papier);
+    // The net the Faltstern dialog shows, with what its choices for cutting
+    // machines keep: as PDF, or else as DXF or SVG.
+    bool FaltnetzPdfSchreiben(const QString& pfad, const netz::Netz& n, const PdfPaper& papier);
+    bool FaltnetzSchreiben(const QString& pfad, const netz::Netz& n, bool dxf);
 
     // Corner dragging
     void picPelox_MouseMove(int Button, int Shift, double X, double Y);

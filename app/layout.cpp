@@ -268,6 +268,9 @@ void frmPelox::createControls()
     mnuBild = new QMenu(this);
     mnuPdfSpeichern = mnuBild->addAction(tr("Als PDF speichern …"));
     mnuSvgSpeichern = mnuBild->addAction(tr("Als SVG speichern …"));
+    mnuDxfSpeichern = mnuBild->addAction(tr("Als DXF speichern …"));
+    mnuNurSchnitt = mnuBild->addAction(tr("Nur Schnittlinien"));
+    mnuNurSchnitt->setCheckable(true);
     mnuBild->addSeparator();
     mnuPoster = mnuBild->addAction(tr("Auf mehreren Blättern drucken …"));
     mnuFaltstern = mnuBild->addAction(tr("Faltstern …"));

@@ -97,6 +97,24 @@ QString zahlFehler(const Zeile& z, const QString& wert, unsigned ausgaben, doubl
     return {};
 }
 
+// Two lengths for one option, "1,2" or "1.5,2.5": the comma parts them, so
+// their decimals take a point. The reason they are refused, or none; ziel
+// the pair, within the option's range.
+QString paarFehler(const Zeile& z, const QString& wert, std::pair<double, double>& ziel)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^([0-9]+(\\.[0-9]+)?|\\.[0-9]+),([0-9]+(\\.[0-9]+)?|\\.[0-9]+)$"));
+    const QRegularExpressionMatch m = form.match(wert);
+    const Bereich& b = z.bereiche.front();
+    const double erste = m.captured(1).toDouble(), zweite = m.captured(3).toDouble();
+    if (!m.hasMatch() || !innerhalb(erste, b.von, b.bis) || !innerhalb(zweite, b.von, b.bis))
+        return Kommandozeile::tr("%1 %2: erlaubt sind zwei Längen von %3 bis %4 %5, mit Komma getrennt, "
+                                 "Dezimalstellen mit Punkt (1,2 oder 1.5,2.5)")
+            .arg(Kommandozeile::tr(z.was), wert, grenze(b.von, false), grenze(b.bis, true), QLatin1String(z.einheit));
+    ziel = {std::clamp(erste, b.von, b.bis), std::clamp(zweite, b.von, b.bis)};
+    return {};
+}
+
 const Zeile& zeile(Art art)
 {
     return *std::find_if(tabelle().begin(), tabelle().end(), [art](const Zeile& z) { return z.art == art; });
@@ -145,8 +163,9 @@ void beschreiben(QCommandLineParser& args)
     args.setApplicationDescription(
         Kommandozeile::tr("Sterne entwerfen und in Originalgröße drucken.\n"
                           "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                          "Mit --pdf, --svg, --bmp, --poster, --net, --net-svg, --stl, --sheet oder --sheet-svg wird die\n"
-                          "Datei ohne Fenster geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker.\n"
+                          "Mit --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet oder\n"
+                          "--sheet-svg wird die Datei ohne Fenster geschrieben, mit --calibration-pdf das Einmessblatt\n"
+                          "für den Drucker.\n"
                           "Zahlen mit Punkt oder Komma (2.5 oder 2,5), ohne Tausendertrennung."));
     args.addHelpOption();
     args.addVersionOption();
@@ -162,7 +181,10 @@ void beschreiben(QCommandLineParser& args)
         QString hilfe = Kommandozeile::tr(z.hilfe);
         for (qsizetype i = 0, n = hilfe.count(platz); i < n; ++i)
             hilfe = hilfe.arg(werte.value(i));
-        args.addOption({QLatin1String(z.name), hilfe, Kommandozeile::tr(z.wertName)});
+        if (z.art == Art::Schalter)
+            args.addOption({QLatin1String(z.name), hilfe});
+        else
+            args.addOption({QLatin1String(z.name), hilfe, Kommandozeile::tr(z.wertName)});
     }
     args.addPositionalArgument(Kommandozeile::tr("pelox-datei"), Kommandozeile::tr("Die Pelox-Datei (*.plx)."),
         Kommandozeile::tr("[pelox-datei]"));
@@ -195,6 +217,7 @@ Auftrag pruefen(const QCommandLineParser& args)
         fehler(Kommandozeile::tr("%1 brauchen eine Pelox-Datei").arg(liste(kMitDesign)));
     if (ausgaben == kEinmessblatt && !a.design.isEmpty())
         fehler(Kommandozeile::tr("--calibration-pdf allein liest keine Pelox-Datei"));
+    const bool nurSchnitt = args.isSet(QStringLiteral("cut-only"));
     for (const Zeile& z : tabelle()) {
         if (z.art == Art::Datei)
             continue;
@@ -202,6 +225,16 @@ Auftrag pruefen(const QCommandLineParser& args)
         const bool gegeben = args.isSet(name);
         if (gegeben && !(z.ausgaben & ausgaben)) {
             fehler(Kommandozeile::tr("%1 gilt nur für %2").arg(option(z), liste(z.ausgaben)));
+            continue;
+        }
+        if (gegeben && !nurSchnitt && !(z.ausgaben & ~z.nurMitSchnitt & ausgaben)) {
+            fehler(Kommandozeile::tr("%1 gilt für %2 nur mit --cut-only")
+                       .arg(option(z), liste(z.nurMitSchnitt & ausgaben)));
+            continue;
+        }
+        if (z.art == Art::Schalter) {
+            if (gegeben)
+                a.schalter << name;
             continue;
         }
         if (!gegeben && (z.braucht & ausgaben))
@@ -225,6 +258,12 @@ Auftrag pruefen(const QCommandLineParser& args)
                     fehler(grund);
                 a.zahlen[name] = v;
             }
+        } else if (z.art == Art::Paar) {
+            std::pair<double, double> p;
+            const QString grund = paarFehler(z, wert, p);
+            if (!grund.isEmpty())
+                fehler(grund);
+            a.paare[name] = p;
         } else if (z.art == Art::Wahl) {
             if (!z.wahl.contains(wert))
                 fehler(Kommandozeile::tr("%1 %2: erlaubt sind %3").arg(Kommandozeile::tr(z.was), wert, wahl(z)));
@@ -242,6 +281,8 @@ Auftrag pruefen(const QCommandLineParser& args)
         if (summe > bogen::kAnzahlMax)
             fehler(Kommandozeile::tr("%1 Sterne: höchstens %2 auf einmal").arg(summe).arg(bogen::kAnzahlMax));
     }
+    if (args.isSet(QStringLiteral("perforation")) && a.werte[QStringLiteral("folds")] != QLatin1String("perforate"))
+        fehler(Kommandozeile::tr("--perforation braucht --folds perforate"));
     if (a.fehler.isEmpty())
         a.fehler = dateiFehler(a);
     return a;

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <utility>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -33,6 +34,8 @@ enum Ausgabe : unsigned {
     kEinmessblatt = 128,
     kBogen = 256,
     kBogenSvg = 512,
+    kDxf = 1024,
+    kNetzDxf = 2048,
 };
 
 // What the command line asks for, checked: every option applies to a file
@@ -44,14 +47,21 @@ struct Auftrag {
     bool hilfe = false;
     std::map<QString, double> zahlen;
     std::map<QString, QString> werte;
+    // Two numbers given as one value, and the options given without a value.
+    std::map<QString, std::pair<double, double>> paare;
+    QStringList schalter;
     // Without its reason, all of it holds.
     QString fehler;
 
     bool gilt(Ausgabe a) const { return dateien.count(a) > 0; }
     QString datei(Ausgabe a) const { return gilt(a) ? dateien.at(a) : QString(); }
-    bool gesetzt(const QString& name) const { return zahlen.count(name) > 0 || werte.count(name) > 0; }
+    bool gesetzt(const QString& name) const
+    {
+        return zahlen.count(name) > 0 || werte.count(name) > 0 || paare.count(name) > 0 || schalter.contains(name);
+    }
     double zahl(const QString& name) const { return zahlen.at(name); }
     QString wert(const QString& name) const { return werte.at(name); }
+    std::pair<double, double> paar(const QString& name) const { return paare.at(name); }
 };
 
 // The options, with their help written from the same table that checks them.

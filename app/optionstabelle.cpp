@@ -8,6 +8,7 @@
 #include "bogen/bogen.h"
 #include "net/netz.h"
 #include "paper/blatt.h"
+#include "paper/zeichnung.h"
 #include "print/poster.h"
 
 #include <limits>
@@ -24,6 +25,10 @@ const std::vector<Zeile>& tabelle()
             .ausgaben = kSvg,
             .hilfe
             = QT_TRANSLATE_NOOP("Kommandozeile", "Den Umriss in Originalgröße als SVG-Datei <datei> schreiben.")},
+        {.name = "dxf",
+            .ausgaben = kDxf,
+            .hilfe = QT_TRANSLATE_NOOP(
+                "Kommandozeile", "Den Umriss in Originalgröße als DXF-Datei <datei> (in mm) schreiben.")},
         {.name = "bmp",
             .ausgaben = kBmp,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Das Bild des Sterns als Bitmap-Datei <datei> schreiben.")},
@@ -52,7 +57,7 @@ const std::vector<Zeile>& tabelle()
             .liste = kSternbogen},
         {.name = "paper",
             .art = Art::Wahl,
-            .ausgaben = kPoster | kNetz | kNetzSvg | kSternbogen,
+            .ausgaben = kPoster | kFaltnetz | kSternbogen,
             .hilfe = QT_TRANSLATE_NOOP(
                 "Kommandozeile", "Papier des Posters, des Faltnetzes und des Sternbogens: %1 (%2)."),
             .wertName = QT_TRANSLATE_NOOP("Kommandozeile", "papier"),
@@ -70,12 +75,17 @@ const std::vector<Zeile>& tabelle()
             .vorgabe = "1"},
         {.name = "margin",
             .art = Art::Zahl,
-            .ausgaben = kPoster,
-            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile", "Rand der PDF-Seiten des Posters in mm (%1 bis %2, %3)."),
+            .ausgaben = kPoster | kFaltnetz | kPdf,
+            // The outline's printout is centred on its page as on the
+            // printer's; only its lines alone take a margin.
+            .nurMitSchnitt = kPdf,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Rand in mm: der PDF-Seiten des Posters %1 bis %2; der Blätter des Faltnetzes und der Seite "
+                "von --pdf --cut-only %3 bis %4 (%5)."),
             .wertName = "mm",
             .was = QT_TRANSLATE_NOOP("Kommandozeile", "Rand"),
             .einheit = "mm",
-            .bereiche = {{kPoster, blatt::kPdfRandMm, poster::kRandMax}},
+            .bereiche = {{kPoster, blatt::kPdfRandMm, poster::kRandMax}, {kFaltnetz | kPdf, 0, poster::kRandMax}},
             .vorgabe = "6.35"},
         {.name = "net",
             .ausgaben = kNetz,
@@ -86,6 +96,39 @@ const std::vector<Zeile>& tabelle()
             .ausgaben = kNetzSvg,
             .hilfe
             = QT_TRANSLATE_NOOP("Kommandozeile", "Das Faltnetz für Schneideplotter als SVG-Datei <datei> schreiben.")},
+        {.name = "net-dxf",
+            .ausgaben = kNetzDxf,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Das Faltnetz für Schneideplotter und Laser als DXF-Datei <datei> (in mm) schreiben.")},
+        {.name = "cut-only",
+            .art = Art::Schalter,
+            .ausgaben = kSchneidbar,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Nur Schnittlinien: nur was geschnitten und gefalzt wird, ohne Texte, Legende, Prüfmaß und "
+                "Rahmen, jede Linie durchgezogen, in Originalgröße.")},
+        {.name = "folds",
+            .art = Art::Wahl,
+            .ausgaben = kFaltnetz,
+            .nurMitSchnitt = kNetz,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Die Falze des Faltnetzes in SVG, DXF und PDF mit --cut-only: %1 (%2); score geritzt in eigener "
+                "Farbe, perforate als Reihe kurzer Schnitte, none weggelassen."),
+            .wertName = "score|perforate|none",
+            .was = "--folds",
+            .wahl = {QStringLiteral("score"), QStringLiteral("perforate"), QStringLiteral("none")},
+            .vorgabe = "score"},
+        {.name = "perforation",
+            .art = Art::Paar,
+            .ausgaben = kFaltnetz,
+            .nurMitSchnitt = kNetz,
+            .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
+                "Länge der Schnitte und der Lücken der perforierten Falze in mm, mit Komma getrennt, "
+                "Dezimalstellen mit Punkt (je %1 bis %2, %3); braucht --folds perforate."),
+            .wertName = QT_TRANSLATE_NOOP("Kommandozeile", "schnitt,lücke"),
+            .was = QT_TRANSLATE_NOOP("Kommandozeile", "Perforation"),
+            .einheit = "mm",
+            .bereiche = {{kFaltnetz, zeichnung::kPerforationMin, zeichnung::kPerforationMax}},
+            .vorgabe = "1,2"},
         {.name = "peak",
             .art = Art::Spitze,
             .ausgaben = kFaltstern,
@@ -101,13 +144,13 @@ const std::vector<Zeile>& tabelle()
             .bereiche = {{kFaltstern, 0.1, std::numeric_limits<double>::infinity()}}},
         {.name = "tab",
             .art = Art::Zahl,
-            .ausgaben = kNetz | kNetzSvg,
+            .ausgaben = kFaltnetz,
             .hilfe
             = QT_TRANSLATE_NOOP("Kommandozeile", "Breite der Klebelaschen des Faltnetzes in cm (%1 bis %2, %3)."),
             .wertName = "cm",
             .was = QT_TRANSLATE_NOOP("Kommandozeile", "Laschen"),
             .einheit = "cm",
-            .bereiche = {{kNetz | kNetzSvg, netz::kLascheMin, netz::kLascheMax}},
+            .bereiche = {{kFaltnetz, netz::kLascheMin, netz::kLascheMax}},
             .vorgabe = "1"},
         {.name = "halves",
             .art = Art::Wahl,
@@ -119,7 +162,7 @@ const std::vector<Zeile>& tabelle()
             .vorgabe = "2"},
         {.name = "fewest",
             .art = Art::Wahl,
-            .ausgaben = kNetz | kNetzSvg,
+            .ausgaben = kFaltnetz,
             .hilfe = QT_TRANSLATE_NOOP("Kommandozeile",
                 "Das Faltnetz in möglichst wenige Teile (pieces) oder auf möglichst wenige Blätter "
                 "(sheets)."),

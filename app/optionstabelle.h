@@ -14,6 +14,8 @@ enum class Art {
     Zahl, // a number in a range
     Wahl, // one of a few words
     Spitze, // a number from its least up to the diameter, or "natural"
+    Schalter, // given or not, without a value
+    Paar, // two numbers in one range, "1,2" or "1.5,2.5"
 };
 
 // A range of a number and the files for which it holds.
@@ -32,6 +34,9 @@ struct Zeile {
     unsigned ausgaben = 0;
     // The files that cannot be made without this option.
     unsigned braucht = 0;
+    // The files for which it counts only with --cut-only: given for one of
+    // them without it, it is refused rather than left unused.
+    unsigned nurMitSchnitt = 0;
     // The help, with the ranges' limits, the choices, then the default
     // for %1, %2 ...
     const char* hilfe = nullptr;
@@ -48,9 +53,12 @@ struct Zeile {
     bool ganz = false;
 };
 
-constexpr unsigned kFaltstern = kNetz | kNetzSvg | kStl;
+constexpr unsigned kFaltnetz = kNetz | kNetzSvg | kNetzDxf;
+constexpr unsigned kFaltstern = kFaltnetz | kStl;
 constexpr unsigned kSternbogen = kBogen | kBogenSvg;
-constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kFaltstern | kSternbogen;
+constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kDxf | kFaltstern | kSternbogen;
+// The files that can hold only what is cut and folded.
+constexpr unsigned kSchneidbar = kPdf | kDxf | kFaltnetz;
 
 // The command line's options, one row each, in the order the help lists them.
 const std::vector<Zeile>& tabelle();

@@ -325,28 +325,20 @@ Save anyway?</translation>
         <translation>%1
 %2 on %3</translation>
     </message>
+    <message>
+        <source>Für Schneidemaschinen:</source>
+        <translation>For cutting machines:</translation>
+    </message>
+    <message>
+        <source>Als DXF speichern …</source>
+        <translation>Save as DXF …</translation>
+    </message>
 </context>
 <context>
     <name>Kommandozeile</name>
     <message>
         <source>Warnung: %1</source>
         <translation>warning: %1</translation>
-    </message>
-    <message>
-        <source>Sterne entwerfen und in Originalgröße drucken.
-Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.
-Mit --pdf, --svg, --bmp, --poster, --net, --net-svg, --stl, --sheet oder --sheet-svg wird die
-Datei ohne Fenster geschrieben, mit --calibration-pdf das Einmessblatt für den Drucker.
-Zahlen mit Punkt oder Komma (2.5 oder 2,5), ohne Tausendertrennung.</source>
-        <translation>Design stars and print them at actual size.
-Without a file the window opens; with a Pelox file (*.plx) it opens that file.
-With --pdf, --svg, --bmp, --poster, --net, --net-svg, --stl, --sheet or --sheet-svg the file
-is written without a window, with --calibration-pdf the calibration sheet for the printer.
-Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</translation>
-    </message>
-    <message>
-        <source>datei</source>
-        <translation>file</translation>
     </message>
     <message>
         <source>Den Ausdruck als PDF-Datei &lt;datei&gt; schreiben.</source>
@@ -395,10 +387,6 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
     <message>
         <source>Klebestreifen</source>
         <translation>glue strip</translation>
-    </message>
-    <message>
-        <source>Rand der PDF-Seiten des Posters in mm (%1 bis %2, %3).</source>
-        <translation>Margin of the poster&apos;s PDF pages in mm (%1 to %2, %3).</translation>
     </message>
     <message>
         <source>Rand</source>
@@ -568,6 +556,64 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
         <source>Anzahl %1: erlaubt sind 1 bis %2</source>
         <translation>number %1: 1 to %2 are allowed</translation>
     </message>
+    <message>
+        <source>Den Umriss in Originalgröße als DXF-Datei &lt;datei&gt; (in mm) schreiben.</source>
+        <translation>Write the outline at actual size as the DXF file &lt;file&gt; (in mm).</translation>
+    </message>
+    <message>
+        <source>Das Faltnetz für Schneideplotter und Laser als DXF-Datei &lt;datei&gt; (in mm) schreiben.</source>
+        <translation>Write the net for cutting plotters and lasers as the DXF file &lt;file&gt; (in mm).</translation>
+    </message>
+    <message>
+        <source>Nur Schnittlinien: nur was geschnitten und gefalzt wird, ohne Texte, Legende, Prüfmaß und Rahmen, jede Linie durchgezogen, in Originalgröße.</source>
+        <translation>Cutting lines only: nothing but what is cut and folded, without texts, legend, check scale and frame, every line solid, at actual size.</translation>
+    </message>
+    <message>
+        <source>Die Falze des Faltnetzes in SVG, DXF und PDF mit --cut-only: %1 (%2); score geritzt in eigener Farbe, perforate als Reihe kurzer Schnitte, none weggelassen.</source>
+        <translation>The folds of the net in SVG, DXF and PDF with --cut-only: %1 (%2); score scored in a colour of their own, perforate as a row of short cuts, none left out.</translation>
+    </message>
+    <message>
+        <source>Länge der Schnitte und der Lücken der perforierten Falze in mm, mit Komma getrennt, Dezimalstellen mit Punkt (je %1 bis %2, %3); braucht --folds perforate.</source>
+        <translation>Length of the cuts and of the gaps of perforated folds in mm, separated by a comma, decimals with a point (each %1 to %2, %3); needs --folds perforate.</translation>
+    </message>
+    <message>
+        <source>schnitt,lücke</source>
+        <translation>cut,gap</translation>
+    </message>
+    <message>
+        <source>Perforation</source>
+        <translation>Perforation</translation>
+    </message>
+    <message>
+        <source>%1 %2: erlaubt sind zwei Längen von %3 bis %4 %5, mit Komma getrennt, Dezimalstellen mit Punkt (1,2 oder 1.5,2.5)</source>
+        <translation>%1 %2: allowed are two lengths from %3 to %4 %5, separated by a comma, decimals with a point (1,2 or 1.5,2.5)</translation>
+    </message>
+    <message>
+        <source>%1 gilt für %2 nur mit --cut-only</source>
+        <translation>%1 applies to %2 only with --cut-only</translation>
+    </message>
+    <message>
+        <source>--perforation braucht --folds perforate</source>
+        <translation>--perforation needs --folds perforate</translation>
+    </message>
+    <message>
+        <source>Rand in mm: der PDF-Seiten des Posters %1 bis %2; der Blätter des Faltnetzes und der Seite von --pdf --cut-only %3 bis %4 (%5).</source>
+        <translation>Margin in mm: of the poster&apos;s PDF pages %1 to %2; of the net&apos;s sheets and of the page of --pdf --cut-only %3 to %4 (%5).</translation>
+    </message>
+    <message>
+        <source>Sterne entwerfen und in Originalgröße drucken.
+Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.
+Mit --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet oder
+--sheet-svg wird die Datei ohne Fenster geschrieben, mit --calibration-pdf das Einmessblatt
+für den Drucker.
+Zahlen mit Punkt oder Komma (2.5 oder 2,5), ohne Tausendertrennung.</source>
+        <translation>Design stars and print them at true size.
+Without a file the window opens; with a Pelox file (*.plx) it opens that file.
+With --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet or
+--sheet-svg the file is written without a window, with --calibration-pdf the calibration
+sheet for the printer.
+Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</translation>
+    </message>
 </context>
 <context>
     <name>PosterDialog</name>
@@ -715,6 +761,37 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
     <message>
         <source>Blätter mit „(leer)“ auf der Karte tragen nichts vom Stern und werden nicht gedruckt.</source>
         <translation>Sheets marked “(empty)” on the map carry nothing of the star and are not printed.</translation>
+    </message>
+</context>
+<context>
+    <name>SchnittWahl</name>
+    <message>
+        <source>Nur Schnittlinien</source>
+        <translation>Cutting lines only</translation>
+    </message>
+    <message>
+        <source>Für Schneidemaschinen: nur was geschnitten und gefalzt wird, ohne Texte, Legende und Rahmen, jede Linie durchgezogen</source>
+        <translation>For cutting machines: nothing but what is cut and folded, without texts, legend and frame, every line solid</translation>
+    </message>
+    <message>
+        <source>Falze ritzen</source>
+        <translation>Score the folds</translation>
+    </message>
+    <message>
+        <source>Falze perforieren</source>
+        <translation>Perforate the folds</translation>
+    </message>
+    <message>
+        <source>Falze weglassen</source>
+        <translation>Leave out the folds</translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Lücke</source>
+        <translation>Gap</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1239,22 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
     <message>
         <source>Sternbogen …</source>
         <translation>Sheet of stars …</translation>
+    </message>
+    <message>
+        <source>Nur Schnittlinien</source>
+        <translation>Cutting lines only</translation>
+    </message>
+    <message>
+        <source>Als DXF speichern …</source>
+        <translation>Save as DXF …</translation>
+    </message>
+    <message>
+        <source>DXF-Dateien (*.dxf)|*.dxf|</source>
+        <translation>DXF files (*.dxf)|*.dxf|</translation>
+    </message>
+    <message>
+        <source>Die Schnittlinien (%1 × %2 mm) passen nicht auf die Seite (%3 × %4 mm).</source>
+        <translation>The cutting lines (%1 × %2 mm) do not fit on the page (%3 × %4 mm).</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QXmlStreamWriter>
+#include <algorithm>
 
 namespace {
 
@@ -14,9 +15,6 @@ class Faltnetz {
 };
 
 const QString kInkscape = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
-// Between the sheets, in mm.
-constexpr double kZwischenraum = 10;
-constexpr double kPunktMm = 25.4 / 72;
 
 QString zahl(double v)
 {
@@ -26,9 +24,25 @@ QString zahl(double v)
     return t == QLatin1String("-0") ? QStringLiteral("0") : t;
 }
 
-QString punkt(netz::Punkt p, double links)
+QString punkt(zeichnung::Punkt p)
 {
-    return zahl(links + p.x * 10) + QLatin1Char(',') + zahl(p.y * 10);
+    return zahl(p.x) + QLatin1Char(',') + zahl(p.y);
+}
+
+QString farbe(zeichnung::Rolle r)
+{
+    switch (r) {
+    case zeichnung::Rolle::Schnitt:
+        return QStringLiteral("#000000");
+    case zeichnung::Rolle::Berg:
+        return QStringLiteral("#ff0000");
+    case zeichnung::Rolle::Tal:
+        return QStringLiteral("#0000ff");
+    case zeichnung::Rolle::Zeichen:
+    case zeichnung::Rolle::Blatt:
+        break;
+    }
+    return QStringLiteral("#808080");
 }
 
 void ebene(QXmlStreamWriter& x, const QString& id, const QString& name)
@@ -48,13 +62,13 @@ void pfad(QXmlStreamWriter& x, const QString& d, const QString& farbe)
     x.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.2"));
 }
 
-void text(QXmlStreamWriter& x, double mx, double my, double punkte, const QString& t, bool mittig)
+void text(QXmlStreamWriter& x, zeichnung::Punkt ort, double mm, const QString& t, bool mittig)
 {
     x.writeStartElement(QStringLiteral("text"));
-    x.writeAttribute(QStringLiteral("x"), zahl(mx));
-    x.writeAttribute(QStringLiteral("y"), zahl(my));
+    x.writeAttribute(QStringLiteral("x"), zahl(ort.x));
+    x.writeAttribute(QStringLiteral("y"), zahl(ort.y));
     x.writeAttribute(QStringLiteral("font-family"), QStringLiteral("Liberation Sans, sans-serif"));
-    x.writeAttribute(QStringLiteral("font-size"), zahl(punkte * kPunktMm));
+    x.writeAttribute(QStringLiteral("font-size"), zahl(mm));
     x.writeAttribute(QStringLiteral("fill"), QStringLiteral("#808080"));
     if (mittig) {
         x.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
@@ -68,16 +82,13 @@ void text(QXmlStreamWriter& x, double mx, double my, double punkte, const QStrin
 
 QColor netzFarbe(std::optional<netz::Falz> art)
 {
-    if (!art)
-        return Qt::black;
-    return *art == netz::Falz::Berg ? QColor(255, 0, 0) : QColor(0, 0, 255);
+    using zeichnung::Rolle;
+    return QColor(farbe(!art ? Rolle::Schnitt : *art == netz::Falz::Berg ? Rolle::Berg : Rolle::Tal));
 }
 
-QByteArray netzSvg(const netz::Netz& n, const QString& name)
+QByteArray netzSvg(const zeichnung::Zeichnung& z)
 {
-    const double breite = n.blattBreite * 10, hoehe = n.blattHoehe * 10;
-    const auto links = [&](int blatt) { return blatt * (breite + kZwischenraum); };
-    const double ganz = n.blaetter * breite + (n.blaetter - 1) * kZwischenraum;
+    using zeichnung::Rolle;
     QByteArray svg;
     QXmlStreamWriter x(&svg);
     x.setAutoFormatting(true);
@@ -85,47 +96,35 @@ QByteArray netzSvg(const netz::Netz& n, const QString& name)
     x.writeStartElement(QStringLiteral("svg"));
     x.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
     x.writeNamespace(kInkscape, QStringLiteral("inkscape"));
-    x.writeAttribute(QStringLiteral("width"), zahl(ganz) + QStringLiteral("mm"));
-    x.writeAttribute(QStringLiteral("height"), zahl(hoehe) + QStringLiteral("mm"));
-    x.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(zahl(ganz), zahl(hoehe)));
+    x.writeAttribute(QStringLiteral("width"), zahl(z.breite) + QStringLiteral("mm"));
+    x.writeAttribute(QStringLiteral("height"), zahl(z.hoehe) + QStringLiteral("mm"));
+    x.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(zahl(z.breite), zahl(z.hoehe)));
 
-    for (int b = 0; b < n.blaetter; ++b) {
+    const auto linie = [&](const zeichnung::Linie& l) {
+        QString d;
+        for (std::size_t i = 0; i < l.punkte.size(); ++i)
+            d += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L")) + punkt(l.punkte[i]);
+        pfad(x, l.geschlossen ? d + QStringLiteral(" Z") : d, farbe(l.rolle));
+    };
+    for (int b = 0; b < z.blaetter; ++b) {
         ebene(x, QStringLiteral("blatt%1").arg(b + 1), Faltnetz::tr("Blatt %1").arg(b + 1));
-        for (const netz::Teil& t : n.teile) {
-            if (t.blatt != b)
-                continue;
-            QString d;
-            for (std::size_t i = 0; i < t.schnitt.size(); ++i)
-                d += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L")) + punkt(t.schnitt[i], links(b));
-            pfad(x, d + QStringLiteral(" Z"), netzFarbe(std::nullopt).name());
-            for (const netz::Falte& f : t.falten) {
-                pfad(x, QStringLiteral("M") + punkt(f.a, links(b)) + QStringLiteral(" L") + punkt(f.b, links(b)),
-                    netzFarbe(f.art).name());
-            }
-        }
+        for (const zeichnung::Linie& l : z.linien)
+            if (l.blatt == b && l.rolle != Rolle::Blatt && l.rolle != Rolle::Zeichen)
+                linie(l);
         x.writeEndElement();
     }
 
-    ebene(x, QStringLiteral("beschriftung"), Faltnetz::tr("Beschriftung"));
-    for (int b = 0; b < n.blaetter; ++b) {
-        x.writeEmptyElement(QStringLiteral("rect"));
-        x.writeAttribute(QStringLiteral("x"), zahl(links(b)));
-        x.writeAttribute(QStringLiteral("y"), QStringLiteral("0"));
-        x.writeAttribute(QStringLiteral("width"), zahl(breite));
-        x.writeAttribute(QStringLiteral("height"), zahl(hoehe));
-        x.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-        x.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#808080"));
-        x.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("0.2"));
-        const double fuss = hoehe - netz::kFusszeile * 10 + 6;
-        text(x, links(b), fuss, 8, Faltnetz::tr("schwarz: schneiden, rot: Bergfalte, blau: Talfalte"), false);
-        text(x, links(b), fuss + 5, 9, Faltnetz::tr("Blatt %1 von %2 – %3").arg(b + 1).arg(n.blaetter).arg(name),
-            false);
+    const bool beschriftet = std::any_of(z.linien.begin(), z.linien.end(),
+        [](const zeichnung::Linie& l) { return l.rolle == Rolle::Blatt || l.rolle == Rolle::Zeichen; });
+    if (beschriftet || !z.schriften.empty()) {
+        ebene(x, QStringLiteral("beschriftung"), Faltnetz::tr("Beschriftung"));
+        for (const zeichnung::Linie& l : z.linien)
+            if (l.rolle == Rolle::Blatt || l.rolle == Rolle::Zeichen)
+                linie(l);
+        for (const zeichnung::Schrift& s : z.schriften)
+            text(x, s.ort, s.hoehe, sprache::text(s.text), s.mittig);
+        x.writeEndElement();
     }
-    for (const netz::Teil& t : n.teile) {
-        for (const netz::Text& s : t.texte)
-            text(x, links(t.blatt) + s.mitte.x * 10, s.mitte.y * 10, s.punkte, sprache::text(s.text), true);
-    }
-    x.writeEndElement();
     x.writeEndElement();
     x.writeEndDocument();
     return svg;

@@ -10,8 +10,8 @@
 # what scripts/screenshots.sh drives the window with).
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev libcups2-dev libqpdf-dev libfontconfig-dev fonts-liberation)
-test_packages=(googletest libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
+run_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev libcups2-dev libqpdf-dev libfontconfig-dev libdxflib-dev fonts-liberation)
+test_packages=(googletest libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils python3-ezdxf
     clang libclang-rt-14-dev desktop-file-utils dpkg-dev xvfb xauth libxcb-damage0-dev
     groff-base appstream lintian shared-mime-info libglib2.0-bin xdotool imagemagick admesh)
 

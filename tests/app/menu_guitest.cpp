@@ -22,7 +22,7 @@ TEST_F(PictureMenu, RightClickOpensTheMenuAndMovesNothing)
     for (const QAction* a : w->mnuBild->actions())
         eintraege << (a->isSeparator() ? QStringLiteral("-") : a->text() + (a->isEnabled() ? "" : " (aus)"));
     EXPECT_EQ(eintraege, (QStringList{"Rückgängig (aus)", "Wiederholen (aus)", "-", "Als PDF speichern …",
-                             "Als SVG speichern …", "-", "Auf mehreren Blättern drucken …", "Faltstern …", "Sternbogen …",
+                             "Als SVG speichern …", "Als DXF speichern …", "Nur Schnittlinien", "-", "Auf mehreren Blättern drucken …", "Faltstern …", "Sternbogen …",
                              "Prüfmaß mitdrucken", "Drucker einmessen …"}));
     w->mnuBild->hide();
     EXPECT_EQ(w->Radius, radien);
@@ -43,7 +43,7 @@ TEST_F(PictureMenu, SavesThroughTheDialogAndNeverLeavesAHalfFile)
 
     // A folder that is a plain file cannot hold anything, not even for root.
     schreibe(pfad("sperre"), {});
-    for (QAction* aktion : {w->mnuSvgSpeichern, w->mnuPdfSpeichern}) {
+    for (QAction* aktion : {w->mnuSvgSpeichern, w->mnuPdfSpeichern, w->mnuDxfSpeichern}) {
         messageBox.shown.clear();
         const QString ziel = pfad("sperre/stern.x");
         fileDialog.answers = {ziel};
@@ -54,8 +54,18 @@ TEST_F(PictureMenu, SavesThroughTheDialogAndNeverLeavesAHalfFile)
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
 
+    // The DXF beside it, in millimetres.
+    fileDialog.answers = {pfad("stern.dxf")};
+    w->mnuDxfSpeichern->trigger();
+    // The dialog starts in the folder the last export was asked for.
+    EXPECT_EQ(fileDialog.shown.back().request.fileName, pfad("sperre/Pelox_1.dxf"));
+    EXPECT_EQ(fileDialog.shown.back().request.filter, "DXF-Dateien (*.dxf)|*.dxf|Alle Dateien (*.*)|*.*|");
+    EXPECT_TRUE(inhalt(pfad("stern.dxf")).contains("$INSUNITS\n 70\n4\n"));
+    EXPECT_EQ(w->lblDateiName->text(), "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 3);
+
     // A cancel writes nothing.
     fileDialog.answers = {QString()};
     w->mnuPdfSpeichern->trigger();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 3);
 }

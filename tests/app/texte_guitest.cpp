@@ -9,7 +9,10 @@
 
 #include "app/posterdialog.h"
 #include "net/netz.h"
+#include "net/zeichnen.h"
+#include "paper/zeichnung.h"
 #include "print/faltnetz.h"
+#include "platform/pdffile.h"
 #include "platform/sprache.h"
 
 #include <QAbstractButton>
@@ -129,7 +132,7 @@ TEST_F(Texte, ThePosterDialogThePrintoutAndTheNetSpeakTheDesktopsLanguage)
         v.blattHoehe = a4.height();
         const netz::Ergebnis e = w->Faltnetz(19, v);
         ASSERT_TRUE(e.netz) << e.grund;
-        ASSERT_TRUE(w->NetzPdfSchreiben(pfad("netz.pdf"), *e.netz, w->NetzAngaben(19), QPageSize::A4));
+        ASSERT_TRUE(w->NetzPdfSchreiben(pfad("netz.pdf"), *e.netz, w->NetzAngaben(19), PdfPaper{QPageSize::A4}));
         pruefe(pdfText(pfad("netz.pdf")), s,
             {"Faltstern – (nicht gespeichert)", "Größe 19,0 × 19,0 cm, Spitze 3,8 cm über der Mitte",
                 "Oberteil", "Unterteil", "Teil 1 von", "Blatt 1 von", "schneiden", "Talfalte (nach vorn falten)",
@@ -137,7 +140,7 @@ TEST_F(Texte, ThePosterDialogThePrintoutAndTheNetSpeakTheDesktopsLanguage)
             {"Folded star – (not saved)", "Size 19.0 × 19.0 cm, peak 3.8 cm above the centre", "Top half",
                 "Bottom half", "Piece 1 of", "Sheet 1 of", "cut", "valley fold (fold to the front)",
                 "mountain fold", "Finished star: 19.0 × 19.0 cm, 7.6 cm thick", "Check scale: both"});
-        ASSERT_TRUE(w->NetzSvgSchreiben(pfad("netz.svg"), *e.netz, w->NetzAngaben(19)));
+        ASSERT_TRUE(w->ZeichnungSchreiben(pfad("netz.svg"), netz::zeichnen(*e.netz, {}, "Pelox_1.plx"), false));
         pruefe(QString::fromUtf8(inhalt(pfad("netz.svg"))), s,
             {">Oberteil<", ">Teil 1 von ", "schwarz: schneiden, rot: Bergfalte, blau: Talfalte"},
             {">Top half<", ">Piece 1 of ", "black: cut, red: mountain fold, blue: valley fold"});

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "net/netz.h"
+#include "paper/zeichnung.h"
+
+#include <string>
+
+namespace netz {
+
+// Between the sheets as they lie side by side in a file, mm.
+inline constexpr double kBlattAbstandMm = 10;
+
+// The net as a flat drawing: per sheet its pieces, each with its tabs one
+// closed cut line, their folds as chosen, and unless only what is cut is
+// asked for, the labels, each sheet's frame, its legend and its line naming
+// the sheet and the design (name).
+zeichnung::Zeichnung zeichnen(const Netz& n, const zeichnung::Umfang& u, const std::string& name);
+
+} // namespace netz
