@@ -131,8 +131,16 @@ void proben(const std::vector<Punkt>& v, const Rechteck& box, double schritt, st
     const Rechteck g = umriss(v);
     std::vector<double> oben, mitte, unten;
     const auto reihe = [&](double y) {
-        innenStrecken(v, y + box.oben, oben);
+        // Most rows of a thin face are too narrow along their middle line
+        // already; their top and bottom lines are not asked. The margin
+        // keeps every row whose points the rounding below might still take.
         innenStrecken(v, y, mitte);
+        bool breit = false;
+        for (std::size_t a = 0; a + 1 < mitte.size() && !breit; a += 2)
+            breit = mitte[a + 1] - mitte[a] >= box.rechts - box.links - 1e-9;
+        if (!breit)
+            return;
+        innenStrecken(v, y + box.oben, oben);
         innenStrecken(v, y + box.unten, unten);
         for (std::size_t a = 0; a + 1 < mitte.size(); a += 2) {
             for (std::size_t b = 0; b + 1 < oben.size(); b += 2) {
@@ -193,8 +201,11 @@ struct Beschrifter {
         std::vector<Probe> p;
         std::vector<Punkt> q;
         for (std::size_t i = 0; i < gebiete.size(); ++i) {
+            // A box that fits inside the area is no larger than it: thin
+            // faces are passed over before their rows are searched.
             const Rechteck g = umriss(gebiete[i]);
-            if (probe.breite() > g.breite() || probe.hoehe() > g.hoehe())
+            if (probe.breite() > g.breite() || probe.hoehe() > g.hoehe()
+                || probe.breite() * probe.hoehe() > flaeche(gebiete[i]))
                 continue;
             const double schritt
                 = std::max(std::min(probe.breite(), probe.hoehe()) / 4, std::max(g.breite(), g.hoehe()) / kRaster);
