@@ -123,6 +123,28 @@ void innenStrecken(const std::vector<Punkt>& v, double y, std::vector<double>& x
     std::sort(x.begin(), x.end());
 }
 
+// The widest stretch inside the polygon along any line across it. Each
+// stretch lies between two sides, so its width changes linearly between the
+// heights of two corners: the widest begins at a corner's height or ends
+// just short of the next, a millionth of the way before it.
+double breitesteStrecke(const std::vector<Punkt>& v, std::vector<double>& x)
+{
+    std::vector<double> hoehen;
+    for (const Punkt& p : v)
+        hoehen.push_back(p.y);
+    std::sort(hoehen.begin(), hoehen.end());
+    hoehen.erase(std::unique(hoehen.begin(), hoehen.end()), hoehen.end());
+    double breite = 0;
+    for (std::size_t k = 0; k + 1 < hoehen.size(); ++k) {
+        for (const double y : {hoehen[k], hoehen[k + 1] - (hoehen[k + 1] - hoehen[k]) * 1e-6}) {
+            innenStrecken(v, y, x);
+            for (std::size_t a = 0; a + 1 < x.size(); a += 2)
+                breite = std::max(breite, x[a + 1] - x[a]);
+        }
+    }
+    return breite;
+}
+
 // Points about a step apart where the box (about the point) has room in
 // the polygon along its top, its middle and its bottom line: all of them
 // where the polygon is convex. Whether the whole box has is checked after.
@@ -131,8 +153,16 @@ void proben(const std::vector<Punkt>& v, const Rechteck& box, double schritt, st
     const Rechteck g = umriss(v);
     std::vector<double> oben, mitte, unten;
     const auto reihe = [&](double y) {
-        innenStrecken(v, y + box.oben, oben);
+        // Most rows of a thin face are too narrow along their middle line
+        // already; their top and bottom lines are not asked. The margin
+        // keeps every row whose points the rounding below might still take.
         innenStrecken(v, y, mitte);
+        bool breit = false;
+        for (std::size_t a = 0; a + 1 < mitte.size() && !breit; a += 2)
+            breit = mitte[a + 1] - mitte[a] >= box.rechts - box.links - 1e-9;
+        if (!breit)
+            return;
+        innenStrecken(v, y + box.oben, oben);
         innenStrecken(v, y + box.unten, unten);
         for (std::size_t a = 0; a + 1 < mitte.size(); a += 2) {
             for (std::size_t b = 0; b + 1 < oben.size(); b += 2) {
@@ -192,9 +222,16 @@ struct Beschrifter {
         };
         std::vector<Probe> p;
         std::vector<Punkt> q;
+        std::vector<double> strecken;
         for (std::size_t i = 0; i < gebiete.size(); ++i) {
+            // A box that fits inside the area is no larger than it, and no
+            // wider than its widest stretch (give or take what the stretch
+            // short of a corner misses): thin faces are passed over before
+            // their rows are searched.
             const Rechteck g = umriss(gebiete[i]);
-            if (probe.breite() > g.breite() || probe.hoehe() > g.hoehe())
+            if (probe.breite() > g.breite() || probe.hoehe() > g.hoehe()
+                || probe.breite() * probe.hoehe() > flaeche(gebiete[i])
+                || breitesteStrecke(gebiete[i], strecken) < probe.breite() - 1e-3)
                 continue;
             const double schritt
                 = std::max(std::min(probe.breite(), probe.hoehe()) / 4, std::max(g.breite(), g.hoehe()) / kRaster);

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -115,6 +116,21 @@ void PainterPage::line(double x1, double y1, double x2, double y2, BgrColor colo
         return;
     applyPen(*p, color);
     p->drawLine(toDevice(x1, y1), toDevice(x2, y2));
+}
+
+void PainterPage::lines(const std::vector<QLineF>& twips, BgrColor color)
+{
+    if (twips.empty())
+        return;
+    QPainter* p = painter();
+    if (!p)
+        return;
+    applyPen(*p, color);
+    QList<QLineF> device;
+    device.reserve(qsizetype(twips.size()));
+    for (const QLineF& l : twips)
+        device << QLineF(toDevice(l.x1(), l.y1()), toDevice(l.x2(), l.y2()));
+    p->drawLines(device);
 }
 
 void PainterPage::circle(double x, double y, double radius, BgrColor color)

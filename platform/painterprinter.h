@@ -20,6 +20,7 @@ public:
     void setLineWidth(int width) override;
     void setLineStyle(LineStyle style) override;
     void line(double x1, double y1, double x2, double y2, BgrColor color) override;
+    void lines(const std::vector<QLineF>& twips, BgrColor color) override;
     void circle(double x, double y, double radius, BgrColor color) override;
     void printLine(const QString& text) override;
     void textAt(double x, double y, const QString& text) override;

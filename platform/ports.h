@@ -5,6 +5,7 @@
 #include "paper/kalibrierung.h"
 #include "platform/drawing.h"
 
+#include <QLineF>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
@@ -67,6 +68,13 @@ public:
     virtual void fill(double x, double y, double width, double height, BgrColor color) = 0;
     // Fills the polygon through the points, without an outline.
     virtual void fillPolygon(const std::vector<QPointF>& points, BgrColor color) = 0;
+    // Each line as line() draws it; a document then states the pen once for
+    // all of them instead of once for every line.
+    virtual void lines(const std::vector<QLineF>& twips, BgrColor color)
+    {
+        for (const QLineF& l : twips)
+            line(l.x1(), l.y1(), l.x2(), l.y2(), color);
+    }
     // A line width in millimetres on paper, whatever the resolution, until
     // setLineWidth() sets dots again.
     virtual void setLineWidthMm(double mm) = 0;

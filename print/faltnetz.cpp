@@ -8,9 +8,12 @@
 #include "print/zusammenbau.h"
 
 #include <QCoreApplication>
+#include <QLineF>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace faltnetz {
 
@@ -43,38 +46,52 @@ struct Seite {
     PrinterPort& p;
     blatt::Inhalt belegt{};
 
-    void linie(netz::Punkt a, netz::Punkt b)
+    void linie(netz::Punkt a, netz::Punkt b) { linien({{a, b}}); }
+
+    // The lines in one go, so that a document states their pen once.
+    void linien(const std::vector<std::pair<netz::Punkt, netz::Punkt>>& strecken)
     {
-        p.line(a.x * kTwips, a.y * kTwips, b.x * kTwips, b.y * kTwips, kSchwarz);
-        belegt.strecke({a.x * kTwips, a.y * kTwips}, {b.x * kTwips, b.y * kTwips});
+        std::vector<QLineF> twips;
+        twips.reserve(strecken.size());
+        for (const auto& [a, b] : strecken) {
+            twips.emplace_back(a.x * kTwips, a.y * kTwips, b.x * kTwips, b.y * kTwips);
+            belegt.strecke({a.x * kTwips, a.y * kTwips}, {b.x * kTwips, b.y * kTwips});
+        }
+        p.lines(twips, kSchwarz);
     }
 
     // Dash-dot, drawn as solid pieces: the surfaces know dashes and dots
     // but not the two together.
-    void strichPunkt(netz::Punkt a, netz::Punkt b)
+    static void strichPunkt(netz::Punkt a, netz::Punkt b, std::vector<std::pair<netz::Punkt, netz::Punkt>>& stuecke)
     {
         const double l = netz::laenge(b - a);
         if (l == 0)
             return;
         const netz::Punkt u = (1 / l) * (b - a);
         for (double s = 0; s < l; s += kStrich + kPunkt + 2 * kLuecke) {
-            linie(a + s * u, a + std::min(l, s + kStrich) * u);
+            stuecke.emplace_back(a + s * u, a + std::min(l, s + kStrich) * u);
             const double punkt = s + kStrich + kLuecke;
             if (punkt < l)
-                linie(a + punkt * u, a + std::min(l, punkt + kPunkt) * u);
+                stuecke.emplace_back(a + punkt * u, a + std::min(l, punkt + kPunkt) * u);
         }
     }
 
-    void falte(const netz::Falte& f)
+    // The folds of one kind together; they are all black, so their order
+    // does not show.
+    void falten(const std::vector<netz::Falte>& alle)
     {
-        p.setLineWidthMm(kFalteMm);
-        if (f.art == netz::Falz::Tal) {
-            p.setLineStyle(LineStyle::Dash);
-            linie(f.a, f.b);
-        } else {
-            p.setLineStyle(LineStyle::Solid);
-            strichPunkt(f.a, f.b);
+        std::vector<std::pair<netz::Punkt, netz::Punkt>> tal, berg;
+        for (const netz::Falte& f : alle) {
+            if (f.art == netz::Falz::Tal)
+                tal.emplace_back(f.a, f.b);
+            else
+                strichPunkt(f.a, f.b, berg);
         }
+        p.setLineWidthMm(kFalteMm);
+        p.setLineStyle(LineStyle::Dash);
+        linien(tal);
+        p.setLineStyle(LineStyle::Solid);
+        linien(berg);
     }
 
     void text(double x, double y, double punkte, const QString& t)
@@ -117,7 +134,7 @@ struct Seite {
                 p.setLineStyle(LineStyle::Solid);
                 linie(a, b);
             } else {
-                falte({a, b, i == 1 ? netz::Falz::Tal : netz::Falz::Berg});
+                falten({{a, b, i == 1 ? netz::Falz::Tal : netz::Falz::Berg}});
             }
             links += lang + abstand;
             text(links * kTwips, y * kTwips, kLegendeSchrift, texte[i]);
@@ -199,10 +216,11 @@ void BlattZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a, int bl
             continue;
         p.setLineWidthMm(kSchnittMm);
         p.setLineStyle(LineStyle::Solid);
+        std::vector<std::pair<netz::Punkt, netz::Punkt>> schnitt;
         for (std::size_t i = 0; i < t.schnitt.size(); ++i)
-            s.linie(t.schnitt[i], t.schnitt[(i + 1) % t.schnitt.size()]);
-        for (const netz::Falte& f : t.falten)
-            s.falte(f);
+            schnitt.emplace_back(t.schnitt[i], t.schnitt[(i + 1) % t.schnitt.size()]);
+        s.linien(schnitt);
+        s.falten(t.falten);
         for (const netz::Text& x : t.texte)
             s.mittig(x.mitte, x.punkte, sprache::text(x.text));
     }

@@ -44,6 +44,22 @@ QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$build/bench/pelox_bench" --benchma
     --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
     --benchmark_out="$results/bench-ratio2.json" --benchmark_out_format=json
 
+# The median of numbers, one a line.
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+# The heaviest net's PDF from the command line at the natural height, the
+# height with the most sheets, as a user waits for it: the whole process.
+echo "== The heaviest net's PDF from the command line ($starts runs) =="
+: >"$results/net-cli.runs"
+for _ in $(seq "$starts"); do
+    TIMEFORMAT='%R %U %S'
+    { time QT_QPA_PLATFORM=offscreen "$build/pelox" --net "$scratch/netz.pdf" --peak natural \
+        bench/schwerster.plx 2>/dev/null; } 2>>"$results/net-cli.runs"
+done
+net_cli=$(awk '{ print $1 * 1000 }' "$results/net-cli.runs" | median)
+net_cli_cpu=$(awk '{ print ($2 + $3) * 1000 }' "$results/net-cli.runs" | median)
+
 echo "== Start of the program under Xvfb ($starts starts each) =="
 Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb_pid=$!
@@ -56,11 +72,6 @@ export DISPLAY=:$(head -n1 "$scratch/display")
 export QT_QPA_PLATFORM=xcb
 probe() {
     "$build/bench/pelox_startprobe" "$per_round" 500 "$@"
-}
-# The medians of the per-start lines of several probes: "run K: complete
-# picture after T ms, peak resident M MB".
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 summarise() {
     echo "startup_ms $(awk '/complete picture after/ { print $6 }' "$1" | median)"
@@ -106,7 +117,7 @@ probed() {
 awk -v start="$(probed startup_ms "$results/start.txt")" -v start_printer="$(probed startup_ms "$results/start-printer.txt")" \
     -v bare_start="$(probed startup_ms "$results/bare.txt")" -v peak_rss="$(probed peak_rss_mb "$results/start.txt")" \
     -v peak_rss_printer="$(probed peak_rss_mb "$results/start-printer.txt")" \
-    -v bare_peak_rss="$(probed peak_rss_mb "$results/bare.txt")" '
+    -v bare_peak_rss="$(probed peak_rss_mb "$results/bare.txt")" -v net_cli="$net_cli" -v net_cli_cpu="$net_cli_cpu" '
 function ms(v, unit) { return unit == "ns" ? v / 1e6 : unit == "us" ? v / 1e3 : unit == "s" ? v * 1e3 : v }
 function row(what, wall, cpu, budget, unit,   verdict) {
     verdict = budget == "-" ? "" : (wall + 0 <= budget + 0 ? "ok" : "OVER")
@@ -133,6 +144,7 @@ END {
         P["start_ratio"] = start / bare_start
         if (start_printer != "") P["start_ratio_printer"] = start_printer / bare_start
     }
+    W["net_cli"] = net_cli; C["net_cli"] = net_cli_cpu
     printf "%-44s %10s %10s %8s\n", "what (worst case)", "median", "cpu ms", "budget"
     for (i = 1; i <= count; ++i) {
         k = keys[i]

@@ -26,16 +26,20 @@ std::vector<QLineF> pdfLines(const QString& pdf, int page)
     std::vector<QLineF> r;
     for (auto it = pfad.globalMatch(seite); it.hasNext();) {
         const auto m = it.next();
+        // Lines drawn in one go are one path of several pieces.
+        const QStringList teile = m.captured(1).split(QStringLiteral(" M "));
         // Only straight lines; circles and the like have curve segments.
-        if (!strecke.match(m.captured(1)).hasMatch())
+        if (!std::all_of(teile.begin(), teile.end(), [](const QString& t) { return strecke.match(t).hasMatch(); }))
             continue;
         const QStringList z = m.captured(2).split(',');
         const QTransform t(z[0].toDouble(), z[1].toDouble(), z[2].toDouble(), z[3].toDouble(), z[4].toDouble(),
             z[5].toDouble());
-        const QStringList punkte = m.captured(1).split(QStringLiteral(" L "));
-        for (qsizetype i = 1; i < punkte.size(); ++i) {
-            const QStringList a = punkte[i - 1].split(' '), b = punkte[i].split(' ');
-            r.push_back(t.map(QLineF(a[0].toDouble(), a[1].toDouble(), b[0].toDouble(), b[1].toDouble())));
+        for (const QString& teil : teile) {
+            const QStringList punkte = teil.split(QStringLiteral(" L "));
+            for (qsizetype i = 1; i < punkte.size(); ++i) {
+                const QStringList a = punkte[i - 1].split(' '), b = punkte[i].split(' ');
+                r.push_back(t.map(QLineF(a[0].toDouble(), a[1].toDouble(), b[0].toDouble(), b[1].toDouble())));
+            }
         }
     }
     return r;
