@@ -1352,6 +1352,10 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
         <translation>Labels without room on their piece, even at 6 pt: %1 of %2. They are left out of the net; a larger diameter or fewer points give them room.</translation>
     </message>
     <message>
+        <source>Beschriftungen ohne Platz auf ihrem Teil, auch in 6 pt: %1 von %2. Sie fehlen im Netz; breitere Laschen, ein größerer Durchmesser oder die Beschriftung auf den Flächen geben ihnen Platz.</source>
+        <translation>Labels without room on their piece, even at 6 pt: %1 of %2. They are left out of the net; wider tabs, a larger diameter or the labels on the faces give them room.</translation>
+    </message>
+    <message>
         <source>Schmaler als 3 mm und damit kaum zu kleben: %1 von %2 Laschen. Diese Kanten besser mit einem Streifen Klebeband schließen.</source>
         <translation>Narrower than 3 mm and so hard to glue: %1 of %2 tabs. Better close those edges with a strip of adhesive tape.</translation>
     </message>

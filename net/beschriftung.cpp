@@ -227,6 +227,55 @@ std::vector<Marke> marken(const Teil& t, const Koerper& k)
     return marken;
 }
 
+// With the labels on the tabs alone: each tab's number or letter on it, a
+// cut piece's first letter on the tab of its first edge where it has one,
+// and the name on the tabs. An edge glued onto a tab carries nothing: it
+// is the one of the same number on the piece the tab is glued to, found in
+// the order the tabs follow round the outline. A piece without any tab
+// (the upper half in one piece) has nothing to say and nothing to match.
+// A label may stand on any part of its tab, nearest its largest.
+std::vector<Marke> laschenMarken(const Teil& t, const Koerper& k)
+{
+    const std::size_t n = k.umriss.size();
+    std::vector<Marke> marken;
+    if (t.laschen.empty())
+        return marken;
+    const auto groesste = [](const Lasche& l) -> const std::vector<Punkt>& {
+        return *std::max_element(
+            l.begin(), l.end(), [](const auto& x, const auto& y) { return flaeche(x) < flaeche(y); });
+    };
+    std::vector<std::vector<Punkt>> teile;
+    for (std::size_t q = 0; q < t.laschen.size(); ++q) {
+        const Lasche& l = t.laschen[q];
+        teile.insert(teile.end(), l.begin(), l.end());
+        if (t.laschenFlaeche[q] < 0) {
+            // Toward the outline, leaving the rest of the tab to the name
+            // where this is the piece's only tab.
+            const std::vector<Punkt>& s = groesste(l);
+            marken.push_back({{Phrase(t.ende)}, kBuchstabenSchrift, l, 0.5 * (mittel(s) + s[1]), {}});
+        } else if (!t.anfang.empty() && laenge(l.front()[0] - t.dreiecke.front()[1]) < 1e-9) {
+            // Beside the cut spoke it starts with, where the other piece's
+            // spoke tab will lie under the first face.
+            const std::vector<Punkt>& s = l.front();
+            marken.push_back({{Phrase(t.anfang)}, kBuchstabenSchrift, l, mittel({s[0], mittel(s), mittel(s)}), {}});
+        }
+    }
+    for (std::size_t q = 0; q < t.laschen.size(); ++q) {
+        const int f = t.laschenFlaeche[q];
+        if (f >= 0) {
+            // Off the middle toward its start, leaving room for the name.
+            const std::vector<Punkt>& s = groesste(t.laschen[q]);
+            marken.push_back({{Phrase(std::to_string(k.kante[std::size_t(t.flaechen[std::size_t(f)]) % n]))},
+                kKantenSchrift, t.laschen[q], 0.5 * (mittel(s) + s[0]), {}});
+        }
+    }
+    std::sort(teile.begin(), teile.end(), [](const auto& a, const auto& b) { return flaeche(a) > flaeche(b); });
+    marken.push_back({{t.oberteil ? PELOX_TEXT("netz", "Oberteil") : PELOX_TEXT("netz", "Unterteil"),
+                          PELOX_TEXT("netz", "Teil %1 von %2").arg(t.nummer).arg(t.anzahl)},
+        kTeilSchrift, teile, mittel(teile.front()), {}});
+    return marken;
+}
+
 } // namespace
 
 Rechteck textRahmen(const Text& t)
@@ -237,17 +286,26 @@ Rechteck textRahmen(const Text& t)
         kRand);
 }
 
-void beschriften(Netz& n)
+void beschriften(Netz& n, Beschriftung wo)
 {
     int fehlend = 0, alle = 0;
     for (Teil& t : n.teile) {
         t.texte.clear();
-        const std::vector<Marke> m = marken(t, n.koerper);
+        const std::vector<Marke> m
+            = wo == Beschriftung::Laschen ? laschenMarken(t, n.koerper) : marken(t, n.koerper);
         fehlend += platzieren(t, m);
         for (const Marke& x : m)
             alle += int(x.zeilen.size());
     }
-    if (fehlend > 0) {
+    if (fehlend > 0 && wo == Beschriftung::Laschen) {
+        // A tab is as wide as chosen however large the star: a text that
+        // lies across a steep one needs a wider tab.
+        n.hinweise.push_back(PELOX_TEXT("netz",
+            "Beschriftungen ohne Platz auf ihrem Teil, auch in 6 pt: %1 von %2. Sie fehlen im Netz; breitere "
+            "Laschen, ein größerer Durchmesser oder die Beschriftung auf den Flächen geben ihnen Platz.")
+                                 .arg(fehlend)
+                                 .arg(alle));
+    } else if (fehlend > 0) {
         n.hinweise.push_back(PELOX_TEXT("netz",
             "Beschriftungen ohne Platz auf ihrem Teil, auch in 6 pt: %1 von %2. Sie fehlen im Netz; ein größerer "
             "Durchmesser oder weniger Spitzen geben ihnen Platz.")

@@ -6,7 +6,8 @@
 
 // The labels of the pieces once they lie on their sheets, horizontal as the
 // sheet lies: each edge's number on the piece and on its tab, the cut
-// spokes' letters beside them and on the spoke's tab, and the piece's name.
+// spokes' letters beside them and on the spoke's tab, and the piece's name;
+// or, so that the faces stay clean, only what can stand on the tabs.
 // Each stays on its face or tab, clear of every cut line and of the other
 // labels; the name also clear of the folds.
 namespace netz {
@@ -21,9 +22,10 @@ inline constexpr double kMindestSchrift = 6;
 // piece fits the box its German name was given.
 Rechteck textRahmen(const Text& t);
 
-// Labels every piece of the net, each as it lies on its sheet. A label that
-// finds no room even at kMindestSchrift is left out rather than printed
-// over a cut line, and a hint says how many are missing.
-void beschriften(Netz& n);
+// Labels every piece of the net, each as it lies on its sheet, on its faces
+// and tabs or on its tabs alone. A label that finds no room even at
+// kMindestSchrift is left out rather than printed over a cut line, and a
+// hint says how many are missing.
+void beschriften(Netz& n, Beschriftung wo);
 
 } // namespace netz

@@ -204,7 +204,7 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
         netz.hinweise.push_back(*h);
     for (std::size_t i = 0; i < netz.teile.size(); ++i)
         legen(netz.teile[i], z.anordnung.plaetze[i]);
-    beschriften(netz);
+    beschriften(netz, v.beschriftung);
     netz.blaetter = z.anordnung.blaetter;
     e.netz = std::move(netz);
     return e;

@@ -49,11 +49,17 @@ inline constexpr double kFlachGrad = 2;
 
 enum class Ziel { WenigeTeile, WenigeBlaetter };
 
+// Where the edges' numbers, the cut spokes' letters and the pieces' names
+// are printed: on the faces beside what they name, or on the tabs alone, so
+// that nothing shows on the outside of the finished star.
+enum class Beschriftung { Flaechen, Laschen };
+
 struct Vorgabe {
     double hoehe = 0;   // of each peak above the centre, cm
     double lasche = kLascheStandard;
     int haelften = 2;   // 1: the upper half alone, its outline with tabs
     Ziel ziel = Ziel::WenigeTeile;
+    Beschriftung beschriftung = Beschriftung::Flaechen;
     double blattBreite = 0;  // the printable area of the paper upright, cm
     double blattHoehe = 0;
 };
