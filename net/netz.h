@@ -4,6 +4,7 @@
 
 #include "net/ebene.h"
 #include "net/koerper.h"
+#include "net/laterne.h"
 #include "paper/pruefmass.h"
 #include "star/phrase.h"
 
@@ -56,6 +57,15 @@ struct Vorgabe {
     Ziel ziel = Ziel::WenigeTeile;
     double blattBreite = 0;  // the printable area of the paper upright, cm
     double blattHoehe = 0;
+    // The lantern (laterne.h). The window's frame, cm: 0 for no windows.
+    double fensterRahmen = 0;
+    int fensterJedes = 1;       // a window in every face (1) or every second (2)
+    double fensterRadius = 0;   // of the windows' corners, cm
+    bool einsaetze = false;     // inserts behind the windows
+    double oeffnung = 0;        // across the opening around the lower peak, cm; 0 for none
+    bool aufhaenger = false;
+    int aufhaengerEcke = -1;    // the tip (index into Koerper::umriss) it hangs by; -1: the uppermost
+    bool schattiert = false;
 };
 
 // Seen from the printed side: a mountain fold rises toward the viewer.
@@ -104,6 +114,10 @@ struct Teil {
     // Edge numbers, cut spokes' letters, and the two lines of the piece's
     // name ("Oberteil", "Teil 1 von 2"), each on the face or tab it names.
     std::vector<Text> texte;
+    // The lantern's cuts inside the piece, windows first, and per face its
+    // colour (laterne.h).
+    std::vector<Loch> loecher;
+    std::vector<Anstrich> anstrich;
 };
 
 struct Netz {
@@ -116,6 +130,9 @@ struct Netz {
     // What the user should know before cutting, though the net can be made:
     // tabs too narrow to glue, labels that could not keep their size.
     std::vector<Phrase> hinweise;
+    // The windows' inserts, on the sheets after the net's.
+    std::vector<Einsatz> einsaetze;
+    int einsatzBlaetter = 0;
 };
 
 struct Ergebnis {

@@ -1,0 +1,403 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Everything is worked out on the pieces as they lie on their sheets: each
+// face is a triangle there, peak first, and the same face of the folded star
+// in the other half is its mirror image, so the same point of a triangle in
+// both halves is one point of the folded star's tip.
+#include "net/laterne.h"
+
+#include "net/anordnung.h"
+#include "net/ansicht.h"
+#include "net/netz.h"
+#include "net/vieleck.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace netz {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+// What the opening and its slit keep clear of the faces' other edges.
+constexpr double kOeffnungRand = 0.3;
+
+Punkt einheit(Punkt v)
+{
+    return (1 / laenge(v)) * v;
+}
+
+double abstandZurGeraden(Punkt q, Punkt a, Punkt b)
+{
+    return std::abs(kreuz(b - a, q - a)) / laenge(b - a);
+}
+
+bool gleich(Punkt a, Punkt b)
+{
+    return laenge(a - b) < 1e-6;
+}
+
+// The bisector of the triangle's angle at corner i, as a unit vector.
+Punkt winkelhalbierende(const std::array<Punkt, 3>& d, std::size_t i)
+{
+    return einheit(einheit(d[(i + 1) % 3] - d[i]) + einheit(d[(i + 2) % 3] - d[i]));
+}
+
+double innenWinkel(const std::array<Punkt, 3>& d, std::size_t i)
+{
+    const Punkt u = d[(i + 1) % 3] - d[i], w = d[(i + 2) % 3] - d[i];
+    return std::abs(std::atan2(kreuz(u, w), skalar(u, w)));
+}
+
+// The circle of radius r about m, as a closed path.
+std::vector<Punkt> kreis(Punkt m, double r)
+{
+    std::vector<Punkt> k = bogen(m, r, 0, 2 * kPi);
+    k.pop_back();
+    return k;
+}
+
+// The arc of the opening about m from angle von by sweep, with the slit
+// along the direction schlitz where the arc passes it.
+std::vector<Punkt> oeffnungsBogen(Punkt m, double r, double von, double sweep, const std::optional<double>& schlitz)
+{
+    if (!schlitz)
+        return bogen(m, r, von, sweep);
+    const double beta = std::asin(kSchlitzBreite / 2 / r);
+    const double richtung = sweep < 0 ? -1 : 1;
+    // The slit's angle, counted from von in the sweep's direction.
+    const double t = std::remainder(richtung * (*schlitz - von) - kPi, 2 * kPi) + kPi;
+    std::vector<Punkt> p = bogen(m, r, von, richtung * (t - beta));
+    const Punkt u{std::cos(*schlitz), std::sin(*schlitz)};
+    const Punkt quer = richtung * Punkt{-u.y, u.x};
+    p.push_back(m + (r + kSchlitzLaenge) * u - (kSchlitzBreite / 2) * quer);
+    p.push_back(m + (r + kSchlitzLaenge) * u + (kSchlitzBreite / 2) * quer);
+    const std::vector<Punkt> rest = bogen(m, r, von + richtung * (t + beta), sweep - richtung * (t + beta));
+    p.insert(p.end(), rest.begin(), rest.end());
+    return p;
+}
+
+// Cuts the opening into the piece: where its outline passes the peak, the
+// stretch within the circle gives way to the arc through the piece; where
+// the piece goes round its peak, the circle is a hole.
+bool oeffnungSchneiden(Teil& t, double r, const std::optional<double>& schlitz)
+{
+    const Punkt m = t.dreiecke.front()[0];
+    std::vector<Punkt>& s = t.schnitt;
+    const std::size_t n = s.size();
+    const auto spitze = std::find_if(s.begin(), s.end(), [&](Punkt p) { return gleich(p, m); });
+    if (spitze == s.end()) {
+        // Started opposite the slit, the arc passes it halfway round.
+        const double von = schlitz ? *schlitz + kPi : 0;
+        std::vector<Punkt> loch = oeffnungsBogen(m, r, von, 2 * kPi, schlitz);
+        loch.erase(loch.begin());
+        loch.pop_back();
+        t.loecher.push_back({Loch::Art::Oeffnung, 0, -1, linksrum(loch)});
+        return true;
+    }
+    const std::size_t k = std::size_t(spitze - s.begin());
+    const auto punkt = [&](std::size_t i) { return s[i % n]; };
+    std::size_t vor = 1, nach = 1;
+    while (vor < n && laenge(punkt(k + n - vor) - m) < r)
+        ++vor;
+    while (nach < n && laenge(punkt(k + nach) - m) < r)
+        ++nach;
+    if (vor + nach >= n)
+        return false;
+    const auto kreuzung = [&](Punkt aussen, Punkt innen) {
+        // Where the segment from outside the circle to inside meets it.
+        double lo = 0, hi = 1;
+        for (int i = 0; i < 60; ++i) {
+            const double mitte = (lo + hi) / 2;
+            (laenge(aussen + mitte * (innen - aussen) - m) >= r ? lo : hi) = mitte;
+        }
+        return aussen + lo * (innen - aussen);
+    };
+    const Punkt a = kreuzung(punkt(k + n - vor), punkt(k + n - vor + 1));
+    const Punkt b = kreuzung(punkt(k + nach), punkt(k + nach - 1));
+    const double wa = std::atan2(a.y - m.y, a.x - m.x), wb = std::atan2(b.y - m.y, b.x - m.x);
+    double sweep = std::remainder(wb - wa, 2 * kPi);
+    if (sweep == 0)
+        sweep = 2 * kPi;
+    // The arc runs through the piece, whichever way round that is.
+    const double mitte = wa + sweep / 2;
+    if (!drinnen(s, m + r * Punkt{std::cos(mitte), std::sin(mitte)}))
+        sweep -= std::copysign(2 * kPi, sweep);
+    std::vector<Punkt> neu;
+    for (std::size_t i = nach; i <= n - vor; ++i)
+        neu.push_back(punkt(k + i));
+    const std::vector<Punkt> b2 = oeffnungsBogen(m, r, wa, sweep, schlitz);
+    neu.insert(neu.end(), b2.begin(), b2.end());
+    s = std::move(neu);
+    return true;
+}
+
+} // namespace
+
+namespace {
+
+struct Ort {
+    std::size_t teil = 0;
+    std::size_t flaeche = 0;  // into Teil::dreiecke
+};
+
+std::vector<Ort> orte(const Netz& netz, int flaeche)
+{
+    std::vector<Ort> o;
+    for (std::size_t t = 0; t < netz.teile.size(); ++t)
+        for (std::size_t j = 0; j < netz.teile[t].flaechen.size(); ++j)
+            if (netz.teile[t].flaechen[j] == flaeche)
+                o.push_back({t, j});
+    return o;
+}
+
+// The triangle's height over its outline side: how far the peak is from it.
+double hoeheUeberRand(const std::array<Punkt, 3>& d)
+{
+    return abstandZurGeraden(d[0], d[1], d[2]);
+}
+
+// The opening's cable slit goes along the middle of a lower face, not along
+// a fold, so that the fold still holds: the face with the most room.
+std::optional<int> schlitzFlaeche(const Netz& netz, double r)
+{
+    std::optional<int> beste;
+    double platz = 0;
+    for (const Teil& t : netz.teile) {
+        for (std::size_t j = 0; !t.oberteil && j < t.dreiecke.size(); ++j) {
+            const std::array<Punkt, 3>& d = t.dreiecke[j];
+            const double p = std::min(hoeheUeberRand(d) - r - kSchlitzLaenge - kOeffnungRand,
+                r * std::sin(innenWinkel(d, 0) / 2) - kSchlitzBreite / 2 - kOeffnungRand);
+            if (p >= platz) {
+                platz = p;
+                beste = t.flaechen[j];
+            }
+        }
+    }
+    return beste;
+}
+
+// The hanger's hole in the face over segment s, near its tip at outline
+// point `spitze`: on the bisector of the face's angle there, as far in as
+// keeps it clear of both edges; none where the third edge is then too near.
+std::optional<Punkt> aufhaengerPunkt(const std::array<Punkt, 3>& d, std::size_t ecke)
+{
+    const double frei = kAufhaengerLoch / 2 + kAufhaengerAbstand;
+    const Punkt c = d[ecke] + (frei / std::sin(innenWinkel(d, ecke) / 2)) * winkelhalbierende(d, ecke);
+    if (abstandZurGeraden(c, d[(ecke + 1) % 3], d[(ecke + 2) % 3]) < frei)
+        return std::nullopt;
+    return c;
+}
+
+// Whether the triangle's side from corner i to i + 1 is a cut: no other face
+// of the piece shares it and no tab is glued along it.
+bool schnittkante(const Teil& t, std::size_t j, std::size_t i)
+{
+    const Punkt a = t.dreiecke[j][i], b = t.dreiecke[j][(i + 1) % 3];
+    const auto dieselbe = [&](Punkt p, Punkt q) { return (gleich(p, a) && gleich(q, b)) || (gleich(p, b) && gleich(q, a)); };
+    for (std::size_t k = 0; k < t.dreiecke.size(); ++k)
+        for (std::size_t e = 0; k != j && e < 3; ++e)
+            if (dieselbe(t.dreiecke[k][e], t.dreiecke[k][(e + 1) % 3]))
+                return false;
+    for (const Lasche& l : t.laschen)
+        for (const std::vector<Punkt>& s : l)
+            if (dieselbe(s[0], s[1]))
+                return false;
+    return true;
+}
+
+// The face's colour: grown beyond its cut sides only, and kept off each tab
+// by the line that parts it from the face and leaves the most colour.
+std::vector<Punkt> anschnitt(const Teil& t, std::size_t j)
+{
+    const std::vector<Punkt> d = linksrum({t.dreiecke[j].begin(), t.dreiecke[j].end()});
+    std::vector<Punkt> f = wachsen(d, kAnschnitt, false);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Punkt a = d[i], b = d[(i + 1) % 3];
+        const auto kante = std::find_if(t.dreiecke[j].begin(), t.dreiecke[j].end(), [&](Punkt p) { return gleich(p, a); });
+        const std::size_t e = std::size_t(kante - t.dreiecke[j].begin());
+        const bool vorwaerts = gleich(t.dreiecke[j][(e + 1) % 3], b);
+        if (!schnittkante(t, j, vorwaerts ? e : (e + 2) % 3))
+            f = abschneiden(f, a, einheit(Punkt{-(b - a).y, (b - a).x}), 0);
+    }
+    for (const Lasche& l : t.laschen) {
+        for (const std::vector<Punkt>& s : l) {
+            const std::vector<Punkt> stueck = linksrum(s);
+            if (f.empty() || !ueberlappen(f, stueck))
+                continue;
+            std::vector<Punkt> beste;
+            for (const std::vector<Punkt>* p : {&stueck, &d}) {
+                for (std::size_t i = 0; i < p->size(); ++i) {
+                    const Punkt a = (*p)[i], u = (*p)[(i + 1) % p->size()] - a;
+                    // Toward the face: from a tab's side outward, from the face's inward.
+                    const Punkt n = (p == &d ? 1 : -1) * einheit(Punkt{-u.y, u.x});
+                    const auto seite = [&](const std::vector<Punkt>& q, double vz) {
+                        return std::all_of(q.begin(), q.end(), [&](Punkt x) { return vz * skalar(x - a, n) >= -1e-9; });
+                    };
+                    if (!seite(d, 1) || !seite(stueck, -1))
+                        continue;
+                    std::vector<Punkt> g = abschneiden(f, a, n, 0);
+                    if (umlaufFlaeche(g) > umlaufFlaeche(beste))
+                        beste = std::move(g);
+                }
+            }
+            f = std::move(beste);
+        }
+    }
+    return f;
+}
+
+} // namespace
+
+std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
+{
+    const double rahmen = v.fensterRahmen, radius = v.fensterRadius, oeffnung = v.oeffnung;
+    if (!std::isfinite(rahmen) || (rahmen != 0 && (rahmen < kRahmenMin || rahmen > kRahmenMax)))
+        return PELOX_TEXT("netz", "Der Fensterrahmen darf 0,3 bis 2 cm breit sein.");
+    if (!std::isfinite(radius) || radius < 0 || radius > kFensterRadiusMax || (v.fensterJedes != 1 && v.fensterJedes != 2))
+        return PELOX_TEXT("netz", "Die Fensterecken dürfen bis 1 cm gerundet sein, Fenster in jeder oder jeder zweiten Fläche.");
+    if (!std::isfinite(oeffnung) || (oeffnung != 0 && (oeffnung < kOeffnungMin || oeffnung > kOeffnungMax)))
+        return PELOX_TEXT("netz", "Die Öffnung für Licht darf 2 bis 8 cm weit sein.");
+    const Koerper& k = netz.koerper;
+    const std::size_t n = k.umriss.size();
+    const double r = oeffnung / 2;
+    std::optional<int> schlitz;
+    if (oeffnung > 0) {
+        if (std::none_of(netz.teile.begin(), netz.teile.end(), [](const Teil& t) { return !t.oberteil; }))
+            return PELOX_TEXT("netz", "Die Öffnung für Licht braucht das Unterteil.");
+        for (const Teil& t : netz.teile) {
+            for (const std::array<Punkt, 3>& d : t.dreiecke) {
+                if (!t.oberteil && hoeheUeberRand(d) < r + kOeffnungRand)
+                    return PELOX_TEXT("netz", "Eine Öffnung von %1 cm passt nicht in die Flächen des Unterteils.")
+                        .arg(oeffnung, 1);
+            }
+        }
+        schlitz = schlitzFlaeche(netz, r);
+        if (!schlitz) {
+            return PELOX_TEXT("netz", "Eine Öffnung von %1 cm mit dem Schlitz für das Kabel passt nicht in die Flächen des Unterteils.")
+                .arg(oeffnung, 1);
+        }
+    }
+    // The hanger's hole: the same point of the tip's face in both halves.
+    std::vector<std::pair<Ort, Punkt>> aufhaenger;
+    if (v.aufhaenger) {
+        std::size_t spitze = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            if (v.aufhaengerEcke < 0 ? k.umriss[i].y > k.umriss[spitze].y : int(i) == v.aufhaengerEcke)
+                spitze = i;
+        // Of the two faces at the tip, the one that lets the hole nearest to it.
+        double naechste = INFINITY;
+        for (const std::size_t s : {(spitze + n - 1) % n, spitze}) {
+            const std::size_t ecke = s == spitze ? 1 : 2;
+            std::vector<std::pair<Ort, Punkt>> hier;
+            for (const int f : {int(s), int(s + n)}) {
+                for (const Ort& o : orte(netz, f)) {
+                    const std::array<Punkt, 3>& d = netz.teile[o.teil].dreiecke[o.flaeche];
+                    if (const std::optional<Punkt> c = aufhaengerPunkt(d, ecke))
+                        hier.push_back({o, *c});
+                }
+            }
+            if (hier.empty())
+                continue;
+            const Ort& o = hier.front().first;
+            const double weit = laenge(hier.front().second - netz.teile[o.teil].dreiecke[o.flaeche][ecke]);
+            if (weit < naechste) {
+                naechste = weit;
+                aufhaenger = std::move(hier);
+            }
+        }
+        if (aufhaenger.empty())
+            return PELOX_TEXT("netz", "Für den Aufhänger ist an dieser Spitze kein Platz: das Loch hält 3 mm Abstand von jeder Kante.");
+    }
+    for (Teil& t : netz.teile) {
+        t.loecher.clear();
+        t.anstrich.clear();
+    }
+    int nummer = 0;
+    for (std::size_t ti = 0; ti < netz.teile.size(); ++ti) {
+        Teil& t = netz.teile[ti];
+        std::vector<Loch> andere;
+        for (std::size_t j = 0; j < t.dreiecke.size(); ++j) {
+            const std::array<Punkt, 3>& d = t.dreiecke[j];
+            std::vector<Punkt> frei = linksrum({d.begin(), d.end()});
+            if (oeffnung > 0 && !t.oberteil) {
+                const double weit = r + (t.flaechen[j] == *schlitz ? kSchlitzLaenge : 0);
+                frei = abschneiden(frei, d[0], winkelhalbierende(d, 0), weit);
+            }
+            for (const auto& [o, c] : aufhaenger) {
+                if (o.teil == ti && o.flaeche == j)
+                    frei = abschneiden(frei, c, einheit(d[0] - c), kAufhaengerLoch / 2);
+            }
+            const int segment = t.flaechen[j] % int(n);
+            if (rahmen > 0 && segment % v.fensterJedes == 0 && !frei.empty()
+                && !schrumpfen(frei, rahmen + std::max(radius, kSchlitzBreite / 2)).empty()) {
+                const std::vector<Punkt> kern = schrumpfen(frei, rahmen + radius);
+                t.loecher.push_back({Loch::Art::Fenster, ++nummer, int(j), radius > 0 ? wachsen(kern, radius, true) : kern});
+            }
+            Anstrich a;
+            const Flaeche& f = k.flaechen[std::size_t(t.flaechen[j])];
+            const Punkt3 u{f.b.x - f.a.x, f.b.y - f.a.y, f.b.z - f.a.z}, w{f.c.x - f.a.x, f.c.y - f.a.y, f.c.z - f.a.z};
+            Punkt3 normale{u.y * w.z - u.z * w.y, u.z * w.x - u.x * w.z, u.x * w.y - u.y * w.x};
+            // The lower half is lit as the view shows it turned half round.
+            if (!f.oben)
+                normale = {-normale.x, normale.y, -normale.z};
+            a.helligkeit = v.schattiert ? helligkeit(normale) : 1;
+            a.anschnitt = anschnitt(t, j);
+            t.anstrich.push_back(std::move(a));
+        }
+        for (const auto& [o, c] : aufhaenger)
+            if (o.teil == ti)
+                t.loecher.push_back({Loch::Art::Aufhaenger, 0, int(o.flaeche), kreis(c, kAufhaengerLoch / 2)});
+        if (oeffnung > 0 && !t.oberteil) {
+            std::optional<double> richtung;
+            for (std::size_t j = 0; j < t.dreiecke.size(); ++j) {
+                if (t.flaechen[j] == *schlitz) {
+                    const Punkt b = winkelhalbierende(t.dreiecke[j], 0);
+                    richtung = std::atan2(b.y, b.x);
+                }
+            }
+            if (!oeffnungSchneiden(t, r, richtung))
+                return PELOX_TEXT("netz", "Eine Öffnung von %1 cm passt nicht in die Flächen des Unterteils.").arg(oeffnung, 1);
+        }
+    }
+    netz.einsaetze.clear();
+    netz.einsatzBlaetter = 0;
+    if (!v.einsaetze || rahmen == 0)
+        return std::nullopt;
+    std::vector<std::vector<Punkt>> huellen;
+    std::vector<Punkt> mitten;
+    for (const Teil& t : netz.teile) {
+        for (const Loch& l : t.loecher) {
+            if (l.art != Loch::Art::Fenster)
+                continue;
+            Einsatz e;
+            e.nummer = l.nummer;
+            e.fenster = l.pfad;
+            e.umriss = wachsen(l.pfad, kEinsatzRand, false);
+            const Rechteck u = umriss(e.umriss);
+            e.mitte = {(u.links + u.rechts) / 2, (u.oben + u.unten) / 2};
+            std::vector<Punkt> h;
+            for (const Punkt& p : e.umriss)
+                h.push_back(p - e.mitte);
+            if (!einpassen(h, netz.blattBreite, teilHoehe(netz.blattHoehe), true))
+                return PELOX_TEXT("netz", "Ein Einsatz passt nicht auf das Papier.");
+            huellen.push_back(std::move(h));
+            netz.einsaetze.push_back(std::move(e));
+        }
+    }
+    const Anordnung a = anordnen(huellen, netz.blattBreite, teilHoehe(netz.blattHoehe));
+    for (std::size_t i = 0; i < netz.einsaetze.size(); ++i) {
+        Einsatz& e = netz.einsaetze[i];
+        const Lage& lage = a.plaetze[i].lage;
+        for (std::vector<Punkt>* p : {&e.umriss, &e.fenster})
+            for (Punkt& q : *p)
+                q = lage(q - e.mitte);
+        e.mitte = lage({0, 0});
+        e.blatt = netz.blaetter + a.plaetze[i].blatt;
+    }
+    netz.einsatzBlaetter = a.blaetter;
+    return std::nullopt;
+}
+
+} // namespace netz

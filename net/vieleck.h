@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Pelox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "net/ebene.h"
+
+#include <vector>
+
+// Convex polygons for the lantern's cuts: clipped, shrunk and grown.
+// Polygons run counter-clockwise as x and y are written (positive area).
+namespace netz {
+
+double umlaufFlaeche(const std::vector<Punkt>& p);  // signed, shoelace
+std::vector<Punkt> linksrum(std::vector<Punkt> p);
+
+// What of the convex polygon lies at least d on the side of the line
+// through a that the unit normal n points to.
+std::vector<Punkt> abschneiden(const std::vector<Punkt>& p, Punkt a, Punkt n, double d);
+
+// The convex polygon with every side moved inward by d; empty where nothing
+// is left.
+std::vector<Punkt> schrumpfen(const std::vector<Punkt>& p, double d);
+
+// The convex polygon grown by d all round, its corners rounded. With chords
+// inside the arcs (innen) the result stays within the true rounded shape,
+// else the chords touch the arcs from outside and it holds the whole shape.
+std::vector<Punkt> wachsen(const std::vector<Punkt>& p, double d, bool innen);
+
+// The points of an arc about m of radius r from angle von by the signed
+// sweep, both ends included, chords within kBogenGenau of the arc.
+std::vector<Punkt> bogen(Punkt m, double r, double von, double sweep);
+
+bool drinnen(const std::vector<Punkt>& p, Punkt q);  // any simple polygon
+
+} // namespace netz
