@@ -185,7 +185,9 @@ std::optional<Punkt> aufhaengerPunkt(const std::array<Punkt, 3>& d, std::size_t 
 {
     const double frei = kAufhaengerLoch / 2 + kAufhaengerAbstand;
     const Punkt c = d[ecke] + (frei / std::sin(innenWinkel(d, ecke) / 2)) * winkelhalbierende(d, ecke);
-    if (abstandZurGeraden(c, d[(ecke + 1) % 3], d[(ecke + 2) % 3]) < frei)
+    // A thin face sends it past the third edge, out of the face.
+    const Punkt a = d[(ecke + 1) % 3], b = d[(ecke + 2) % 3];
+    if (kreuz(b - a, c - a) * kreuz(b - a, d[ecke] - a) <= 0 || abstandZurGeraden(c, a, b) < frei)
         return std::nullopt;
     return c;
 }
@@ -212,19 +214,18 @@ bool schnittkante(const Teil& t, std::size_t j, std::size_t i)
 std::vector<Punkt> anschnitt(const Teil& t, std::size_t j)
 {
     const std::vector<Punkt> d = linksrum({t.dreiecke[j].begin(), t.dreiecke[j].end()});
-    std::vector<Punkt> f = wachsen(d, kAnschnitt, false);
+    std::vector<bool> geschnitten;
     for (std::size_t i = 0; i < 3; ++i) {
-        const Punkt a = d[i], b = d[(i + 1) % 3];
-        const auto kante = std::find_if(t.dreiecke[j].begin(), t.dreiecke[j].end(), [&](Punkt p) { return gleich(p, a); });
-        const std::size_t e = std::size_t(kante - t.dreiecke[j].begin());
-        const bool vorwaerts = gleich(t.dreiecke[j][(e + 1) % 3], b);
-        if (!schnittkante(t, j, vorwaerts ? e : (e + 2) % 3))
-            f = abschneiden(f, a, einheit(Punkt{-(b - a).y, (b - a).x}), 0);
+        const auto ecke = std::find_if(t.dreiecke[j].begin(), t.dreiecke[j].end(), [&](Punkt p) { return gleich(p, d[i]); });
+        const std::size_t e = std::size_t(ecke - t.dreiecke[j].begin());
+        const bool vorwaerts = gleich(t.dreiecke[j][(e + 1) % 3], d[(i + 1) % 3]);
+        geschnitten.push_back(schnittkante(t, j, vorwaerts ? e : (e + 2) % 3));
     }
+    std::vector<Punkt> f = wachsen(d, kAnschnitt, false, geschnitten);
     for (const Lasche& l : t.laschen) {
         for (const std::vector<Punkt>& s : l) {
             const std::vector<Punkt> stueck = linksrum(s);
-            if (f.empty() || !ueberlappen(f, stueck))
+            if (f.empty() || !ueberlappen(huelle(f), stueck))
                 continue;
             std::vector<Punkt> beste;
             for (const std::vector<Punkt>* p : {&stueck, &d}) {

@@ -65,7 +65,7 @@ std::vector<Punkt> schrumpfen(const std::vector<Punkt>& p, double d)
     return r.empty() || umlaufFlaeche(r) < 1e-9 ? std::vector<Punkt>{} : r;
 }
 
-std::vector<Punkt> wachsen(const std::vector<Punkt>& p, double d, bool innen)
+std::vector<Punkt> wachsen(const std::vector<Punkt>& p, double d, bool innen, const std::vector<bool>& seiten)
 {
     std::vector<Punkt> r;
     const std::size_t n = p.size();
@@ -75,6 +75,16 @@ std::vector<Punkt> wachsen(const std::vector<Punkt>& p, double d, bool innen)
             continue;
         const Punkt n1 = (1 / laenge(ein)) * Punkt{ein.y, -ein.x};
         const double w = std::atan2(kreuz(ein, aus), skalar(ein, aus));
+        const bool vorher = seiten.empty() || seiten[(i + n - 1) % n], nachher = seiten.empty() || seiten[i];
+        // Where only one side is grown, its strip ends square at the corner.
+        if (!vorher || !nachher) {
+            if (vorher)
+                r.push_back(p[i] + d * n1);
+            r.push_back(p[i]);
+            if (nachher)
+                r.push_back(p[i] + d * drehen(n1, w));
+            continue;
+        }
         const int k = std::max(1, int(std::ceil(w / schritt(d))));
         r.push_back(p[i] + d * n1);
         for (int j = innen ? 1 : 0; j < k; ++j) {

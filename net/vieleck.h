@@ -24,7 +24,9 @@ std::vector<Punkt> schrumpfen(const std::vector<Punkt>& p, double d);
 // The convex polygon grown by d all round, its corners rounded. With chords
 // inside the arcs (innen) the result stays within the true rounded shape,
 // else the chords touch the arcs from outside and it holds the whole shape.
-std::vector<Punkt> wachsen(const std::vector<Punkt>& p, double d, bool innen);
+// Given seiten (per side, from corner i to i + 1), only the sides marked grow,
+// each by a strip that ends square where the next side does not grow.
+std::vector<Punkt> wachsen(const std::vector<Punkt>& p, double d, bool innen, const std::vector<bool>& seiten = {});
 
 // The points of an arc about m of radius r from angle von by the signed
 // sweep, both ends included, chords within kBogenGenau of the arc.
