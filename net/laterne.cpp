@@ -158,24 +158,50 @@ double hoeheUeberRand(const std::array<Punkt, 3>& d)
     return abstandZurGeraden(d[0], d[1], d[2]);
 }
 
-// The opening's cable slit goes along the middle of a lower face, not along
-// a fold, so that the fold still holds: the face with the most room.
-std::optional<int> schlitzFlaeche(const Netz& netz, double r)
-{
-    std::optional<int> beste;
+// The opening's cable slit: along a spoke inside a lower piece, where
+// both faces beside it leave room beyond its end; where no piece holds a
+// spoke with room, along the middle of the face with the most.
+struct Schlitz {
+    int flaeche = -1;       // index into Koerper::flaechen
+    bool speiche = false;   // along the spoke the face starts with, else its middle
     double platz = 0;
+
+    // Which faces it runs in (as indices into Koerper::flaechen).
+    bool in(int f, std::size_t n) const
+    {
+        const int vorher = flaeche - int(n) == 0 ? int(2 * n) - 1 : flaeche - 1;
+        return f == flaeche || (speiche && f == vorher);
+    }
+    // Its direction from the peak in face j of a piece, radians.
+    double richtung(const std::array<Punkt, 3>& d) const
+    {
+        const Punkt u = speiche ? d[1] - d[0] : winkelhalbierende(d, 0);
+        return std::atan2(u.y, u.x);
+    }
+};
+
+std::optional<Schlitz> schlitzWaehlen(const Netz& netz, double r)
+{
+    std::optional<Schlitz> speiche, mitte;
+    const double weit = r + kSchlitzLaenge + kOeffnungRand;
     for (const Teil& t : netz.teile) {
-        for (std::size_t j = 0; !t.oberteil && j < t.dreiecke.size(); ++j) {
+        const std::size_t m = t.dreiecke.size();
+        const bool rund = t.schnitt.end() == std::find_if(t.schnitt.begin(), t.schnitt.end(),
+                                                 [&](Punkt p) { return gleich(p, t.dreiecke.front()[0]); });
+        for (std::size_t j = 0; !t.oberteil && j < m; ++j) {
             const std::array<Punkt, 3>& d = t.dreiecke[j];
-            const double p = std::min(hoeheUeberRand(d) - r - kSchlitzLaenge - kOeffnungRand,
-                r * std::sin(innenWinkel(d, 0) / 2) - kSchlitzBreite / 2 - kOeffnungRand);
-            if (p >= platz) {
-                platz = p;
-                beste = t.flaechen[j];
+            if (j > 0 || rund) {
+                const double p = std::min(hoeheUeberRand(d), hoeheUeberRand(t.dreiecke[(j + m - 1) % m])) - weit;
+                if (p >= 0 && (!speiche || p > speiche->platz))
+                    speiche = Schlitz{t.flaechen[j], true, p};
             }
+            const double p = std::min(hoeheUeberRand(d) - weit,
+                r * std::sin(innenWinkel(d, 0) / 2) - kSchlitzBreite / 2 - kOeffnungRand);
+            if (p >= 0 && (!mitte || p > mitte->platz))
+                mitte = Schlitz{t.flaechen[j], false, p};
         }
     }
-    return beste;
+    return speiche ? speiche : mitte;
 }
 
 // The hanger's hole in the face over segment s, near its tip at outline
@@ -263,7 +289,7 @@ std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
     const Koerper& k = netz.koerper;
     const std::size_t n = k.umriss.size();
     const double r = oeffnung / 2;
-    std::optional<int> schlitz;
+    std::optional<Schlitz> schlitz;
     if (oeffnung > 0) {
         if (std::none_of(netz.teile.begin(), netz.teile.end(), [](const Teil& t) { return !t.oberteil; }))
             return PELOX_TEXT("netz", "Die Öffnung für Licht braucht das Unterteil.");
@@ -274,7 +300,7 @@ std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
                         .arg(oeffnung, 1);
             }
         }
-        schlitz = schlitzFlaeche(netz, r);
+        schlitz = schlitzWaehlen(netz, r);
         if (!schlitz) {
             return PELOX_TEXT("netz", "Eine Öffnung von %1 cm mit dem Schlitz für das Kabel passt nicht in die Flächen des Unterteils.")
                 .arg(oeffnung, 1);
@@ -323,7 +349,7 @@ std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
             const std::array<Punkt, 3>& d = t.dreiecke[j];
             std::vector<Punkt> frei = linksrum({d.begin(), d.end()});
             if (oeffnung > 0 && !t.oberteil) {
-                const double weit = r + (t.flaechen[j] == *schlitz ? kSchlitzLaenge : 0);
+                const double weit = r + (schlitz->in(t.flaechen[j], n) ? kSchlitzLaenge + kSchlitzBreite / 2 : 0);
                 frei = abschneiden(frei, d[0], winkelhalbierende(d, 0), weit);
             }
             for (const auto& [o, c] : aufhaenger) {
@@ -353,10 +379,8 @@ std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
         if (oeffnung > 0 && !t.oberteil) {
             std::optional<double> richtung;
             for (std::size_t j = 0; j < t.dreiecke.size(); ++j) {
-                if (t.flaechen[j] == *schlitz) {
-                    const Punkt b = winkelhalbierende(t.dreiecke[j], 0);
-                    richtung = std::atan2(b.y, b.x);
-                }
+                if (t.flaechen[j] == schlitz->flaeche)
+                    richtung = schlitz->richtung(t.dreiecke[j]);
             }
             if (!oeffnungSchneiden(t, r, richtung))
                 return PELOX_TEXT("netz", "Eine Öffnung von %1 cm passt nicht in die Flächen des Unterteils.").arg(oeffnung, 1);
