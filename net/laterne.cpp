@@ -9,6 +9,7 @@
 #include "net/anordnung.h"
 #include "net/ansicht.h"
 #include "net/netz.h"
+#include "net/oeffnung.h"
 #include "net/vieleck.h"
 
 #include <algorithm>
@@ -23,20 +24,6 @@ constexpr double kPi = std::numbers::pi;
 // What the opening and its slit keep clear of the faces' other edges.
 constexpr double kOeffnungRand = 0.3;
 
-Punkt einheit(Punkt v)
-{
-    return (1 / laenge(v)) * v;
-}
-
-double abstandZurGeraden(Punkt q, Punkt a, Punkt b)
-{
-    return std::abs(kreuz(b - a, q - a)) / laenge(b - a);
-}
-
-bool gleich(Punkt a, Punkt b)
-{
-    return laenge(a - b) < 1e-6;
-}
 
 // The bisector of the triangle's angle at corner i, as a unit vector.
 Punkt winkelhalbierende(const std::array<Punkt, 3>& d, std::size_t i)
@@ -48,89 +35,6 @@ double innenWinkel(const std::array<Punkt, 3>& d, std::size_t i)
 {
     const Punkt u = d[(i + 1) % 3] - d[i], w = d[(i + 2) % 3] - d[i];
     return std::abs(std::atan2(kreuz(u, w), skalar(u, w)));
-}
-
-// The circle of radius r about m, as a closed path.
-std::vector<Punkt> kreis(Punkt m, double r)
-{
-    std::vector<Punkt> k = bogen(m, r, 0, 2 * kPi);
-    k.pop_back();
-    return k;
-}
-
-// The arc of the opening about m from angle von by sweep, with the slit
-// along the direction schlitz where the arc passes it.
-std::vector<Punkt> oeffnungsBogen(Punkt m, double r, double von, double sweep, const std::optional<double>& schlitz)
-{
-    if (!schlitz)
-        return bogen(m, r, von, sweep);
-    const double beta = std::asin(kSchlitzBreite / 2 / r);
-    const double richtung = sweep < 0 ? -1 : 1;
-    // The slit's angle, counted from von in the sweep's direction.
-    const double t = std::remainder(richtung * (*schlitz - von) - kPi, 2 * kPi) + kPi;
-    std::vector<Punkt> p = bogen(m, r, von, richtung * (t - beta));
-    const Punkt u{std::cos(*schlitz), std::sin(*schlitz)};
-    const Punkt quer = richtung * Punkt{-u.y, u.x};
-    p.push_back(m + (r + kSchlitzLaenge) * u - (kSchlitzBreite / 2) * quer);
-    p.push_back(m + (r + kSchlitzLaenge) * u + (kSchlitzBreite / 2) * quer);
-    const std::vector<Punkt> rest = bogen(m, r, von + richtung * (t + beta), sweep - richtung * (t + beta));
-    p.insert(p.end(), rest.begin(), rest.end());
-    return p;
-}
-
-// Cuts the opening into the piece: where its outline passes the peak, the
-// stretch within the circle gives way to the arc through the piece; where
-// the piece goes round its peak, the circle is a hole.
-bool oeffnungSchneiden(Teil& t, double r, const std::optional<double>& schlitz)
-{
-    const Punkt m = t.dreiecke.front()[0];
-    std::vector<Punkt>& s = t.schnitt;
-    const std::size_t n = s.size();
-    const auto spitze = std::find_if(s.begin(), s.end(), [&](Punkt p) { return gleich(p, m); });
-    if (spitze == s.end()) {
-        // Started opposite the slit, the arc passes it halfway round.
-        const double von = schlitz ? *schlitz + kPi : 0;
-        std::vector<Punkt> loch = oeffnungsBogen(m, r, von, 2 * kPi, schlitz);
-        loch.erase(loch.begin());
-        loch.pop_back();
-        t.loecher.push_back({Loch::Art::Oeffnung, 0, -1, linksrum(loch)});
-        return true;
-    }
-    const std::size_t k = std::size_t(spitze - s.begin());
-    const auto punkt = [&](std::size_t i) { return s[i % n]; };
-    std::size_t vor = 1, nach = 1;
-    while (vor < n && laenge(punkt(k + n - vor) - m) < r)
-        ++vor;
-    while (nach < n && laenge(punkt(k + nach) - m) < r)
-        ++nach;
-    if (vor + nach >= n)
-        return false;
-    const auto kreuzung = [&](Punkt aussen, Punkt innen) {
-        // Where the segment from outside the circle to inside meets it.
-        double lo = 0, hi = 1;
-        for (int i = 0; i < 60; ++i) {
-            const double mitte = (lo + hi) / 2;
-            (laenge(aussen + mitte * (innen - aussen) - m) >= r ? lo : hi) = mitte;
-        }
-        return aussen + lo * (innen - aussen);
-    };
-    const Punkt a = kreuzung(punkt(k + n - vor), punkt(k + n - vor + 1));
-    const Punkt b = kreuzung(punkt(k + nach), punkt(k + nach - 1));
-    const double wa = std::atan2(a.y - m.y, a.x - m.x), wb = std::atan2(b.y - m.y, b.x - m.x);
-    double sweep = std::remainder(wb - wa, 2 * kPi);
-    if (sweep == 0)
-        sweep = 2 * kPi;
-    // The arc runs through the piece, whichever way round that is.
-    const double mitte = wa + sweep / 2;
-    if (!drinnen(s, m + r * Punkt{std::cos(mitte), std::sin(mitte)}))
-        sweep -= std::copysign(2 * kPi, sweep);
-    std::vector<Punkt> neu;
-    for (std::size_t i = nach; i <= n - vor; ++i)
-        neu.push_back(punkt(k + i));
-    const std::vector<Punkt> b2 = oeffnungsBogen(m, r, wa, sweep, schlitz);
-    neu.insert(neu.end(), b2.begin(), b2.end());
-    s = std::move(neu);
-    return true;
 }
 
 } // namespace

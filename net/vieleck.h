@@ -4,11 +4,26 @@
 
 #include "net/ebene.h"
 
+#include <cmath>
 #include <vector>
 
 // Convex polygons for the lantern's cuts: clipped, shrunk and grown.
 // Polygons run counter-clockwise as x and y are written (positive area).
 namespace netz {
+
+inline Punkt einheit(Punkt v)
+{
+    return (1 / laenge(v)) * v;
+}
+inline double abstandZurGeraden(Punkt q, Punkt a, Punkt b)
+{
+    return std::abs(kreuz(b - a, q - a)) / laenge(b - a);
+}
+// The same point, but for a rounding.
+inline bool gleich(Punkt a, Punkt b)
+{
+    return laenge(a - b) < 1e-6;
+}
 
 double umlaufFlaeche(const std::vector<Punkt>& p);  // signed, shoelace
 std::vector<Punkt> linksrum(std::vector<Punkt> p);
