@@ -16,7 +16,25 @@
 //
 // Every path is in cm on its sheet like the rest of the net, closed (the
 // last point joins the first, which is not repeated), simple, and runs
-// counter-clockwise as x and y are written (positive shoelace area).
+// counter-clockwise as x and y are written (positive shoelace area). Arcs
+// are chords within kBogenGenau of the true curve.
+//
+// What a drawing does with it, per piece on its sheet:
+// - colour first: each face's Anstrich::anschnitt filled with the half's
+//   colour, darkened by helligkeit as the 3D view darkens its faces; tabs
+//   are not filled;
+// - then the lines and texts of the net as before; Teil::schnitt is the cut
+//   outline, with the opening's arc and slit already in it on a lower piece
+//   that the opening reaches from its outline (the tab polygons in
+//   Teil::laschen keep their whole shape: draw them as areas, never as cuts);
+// - every Teil::loecher path is a cut as well, written before the piece's
+//   outline in a file for a cutter; a window's number goes onto its insert,
+//   nothing is printed inside a window;
+// - after the net's sheets, Netz::einsatzBlaetter sheets of inserts: each
+//   Einsatz's umriss cut, its fenster drawn as a thin line (where the glue
+//   ends), its nummer printed at mitte; the check scale as on every sheet.
+// A 3D view finds a window's face through Teil::flaechen[Loch::flaeche] and
+// its place on the face from the piece's triangle (peak, then outline).
 namespace netz {
 
 struct Netz;
@@ -43,6 +61,14 @@ inline constexpr double kBogenGenau = 0.01;
 
 // A cut inside a piece: drawn (and sent to a cutter) before the piece's
 // outline, so that the inside is cut while the piece still holds.
+// A window is its face's triangle moved in by the frame from every side
+// (outline, folds and cuts alike), its corners rounded, and clear by the
+// frame of the opening, its slit and the hanger's hole: convex. The opening
+// is a hole only where a piece goes round its peak; its slit runs from its
+// edge along a spoke inside a lower piece (or, where none has room, along
+// the middle of a face), kSchlitzBreite wide. The hanger's hole lies at the
+// same point of the tip's face in both halves, so that one thread goes
+// through both.
 struct Loch {
     enum class Art { Fenster, Oeffnung, Aufhaenger };
     Art art = Art::Fenster;
@@ -63,9 +89,13 @@ struct Einsatz {
 };
 
 // A face's colour: the half's colour times helligkeit (1 where "schattiert"
-// is off), filled over anschnitt: the face, grown by kAnschnitt beyond each
-// of its sides that is cut, not beyond a fold to a neighbouring face or to
-// a tab, and kept off every tab, which stays white.
+// is off; the 3D view's shade of the face, the lower half's as the view
+// shows it turned half round), filled over anschnitt: the face, grown by
+// kAnschnitt beyond each of its sides that is cut, as a strip that ends
+// square where the next side is a fold to a neighbouring face or a tab, and
+// kept off every tab, which stays white. Where a tab comes within kAnschnitt
+// of a cut side (a piece going almost round its peak), the colour of that
+// side stops at the line between face and tab. Not always convex.
 struct Anstrich {
     double helligkeit = 1;
     std::vector<Punkt> anschnitt;

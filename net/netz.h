@@ -171,7 +171,9 @@ std::optional<Falz> faltung(const Koerper& k, std::size_t i);
 // asked for. Refused, with the reason, where the star cannot be folded (see
 // falten), where the tab width or the paper is out of range, and where a
 // single face with its tabs is larger than the sheet, saying what to change
-// so that it fits; every change named has been tried (see rat.h).
+// so that it fits; every change named has been tried (see rat.h). With the
+// lantern's options (laterne.h), refused too where one is out of range or
+// the opening or the hanger's hole does not fit.
 Ergebnis entfalten(const PeloxState& s, const Vorgabe& v);
 
 } // namespace netz

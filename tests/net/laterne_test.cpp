@@ -292,6 +292,29 @@ TEST(Laterne, TheStartStarHasAWindowInEveryFaceOrEverySecondWithItsInsertsOnShee
     EXPECT_GE(jede.einsatzBlaetter, 1);
     EXPECT_EQ(jede.einsaetze.front().blatt, jede.blaetter);
     pruefeLaterne(jede, laterne(3.8));
+    // A window wherever the face's inscribed circle leaves the frame and
+    // 2 mm of window, none where it does not.
+    int mitFenster = 0, ohneFenster = 0;
+    for (const double rahmen : {1.0, 1.2, 1.5, netz::kRahmenMax}) {
+        v.fensterRahmen = rahmen;
+        v.fensterJedes = 1;
+        v.fensterRadius = 0;
+        v.oeffnung = 0;
+        v.aufhaenger = false;
+        for (const netz::Teil& t : startLaterne(v).teile) {
+            for (std::size_t j = 0; j < t.dreiecke.size(); ++j) {
+                const auto& d = t.dreiecke[j];
+                const double a = netz::laenge(d[1] - d[0]), b = netz::laenge(d[2] - d[1]), c = netz::laenge(d[0] - d[2]);
+                const double inkreis = std::abs(netz::kreuz(d[1] - d[0], d[2] - d[0])) / (a + b + c);
+                const bool fenster = std::any_of(t.loecher.begin(), t.loecher.end(),
+                    [&](const netz::Loch& l) { return l.flaeche == int(j); });
+                EXPECT_EQ(fenster, inkreis > rahmen + 0.1) << rahmen << " " << inkreis;
+                (fenster ? mitFenster : ohneFenster) += 1;
+            }
+        }
+    }
+    EXPECT_GT(mitFenster, 0);
+    EXPECT_GT(ohneFenster, 0);
     v.einsaetze = false;
     v.fensterRahmen = 0;
     const netz::Netz ohne = startLaterne(v);
