@@ -1140,6 +1140,10 @@ a comma (2.5 or 2,5), without thousands separators.</translation>
         <source>Ein Einsatz passt nicht auf das Papier.</source>
         <translation>An insert does not fit on the paper.</translation>
     </message>
+    <message>
+        <source>Der Aufhänger braucht eine Spitze des Sterns.</source>
+        <translation>The hanger needs a tip of the star.</translation>
+    </message>
 </context>
 <context>
     <name>plx</name>

@@ -213,6 +213,8 @@ std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
     // The hanger's hole: the same point of the tip's face in both halves.
     std::vector<std::pair<Ort, Punkt>> aufhaenger;
     if (v.aufhaenger) {
+        if (v.aufhaengerEcke >= int(n))
+            return PELOX_TEXT("netz", "Der Aufhänger braucht eine Spitze des Sterns.");
         std::size_t spitze = 0;
         for (std::size_t i = 0; i < n; ++i)
             if (v.aufhaengerEcke < 0 ? k.umriss[i].y > k.umriss[spitze].y : int(i) == v.aufhaengerEcke)

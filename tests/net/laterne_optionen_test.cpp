@@ -95,6 +95,10 @@ TEST(Laterne, OptionsOutOfRangeAndWhatCannotFitAreRefusedWithTheReason)
         "Für den Aufhänger ist an dieser Spitze kein Platz: das Loch hält 3 mm Abstand von jeder Kante.");
     v.aufhaenger = false;
     EXPECT_EQ(grund(v, netzStern(36, 5, 4.5)), "");
+    // The start star's outline has 16 points: 15 is its last, 16 none.
+    v.aufhaenger = true;
+    EXPECT_EQ(grund((v.aufhaengerEcke = 15, v)), "");
+    EXPECT_EQ(grund((v.aufhaengerEcke = 16, v)), "Der Aufhänger braucht eine Spitze des Sterns.");
 }
 
 TEST(Laterne, EachFaceIsShadedAsTheViewShowsItsHalf)

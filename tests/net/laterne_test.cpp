@@ -179,6 +179,10 @@ void pruefeLaterne(const netz::Netz& netz, const netz::Vorgabe& v)
                     n = -1 * n;
                 const Punkt aussen = m + (netz::kAnschnitt - 1e-3) * n;
                 const bool geschnitten = netz::drinnen(t.schnitt, m - 1e-3 * n) && !netz::drinnen(t.schnitt, m + 1e-3 * n);
+                // Nor onto the neighbouring face across a fold.
+                if (!geschnitten && netz::drinnen(t.schnitt, m + 1e-3 * n) && !nahAnTab(t, a, b, netz::kAnschnitt)) {
+                    EXPECT_FALSE(netz::drinnen(f, m + 0.1 * n)) << j << " " << e;
+                }
                 if (geschnitten && !nahAnTab(t, a, b, netz::kAnschnitt)) {
                     EXPECT_TRUE(netz::drinnen(f, aussen)) << j << " " << e;
                 }
