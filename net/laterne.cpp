@@ -122,26 +122,49 @@ std::optional<Punkt> aufhaengerPunkt(const std::array<Punkt, 3>& d, std::size_t 
     return c;
 }
 
-// Whether the triangle's side from corner i to i + 1 is a cut: no other face
-// of the piece shares it and no tab is glued along it.
-bool schnittkante(const Teil& t, std::size_t j, std::size_t i)
+// A piece's tab parts with the rectangles around them, looked at for every
+// face of the piece.
+struct Laschenteile {
+    std::vector<const std::vector<Punkt>*> teile;
+    std::vector<Rechteck> kasten;
+
+    explicit Laschenteile(const Teil& t)
+    {
+        for (const Lasche& l : t.laschen) {
+            for (const std::vector<Punkt>& s : l) {
+                teile.push_back(&s);
+                kasten.push_back(umriss(s));
+            }
+        }
+    }
+};
+
+bool beruehren(const Rechteck& a, const Rechteck& b)
+{
+    return a.links <= b.rechts && b.links <= a.rechts && a.oben <= b.unten && b.oben <= a.unten;
+}
+
+// Whether the triangle's side from corner i to i + 1 is a cut: neither
+// neighbouring face of the piece shares it nor is a tab glued along it.
+bool schnittkante(const Teil& t, const Laschenteile& l, std::size_t j, std::size_t i)
 {
     const Punkt a = t.dreiecke[j][i], b = t.dreiecke[j][(i + 1) % 3];
     const auto dieselbe = [&](Punkt p, Punkt q) { return (gleich(p, a) && gleich(q, b)) || (gleich(p, b) && gleich(q, a)); };
-    for (std::size_t k = 0; k < t.dreiecke.size(); ++k)
+    const std::size_t m = t.dreiecke.size();
+    for (const std::size_t k : {(j + 1) % m, (j + m - 1) % m})
         for (std::size_t e = 0; k != j && e < 3; ++e)
             if (dieselbe(t.dreiecke[k][e], t.dreiecke[k][(e + 1) % 3]))
                 return false;
-    for (const Lasche& l : t.laschen)
-        for (const std::vector<Punkt>& s : l)
-            if (dieselbe(s[0], s[1]))
-                return false;
+    const Rechteck seite = umriss({a, b});
+    for (std::size_t k = 0; k < l.teile.size(); ++k)
+        if (beruehren(seite, l.kasten[k]) && dieselbe((*l.teile[k])[0], (*l.teile[k])[1]))
+            return false;
     return true;
 }
 
 // The face's colour: grown beyond its cut sides only, and kept off each tab
 // by the line that parts it from the face and leaves the most colour.
-std::vector<Punkt> anschnitt(const Teil& t, std::size_t j)
+std::vector<Punkt> anschnitt(const Teil& t, const Laschenteile& l, std::size_t j)
 {
     const std::vector<Punkt> d = linksrum({t.dreiecke[j].begin(), t.dreiecke[j].end()});
     std::vector<bool> geschnitten;
@@ -149,32 +172,32 @@ std::vector<Punkt> anschnitt(const Teil& t, std::size_t j)
         const auto ecke = std::find_if(t.dreiecke[j].begin(), t.dreiecke[j].end(), [&](Punkt p) { return gleich(p, d[i]); });
         const std::size_t e = std::size_t(ecke - t.dreiecke[j].begin());
         const bool vorwaerts = gleich(t.dreiecke[j][(e + 1) % 3], d[(i + 1) % 3]);
-        geschnitten.push_back(schnittkante(t, j, vorwaerts ? e : (e + 2) % 3));
+        geschnitten.push_back(schnittkante(t, l, j, vorwaerts ? e : (e + 2) % 3));
     }
     std::vector<Punkt> f = wachsen(d, kAnschnitt, false, geschnitten);
-    for (const Lasche& l : t.laschen) {
-        for (const std::vector<Punkt>& s : l) {
-            const std::vector<Punkt> stueck = linksrum(s);
-            if (f.empty() || !ueberlappen(huelle(f), stueck))
-                continue;
-            std::vector<Punkt> beste;
-            for (const std::vector<Punkt>* p : {&stueck, &d}) {
-                for (std::size_t i = 0; i < p->size(); ++i) {
-                    const Punkt a = (*p)[i], u = (*p)[(i + 1) % p->size()] - a;
-                    // Toward the face: from a tab's side outward, from the face's inward.
-                    const Punkt n = (p == &d ? 1 : -1) * einheit(Punkt{-u.y, u.x});
-                    const auto seite = [&](const std::vector<Punkt>& q, double vz) {
-                        return std::all_of(q.begin(), q.end(), [&](Punkt x) { return vz * skalar(x - a, n) >= -1e-9; });
-                    };
-                    if (!seite(d, 1) || !seite(stueck, -1))
-                        continue;
-                    std::vector<Punkt> g = abschneiden(f, a, n, 0);
-                    if (umlaufFlaeche(g) > umlaufFlaeche(beste))
-                        beste = std::move(g);
-                }
+    for (std::size_t k = 0; k < l.teile.size() && !f.empty(); ++k) {
+        if (!beruehren(umriss(f), l.kasten[k]))
+            continue;
+        const std::vector<Punkt> stueck = linksrum(*l.teile[k]);
+        if (!ueberlappen(huelle(f), stueck))
+            continue;
+        std::vector<Punkt> beste;
+        for (const std::vector<Punkt>* p : {&stueck, &d}) {
+            for (std::size_t i = 0; i < p->size(); ++i) {
+                const Punkt a = (*p)[i], u = (*p)[(i + 1) % p->size()] - a;
+                // Toward the face: from a tab's side outward, from the face's inward.
+                const Punkt n = (p == &d ? 1 : -1) * einheit(Punkt{-u.y, u.x});
+                const auto seite = [&](const std::vector<Punkt>& q, double vz) {
+                    return std::all_of(q.begin(), q.end(), [&](Punkt x) { return vz * skalar(x - a, n) >= -1e-9; });
+                };
+                if (!seite(d, 1) || !seite(stueck, -1))
+                    continue;
+                std::vector<Punkt> g = abschneiden(f, a, n, 0);
+                if (umlaufFlaeche(g) > umlaufFlaeche(beste))
+                    beste = std::move(g);
             }
-            f = std::move(beste);
         }
+        f = std::move(beste);
     }
     return f;
 }
@@ -250,7 +273,7 @@ std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
     int nummer = 0;
     for (std::size_t ti = 0; ti < netz.teile.size(); ++ti) {
         Teil& t = netz.teile[ti];
-        std::vector<Loch> andere;
+        const Laschenteile laschen(t);
         for (std::size_t j = 0; j < t.dreiecke.size(); ++j) {
             const std::array<Punkt, 3>& d = t.dreiecke[j];
             std::vector<Punkt> frei = linksrum({d.begin(), d.end()});
@@ -276,7 +299,8 @@ std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
             if (!f.oben)
                 normale = {-normale.x, normale.y, -normale.z};
             a.helligkeit = v.schattiert ? helligkeit(normale) : 1;
-            a.anschnitt = anschnitt(t, j);
+            if (v.farbig || v.schattiert)
+                a.anschnitt = anschnitt(t, laschen, j);
             t.anstrich.push_back(std::move(a));
         }
         for (const auto& [o, c] : aufhaenger)

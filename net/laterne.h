@@ -95,7 +95,8 @@ struct Einsatz {
 // square where the next side is a fold to a neighbouring face or a tab, and
 // kept off every tab, which stays white. Where a tab comes within kAnschnitt
 // of a cut side (a piece going almost round its peak), the colour of that
-// side stops at the line between face and tab. Not always convex.
+// side stops at the line between face and tab. Not always convex. Worked
+// out only where the net is "farbig" or "schattiert"; else empty.
 struct Anstrich {
     double helligkeit = 1;
     std::vector<Punkt> anschnitt;

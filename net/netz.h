@@ -65,7 +65,8 @@ struct Vorgabe {
     double oeffnung = 0;        // across the opening around the lower peak, cm; 0 for none
     bool aufhaenger = false;
     int aufhaengerEcke = -1;    // the tip (index into Koerper::umriss) it hangs by; -1: the uppermost
-    bool schattiert = false;
+    bool farbig = false;        // the faces are printed in colour: their bleed is worked out
+    bool schattiert = false;    // each face's colour shaded by the light on it
 };
 
 // Seen from the printed side: a mountain fold rises toward the viewer.

@@ -11,7 +11,9 @@
 namespace {
 
 using netz::Punkt;
+using netz::operator+;
 using netz::operator-;
+using netz::operator*;
 using Pfad = std::vector<Punkt>;
 
 TEST(Laterne, TheOpeningHasItsSlitAndTheHangerHangsFromTheUppermostTip)
@@ -45,14 +47,23 @@ TEST(Laterne, TheOpeningHasItsSlitAndTheHangerHangsFromTheUppermostTip)
             EXPECT_LT(naechste, 2.5);
             EXPECT_NEAR(netz::laenge(l.pfad.front() - c), netz::kAufhaengerLoch / 2, 1e-6);
         }
-        int amRand = 0, imSchlitz = 0;
+        int amRand = 0;
+        Pfad ende;
         for (const Punkt& p : rand) {
             const double weit = netz::laenge(p - spitze);
             amRand += !t.oberteil && std::abs(weit - r) < 1e-6 ? 1 : 0;
-            imSchlitz += !t.oberteil && weit > r + netz::kSchlitzLaenge - 1e-6 && weit < r + netz::kSchlitzLaenge + 0.01 ? 1 : 0;
+            if (!t.oberteil && weit > r + netz::kSchlitzLaenge - 1e-6 && weit < r + netz::kSchlitzLaenge + 0.01)
+                ende.push_back(p);
         }
         EXPECT_EQ(amRand > 3, !t.oberteil);
-        schlitz = schlitz || imSchlitz == 2;
+        if (ende.size() != 2)
+            continue;
+        // The slit runs along a fold inside the piece, as wide as meant.
+        EXPECT_NEAR(netz::laenge(ende[1] - ende[0]), netz::kSchlitzBreite, 1e-6);
+        const Punkt mitte = 0.5 * (ende[0] + ende[1]);
+        schlitz = std::any_of(t.falten.begin(), t.falten.end(), [&](const netz::Falte& f) {
+            return std::abs(netz::kreuz(f.b - f.a, mitte - f.a)) / netz::laenge(f.b - f.a) < 1e-6;
+        });
     }
     EXPECT_TRUE(schlitz);
     EXPECT_EQ(loecher, 2);

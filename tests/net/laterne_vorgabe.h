@@ -19,6 +19,7 @@ inline netz::Vorgabe laterne(double hoehe)
     v.einsaetze = true;
     v.oeffnung = 4;
     v.aufhaenger = true;
+    v.farbig = true;
     v.schattiert = true;
     return v;
 }
