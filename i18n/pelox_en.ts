@@ -1359,6 +1359,42 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
         <source>Schmaler als 3 mm und damit kaum zu kleben: %1 von %2 Laschen. Diese Kanten besser mit einem Streifen Klebeband schließen.</source>
         <translation>Narrower than 3 mm and so hard to glue: %1 of %2 tabs. Better close those edges with a strip of adhesive tape.</translation>
     </message>
+    <message>
+        <source>Der Fensterrahmen darf 0,3 bis 2 cm breit sein.</source>
+        <translation>The window frame may be 0.3 to 2 cm wide.</translation>
+    </message>
+    <message>
+        <source>Die Fensterecken dürfen bis 1 cm gerundet sein, Fenster in jeder oder jeder zweiten Fläche.</source>
+        <translation>The window corners may be rounded by up to 1 cm, with windows in every face or every second one.</translation>
+    </message>
+    <message>
+        <source>Die Öffnung für Licht darf 2 bis 8 cm weit sein.</source>
+        <translation>The opening for a light may be 2 to 8 cm across.</translation>
+    </message>
+    <message>
+        <source>Die Öffnung für Licht braucht das Unterteil.</source>
+        <translation>The opening for a light needs the lower half.</translation>
+    </message>
+    <message>
+        <source>Eine Öffnung von %1 cm passt nicht in die Flächen des Unterteils.</source>
+        <translation>An opening of %1 cm does not fit into the faces of the lower half.</translation>
+    </message>
+    <message>
+        <source>Eine Öffnung von %1 cm mit dem Schlitz für das Kabel passt nicht in die Flächen des Unterteils.</source>
+        <translation>An opening of %1 cm with the slit for the cable does not fit into the faces of the lower half.</translation>
+    </message>
+    <message>
+        <source>Für den Aufhänger ist an dieser Spitze kein Platz: das Loch hält 3 mm Abstand von jeder Kante.</source>
+        <translation>There is no room for the hanger at this tip: the hole keeps 3 mm from every edge.</translation>
+    </message>
+    <message>
+        <source>Ein Einsatz passt nicht auf das Papier.</source>
+        <translation>An insert does not fit on the paper.</translation>
+    </message>
+    <message>
+        <source>Der Aufhänger braucht eine Spitze des Sterns.</source>
+        <translation>The hanger needs a tip of the star.</translation>
+    </message>
 </context>
 <context>
     <name>plx</name>

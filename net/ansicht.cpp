@@ -109,6 +109,12 @@ Szene szene(const Koerper& k, int haelften)
     return s;
 }
 
+double helligkeit(const Punkt3& normale)
+{
+    const double licht = skalar(normale, kLicht) / std::sqrt(skalar(normale, normale));
+    return kUmgebung + (1 - kUmgebung) * std::max(0.0, licht);
+}
+
 std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite, double hoehe)
 {
     const Drehung3 dreh{std::cos(k.drehung), std::sin(k.drehung), std::cos(k.neigung), std::sin(k.neigung)};
@@ -136,11 +142,10 @@ std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite
         // Seen in parallel, a face looks at the camera where its normal does.
         if (normale.z <= 0)
             continue;
-        const double licht = skalar(normale, kLicht) / std::sqrt(skalar(normale, normale));
         Bildflaeche f;
         f.linie = d.linie;
         f.tiefe = {massstab * a.z, massstab * b.z, massstab * c.z};
-        f.helligkeit = kUmgebung + (1 - kUmgebung) * std::max(0.0, licht);
+        f.helligkeit = helligkeit(normale);
         int j = 0;
         for (const Punkt3& p : {a, b, c})
             f.ecken[std::size_t(j++)] = {mitte.x + massstab * p.x, mitte.y - massstab * p.y};

@@ -73,6 +73,11 @@ struct Bildflaeche {
     double helligkeit = 0;  // 0 (in shadow) to 1 (facing the light)
 };
 
+// How light a face looks, 0 (in shadow) to 1 (facing the light), whose
+// outward normal (any length) points as given in the picture's frame: x to
+// the right, y up, z toward the viewer. The net's colours take it from here.
+double helligkeit(const Punkt3& normale);
+
 // The faces facing the camera on a picture breite x hoehe, from back to
 // front. At zoom 1 the star fills the picture's shorter side whichever way
 // it is turned.

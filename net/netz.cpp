@@ -204,8 +204,12 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
         netz.hinweise.push_back(*h);
     for (std::size_t i = 0; i < netz.teile.size(); ++i)
         legen(netz.teile[i], z.anordnung.plaetze[i]);
-    beschriften(netz, v.beschriftung);
     netz.blaetter = z.anordnung.blaetter;
+    if (const std::optional<Phrase> grund = laterneEinbauen(netz, v)) {
+        e.grund = *grund;
+        return e;
+    }
+    beschriften(netz, v.beschriftung);
     e.netz = std::move(netz);
     return e;
 }

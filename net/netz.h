@@ -4,6 +4,7 @@
 
 #include "net/ebene.h"
 #include "net/koerper.h"
+#include "net/laterne.h"
 #include "paper/pruefmass.h"
 #include "star/phrase.h"
 
@@ -62,6 +63,16 @@ struct Vorgabe {
     Beschriftung beschriftung = Beschriftung::Flaechen;
     double blattBreite = 0;  // the printable area of the paper upright, cm
     double blattHoehe = 0;
+    // The lantern (laterne.h). The window's frame, cm: 0 for no windows.
+    double fensterRahmen = 0;
+    int fensterJedes = 1;       // a window in every face (1) or every second (2)
+    double fensterRadius = 0;   // of the windows' corners, cm
+    bool einsaetze = false;     // inserts behind the windows
+    double oeffnung = 0;        // across the opening around the lower peak, cm; 0 for none
+    bool aufhaenger = false;
+    int aufhaengerEcke = -1;    // the tip (index into Koerper::umriss) it hangs by; -1: the uppermost
+    bool farbig = false;        // the faces are printed in colour: their bleed is worked out
+    bool schattiert = false;    // each face's colour shaded by the light on it
 };
 
 // Seen from the printed side: a mountain fold rises toward the viewer.
@@ -110,6 +121,10 @@ struct Teil {
     // Edge numbers, cut spokes' letters, and the two lines of the piece's
     // name ("Oberteil", "Teil 1 von 2"), each on the face or tab it names.
     std::vector<Text> texte;
+    // The lantern's cuts inside the piece, windows first, and per face its
+    // colour (laterne.h).
+    std::vector<Loch> loecher;
+    std::vector<Anstrich> anstrich;
 };
 
 struct Netz {
@@ -122,6 +137,9 @@ struct Netz {
     // What the user should know before cutting, though the net can be made:
     // tabs too narrow to glue, labels that could not keep their size.
     std::vector<Phrase> hinweise;
+    // The windows' inserts, on the sheets after the net's.
+    std::vector<Einsatz> einsaetze;
+    int einsatzBlaetter = 0;
 };
 
 struct Ergebnis {
@@ -160,7 +178,9 @@ std::optional<Falz> faltung(const Koerper& k, std::size_t i);
 // asked for. Refused, with the reason, where the star cannot be folded (see
 // falten), where the tab width or the paper is out of range, and where a
 // single face with its tabs is larger than the sheet, saying what to change
-// so that it fits; every change named has been tried (see rat.h).
+// so that it fits; every change named has been tried (see rat.h). With the
+// lantern's options (laterne.h), refused too where one is out of range or
+// the opening or the hanger's hole does not fit.
 Ergebnis entfalten(const PeloxState& s, const Vorgabe& v);
 
 } // namespace netz
