@@ -6,6 +6,8 @@
 #include "support/program.h"
 
 #include "net/netz.h"
+#include "platform/sprache.h"
+#include "poster/plan.h"
 #include "print/faltnetz.h"
 
 #include <QDir>
@@ -156,6 +158,13 @@ TEST_F(NetzDateien, TheCommandLineWritesThePagesAndTheSvgOfTheNet)
                   [](const SvgInhalt::Text& t) { return t.text == "schwarz: schneiden, rot: Bergfalte, blau: Talfalte"; }),
         n.blaetter);
     EXPECT_EQ(s.farben.at("beschriftung"), std::set<QString>{"#808080"});
+    // The PDF's sheets are named alike, page 2 on.
+    for (int b = 0; b < n.blaetter; ++b) {
+        const QString seite = QString::number(b + 2);
+        const QString text = QString::fromUtf8(run("pdftotext", {"-f", seite, "-l", seite, pfad("netz.pdf"), "-"}));
+        EXPECT_TRUE(text.contains(QStringLiteral("Blatt %1 von %2 – stern.plx").arg(b + 1).arg(n.blaetter)))
+            << text.toStdString();
+    }
 
     // The natural height on A3: one closed piece per half, on two sheets at most.
     w->hsbAnzahl->setValue(5);
@@ -165,6 +174,15 @@ TEST_F(NetzDateien, TheCommandLineWritesThePagesAndTheSvgOfTheNet)
     const netz::Netz fuenf = erwartet(*netz::natuerlicheHoehe(*w), QPageSize::A3);
     EXPECT_EQ(fuenf.teile.size(), 2u);
     EXPECT_EQ(seiten(pfad("fuenf.pdf")), fuenf.blaetter + 1);
+
+    // With another diameter, the natural height of the star at that size.
+    EXPECT_EQ(pelox({"--net", pfad("gross.pdf"), "--peak", "natural", "--diameter", "30", "--paper", "A3",
+                  pfad("fuenf.plx")}),
+        std::pair(0, QStringList()));
+    const double gross = *netz::natuerlicheHoehe(poster::skaliert(*w, 30));
+    const QString seite1 = QString::fromUtf8(run("pdftotext", {"-f", "1", "-l", "1", pfad("gross.pdf"), "-"}));
+    EXPECT_TRUE(seite1.contains(QStringLiteral("Spitze %1 cm über der Mitte").arg(sprache::dezimal(gross, 1))))
+        << gross << seite1.toStdString();
 }
 
 TEST_F(NetzDateien, EveryOptionTakesBothEndsOfItsRange)
