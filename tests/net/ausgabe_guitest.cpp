@@ -6,11 +6,14 @@
 #include "support/program.h"
 
 #include "net/netz.h"
+#include "platform/sprache.h"
+#include "poster/plan.h"
 #include "print/faltnetz.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -37,6 +40,13 @@ struct SvgInhalt {
     std::map<QString, std::set<QString>> farben;  // per layer
     std::map<QString, int> schnitte;
     std::map<QString, int> offeneSchnitte;
+    std::map<QString, std::map<QString, int>> striche;  // per layer, per colour
+    struct Text {
+        double x;
+        bool mittig;
+        QString text;
+    };
+    std::vector<Text> texte;
 };
 
 SvgInhalt lies(const QByteArray& svg)
@@ -61,6 +71,14 @@ SvgInhalt lies(const QByteArray& svg)
             const QString f = a.value(art).toString();
             if (!f.isEmpty() && f != QLatin1String("none"))
                 s.farben[ebene].insert(f);
+        }
+        if (x.name() == QLatin1String("path"))
+            ++s.striche[ebene][a.value("stroke").toString()];
+        if (x.name() == QLatin1String("text")) {
+            const double links = a.value("x").toDouble();
+            const bool mittig = a.value("text-anchor") == QLatin1String("middle");
+            s.texte.push_back({links, mittig, x.readElementText()});
+            continue;
         }
         if (x.name() == QLatin1String("path") && a.value("stroke") == QLatin1String("#000000")) {
             ++s.schnitte[ebene];
@@ -112,8 +130,41 @@ TEST_F(NetzDateien, TheCommandLineWritesThePagesAndTheSvgOfTheNet)
         EXPECT_EQ(s.schnitte.at(ebene), teile);
         EXPECT_FALSE(s.offeneSchnitte.count(ebene));
         EXPECT_EQ(s.farben.at(ebene), (std::set<QString>{"#000000", "#ff0000", "#0000ff"}));
+        // Red the mountain folds, blue the valley folds, as the legend says;
+        // each piece's labels on its own sheet.
+        std::map<QString, int> falten;
+        int texte = 0;
+        for (const netz::Teil& t : n.teile) {
+            if (t.blatt != b)
+                continue;
+            for (const netz::Falte& f : t.falten)
+                ++falten[f.art == netz::Falz::Berg ? "#ff0000" : "#0000ff"];
+            texte += int(t.texte.size());
+        }
+        EXPECT_EQ(s.striche.at(ebene).at("#ff0000"), falten["#ff0000"]) << b;
+        EXPECT_EQ(s.striche.at(ebene).at("#0000ff"), falten["#0000ff"]) << b;
+        const double breite = n.blattBreite * 10, links = b * (breite + 10);
+        EXPECT_EQ(std::count_if(s.texte.begin(), s.texte.end(),
+                      [&](const SvgInhalt::Text& t) { return t.mittig && t.x >= links && t.x <= links + breite; }),
+            texte)
+            << b;
+        // The sheet's footer names it, from 1, under the legend.
+        const auto fuss = std::find_if(s.texte.begin(), s.texte.end(),
+            [&](const SvgInhalt::Text& t) { return !t.mittig && std::abs(t.x - links) < 0.01 && t.text.startsWith("Blatt "); });
+        ASSERT_NE(fuss, s.texte.end()) << b;
+        EXPECT_EQ(fuss->text, QStringLiteral("Blatt %1 von %2 – stern.plx").arg(b + 1).arg(n.blaetter));
     }
+    EXPECT_EQ(std::count_if(s.texte.begin(), s.texte.end(),
+                  [](const SvgInhalt::Text& t) { return t.text == "schwarz: schneiden, rot: Bergfalte, blau: Talfalte"; }),
+        n.blaetter);
     EXPECT_EQ(s.farben.at("beschriftung"), std::set<QString>{"#808080"});
+    // The PDF's sheets are named alike, page 2 on.
+    for (int b = 0; b < n.blaetter; ++b) {
+        const QString seite = QString::number(b + 2);
+        const QString text = QString::fromUtf8(run("pdftotext", {"-f", seite, "-l", seite, pfad("netz.pdf"), "-"}));
+        EXPECT_TRUE(text.contains(QStringLiteral("Blatt %1 von %2 – stern.plx").arg(b + 1).arg(n.blaetter)))
+            << text.toStdString();
+    }
 
     // The natural height on A3: one closed piece per half, on two sheets at most.
     w->hsbAnzahl->setValue(5);
@@ -123,6 +174,15 @@ TEST_F(NetzDateien, TheCommandLineWritesThePagesAndTheSvgOfTheNet)
     const netz::Netz fuenf = erwartet(*netz::natuerlicheHoehe(*w), QPageSize::A3);
     EXPECT_EQ(fuenf.teile.size(), 2u);
     EXPECT_EQ(seiten(pfad("fuenf.pdf")), fuenf.blaetter + 1);
+
+    // With another diameter, the natural height of the star at that size.
+    EXPECT_EQ(pelox({"--net", pfad("gross.pdf"), "--peak", "natural", "--diameter", "30", "--paper", "A3",
+                  pfad("fuenf.plx")}),
+        std::pair(0, QStringList()));
+    const double gross = *netz::natuerlicheHoehe(poster::skaliert(*w, 30));
+    const QString seite1 = QString::fromUtf8(run("pdftotext", {"-f", "1", "-l", "1", pfad("gross.pdf"), "-"}));
+    EXPECT_TRUE(seite1.contains(QStringLiteral("Spitze %1 cm über der Mitte").arg(sprache::dezimal(gross, 1))))
+        << gross << seite1.toStdString();
 }
 
 TEST_F(NetzDateien, EveryOptionTakesBothEndsOfItsRange)

@@ -9,6 +9,7 @@
 #include "app/faltsterndialog.h"
 #include "app/sternansicht.h"
 #include "net/netz.h"
+#include "net/stl.h"
 #include "poster/plan.h"
 
 #include <QComboBox>
@@ -173,7 +174,14 @@ TEST_F(FaltsternDialogTest, PrintsOneJobAndWritesEachFile)
         ASSERT_TRUE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
         EXPECT_EQ(d->cboPapier->currentData(), "Letter");
         EXPECT_EQ(d->haelften(), 1);
-        // The STL's triangles, as many as its header says.
+        // The STL's triangles, as many as its header says; the one half
+        // chosen, as the command line writes it.
+        if (datei.anfang.isEmpty()) {
+            const netz::Gefaltet g = netz::falten(poster::skaliert(*w, d->durchmesser()), d->hoehe());
+            ASSERT_TRUE(g.koerper);
+            const std::string halb = netz::stlDatei(*g.koerper, 1).daten;
+            EXPECT_EQ(bytes, QByteArray(halb.data(), qsizetype(halb.size())));
+        }
         if (datei.anfang.isEmpty() && bytes.size() >= 84) {
             quint32 anzahl = 0;
             std::memcpy(&anzahl, bytes.constData() + 80, 4);

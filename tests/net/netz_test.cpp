@@ -70,6 +70,43 @@ std::vector<std::vector<Punkt>> teilStuecke(const netz::Teil& t)
     return s;
 }
 
+// What the crafter matches the pieces by: in each half the pieces numbered
+// 1 to their count; each cut spoke lettered alike on the two pieces beside
+// it, the start of one and the end of the other; no letter in both halves.
+void pruefeNamen(const netz::Netz& netz)
+{
+    const std::size_t n = netz.koerper.umriss.size();
+    std::map<bool, std::multiset<int>> nummern;
+    std::map<bool, std::multiset<std::string>> anfaenge, enden;
+    std::map<std::string, std::size_t> speiche;  // a letter's spoke
+    std::map<bool, std::set<std::string>> buchstaben;
+    for (const netz::Teil& t : netz.teile) {
+        nummern[t.oberteil].insert(t.nummer);
+        if (t.anfang.empty())
+            continue;
+        anfaenge[t.oberteil].insert(t.anfang);
+        enden[t.oberteil].insert(t.ende);
+        buchstaben[t.oberteil].insert({t.anfang, t.ende});
+        const std::size_t vorn = std::size_t(t.flaechen.front()) % n, hinten = (std::size_t(t.flaechen.back()) + 1) % n;
+        for (const auto& [b, i] : {std::pair{t.anfang, vorn}, std::pair{t.ende, hinten}}) {
+            const auto [it, neu] = speiche.try_emplace(b, i);
+            EXPECT_EQ(it->second, i) << b << " names two spokes";
+        }
+    }
+    for (const auto& [oben, gesehen] : nummern) {
+        std::multiset<int> eins;
+        for (int i = 1; i <= int(gesehen.size()); ++i)
+            eins.insert(i);
+        EXPECT_EQ(gesehen, eins) << (oben ? "upper" : "lower");
+        for (const netz::Teil& t : netz.teile)
+            EXPECT_TRUE(t.oberteil != oben || t.anzahl == int(gesehen.size()));
+        EXPECT_EQ(anfaenge[oben], enden[oben]);
+        EXPECT_EQ(std::set<std::string>(anfaenge[oben].begin(), anfaenge[oben].end()).size(), anfaenge[oben].size());
+    }
+    for (const std::string& b : buchstaben[true])
+        EXPECT_FALSE(buchstaben[false].count(b)) << b << " in both halves";
+}
+
 // Every property a net must have, whatever the design.
 void pruefeNetz(const netz::Netz& netz, const netz::Vorgabe& v)
 {
@@ -126,15 +163,22 @@ void pruefeNetz(const netz::Netz& netz, const netz::Vorgabe& v)
             EXPECT_LE(p.y, netz.blattHoehe - netz::kFusszeile + 1e-9);
         }
         EXPECT_LT(t.blatt, netz.blaetter);
-        // Folds inside the piece of the type its spoke has in the star.
-        for (const netz::Falte& f : t.falten) {
-            for (std::size_t j = 0; j < t.dreiecke.size(); ++j) {
+        // Folds inside the piece of the type its spoke has in the star; every
+        // spoke inside the piece that is not flat folds, on a closed piece its
+        // first as well.
+        for (std::size_t j = 0; j < t.dreiecke.size(); ++j) {
+            int falten = 0;
+            for (const netz::Falte& f : t.falten) {
                 if (abstand(f.a, t.dreiecke[j][0]) < 1e-9 && abstand(f.b, t.dreiecke[j][1]) < 1e-9) {
                     EXPECT_EQ(f.art == netz::Falz::Berg, konvex(k, std::size_t(t.flaechen[j]) % n));
+                    ++falten;
                 }
             }
+            const bool innen = j > 0 || t.anfang.empty();
+            EXPECT_EQ(falten, innen && netz::faltung(k, std::size_t(t.flaechen[j]) % n) ? 1 : 0) << j;
         }
     }
+    pruefeNamen(netz);
     for (std::size_t f = 0; f < 2 * n; ++f)
         EXPECT_EQ(gesehen[f], f < n || haelften == 2 ? 1 : 0) << f;
     for (const auto& [oben, w] : winkel)
@@ -185,6 +229,32 @@ TEST(Netz, TheFivePointStarAtItsNaturalHeightIsOneClosedPiecePerHalfOnA3)
         EXPECT_EQ(t.laschen.size(), t.oberteil ? 0u : 10u);
     }
     pruefeNetz(*e.netz, v);
+}
+
+// "Few sheets" takes more pieces only where they save a sheet: against the
+// net with few pieces it has fewer sheets, or as many with no more pieces.
+TEST(Netz, FewSheetsTakeMorePiecesOnlyToSaveASheet)
+{
+    std::mt19937 zufall(33);
+    int netze = 0;
+    for (int n = 0; n < 40; ++n) {
+        const PeloxState s = zufallsStern(zufall);
+        netz::Vorgabe v = vorgabe(std::uniform_real_distribution<double>(0.1, 8)(zufall));
+        v.lasche = std::uniform_real_distribution<double>(netz::kLascheMin, netz::kLascheMax)(zufall);
+        const netz::Ergebnis teile = netz::entfalten(s, v);
+        v.ziel = netz::Ziel::WenigeBlaetter;
+        const netz::Ergebnis blaetter = netz::entfalten(s, v);
+        ASSERT_EQ(teile.netz.has_value(), blaetter.netz.has_value()) << n;
+        if (!teile.netz)
+            continue;
+        ++netze;
+        SCOPED_TRACE(n);
+        EXPECT_LE(blaetter.netz->blaetter, teile.netz->blaetter);
+        if (blaetter.netz->blaetter == teile.netz->blaetter) {
+            EXPECT_LE(blaetter.netz->teile.size(), teile.netz->teile.size());
+        }
+    }
+    EXPECT_GT(netze, 20);
 }
 
 TEST(Netz, RandomDesignsGiveSoundNets)

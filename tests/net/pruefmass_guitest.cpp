@@ -13,6 +13,8 @@
 #include "support/fakes.h"
 
 #include <QFileInfo>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -114,5 +116,44 @@ TEST(NetzFuss, OnNarrowPaperTheFooterWrapsBesideTheCheckScale)
         }
         // Three texts of the legend and the sheet's line.
         EXPECT_EQ(zeilen, 4);
+    }
+}
+
+// The legend's samples are the lines they name as the sheet draws them: the
+// cut solid and thick, the valley fold dashed, the mountain fold dash-dot.
+TEST(NetzFuss, TheLegendsSamplesAreTheLinesTheyName)
+{
+    netz::Vorgabe v;
+    v.hoehe = 1;
+    v.blattBreite = 19.73;
+    v.blattHoehe = 28.43;
+    const netz::Ergebnis e = netz::entfalten(netzStern(8, 6, 3), v);
+    ASSERT_TRUE(e.netz) << e.grund.asWritten();
+    FakePrinter drucker;
+    drucker.width = v.blattBreite * blatt::kTwipsProCm;
+    drucker.height = v.blattHoehe * blatt::kTwipsProCm;
+    faltnetz::BlattZeichnen(drucker, *e.netz, {QStringLiteral("stern.plx"), 6}, 0);
+    // The lines drawn before each text, since the text before it.
+    std::map<QString, std::vector<Drawing::Op>> vor;
+    std::vector<Drawing::Op> linien;
+    for (const Drawing::Op& o : drucker.ops) {
+        if (o.kind == Drawing::Op::Line)
+            linien.push_back(o);
+        if (o.kind == Drawing::Op::TextAt)
+            vor[o.text] = std::exchange(linien, {});
+    }
+    const std::vector<Drawing::Op>& schnitt = vor["schneiden"];
+    const std::vector<Drawing::Op>& tal = vor["Talfalte (nach vorn falten)"];
+    const std::vector<Drawing::Op>& berg = vor["Bergfalte (nach hinten falten)"];
+    ASSERT_EQ(schnitt.size(), 1u);
+    EXPECT_EQ(schnitt[0].style, LineStyle::Solid);
+    EXPECT_DOUBLE_EQ(schnitt[0].widthMm, 0.3);
+    ASSERT_EQ(tal.size(), 1u);
+    EXPECT_EQ(tal[0].style, LineStyle::Dash);
+    EXPECT_DOUBLE_EQ(tal[0].widthMm, 0.2);
+    ASSERT_GE(berg.size(), 4u);
+    for (const Drawing::Op& o : berg) {
+        EXPECT_EQ(o.style, LineStyle::Solid);
+        EXPECT_DOUBLE_EQ(o.widthMm, 0.2);
     }
 }
