@@ -7,6 +7,7 @@
 #include "support/program.h"
 
 #include "net/beschriftung.h"
+#include "platform/pdffile.h"
 #include "print/faltnetz.h"
 
 #include <QRegularExpression>
@@ -74,7 +75,7 @@ protected:
         ASSERT_TRUE(e.netz) << e.grund;
         const netz::Netz& n = *e.netz;
         const QString pdf = pfad("netz.pdf");
-        ASSERT_TRUE(w->NetzPdfSchreiben(pdf, n, w->NetzAngaben(w->AussenDurchmesser), QPageSize::A4));
+        ASSERT_TRUE(w->NetzPdfSchreiben(pdf, n, w->NetzAngaben(w->AussenDurchmesser), PdfPaper{QPageSize(QPageSize::A4)}));
 
         std::set<QString> nummern;  // printed on a tab
         int aufTeilen = 0;

@@ -238,7 +238,14 @@ TEST(Laterne, RandomDesignsGiveSoundLanterns)
         // At the natural height a half is one piece round its peak.
         if (n % 4 == 0)
             v.hoehe = netz::natuerlicheHoehe(s).value_or(v.hoehe);
-        const netz::Ergebnis ohne = netz::entfalten(s, netz::Vorgabe{v.hoehe, v.lasche, v.haelften, v.ziel, v.blattBreite, v.blattHoehe});
+        netz::Vorgabe schlicht;
+        schlicht.hoehe = v.hoehe;
+        schlicht.lasche = v.lasche;
+        schlicht.haelften = v.haelften;
+        schlicht.ziel = v.ziel;
+        schlicht.blattBreite = v.blattBreite;
+        schlicht.blattHoehe = v.blattHoehe;
+        const netz::Ergebnis ohne = netz::entfalten(s, schlicht);
         if (!ohne.netz)
             continue;
         netz::Ergebnis e = netz::entfalten(s, v);
