@@ -232,7 +232,9 @@ std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite
         f.tiefe = {massstab * a.z, massstab * b.z, massstab * c.z};
         f.helligkeit = helligkeit(normale);
         f.farbe = s.farbe[d.oben ? 0 : 1];
-        const auto bildpunkt = [&](const Punkt3& p) { return Punkt{mitte.x + massstab * p.x, mitte.y - massstab * p.y}; };
+        const auto bildpunkt = [&](const Punkt3& p) {
+            return Punkt{mitte.x + massstab * p.x, mitte.y - massstab * p.y};
+        };
         int j = 0;
         for (const Punkt3& p : {a, b, c})
             f.ecken[std::size_t(j++)] = bildpunkt(p);

@@ -137,7 +137,8 @@ struct Blick {
 Blick blick(const SternAnsicht& a, const netz::Szene& s)
 {
     const std::vector<netz::Bildflaeche> bild = netz::abbilden(s, a.kamera(), a.width(), a.height());
-    const auto f = std::find_if(bild.rbegin(), bild.rend(), [](const netz::Bildflaeche& b) { return !b.loecher.empty(); });
+    const auto f
+        = std::find_if(bild.rbegin(), bild.rend(), [](const netz::Bildflaeche& b) { return !b.loecher.empty(); });
     EXPECT_NE(f, bild.rend());
     if (f == bild.rend())
         return {};
