@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QWheelEvent>
 
 namespace {
@@ -28,6 +29,18 @@ public:
         m_p.setPen(Qt::NoPen);
         m_p.setBrush(toQColor(farbe));
         m_p.drawConvexPolygon(punkte, 3);
+    }
+
+    void vieleck(const std::vector<netz::Punkt>& ecken, BgrColor farbe) override
+    {
+        QPolygonF punkte;
+        punkte.reserve(qsizetype(ecken.size()));
+        for (const netz::Punkt& e : ecken)
+            punkte.append({e.x, e.y});
+        m_p.setRenderHint(QPainter::Antialiasing, false);
+        m_p.setPen(Qt::NoPen);
+        m_p.setBrush(toQColor(farbe));
+        m_p.drawPolygon(punkte);
     }
 
     void strich(netz::Punkt a, netz::Punkt b, double breite, BgrColor farbe) override
@@ -60,12 +73,18 @@ void SternAnsicht::zeigen(netz::Szene szene)
     update();
 }
 
+void SternAnsicht::setLeuchtend(bool an)
+{
+    m_szene.leuchtend = an;
+    update();
+}
+
 void SternAnsicht::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), toQColor(kWeiss));
+    p.fillRect(rect(), toQColor(hintergrund(m_szene)));
     MalerFlaeche f(p, devicePixelRatioF(), !m_dreht);
-    sternbildZeichnen(f, netz::abbilden(m_szene, m_kamera, width(), height()), 1.2);
+    sternbildZeichnen(f, m_szene, m_kamera, width(), height(), 1.2);
 }
 
 void SternAnsicht::mousePressEvent(QMouseEvent* event)

@@ -17,7 +17,11 @@ public:
 
     // The star to show; the camera stays as it was, so that the view keeps
     // its angle while the star's size or height changes.
+    // The scene carries the halves' colours and whether the star is lit
+    // (netz::Szene::farbe, leuchtend, einsatz): set them before handing it over.
     void zeigen(netz::Szene szene);
+    // The "leuchtend" switch alone, for the scene shown.
+    void setLeuchtend(bool an);
     const netz::Kamera& kamera() const { return m_kamera; }
 
     QSize sizeHint() const override { return {320, 320}; }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/ansicht.h"
 
+#include "net/laterne.h"
 #include "net/netz.h"
 
 #include <algorithm>
@@ -90,21 +91,105 @@ Szene szene(const Koerper& k, int haelften)
         d.bis = winkel[mitte(ende) ? anfang : ende];
         s.dreiecke.push_back(d);
     };
-    for (const Flaeche& f : k.flaechen) {
+    for (std::size_t i = 0; i < k.flaechen.size(); ++i) {
+        const Flaeche& f = k.flaechen[i];
         if (haelften == 1 && !f.oben)
             continue;
         // The upper face runs peak, end, start of its segment; the lower one
         // peak, start, end.
         const std::size_t anfang = std::size_t(f.segment), ende = (anfang + 1) % n;
         const bool erste = falte[f.oben ? ende : anfang], zweite = falte[f.oben ? anfang : ende];
-        sektor(anfang, ende, {{f.a, f.b, f.c}, {erste, true, zweite}});
+        sektor(anfang, ende, {{f.a, f.b, f.c}, {erste, true, zweite}, 0, 0, int(i), f.oben, {}});
         // Seen from below, the outline runs counter-clockwise.
         if (haelften == 1)
-            sektor(anfang, ende, {{Punkt3{}, k.umriss[anfang], k.umriss[ende]}, {}});
+            sektor(anfang, ende, {{Punkt3{}, k.umriss[anfang], k.umriss[ende]}, {}, 0, 0, -1, true, {}});
     }
     for (const Dreieck3& d : s.dreiecke) {
         for (const Punkt3& p : d.ecken)
             s.radius = std::max(s.radius, std::sqrt(skalar(p, p)));
+    }
+    return s;
+}
+
+namespace {
+
+Punkt3 plus(const Punkt3& a, const Punkt3& b)
+{
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
+Punkt3 mal(double f, const Punkt3& a)
+{
+    return {f * a.x, f * a.y, f * a.z};
+}
+
+// The point q of the flat triangle e carried onto the face's triangle d,
+// corner by corner: the piece is the face unfolded, so this keeps lengths.
+Punkt3 aufgefaltet(const std::array<Punkt, 3>& e, const std::array<Punkt3, 3>& d, Punkt q)
+{
+    const double ux = e[1].x - e[0].x, uy = e[1].y - e[0].y, wx = e[2].x - e[0].x, wy = e[2].y - e[0].y;
+    const double det = ux * wy - uy * wx;
+    const double qx = q.x - e[0].x, qy = q.y - e[0].y;
+    const double s = (qx * wy - qy * wx) / det, t = (ux * qy - uy * qx) / det;
+    return plus(d[0], plus(mal(s, minus(d[1], d[0])), mal(t, minus(d[2], d[0]))));
+}
+
+// The part of a face of the lower half within r of its peak (corner 0),
+// the round opening's share of it, arcs as chords within kBogenGenau. The
+// net has refused an opening that reaches beyond a face's spokes.
+std::vector<Punkt3> oeffnungsStueck(const std::array<Punkt3, 3>& d, double r)
+{
+    const Punkt3 u = minus(d[1], d[0]), w = minus(d[2], d[0]);
+    const double lu = std::sqrt(skalar(u, u));
+    const Punkt3 eu = mal(1 / lu, u);
+    const Punkt3 senk = minus(w, mal(skalar(w, eu), eu));
+    const Punkt3 ev = mal(1 / std::sqrt(skalar(senk, senk)), senk);
+    const double winkel = std::atan2(skalar(w, ev), skalar(w, eu));
+    const double schritt = 2 * std::acos(std::max(0.0, 1 - kBogenGenau / r));
+    const int stuecke = std::max(1, int(std::ceil(winkel / schritt)));
+    std::vector<Punkt3> pfad{d[0]};
+    for (int j = 0; j <= stuecke; ++j) {
+        const double phi = winkel * j / stuecke;
+        pfad.push_back(plus(d[0], mal(r, plus(mal(std::cos(phi), eu), mal(std::sin(phi), ev)))));
+    }
+    return pfad;
+}
+
+} // namespace
+
+Szene szene(const Netz& n, const Vorgabe& v)
+{
+    Szene s = szene(n.koerper, v.haelften);
+    std::vector<int> zuDreieck(n.koerper.flaechen.size(), -1);
+    for (std::size_t i = 0; i < s.dreiecke.size(); ++i) {
+        if (s.dreiecke[i].flaeche >= 0)
+            zuDreieck[std::size_t(s.dreiecke[i].flaeche)] = int(i);
+    }
+    for (const Teil& t : n.teile) {
+        for (const Loch& l : t.loecher) {
+            if (l.flaeche < 0)
+                continue;
+            const int d = zuDreieck[std::size_t(t.flaechen[std::size_t(l.flaeche)])];
+            if (d < 0)
+                continue;
+            Dreieck3& ziel = s.dreiecke[std::size_t(d)];
+            // The piece's triangle runs peak, start, end of its segment; the
+            // upper face peak, end, start.
+            const std::array<Punkt3, 3> ecken = ziel.oben
+                ? std::array<Punkt3, 3>{ziel.ecken[0], ziel.ecken[2], ziel.ecken[1]}
+                : ziel.ecken;
+            std::vector<Punkt3> pfad;
+            pfad.reserve(l.pfad.size());
+            for (const Punkt& q : l.pfad)
+                pfad.push_back(aufgefaltet(t.dreiecke[std::size_t(l.flaeche)], ecken, q));
+            ziel.loecher.push_back(std::move(pfad));
+        }
+    }
+    if (v.oeffnung > 0) {
+        for (Dreieck3& d : s.dreiecke) {
+            if (!d.oben)
+                d.loecher.push_back(oeffnungsStueck(d.ecken, v.oeffnung / 2));
+        }
     }
     return s;
 }
@@ -146,9 +231,20 @@ std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite
         f.linie = d.linie;
         f.tiefe = {massstab * a.z, massstab * b.z, massstab * c.z};
         f.helligkeit = helligkeit(normale);
+        f.farbe = s.farbe[d.oben ? 0 : 1];
+        const auto bildpunkt = [&](const Punkt3& p) {
+            return Punkt{mitte.x + massstab * p.x, mitte.y - massstab * p.y};
+        };
         int j = 0;
         for (const Punkt3& p : {a, b, c})
-            f.ecken[std::size_t(j++)] = {mitte.x + massstab * p.x, mitte.y - massstab * p.y};
+            f.ecken[std::size_t(j++)] = bildpunkt(p);
+        for (const std::vector<Punkt3>& loch : d.loecher) {
+            std::vector<Punkt> pfad;
+            pfad.reserve(loch.size());
+            for (const Punkt3& p : loch)
+                pfad.push_back(bildpunkt(dreh(p)));
+            f.loecher.push_back(std::move(pfad));
+        }
         sichtbar.push_back({abstand(d), f});
     }
     std::stable_sort(sichtbar.begin(), sichtbar.end(),

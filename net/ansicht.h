@@ -6,6 +6,7 @@
 #include "net/koerper.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // The folded star as a picture: a camera turned around the star, its faces
@@ -13,6 +14,9 @@
 // the rest ordered from back to front, each shaded by its angle to a light
 // from the upper left. What paints it only fills and strokes the result.
 namespace netz {
+
+struct Netz;
+struct Vorgabe;
 
 // Turned about the star's upright axis (y, as the window shows the star),
 // then tilted about the picture's horizontal, radians: 0, 0 looks at the
@@ -55,22 +59,52 @@ struct Dreieck3 {
     std::array<bool, 3> linie{};
     double von = 0;
     double bis = 0;
+    int flaeche = -1;  // index into Koerper::flaechen; -1 for the flat base
+    bool oben = true;
+    // What is cut out of the face (windows, the opening, the hanger's hole),
+    // each a closed path in the face's plane.
+    std::vector<std::vector<Punkt3>> loecher{};
+};
+
+// A colour as plain red, green and blue, 0 to 255.
+struct Rgb {
+    int rot = 250;
+    int gruen = 205;
+    int blau = 95;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 // What the view shows of the folded star, built once for every star: the
 // faces of both halves, or of the upper half closed by its flat base, cut
 // into one triangle from the centre per segment.
+//
+// The colours are set by whoever owns the choice (the Faltstern dialog)
+// after the scene is built: farbe[0] for the upper half, farbe[1] for the
+// lower one, golden card unless chosen. leuchtend shows the star at night
+// with a lamp inside: a dark background, the faces dark, and what is cut out
+// glowing, in the inserts' colour where there are inserts (einsatz), else
+// in the lamp's warm white.
 struct Szene {
     std::vector<Dreieck3> dreiecke;
     double radius = 0;  // of the smallest ball about the centre holding it
+    std::array<Rgb, 2> farbe{};
+    bool leuchtend = false;
+    std::optional<Rgb> einsatz;
 };
 Szene szene(const Koerper& k, int haelften);
+
+// The scene of the net's star with its lantern cut out of the faces: each
+// window and hanger's hole carried from its piece onto its face of the
+// solid, and the opening of v (across, cm) around the lower peak.
+Szene szene(const Netz& n, const Vorgabe& v);
 
 struct Bildflaeche {
     std::array<Punkt, 3> ecken;  // on the picture, x right, y down
     std::array<bool, 3> linie{};
     std::array<double, 3> tiefe{};  // of the corners, toward the viewer, in the picture's unit
     double helligkeit = 0;  // 0 (in shadow) to 1 (facing the light)
+    Rgb farbe;  // of its half, unshaded
+    std::vector<std::vector<Punkt>> loecher{};  // on the picture, as ecken
 };
 
 // How light a face looks, 0 (in shadow) to 1 (facing the light), whose

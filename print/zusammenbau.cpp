@@ -30,6 +30,15 @@ public:
         m_p.fillPolygon(punkte, farbe);
     }
 
+    void vieleck(const std::vector<netz::Punkt>& ecken, BgrColor farbe) override
+    {
+        std::vector<QPointF> punkte;
+        punkte.reserve(ecken.size());
+        for (const netz::Punkt& e : ecken)
+            punkte.emplace_back(m_links + e.x, m_oben + e.y);
+        m_p.fillPolygon(punkte, farbe);
+    }
+
     void strich(netz::Punkt a, netz::Punkt b, double breite, BgrColor farbe) override
     {
         m_p.setLineWidthMm(breite / kTwipsProMm);
@@ -46,6 +55,12 @@ private:
 
 void ZusammenbauZeichnen(PrinterPort& p, const blatt::Rechteck& r, const netz::Koerper& k, int haelften)
 {
+    ZusammenbauZeichnen(p, r, netz::szene(k, haelften), k, haelften);
+}
+
+void ZusammenbauZeichnen(
+    PrinterPort& p, const blatt::Rechteck& r, const netz::Szene& s, const netz::Koerper& k, int haelften)
+{
     const double zeile = kSchrift * 20 * 1.4;
     const double seite = std::min(r.breite(), r.hoehe() - zeile);
     if (seite <= 0)
@@ -53,9 +68,10 @@ void ZusammenbauZeichnen(PrinterPort& p, const blatt::Rechteck& r, const netz::K
     const double links = r.links + (r.breite() - seite) / 2;
     p.setLineStyle(LineStyle::Solid);
     Papier papier(p, links, r.oben);
+    if (s.leuchtend)
+        papier.vieleck({{0, 0}, {seite, 0}, {seite, seite}, {0, seite}}, hintergrund(s));
     // The outline a third of a millimetre wide, as the cut lines of the net.
-    sternbildZeichnen(
-        papier, netz::abbilden(netz::szene(k, haelften), netz::startKamera(), seite, seite), 0.3 * kTwipsProMm);
+    sternbildZeichnen(papier, s, netz::startKamera(), seite, seite, 0.3 * kTwipsProMm);
     p.setFontSize(kSchrift);
     p.textAt(links, r.oben + seite + zeile * 0.2, sprache::text(netz::fertigerStern(k, haelften)));
 }

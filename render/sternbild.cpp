@@ -7,8 +7,12 @@
 
 namespace {
 
-// Golden card, as stars for the window are mostly made of.
-constexpr double kRot = 250, kGruen = 205, kBlau = 95;
+// Lit from inside, the card lets a little light through.
+constexpr double kDurchscheinend = 0.12;
+constexpr BgrColor kNacht = 0x201010;
+constexpr BgrColor kPapier = 0xffffff;
+// The lamp's warm white.
+constexpr netz::Rgb kLampe{255, 236, 180};
 constexpr BgrColor kUmriss = 0x202020;
 constexpr BgrColor kFalte = 0x505050;
 
@@ -19,16 +23,29 @@ int kanal(double wert, double helligkeit)
 
 } // namespace
 
-BgrColor flaechenFarbe(double helligkeit)
+BgrColor flaechenFarbe(double helligkeit, const netz::Rgb& farbe)
 {
-    return BgrColor(kanal(kRot, helligkeit)) | BgrColor(kanal(kGruen, helligkeit)) << 8
-        | BgrColor(kanal(kBlau, helligkeit)) << 16;
+    return BgrColor(kanal(farbe.rot, helligkeit)) | BgrColor(kanal(farbe.gruen, helligkeit)) << 8
+        | BgrColor(kanal(farbe.blau, helligkeit)) << 16;
 }
 
-void sternbildZeichnen(SternbildFlaeche& f, const std::vector<netz::Bildflaeche>& bild, double linienBreite)
+BgrColor hintergrund(const netz::Szene& s)
 {
-    for (const netz::Bildflaeche& b : bild) {
-        f.dreieck(b.ecken, flaechenFarbe(b.helligkeit));
+    return s.leuchtend ? kNacht : kPapier;
+}
+
+void sternbildZeichnen(SternbildFlaeche& f, const netz::Szene& s, const netz::Kamera& k, double breite,
+    double hoehe, double linienBreite)
+{
+    // Through the insert's paper the lamp shows in its colour, lightened.
+    const BgrColor loch = !s.leuchtend ? kPapier
+        : s.einsatz ? flaechenFarbe(1, {(s.einsatz->rot + 255) / 2, (s.einsatz->gruen + 255) / 2,
+                                           (s.einsatz->blau + 255) / 2})
+                    : flaechenFarbe(1, kLampe);
+    for (const netz::Bildflaeche& b : netz::abbilden(s, k, breite, hoehe)) {
+        f.dreieck(b.ecken, flaechenFarbe(s.leuchtend ? kDurchscheinend : b.helligkeit, b.farbe));
+        for (const std::vector<netz::Punkt>& l : b.loecher)
+            f.vieleck(l, loch);
         for (std::size_t j = 0; j < 3; ++j) {
             if (!b.linie[j])
                 continue;

@@ -4,6 +4,9 @@
 #include "app/sternansicht.h"
 
 #include "net/entwurf.h"
+#include "platform/colors.h"
+#include "render/sternbild.h"
+#include "tests/net/laterne_vorgabe.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -117,6 +120,78 @@ TEST(SternAnsicht, TheMouseTurnsZoomsAndResetsTheView)
     const int beimDrehen = farben(bildVon(a));
     maus(a, QEvent::MouseButtonRelease, {110, 80}, Qt::NoButton);
     EXPECT_GT(farben(bildVon(a)), 2 * beimDrehen);
+}
+
+using netz::operator+;
+using netz::operator-;
+using netz::operator*;
+
+// The nearest face with a window: a pixel inside its window, one on the
+// face beside its outline, and the face's colour as the view paints it.
+struct Blick {
+    QPoint fenster;
+    QPoint flaeche;
+    netz::Bildflaeche bild;
+};
+
+Blick blick(const SternAnsicht& a, const netz::Szene& s)
+{
+    const std::vector<netz::Bildflaeche> bild = netz::abbilden(s, a.kamera(), a.width(), a.height());
+    const auto f
+        = std::find_if(bild.rbegin(), bild.rend(), [](const netz::Bildflaeche& b) { return !b.loecher.empty(); });
+    EXPECT_NE(f, bild.rend());
+    if (f == bild.rend())
+        return {};
+    netz::Punkt mitte{};
+    for (const netz::Punkt& p : f->loecher.front())
+        mitte = mitte + (1.0 / double(f->loecher.front().size())) * p;
+    // Four pixels in from the middle of the outline, inside the frame.
+    const netz::Punkt rand = 0.5 * (f->ecken[1] + f->ecken[2]);
+    const netz::Punkt schwer = (1.0 / 3) * (f->ecken[0] + f->ecken[1] + f->ecken[2]);
+    const netz::Punkt flaeche = rand + (4 / netz::laenge(schwer - rand)) * (schwer - rand);
+    return {QPoint(int(mitte.x), int(mitte.y)), QPoint(int(flaeche.x), int(flaeche.y)), *f};
+}
+
+QRgb farbe(BgrColor c)
+{
+    return toQColor(c).rgb();
+}
+
+TEST(SternAnsicht, WindowsAreHolesInTheirFacesEachHalfHasItsColourAndLitTheWindowsGlow)
+{
+    const netz::Vorgabe v = laterne(3.8);
+    netz::Szene s = netz::szene(startLaterne(v), v);
+    s.farbe = {netz::Rgb{240, 200, 60}, netz::Rgb{60, 120, 240}};
+    SternAnsicht a;
+    a.resize(300, 300);
+    a.zeigen(s);
+    a.show();
+    Blick b = blick(a, s);
+    QImage bild = bildVon(a);
+    EXPECT_EQ(bild.pixel(b.flaeche), farbe(flaechenFarbe(b.bild.helligkeit, s.farbe[0])));
+    EXPECT_EQ(bild.pixel(b.fenster), qRgb(255, 255, 255));
+
+    // Lit: a dark night, dark faces and the inserts' colour glowing.
+    a.setLeuchtend(true);
+    bild = bildVon(a);
+    EXPECT_LT(qGray(bild.pixel(0, 0)), 40);
+    EXPECT_LT(qGray(bild.pixel(b.flaeche)), 40);
+    const QColor glanz(bild.pixel(b.fenster));
+    EXPECT_GT(qGray(glanz.rgb()), 200);
+    EXPECT_EQ(bild.pixel(b.fenster), farbe(flaechenFarbe(1, {255, 236, 180})));
+    s.einsatz = netz::Rgb{0, 200, 0};
+    s.leuchtend = true;
+    a.zeigen(s);
+    EXPECT_EQ(bildVon(a).pixel(b.fenster), farbe(flaechenFarbe(1, {127, 227, 127})));
+
+    // Half round, the lower half in its own colour, the opening round its peak.
+    s.leuchtend = false;
+    a.zeigen(s);
+    ziehen(a, 360, 0);
+    b = blick(a, s);
+    bild = bildVon(a);
+    EXPECT_EQ(bild.pixel(b.flaeche), farbe(flaechenFarbe(b.bild.helligkeit, s.farbe[1])));
+    EXPECT_EQ(bild.pixel(b.fenster), qRgb(255, 255, 255));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "net/ansicht.h"
 
 #include "net/entwurf.h"
+#include "net/laterne.h"
+#include "laterne_vorgabe.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -263,6 +265,100 @@ TEST(Ansicht, TheCameraTurnsWithTheDragAndZoomsWithinItsRange)
     const auto zwei = netz::abbilden(s, k, 100, 100);
     ASSERT_EQ(eins.size(), zwei.size());
     EXPECT_NEAR(zwei[0].ecken[1].x - 50, 2 * (eins[0].ecken[1].x - 50), 1e-9);
+}
+
+double abstand3(const netz::Punkt3& a, const netz::Punkt3& b)
+{
+    return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
+}
+
+// Where p lies on the triangle d, as the weights of corners 1 and 2 and its
+// distance from the triangle's plane.
+std::array<double, 3> aufDreieck(const std::array<netz::Punkt3, 3>& d, const netz::Punkt3& p)
+{
+    const netz::Punkt3 u{d[1].x - d[0].x, d[1].y - d[0].y, d[1].z - d[0].z};
+    const netz::Punkt3 w{d[2].x - d[0].x, d[2].y - d[0].y, d[2].z - d[0].z};
+    const netz::Punkt3 q{p.x - d[0].x, p.y - d[0].y, p.z - d[0].z};
+    const auto sk = [](const netz::Punkt3& a, const netz::Punkt3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; };
+    const double uu = sk(u, u), uw = sk(u, w), ww = sk(w, w), qu = sk(q, u), qw = sk(q, w);
+    const double det = uu * ww - uw * uw;
+    const double s = (qu * ww - qw * uw) / det, t = (qw * uu - qu * uw) / det;
+    const netz::Punkt3 r{d[0].x + s * u.x + t * w.x, d[0].y + s * u.y + t * w.y, d[0].z + s * u.z + t * w.z};
+    return {s, t, abstand3(p, r)};
+}
+
+TEST(Ansicht, EachWindowIsCarriedOntoItsFaceAtItsTrueSize)
+{
+    const netz::Vorgabe v = laterne(3.8);
+    const netz::Netz n = startLaterne(v);
+    const netz::Szene s = netz::szene(n, v);
+    std::vector<double> flach, gefaltet;
+    for (const netz::Teil& t : n.teile) {
+        for (const netz::Loch& l : t.loecher) {
+            if (l.flaeche < 0)
+                continue;
+            double umfang = 0;
+            for (std::size_t i = 0; i < l.pfad.size(); ++i)
+                umfang += netz::laenge(l.pfad[(i + 1) % l.pfad.size()] - l.pfad[i]);
+            flach.push_back(umfang);
+        }
+    }
+    for (const netz::Dreieck3& d : s.dreiecke) {
+        for (const std::vector<netz::Punkt3>& loch : d.loecher) {
+            double umfang = 0;
+            for (std::size_t i = 0; i < loch.size(); ++i) {
+                umfang += abstand3(loch[(i + 1) % loch.size()], loch[i]);
+                // In the face's plane and inside it.
+                const auto [a, b, hoehe] = aufDreieck(d.ecken, loch[i]);
+                EXPECT_LT(hoehe, 1e-9);
+                EXPECT_GT(a, -1e-9);
+                EXPECT_GT(b, -1e-9);
+                EXPECT_LT(a + b, 1 + 1e-9);
+            }
+            if (d.oben)
+                gefaltet.push_back(umfang);
+        }
+    }
+    // The upper half's windows and the hanger's hole keep their size
+    // folded; the lower half's faces also hold the opening's pieces.
+    std::sort(flach.begin(), flach.end());
+    std::sort(gefaltet.begin(), gefaltet.end());
+    ASSERT_GT(gefaltet.size(), 8u);
+    std::size_t gleich = 0;
+    for (const double u : gefaltet)
+        gleich += std::any_of(flach.begin(), flach.end(), [u](double f) { return std::abs(f - u) < 1e-9; });
+    EXPECT_EQ(gleich, gefaltet.size());
+}
+
+TEST(Ansicht, TheOpeningIsCutRoundTheLowerPeakAndColoursGoByHalf)
+{
+    netz::Vorgabe v = laterne(3.8);
+    v.fensterRahmen = 0;
+    v.aufhaenger = false;
+    netz::Szene s = netz::szene(startLaterne(v), v);
+    const double r = v.oeffnung / 2;
+    for (const netz::Dreieck3& d : s.dreiecke) {
+        ASSERT_EQ(d.loecher.size(), d.oben ? 0u : 1u);
+        if (d.oben)
+            continue;
+        double weitester = 0;
+        for (const netz::Punkt3& p : d.loecher[0]) {
+            weitester = std::max(weitester, abstand3(p, d.ecken[0]));
+            const auto [a, b, hoehe] = aufDreieck(d.ecken, p);
+            EXPECT_LT(hoehe, 1e-9);
+            EXPECT_LT(a + b, 1 + 1e-9);
+        }
+        EXPECT_NEAR(weitester, r, 1e-9);
+    }
+    s.farbe = {netz::Rgb{200, 30, 30}, netz::Rgb{20, 40, 220}};
+    for (const netz::Bildflaeche& f : netz::abbilden(s, {0, 0, 1}, 100, 100)) {
+        EXPECT_EQ(f.farbe, s.farbe[0]);
+        EXPECT_TRUE(f.loecher.empty());
+    }
+    for (const netz::Bildflaeche& f : netz::abbilden(s, {std::numbers::pi, 0, 1}, 100, 100)) {
+        EXPECT_EQ(f.farbe, s.farbe[1]);
+        EXPECT_EQ(f.loecher.size(), 1u);
+    }
 }
 
 } // namespace

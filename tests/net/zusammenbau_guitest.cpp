@@ -8,7 +8,10 @@
 #include "net/ansicht.h"
 #include "net/netz.h"
 #include "print/faltnetz.h"
+#include "platform/pdffile.h"
 #include "print/zusammenbau.h"
+
+#include "laterne_vorgabe.h"
 
 #include <QImage>
 
@@ -88,6 +91,41 @@ TEST_F(Zusammenbau, ThePictureIsFilledInThePdf)
             golden += c.red() > c.blue() + 60 && c.green() > c.blue() + 30;
         }
     EXPECT_GT(golden, 1500);
+}
+
+TEST_F(Zusammenbau, ThePictureShowsTheChosenColoursAndLitGlowsOnANightSky)
+{
+    const netz::Vorgabe v = laterne(3.8);
+    const netz::Netz n = startLaterne(v);
+    netz::Szene s = netz::szene(n, v);
+    s.farbe = {netz::Rgb{220, 20, 20}, netz::Rgb{20, 20, 220}};
+    // Pixels of the page at 30 dpi: red, and dark or glowing warm white.
+    const auto zaehlen = [&](const QString& name) {
+        EXPECT_TRUE(savePdf(pfad(name + ".pdf"), PdfPaper{}, [&](PrinterPort& p) {
+            faltnetz::ZusammenbauZeichnen(p, {0, 0, 9000, 10000}, s, n.koerper, 2);
+            p.endDoc();
+        }));
+        run(QStringLiteral("pdftoppm"), {"-r", "30", "-png", pfad(name + ".pdf"), pfad(name)});
+        const QImage seite(pfad(name + "-1.png"));
+        EXPECT_FALSE(seite.isNull());
+        std::array<int, 3> anzahl{};
+        for (int y = 0; y < seite.height(); ++y)
+            for (int x = 0; x < seite.width(); ++x) {
+                const QColor c = seite.pixelColor(x, y);
+                anzahl[0] += c.red() > c.green() + 60 && c.red() > c.blue() + 60 && c.red() > 60;
+                anzahl[1] += qGray(c.rgb()) < 40;
+                anzahl[2] += c.red() > 240 && c.green() > 215 && c.blue() > 150 && c.blue() < 210;
+            }
+        return anzahl;
+    };
+    const std::array<int, 3> tag = zaehlen("tag");
+    EXPECT_GT(tag[0], 1500);
+    EXPECT_EQ(tag[2], 0);
+    s.leuchtend = true;
+    const std::array<int, 3> nacht = zaehlen("nacht");
+    EXPECT_LT(nacht[0], 50);
+    EXPECT_GT(nacht[1], 10000);
+    EXPECT_GT(nacht[2], 300);
 }
 
 } // namespace
