@@ -66,11 +66,14 @@ done
 # The language README promises: German with none set, as a container starts,
 # English with the line it gives.
 grep -q '^    LANGUAGE=en pelox$' "$readme" || fail "README lacks the line that starts the program in English"
+# A sanitizer build keeps its options, or it reports Qt's leaks at exit.
 help() {
-    env -i PATH="$PATH" HOME="$home" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen "$@" "$program" --help 2>/dev/null
+    env -i PATH="$PATH" HOME="$home" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+        ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
+        "$@" "$program" --help 2>/dev/null
 }
-german_help=$(help)
-english_help=$(help LANGUAGE=en)
+german_help=$(help) || fail "pelox --help failed with no language set"
+english_help=$(help LANGUAGE=en) || fail "LANGUAGE=en pelox --help failed"
 grep -q '[äöüß]' <<<"$german_help" || fail "with no language set the program is not German: $german_help"
 ! grep -q '[äöüß]' <<<"$english_help" && [ "$english_help" != "$german_help" ] \
     || fail "LANGUAGE=en does not make the program English: $english_help"
