@@ -25,6 +25,60 @@ constexpr double kSchmalsterWinkel = 0.1 * std::numbers::pi / 180;
 // so that the cut line never touches itself, cm.
 constexpr double kSpielraum = 0.02;
 
+double kot(double w)
+{
+    return std::cos(w) / std::sin(w);
+}
+
+// A part of a tab whose sides stand at angles of the cotangents ka and kb
+// to its edge.
+std::vector<Punkt> stueckKot(Punkt a, Punkt b, Punkt n, double breite, double ka, double kb)
+{
+    const double l = laenge(b - a);
+    const Punkt u = (1 / l) * (b - a);
+    if (ka + kb > 0 && l / (ka + kb) <= breite) {
+        const double spitze = l / (ka + kb);
+        return {a, b, a + spitze * ka * u + spitze * n};
+    }
+    const Punkt vorn = b - breite * kb * u + breite * n, hinten = a + breite * ka * u + breite * n;
+    // An outer edge too short to cut is none: the part ends in a point
+    // between its corners, inside it.
+    if (laenge(vorn - hinten) < kKuerzesteKante)
+        return {a, b, 0.5 * (vorn + hinten)};
+    return {a, b, vorn, hinten};
+}
+
+// The cotangents of an Entwurf's angles, worked out once for all the widths
+// and moved-in ends its tab is tried at.
+struct Kotangenten {
+    std::vector<double> anfang;
+    std::vector<double> ende;
+    explicit Kotangenten(const Entwurf& e)
+    {
+        for (std::size_t j = 0; j < e.n.size(); ++j) {
+            anfang.push_back(kot(e.anfang[j]));
+            ende.push_back(kot(e.ende[j]));
+        }
+    }
+};
+
+Lasche bauen(const Entwurf& e, const Kotangenten& k, double breite, double vorn, double hinten)
+{
+    static const double eck = kot(kEckWinkel);
+    Lasche lasche;
+    const std::size_t m = e.n.size();
+    lasche.reserve(m);
+    for (std::size_t j = 0; j < m; ++j) {
+        const Punkt u = (1 / laenge(e.p[j + 1] - e.p[j])) * (e.p[j + 1] - e.p[j]);
+        const Punkt a = j == 0 ? e.p[j] + vorn * u : e.p[j];
+        const Punkt b = j + 1 == m ? e.p[j + 1] - hinten * u : e.p[j + 1];
+        const double ka = j == 0 && vorn > 0 ? eck : k.anfang[j];
+        const double kb = j + 1 == m && hinten > 0 ? eck : k.ende[j];
+        lasche.push_back(stueckKot(a, b, e.n[j], breite, ka, kb));
+    }
+    return lasche;
+}
+
 // Whether two convex polygons share a corner.
 bool gemeinsameEcke(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
 {
@@ -81,13 +135,14 @@ struct Leger {
         const double l0 = laenge(e.p[1] - e.p[0]);
         const double l1 = laenge(e.p.back() - e.p[e.p.size() - 2]);
         const bool einTeil = e.n.size() == 1;
+        const Kotangenten kot(e);
         std::optional<Lasche> k;
         for (const double f : kBreiten) {
             const double b = breite * f;
             if (tiefste >= b - 1e-9)
                 break;
             const auto versuchen = [&](double vorn, double hinten) {
-                const Lasche v = e.bei(b, vorn, hinten);
+                const Lasche v = bauen(e, kot, b, vorn, hinten);
                 const double t = tiefe(v);
                 if (t > tiefste + 1e-9 && frei(v, wessen)) {
                     k = v;
@@ -149,19 +204,7 @@ double winkelBei(Punkt a, Punkt b, Punkt c)
 
 std::vector<Punkt> stueck(Punkt a, Punkt b, Punkt n, double breite, double wa, double wb)
 {
-    const double l = laenge(b - a);
-    const Punkt u = (1 / l) * (b - a);
-    const double ka = std::cos(wa) / std::sin(wa), kb = std::cos(wb) / std::sin(wb);
-    if (ka + kb > 0 && l / (ka + kb) <= breite) {
-        const double spitze = l / (ka + kb);
-        return {a, b, a + spitze * ka * u + spitze * n};
-    }
-    const Punkt vorn = b - breite * kb * u + breite * n, hinten = a + breite * ka * u + breite * n;
-    // An outer edge too short to cut is none: the part ends in a point
-    // between its corners, inside it.
-    if (laenge(vorn - hinten) < kKuerzesteKante)
-        return {a, b, 0.5 * (vorn + hinten)};
-    return {a, b, vorn, hinten};
+    return stueckKot(a, b, n, breite, kot(wa), kot(wb));
 }
 
 double eckWinkel(double kante)
@@ -192,17 +235,7 @@ double tiefe(const Lasche& k)
 
 Lasche Entwurf::bei(double breite, double vorn, double hinten) const
 {
-    Lasche k;
-    const std::size_t m = n.size();
-    for (std::size_t j = 0; j < m; ++j) {
-        const Punkt u = (1 / laenge(p[j + 1] - p[j])) * (p[j + 1] - p[j]);
-        const Punkt a = j == 0 ? p[j] + vorn * u : p[j];
-        const Punkt b = j + 1 == m ? p[j + 1] - hinten * u : p[j + 1];
-        const double wa = j == 0 && vorn > 0 ? kEckWinkel : anfang[j];
-        const double wb = j + 1 == m && hinten > 0 ? kEckWinkel : ende[j];
-        k.push_back(stueck(a, b, n[j], breite, wa, wb));
-    }
-    return k;
+    return bauen(*this, Kotangenten(*this), breite, vorn, hinten);
 }
 
 std::vector<std::optional<Lasche>> laschenLegen(
