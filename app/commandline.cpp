@@ -8,6 +8,7 @@
 #include "app/calibration.h"
 #include "app/frmpelox.h"
 #include "app/optionen.h"
+#include "bogen/zeichnen.h"
 #include "platform/artwork.h"
 #include "platform/pdffile.h"
 #include "platform/qtports.h"
@@ -111,8 +112,9 @@ Faltmass faltmass(const Auftrag& a, const frmPelox& w)
     return m;
 }
 
-// The paper of the net's sheets with the margin the options give it.
-PdfPaper netzPapier(const Auftrag& a)
+// The paper of the files laid out on sheets (the net, the sheets of stars)
+// with the margin the options give it.
+PdfPaper dateiPapier(const Auftrag& a)
 {
     PdfPaper p{papier(a)};
     if (a.gesetzt(kRand))
@@ -154,7 +156,8 @@ NetzWahl netzWahl(const Auftrag& a, const frmPelox& w)
     v.haelften = haelften(a);
     v.ziel = a.wert(QStringLiteral("fewest")) == QLatin1String("sheets") ? netz::Ziel::WenigeBlaetter
                                                                         : netz::Ziel::WenigeTeile;
-    const QSizeF blatt = netzPapier(a).drawingArea();
+    v.kopien = int(a.zahl(QStringLiteral("copies")));
+    const QSizeF blatt = dateiPapier(a).drawingArea();
     v.blattBreite = faltnetz::cm(blatt.width());
     v.blattHoehe = faltnetz::cm(blatt.height());
     netz::Ergebnis e = w.Faltnetz(m.durchmesser, v);
@@ -183,14 +186,14 @@ netz::Stl stlWahl(const Auftrag& a, const frmPelox& w)
     return netz::stlDatei(*g.koerper, haelften(a));
 }
 
-// The sheet of stars the options ask for, on the PDF's paper, or the reason
-// there is none.
+// The sheet of stars the options ask for, on the files' paper within their
+// margin, or the reason there is none.
 bogen::Ergebnis sternbogen(const Auftrag& a, const frmPelox& w)
 {
     std::vector<bogen::Groesse> g;
     for (const auto& [durchmesser, anzahl] : groessen(a.wert(kDurchmesser), int(a.zahl(QStringLiteral("copies")))).liste)
         g.push_back({durchmesser, anzahl});
-    const QSizeF bereich = PdfPaper{papier(a)}.drawingArea();
+    const QSizeF bereich = dateiPapier(a).drawingArea();
     return bogen::auslegen(w, g, sternbogen::cm(bereich.width()), sternbogen::cm(bereich.height()),
         a.zahl(QStringLiteral("gap")) / 10);
 }
@@ -224,7 +227,7 @@ int writeFiles(const Auftrag& a, const std::string& design)
         }
     }
     std::optional<bogen::Bogen> sterne;
-    if (a.gilt(kBogen) || a.gilt(kBogenSvg)) {
+    if (a.gilt(kBogen) || a.gilt(kBogenSvg) || a.gilt(kBogenDxf)) {
         bogen::Ergebnis e = sternbogen(a, w);
         if (!e.bogen) {
             messages.show(sprache::text(e.grund), {}, 0);
@@ -262,8 +265,8 @@ int writeFiles(const Auftrag& a, const std::string& design)
     if (netz.netz) {
         const zeichnung::Zeichnung z = netz::zeichnen(*netz.netz, umfang(a), netz.angaben.name.toStdString());
         if (a.gilt(kNetz)
-            && !(nurSchnitt ? w.SchnittPdfSchreiben(a.datei(kNetz), z, netzPapier(a))
-                            : w.NetzPdfSchreiben(a.datei(kNetz), *netz.netz, netz.angaben, netzPapier(a))))
+            && !(nurSchnitt ? w.SchnittPdfSchreiben(a.datei(kNetz), z, dateiPapier(a))
+                            : w.NetzPdfSchreiben(a.datei(kNetz), *netz.netz, netz.angaben, dateiPapier(a))))
             return 1;
         if (a.gilt(kNetzSvg) && !w.ZeichnungSchreiben(a.datei(kNetzSvg), z, false))
             return 1;
@@ -272,10 +275,17 @@ int writeFiles(const Auftrag& a, const std::string& design)
     }
     if (a.gilt(kDxf) && !w.DxfSchreiben(a.datei(kDxf), nurSchnitt))
         return 1;
-    if (a.gilt(kBogen) && !w.SternbogenPdfSchreiben(a.datei(kBogen), *sterne, PdfPaper{papier(a)}))
-        return 1;
-    if (a.gilt(kBogenSvg) && !w.SternbogenSvgSchreiben(a.datei(kBogenSvg), *sterne))
-        return 1;
+    if (sterne) {
+        const zeichnung::Zeichnung z = bogen::zeichnen(*sterne, nurSchnitt, w.EntwurfName().toStdString());
+        if (a.gilt(kBogen)
+            && !(nurSchnitt ? w.SchnittPdfSchreiben(a.datei(kBogen), z, dateiPapier(a))
+                            : w.SternbogenPdfSchreiben(a.datei(kBogen), *sterne, dateiPapier(a))))
+            return 1;
+        if (a.gilt(kBogenSvg) && !w.ZeichnungSchreiben(a.datei(kBogenSvg), z, false))
+            return 1;
+        if (a.gilt(kBogenDxf) && !w.ZeichnungSchreiben(a.datei(kBogenDxf), z, true))
+            return 1;
+    }
     if (a.gilt(kStl) && !w.StlSchreiben(a.datei(kStl), stl.daten))
         return 1;
     if (a.gilt(kBmp)) {

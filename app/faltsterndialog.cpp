@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -94,6 +95,9 @@ FaltsternDialog::FaltsternDialog(
     cboHaelften->addItems({tr("Ober- und Unterteil"), tr("nur eine Hälfte")});
     cboZiel = new QComboBox;
     cboZiel->addItems({tr("wenige Teile (weniger kleben)"), tr("wenige Blätter")});
+    spnAnzahl = new QSpinBox;
+    spnAnzahl->setRange(1, netz::kKopienMax);
+    spnAnzahl->setToolTip(tr("So viele Sterne auf einmal: ihre Teile kommen zusammen auf möglichst wenige Blätter."));
 
     lblErgebnis = new QLabel;
     lblErgebnis->setWordWrap(true);
@@ -114,6 +118,7 @@ FaltsternDialog::FaltsternDialog(
     form->addRow(tr("Papier:"), cboPapier);
     form->addRow(tr("Hälften:"), cboHaelften);
     form->addRow(tr("Zerlegen in:"), cboZiel);
+    form->addRow(tr("Anzahl:"), spnAnzahl);
     schnittWahl = new SchnittWahl;
     form->addRow(tr("Für Schneidemaschinen:"), schnittWahl);
     form->addRow(lblErgebnis);
@@ -144,6 +149,7 @@ FaltsternDialog::FaltsternDialog(
         cboPapier->setCurrentIndex(std::max(papier, 0));
         cboHaelften->setCurrentIndex(letzte->haelften);
         cboZiel->setCurrentIndex(letzte->ziel);
+        spnAnzahl->setValue(letzte->anzahl);
     }
 
     connect(spnDurchmesser, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
@@ -158,6 +164,7 @@ FaltsternDialog::FaltsternDialog(
         Aktualisieren();
     });
     connect(spnLasche, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
+    connect(spnAnzahl, &QSpinBox::valueChanged, this, [this] { Aktualisieren(); });
     for (QComboBox* c : {cboPapier, cboHaelften, cboZiel})
         connect(c, &QComboBox::currentIndexChanged, this, [this] { Aktualisieren(); });
     connect(cmdDrucken, &QPushButton::clicked, this, &FaltsternDialog::druckenGewaehlt);
@@ -192,7 +199,8 @@ std::optional<QPageSize> FaltsternDialog::dateiPapier() const
 FaltsternWahl FaltsternDialog::wahl() const
 {
     return {durchmesser(), spnHoehe->value(), m_natuerlichGewaehlt, spnLasche->value(),
-        cboPapier->currentData().toString(), cboHaelften->currentIndex(), cboZiel->currentIndex()};
+        cboPapier->currentData().toString(), cboHaelften->currentIndex(), cboZiel->currentIndex(),
+        spnAnzahl->value()};
 }
 
 void FaltsternDialog::NatuerlicheHoeheSetzen()
@@ -231,6 +239,7 @@ void FaltsternDialog::Aktualisieren()
     v.lasche = spnLasche->value();
     v.haelften = haelften();
     v.ziel = cboZiel->currentIndex() == 1 ? netz::Ziel::WenigeBlaetter : netz::Ziel::WenigeTeile;
+    v.kopien = spnAnzahl->value();
     v.blattBreite = blatt.width();
     v.blattHoehe = blatt.height();
     netz::Ergebnis e = netz::entfalten(stern, v);

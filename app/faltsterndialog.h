@@ -14,6 +14,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class SchnittWahl;
 class SternAnsicht;
 
@@ -27,6 +28,7 @@ struct FaltsternWahl {
     QString papier;  // the PDF paper's name, empty for the printer's
     int haelften = 0;  // the entries of the fields, from 0
     int ziel = 0;
+    int anzahl = 1;  // stars whose pieces share the sheets
 };
 
 // "Faltstern": the size of the finished star, the height of its peaks, the
@@ -48,6 +50,7 @@ public:
     QComboBox* cboPapier;  // the printer's paper first if there is one, then the PDF papers
     QComboBox* cboHaelften;
     QComboBox* cboZiel;
+    QSpinBox* spnAnzahl;  // stars made at once, their pieces on the same sheets
     QLabel* lblErgebnis;
     QLabel* picBlaetter;
     SternAnsicht* picStern;

@@ -200,9 +200,9 @@ public:
     void SternbogenZeigen();
     void SternbogenDrucken();
     void SternbogenPdf();
-    void SternbogenSvg();
+    // As DXF, or else as SVG.
+    void SternbogenSpeichern(bool dxf);
     bool SternbogenPdfSchreiben(const QString& pfad, const bogen::Bogen& b, const PdfPaper& papier);
-    bool SternbogenSvgSchreiben(const QString& pfad, const bogen::Bogen& b);
     // The design's file name for the sheets' footers.
     QString EntwurfName() const;
 

@@ -163,9 +163,9 @@ void beschreiben(QCommandLineParser& args)
     args.setApplicationDescription(
         Kommandozeile::tr("Sterne entwerfen und in Originalgröße drucken.\n"
                           "Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.\n"
-                          "Mit --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet oder\n"
-                          "--sheet-svg wird die Datei ohne Fenster geschrieben, mit --calibration-pdf das Einmessblatt\n"
-                          "für den Drucker.\n"
+                          "Mit --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet,\n"
+                          "--sheet-svg oder --sheet-dxf wird die Datei ohne Fenster geschrieben, mit --calibration-pdf\n"
+                          "das Einmessblatt für den Drucker.\n"
                           "Zahlen mit Punkt oder Komma (2.5 oder 2,5), ohne Tausendertrennung."));
     args.addHelpOption();
     args.addVersionOption();

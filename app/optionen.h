@@ -36,6 +36,7 @@ enum Ausgabe : unsigned {
     kBogenSvg = 512,
     kDxf = 1024,
     kNetzDxf = 2048,
+    kBogenDxf = 4096,
 };
 
 // What the command line asks for, checked: every option applies to a file

@@ -55,10 +55,10 @@ struct Zeile {
 
 constexpr unsigned kFaltnetz = kNetz | kNetzSvg | kNetzDxf;
 constexpr unsigned kFaltstern = kFaltnetz | kStl;
-constexpr unsigned kSternbogen = kBogen | kBogenSvg;
+constexpr unsigned kSternbogen = kBogen | kBogenSvg | kBogenDxf;
 constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kDxf | kFaltstern | kSternbogen;
 // The files that can hold only what is cut and folded.
-constexpr unsigned kSchneidbar = kPdf | kDxf | kFaltnetz;
+constexpr unsigned kSchneidbar = kPdf | kDxf | kFaltnetz | kSternbogen;
 
 // The command line's options, one row each, in the order the help lists them.
 const std::vector<Zeile>& tabelle();

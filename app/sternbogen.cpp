@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Pelox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The star picture's menu: many copies of the design on as few sheets as
-// possible, on the printer, as a PDF or as an SVG for cutting machines.
+// possible, on the printer, as a PDF or as an SVG or DXF for cutting
+// machines.
 #include "app/frmpelox.h"
 
 #include "app/sternbogendialog.h"
+#include "bogen/zeichnen.h"
 #include "platform/pdffile.h"
 #include "print/sternbogen.h"
-#include "render/sternbogensvg.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -23,7 +24,8 @@ void frmPelox::SternbogenZeigen()
     dlgSternbogen->setAttribute(Qt::WA_DeleteOnClose);
     connect(dlgSternbogen, &SternbogenDialog::druckenGewaehlt, this, [this] { SternbogenDrucken(); });
     connect(dlgSternbogen, &SternbogenDialog::pdfGewaehlt, this, [this] { SternbogenPdf(); });
-    connect(dlgSternbogen, &SternbogenDialog::svgGewaehlt, this, [this] { SternbogenSvg(); });
+    connect(dlgSternbogen, &SternbogenDialog::svgGewaehlt, this, [this] { SternbogenSpeichern(false); });
+    connect(dlgSternbogen, &SternbogenDialog::dxfGewaehlt, this, [this] { SternbogenSpeichern(true); });
     dlgSternbogen->open();
 }
 
@@ -47,13 +49,15 @@ void frmPelox::SternbogenPdf()
     dlgSternbogen->accept();
 }
 
-void frmPelox::SternbogenSvg()
+void frmPelox::SternbogenSpeichern(bool dxf)
 {
     const std::optional<bogen::Bogen>& b = dlgSternbogen->bogen();
     if (!b)
         return;
-    const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
-    if (pfad.isEmpty() || !SternbogenSvgSchreiben(pfad, *b))
+    const QString pfad = dxf
+        ? SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.dxf"), tr("DXF-Dateien (*.dxf)|*.dxf|"))
+        : SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
+    if (pfad.isEmpty() || !ZeichnungSchreiben(pfad, bogen::zeichnen(*b, false, EntwurfName().toStdString()), dxf))
         return;
     lblDateiName->setText(pfad);
     dlgSternbogen->accept();
@@ -71,10 +75,4 @@ bool frmPelox::SternbogenPdfSchreiben(const QString& pfad, const bogen::Bogen& b
         return writePdf(
             datei, papier, [&](PrinterPort& pdf) { sternbogen::BogenDrucken(pdf, b, EntwurfName(), pruefmass); });
     });
-}
-
-bool frmPelox::SternbogenSvgSchreiben(const QString& pfad, const bogen::Bogen& b)
-{
-    const QByteArray svg = sternbogenSvg(b);
-    return SicherSchreiben(pfad, [&](QIODevice& datei) { return datei.write(svg) == svg.size(); });
 }

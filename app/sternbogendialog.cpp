@@ -53,7 +53,7 @@ SternbogenDialog::SternbogenDialog(const PeloxState& entwurf, std::optional<QSiz
     spnAbstand->setValue(bogen::kAbstandStandard * 10);
     spnRand = new QDoubleSpinBox;
     spnRand->setDecimals(2);
-    spnRand->setRange(blatt::kPdfRandMm, poster::kRandMax);
+    spnRand->setRange(0, poster::kRandMax);
     spnRand->setSingleStep(0.5);
     spnRand->setSuffix(QStringLiteral(" mm"));
     spnRand->setValue(blatt::kPdfRandMm);
@@ -75,6 +75,7 @@ SternbogenDialog::SternbogenDialog(const PeloxState& entwurf, std::optional<QSiz
     cmdDrucken = knoepfe->addButton(tr("Drucken"), QDialogButtonBox::AcceptRole);
     cmdPdf = knoepfe->addButton(tr("Als PDF speichern …"), QDialogButtonBox::ActionRole);
     cmdSvg = knoepfe->addButton(tr("Als SVG speichern …"), QDialogButtonBox::ActionRole);
+    cmdDxf = knoepfe->addButton(tr("Als DXF speichern …"), QDialogButtonBox::ActionRole);
     cmdAbbrechen = knoepfe->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
 
     auto* oben = new QHBoxLayout;
@@ -92,6 +93,7 @@ SternbogenDialog::SternbogenDialog(const PeloxState& entwurf, std::optional<QSiz
     connect(cmdDrucken, &QPushButton::clicked, this, &SternbogenDialog::druckenGewaehlt);
     connect(cmdPdf, &QPushButton::clicked, this, &SternbogenDialog::pdfGewaehlt);
     connect(cmdSvg, &QPushButton::clicked, this, &SternbogenDialog::svgGewaehlt);
+    connect(cmdDxf, &QPushButton::clicked, this, &SternbogenDialog::dxfGewaehlt);
     connect(cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     Aktualisieren();
 }
@@ -129,6 +131,7 @@ void SternbogenDialog::Aktualisieren()
     cmdDrucken->setEnabled(!pdf && m_bogen);
     cmdPdf->setEnabled(pdf && m_bogen);
     cmdSvg->setEnabled(pdf && m_bogen);
+    cmdDxf->setEnabled(pdf && m_bogen);
     spnRand->setEnabled(pdf.has_value());
 
     QPixmap bild(picVorschau->size());

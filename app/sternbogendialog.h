@@ -30,12 +30,13 @@ public:
     QLineEdit* txtDurchmesser;  // cm, or several sizes as cm:count joined by "+"
     QComboBox* cboPapier;       // the printer's paper first if there is one, then the papers for files
     QDoubleSpinBox* spnAbstand;  // mm
-    QDoubleSpinBox* spnRand;     // mm, for the files
+    QDoubleSpinBox* spnRand;     // mm, for the files, down to none for a cutting mat
     QLabel* picVorschau;
     QLabel* lblBlaetter;
     QPushButton* cmdDrucken;
     QPushButton* cmdPdf;
     QPushButton* cmdSvg;
+    QPushButton* cmdDxf;
     QPushButton* cmdAbbrechen;
 
     // The PDF paper chosen with its margin, none while the printer's paper is.
@@ -50,6 +51,7 @@ signals:
     void druckenGewaehlt();
     void pdfGewaehlt();
     void svgGewaehlt();
+    void dxfGewaehlt();
 
 private:
     PeloxState m_entwurf;

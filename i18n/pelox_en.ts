@@ -202,6 +202,14 @@ Save anyway?</translation>
         <source>schwarz: schneiden, rot: Bergfalte, blau: Talfalte</source>
         <translation>black: cut, red: mountain fold, blue: valley fold</translation>
     </message>
+    <message>
+        <source>%1 Sterne, jeder aus Oberteil %2 Teile und Unterteil %3 Teile, zusammen auf %4 Blättern</source>
+        <translation>%1 stars, each of upper part %2 pieces and lower part %3 pieces, together on %4 sheets</translation>
+    </message>
+    <message>
+        <source>%1 Sterne aus einer Hälfte zu je %2 Teilen, zusammen auf %3 Blättern</source>
+        <translation>%1 stars of one half with %2 pieces each, together on %3 sheets</translation>
+    </message>
 </context>
 <context>
     <name>FaltsternDialog</name>
@@ -332,6 +340,14 @@ Save anyway?</translation>
     <message>
         <source>Als DXF speichern …</source>
         <translation>Save as DXF …</translation>
+    </message>
+    <message>
+        <source>So viele Sterne auf einmal: ihre Teile kommen zusammen auf möglichst wenige Blätter.</source>
+        <translation>This many stars at once: their pieces go together onto as few sheets as possible.</translation>
+    </message>
+    <message>
+        <source>Anzahl:</source>
+        <translation>Copies:</translation>
     </message>
 </context>
 <context>
@@ -521,10 +537,6 @@ Save anyway?</translation>
         <translation>Write the sheet of stars for cutting plotters as SVG file &lt;file&gt;.</translation>
     </message>
     <message>
-        <source>Anzahl der Sterne des Sternbogens (%1 bis %2, %3), für jede Größe ohne eigene Anzahl.</source>
-        <translation>Number of stars on the sheet of stars (%1 to %2, %3), for every size without a count of its own.</translation>
-    </message>
-    <message>
         <source>Anzahl</source>
         <translation>number</translation>
     </message>
@@ -597,22 +609,30 @@ Save anyway?</translation>
         <translation>--perforation needs --folds perforate</translation>
     </message>
     <message>
-        <source>Rand in mm: der PDF-Seiten des Posters %1 bis %2; der Blätter des Faltnetzes und der Seite von --pdf --cut-only %3 bis %4 (%5).</source>
-        <translation>Margin in mm: of the poster&apos;s PDF pages %1 to %2; of the net&apos;s sheets and of the page of --pdf --cut-only %3 to %4 (%5).</translation>
-    </message>
-    <message>
         <source>Sterne entwerfen und in Originalgröße drucken.
 Ohne Datei öffnet sich das Fenster; mit einer Pelox-Datei (*.plx) öffnet es sie.
-Mit --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet oder
---sheet-svg wird die Datei ohne Fenster geschrieben, mit --calibration-pdf das Einmessblatt
-für den Drucker.
+Mit --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet,
+--sheet-svg oder --sheet-dxf wird die Datei ohne Fenster geschrieben, mit --calibration-pdf
+das Einmessblatt für den Drucker.
 Zahlen mit Punkt oder Komma (2.5 oder 2,5), ohne Tausendertrennung.</source>
         <translation>Design stars and print them at true size.
 Without a file the window opens; with a Pelox file (*.plx) it opens that file.
-With --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet or
---sheet-svg the file is written without a window, with --calibration-pdf the calibration
-sheet for the printer.
+With --pdf, --svg, --dxf, --bmp, --poster, --net, --net-svg, --net-dxf, --stl, --sheet,
+--sheet-svg or --sheet-dxf the file is written without a window, with --calibration-pdf
+the calibration sheet for the printer.
 Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</translation>
+    </message>
+    <message>
+        <source>Rand in mm: der PDF-Seiten des Posters %1 bis %2; der Blätter des Faltnetzes und des Sternbogens und der Seite von --pdf --cut-only %3 bis %4 (%5).</source>
+        <translation>Margin in mm: of the poster&apos;s PDF pages %1 to %2; of the sheets of the net and of the sheet of stars and of the page of --pdf --cut-only %3 to %4 (%5).</translation>
+    </message>
+    <message>
+        <source>Den Sternbogen für Schneideplotter und Laser als DXF-Datei &lt;datei&gt; (in mm) schreiben.</source>
+        <translation>Write the sheet of stars for cutting plotters and lasers as the DXF file &lt;file&gt; (in mm).</translation>
+    </message>
+    <message>
+        <source>Anzahl der Sterne des Sternbogens (%1 bis %2), für jede Größe ohne eigene Anzahl; der Faltsterne, deren Teile zusammen auf möglichst wenige Blätter kommen (%3 bis %4); %5.</source>
+        <translation>Number of stars on the sheet of stars (%1 to %2), for every size without a count of its own; of folded stars whose pieces go together onto as few sheets as possible (%3 to %4); %5.</translation>
     </message>
 </context>
 <context>
@@ -825,18 +845,6 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
         <translation>%1 sheets: %2 stars</translation>
     </message>
     <message>
-        <source>Sternbogen</source>
-        <translation>Sheet of stars</translation>
-    </message>
-    <message>
-        <source>Blätter</source>
-        <translation>Sheets</translation>
-    </message>
-    <message>
-        <source>Schnitt</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
         <source>Ein Stern von %1 cm passt nicht auf das Blatt (%2 × %3 cm).</source>
         <translation>A star of %1 cm does not fit on the sheet (%2 × %3 cm).</translation>
     </message>
@@ -898,6 +906,10 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
     <message>
         <source>%1 Sterne: höchstens %2 auf einmal</source>
         <translation>%1 stars: at most %2 at a time</translation>
+    </message>
+    <message>
+        <source>Als DXF speichern …</source>
+        <translation>Save as DXF …</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1406,10 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
     <message>
         <source>Der Aufhänger braucht eine Spitze des Sterns.</source>
         <translation>The hanger needs a tip of the star.</translation>
+    </message>
+    <message>
+        <source>Die Teile von 1 bis %1 Sternen kommen zusammen auf die Blätter.</source>
+        <translation>The pieces of 1 to %1 stars go onto the sheets together.</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,11 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
         e.grund = PELOX_TEXT("netz", "Es gibt eine oder zwei Hälften.");
         return e;
     }
+    if (v.kopien < 1 || v.kopien > kKopienMax) {
+        e.grund
+            = PELOX_TEXT("netz", "Die Teile von 1 bis %1 Sternen kommen zusammen auf die Blätter.").arg(kKopienMax);
+        return e;
+    }
     const double breite = v.blattBreite, hoehe = teilHoehe(v.blattHoehe);
     if (!std::isfinite(breite) || !std::isfinite(hoehe) || breite <= 0 || hoehe <= 0) {
         e.grund = PELOX_TEXT("netz", "Das Papier ist zu klein.");
@@ -188,7 +193,7 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
         return e;
     }
 
-    const Zerlegung z = zerlegen(haelften, v.ziel, breite, hoehe);
+    const Zerlegung z = zerlegen(haelften, v.ziel, breite, hoehe, v.kopien);
     int buchstabe = 0;
     for (std::size_t hi = 0; hi < haelften.size(); ++hi) {
         const std::vector<Lauf>& laeufe = z.laeufe[hi];
@@ -202,6 +207,14 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
     }
     if (const std::optional<Phrase> h = laschenHinweis(netz.teile))
         netz.hinweise.push_back(*h);
+    // Every copy's pieces are the same, names and numbers alike; only where
+    // they lie differs.
+    const std::size_t einmal = netz.teile.size();
+    netz.kopien = v.kopien;
+    netz.teile.reserve(einmal * std::size_t(v.kopien));
+    for (int k = 1; k < v.kopien; ++k)
+        for (std::size_t i = 0; i < einmal; ++i)
+            netz.teile.push_back(netz.teile[i]);
     for (std::size_t i = 0; i < netz.teile.size(); ++i)
         legen(netz.teile[i], z.anordnung.plaetze[i]);
     netz.blaetter = z.anordnung.blaetter;

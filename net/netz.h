@@ -45,6 +45,8 @@ inline constexpr double teilHoehe(double blattHoehe)
 {
     return blattHoehe - kPruefmassFeld;
 }
+// The most stars whose pieces are laid out together on one set of sheets.
+inline constexpr int kKopienMax = 20;
 // Spokes where the faces meet at less than this from flat are no fold.
 inline constexpr double kFlachGrad = 2;
 
@@ -63,6 +65,8 @@ struct Vorgabe {
     Beschriftung beschriftung = Beschriftung::Flaechen;
     double blattBreite = 0;  // the printable area of the paper upright, cm
     double blattHoehe = 0;
+    // The stars made at once: the pieces of all of them share the sheets.
+    int kopien = 1;
     // The lantern (laterne.h). The window's frame, cm: 0 for no windows.
     double fensterRahmen = 0;
     int fensterJedes = 1;       // a window in every face (1) or every second (2)
@@ -133,7 +137,9 @@ struct Netz {
     double blattBreite = 0;  // the printable area as the sheets lie, cm
     double blattHoehe = 0;
     int blaetter = 0;
-    std::vector<Teil> teile;  // the upper half's first, then by sheet
+    int kopien = 1;  // stars whose pieces these are, each with the same pieces
+    // Star by star, each with the upper half's pieces first.
+    std::vector<Teil> teile;
     // What the user should know before cutting, though the net can be made:
     // tabs too narrow to glue, labels that could not keep their size.
     std::vector<Phrase> hinweise;
@@ -180,7 +186,8 @@ std::optional<Falz> faltung(const Koerper& k, std::size_t i);
 // single face with its tabs is larger than the sheet, saying what to change
 // so that it fits; every change named has been tried (see rat.h). With the
 // lantern's options (laterne.h), refused too where one is out of range or
-// the opening or the hanger's hole does not fit.
+// the opening or the hanger's hole does not fit. For several copies, the
+// pieces of all of them are laid out together onto the fewest sheets.
 Ergebnis entfalten(const PeloxState& s, const Vorgabe& v);
 
 } // namespace netz

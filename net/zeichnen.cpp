@@ -13,13 +13,13 @@ zeichnung::Zeichnung zeichnen(const Netz& n, const zeichnung::Umfang& u, const s
 {
     using zeichnung::Rolle;
     const double breite = n.blattBreite * 10, hoehe = n.blattHoehe * 10;
-    const auto links = [&](int blatt) { return blatt * (breite + kBlattAbstandMm); };
+    const auto links = [&](int blatt) { return blatt * (breite + zeichnung::kBlattAbstandMm); };
     zeichnung::Zeichnung z;
     z.blaetter = n.blaetter;
-    z.breite = n.blaetter * breite + (n.blaetter - 1) * kBlattAbstandMm;
+    z.breite = n.blaetter * breite + (n.blaetter - 1) * zeichnung::kBlattAbstandMm;
     z.hoehe = hoehe;
     z.blattBreite = breite;
-    z.blattSchritt = breite + kBlattAbstandMm;
+    z.blattSchritt = breite + zeichnung::kBlattAbstandMm;
     const auto mm = [&](Punkt p, int blatt) { return Punkt{links(blatt) + p.x * 10, p.y * 10}; };
     for (const Teil& t : n.teile) {
         zeichnung::Linie schnitt{Rolle::Schnitt, t.blatt, {}, true};

@@ -9,9 +9,6 @@
 
 namespace netz {
 
-// Between the sheets as they lie side by side in a file, mm.
-inline constexpr double kBlattAbstandMm = 10;
-
 // The net as a flat drawing: per sheet its pieces, each with its tabs one
 // closed cut line, their folds as chosen, and unless only what is cut is
 // asked for, the labels, each sheet's frame, its legend and its line naming

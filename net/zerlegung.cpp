@@ -212,6 +212,29 @@ std::vector<Lauf> teilen(Laeufe& vorrat, double grenze)
     return laeufe;
 }
 
+// The runs of kopien stars laid out together, star after star as the
+// runs are given. Where the pieces of all of them, mixed, would take more
+// sheets than each star on sheets of its own, each star has its own.
+Anordnung zusammen(const std::vector<std::vector<Punkt>>& huellen, double breite, double hoehe, int kopien)
+{
+    const Anordnung eine = anordnen(huellen, breite, hoehe);
+    if (kopien <= 1)
+        return eine;
+    std::vector<std::vector<Punkt>> alle;
+    alle.reserve(huellen.size() * std::size_t(kopien));
+    for (int k = 0; k < kopien; ++k)
+        alle.insert(alle.end(), huellen.begin(), huellen.end());
+    Anordnung a = anordnen(alle, breite, hoehe);
+    if (a.blaetter <= kopien * eine.blaetter)
+        return a;
+    a.plaetze.clear();
+    for (int k = 0; k < kopien; ++k)
+        for (const Platz& p : eine.plaetze)
+            a.plaetze.push_back({p.blatt + k * eine.blaetter, p.lage});
+    a.blaetter = kopien * eine.blaetter;
+    return a;
+}
+
 } // namespace
 
 bool einzelnePassen(const Haelfte& h, double breite, double hoehe)
@@ -225,7 +248,7 @@ bool einzelnePassen(const Haelfte& h, double breite, double hoehe)
     return true;
 }
 
-Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breite, double hoehe)
+Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breite, double hoehe, int kopien)
 {
     Zerlegung beste;
     std::size_t besteTeile = 0, wenigsteTeile = 0;
@@ -262,10 +285,11 @@ Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breit
             wenigsteTeile = huellen.size();
         else if (ziel == Ziel::WenigeTeile && huellen.size() > wenigsteTeile)
             break;
-        z.anordnung = anordnen(huellen, breite, hoehe);
+        const std::size_t teile = huellen.size();
+        z.anordnung = zusammen(huellen, breite, hoehe, kopien);
         if (beste.laeufe.empty() || z.anordnung.blaetter < beste.anordnung.blaetter
-            || (z.anordnung.blaetter == beste.anordnung.blaetter && huellen.size() < besteTeile)) {
-            besteTeile = huellen.size();
+            || (z.anordnung.blaetter == beste.anordnung.blaetter && teile < besteTeile)) {
+            besteTeile = teile;
             beste = std::move(z);
         }
     }

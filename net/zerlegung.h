@@ -15,9 +15,12 @@ bool einzelnePassen(const Haelfte& h, double breite, double hoehe);
 
 struct Zerlegung {
     std::vector<std::vector<Lauf>> laeufe;  // per half, in order round it
-    Anordnung anordnung;  // of all runs, half after half
+    // Of all runs, half after half, and so for each copy in turn.
+    Anordnung anordnung;
 };
 
-Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breite, double hoehe);
+// The runs of one star; the sheets they take are counted with kopien stars'
+// runs laid out together.
+Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breite, double hoehe, int kopien);
 
 } // namespace netz

@@ -16,6 +16,9 @@ namespace zeichnung {
 
 using blatt::Punkt;
 
+// Between the sheets as they lie side by side in a file, mm.
+inline constexpr double kBlattAbstandMm = 10;
+
 enum class Rolle {
     Schnitt,  // cut through
     Berg,     // mountain fold, rising toward the viewer

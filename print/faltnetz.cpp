@@ -152,27 +152,48 @@ void pruefmass(Seite& s, const Angaben& a)
     druck::PruefmassDrucken(s.p, st, s.belegt, {0, 0, s.p.pageWidth(), s.p.pageHeight()});
 }
 
+// How many pieces there are of each half and on how many sheets, for the
+// copies of the star together.
+QString teileText(int oben, int unten, int kopien, int blaetter)
+{
+    if (kopien > 1 && unten > 0)
+        return Faltnetz::tr("%1 Sterne, jeder aus Oberteil %2 Teile und Unterteil %3 Teile, zusammen auf %4 Blättern")
+            .arg(kopien)
+            .arg(oben)
+            .arg(unten)
+            .arg(blaetter);
+    if (kopien > 1)
+        return Faltnetz::tr("%1 Sterne aus einer Hälfte zu je %2 Teilen, zusammen auf %3 Blättern")
+            .arg(kopien)
+            .arg(oben)
+            .arg(blaetter);
+    if (unten > 0)
+        return Faltnetz::tr("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern")
+            .arg(oben)
+            .arg(unten)
+            .arg(blaetter);
+    return Faltnetz::tr("Eine Hälfte, %1 Teile, auf %2 Blättern").arg(oben).arg(blaetter);
+}
+
 } // namespace
 
 void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
 {
     Seite s{p};
     p.setFontName(kSchrift);
+    // The pieces of one star; every copy has the same.
     int oben = 0, unten = 0;
     for (const netz::Teil& t : n.teile)
         ++(t.oberteil ? oben : unten);
+    oben /= n.kopien;
+    unten /= n.kopien;
     const double grad = n.winkelsumme * 180 / std::acos(-1.0);
     QStringList zeilen{
         Faltnetz::tr("Faltstern – %1").arg(a.name),
         Faltnetz::tr("Größe %1, Spitze %2 cm über der Mitte, Winkelsumme einer Hälfte %3°")
             .arg(sprache::text(netz::groesse(netz::ausmass(n.koerper))), sprache::dezimal(n.koerper.hoehe, 1),
                 sprache::dezimal(grad, 1)),
-        unten > 0
-            ? Faltnetz::tr("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern")
-                  .arg(oben)
-                  .arg(unten)
-                  .arg(n.blaetter)
-            : Faltnetz::tr("Eine Hälfte, %1 Teile, auf %2 Blättern").arg(oben).arg(n.blaetter),
+        teileText(oben, unten, n.kopien, n.blaetter),
         QString(),
         Faltnetz::tr("1. Jedes Teil mit seinen Laschen an der durchgezogenen Linie ausschneiden."),
         Faltnetz::tr("2. Alle Faltlinien mit Lineal und stumpfer Spitze vorritzen. Gedruckt ist die Außenseite:"),

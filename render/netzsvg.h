@@ -10,7 +10,8 @@
 #include <QString>
 #include <optional>
 
-// A flat drawing (the net) for cutting plotters and lasers: every sheet side
+// A flat drawing (the net, the sheets of stars) for cutting plotters and
+// lasers: every sheet side
 // by side, one layer each, in millimetres with a matching viewBox. One colour
 // per role: what is cut black, each piece with its tabs one closed path;
 // mountain folds red, valley folds blue, both solid (or their perforation's

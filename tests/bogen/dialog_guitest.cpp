@@ -84,6 +84,8 @@ TEST_F(SternbogenDialogTest, PreviewsCountsPrintsAndSaves)
     d->cboPapier->setCurrentIndex(5);
     fileDialog.answers.push_back(pfad("bogen.svg"));
     d->cmdSvg->click();
-    EXPECT_EQ(inhalt(pfad("bogen.svg")).count("<path "), 30);
+    // The stars cut in black, the sheet's frame grey.
+    EXPECT_EQ(inhalt(pfad("bogen.svg")).count("stroke=\"#000000\""), 30);
+    EXPECT_EQ(inhalt(pfad("bogen.svg")).count("stroke=\"#808080\""), 1);
     EXPECT_EQ(w->lblDateiName->text(), pfad("bogen.svg"));
 }

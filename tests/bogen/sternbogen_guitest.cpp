@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -60,27 +61,33 @@ struct SvgBogen {
     std::vector<std::vector<std::pair<double, double>>> sterne;
 };
 
+// The SVG's sheets (x, width, height in mm), their grey frames, and its
+// stars' corners, each a closed black path.
 SvgBogen lesen(const QByteArray& svg)
 {
     SvgBogen b;
-    const QString text = QString::fromUtf8(svg);
-    static const QRegularExpression rect(
-        QStringLiteral("<rect x=\"([-0-9.]+)\" y=\"0\" width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
-    for (auto m = rect.globalMatch(text); m.hasNext();) {
-        const auto r = m.next();
-        b.blaetter.push_back({r.captured(1).toDouble(), r.captured(2).toDouble(), r.captured(3).toDouble()});
-    }
-    static const QRegularExpression pfad(QStringLiteral("<path d=\"([^\"]+) Z\""));
     static const QRegularExpression punkt(QStringLiteral("([-0-9.]+),([-0-9.]+)"));
-    for (auto m = pfad.globalMatch(text); m.hasNext();) {
+    QXmlStreamReader x(svg);
+    while (!x.atEnd()) {
+        if (x.readNext() != QXmlStreamReader::StartElement || x.name() != QLatin1String("path"))
+            continue;
+        const QString d = x.attributes().value("d").toString();
         std::vector<std::pair<double, double>> ecken;
-        const QString d = m.next().captured(1);
         for (auto p = punkt.globalMatch(d); p.hasNext();) {
             const auto q = p.next();
             ecken.emplace_back(q.captured(1).toDouble(), q.captured(2).toDouble());
         }
-        b.sterne.push_back(ecken);
+        const QStringView strich = x.attributes().value("stroke");
+        EXPECT_TRUE(d.endsWith(" Z")) << d.toStdString();
+        if (strich == QLatin1String("#808080") && ecken.size() == 4) {
+            EXPECT_EQ(ecken[0].second, 0);
+            b.blaetter.push_back({ecken[0].first, ecken[2].first - ecken[0].first, ecken[2].second});
+        } else {
+            EXPECT_EQ(strich, QLatin1String("#000000"));
+            b.sterne.push_back(ecken);
+        }
     }
+    EXPECT_FALSE(x.hasError());
     return b;
 }
 
@@ -158,7 +165,8 @@ TEST_F(Sternbogen, CountsSizesAndGapsAtBothEndsOfTheirRanges)
     abgelehnt({"--gap", "-0.1", "--diameter", "5"}, "Abstand -0.1: erlaubt sind 0 bis 20 mm");
     abgelehnt({"--gap", "20.1", "--diameter", "5"}, "Abstand 20.1: erlaubt sind 0 bis 20 mm");
     abgelehnt({"--gap", "nan", "--diameter", "5"}, "Abstand nan");
-    abgelehnt({"--diameter", "0.9"}, "Durchmesser 0.9: erlaubt sind 1 bis 100 cm (für --sheet, --sheet-svg)");
+    abgelehnt(
+        {"--diameter", "0.9"}, "Durchmesser 0.9: erlaubt sind 1 bis 100 cm (für --sheet, --sheet-svg, --sheet-dxf)");
     abgelehnt({"--diameter", "100.1"}, "Durchmesser 100.1: erlaubt sind 1 bis 100 cm");
     abgelehnt({"--diameter", "inf"}, "Durchmesser inf");
     abgelehnt({"--diameter", "3:0"}, "Anzahl 0: erlaubt sind 1 bis 500");

@@ -75,7 +75,7 @@ TEST(NetzZeichnung, OnlyWhatIsCutLeavesOutTextsAndFrames)
     t.texte = {{{3, 2}, 8, Phrase("1")}};
     n.teile = {t};
     const Zeichnung alles = netz::zeichnen(n, {}, "s.plx");
-    EXPECT_DOUBLE_EQ(alles.breite, 2 * 190 + netz::kBlattAbstandMm);
+    EXPECT_DOUBLE_EQ(alles.breite, 2 * 190 + kBlattAbstandMm);
     ASSERT_EQ(alles.linien.size(), 4u);
     // The piece on the second sheet, in mm from the left of everything.
     EXPECT_DOUBLE_EQ(alles.linien[0].punkte[0].x, 200 + 10);

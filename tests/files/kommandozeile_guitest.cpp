@@ -114,12 +114,12 @@ TEST_F(Aufruf, AnOptionThatAppliesToNoOutputAskedForIsRefused)
     const std::pair<QStringList, QString> faelle[] = {
         {{"--net", x, "--peak", "3", "--glue", "2", design}, "--glue gilt nur für --poster"},
         {{"--stl", x, "--peak", "3", "--margin", "20", design},
-            "--margin gilt nur für --pdf, --poster, --net, --net-svg, --net-dxf"},
+            "--margin gilt nur für --pdf, --poster, --net, --net-svg, --net-dxf, --sheet, --sheet-svg, --sheet-dxf"},
         {{"--pdf", x, "--tab", "1", design}, "--tab gilt nur für --net, --net-svg"},
         {{"--svg", x, "--peak", "3", design}, "--peak gilt nur für --net, --net-svg, --net-dxf, --stl"},
         {{"--pdf", x, "--diameter", "19", design}, "--diameter gilt nur für --poster, --net, --net-svg, --net-dxf, --stl, --sheet, --sheet-svg"},
         {{"--stl", x, "--peak", "3", "--paper", "A3", design}, "--paper gilt nur für --poster, --net, --net-svg, --net-dxf, --sheet, --sheet-svg"},
-        {{"--pdf", x, "--copies", "3", "--gap", "1", design}, "--copies gilt nur für --sheet, --sheet-svg"},
+        {{"--pdf", x, "--copies", "3", "--gap", "1", design}, "--copies gilt nur für --net, --net-svg, --net-dxf, --sheet, --sheet-svg, --sheet-dxf"},
         {{"--stl", x, "--peak", "3", "--fewest", "sheets", design}, "--fewest gilt nur für --net, --net-svg"},
         // The window takes none of them either.
         {{"--halves", "1", design}, "--halves gilt nur für --net, --net-svg, --net-dxf, --stl"},
@@ -203,7 +203,10 @@ TEST_F(Aufruf, ANumberIsOneDecimalNumberWithAPointOrAComma)
     // The German help writes its limits as the parser reads them.
     const QString hilfe = QString::fromUtf8(pelox({"--help"}).ausgabe).simplified();
     for (const QString stelle : {"(0.1 bis zur längeren Seite des fertigen Sterns", "(0.5 bis 2, 1)",
-             "Posters 6.35 bis 30; der Blätter des Faltnetzes und der Seite von --pdf --cut-only 0 bis 30 (6.35)",
+             "Posters 6.35 bis 30; der Blätter des Faltnetzes und des Sternbogens und der Seite von --pdf "
+             "--cut-only 0 bis 30 (6.35)",
+             "Sternbogens (1 bis 500), für jede Größe ohne eigene Anzahl; der Faltsterne, deren Teile zusammen auf "
+             "möglichst wenige Blätter kommen (1 bis 20); 1.",
              "(0 bis 3, 1)", "des Posters 5 bis 200, des Faltsterns 5 bis 100", "(je 0.5 bis 10, 1,2)"})
         EXPECT_TRUE(hilfe.contains(stelle)) << stelle.toStdString() << " in " << hilfe.toStdString();
     EXPECT_EQ(pelox({"--stl", pfad("x.stl"), "--peak", "0,1", design}).status, 0);

@@ -185,6 +185,66 @@ TEST_F(NetzDateien, TheCommandLineWritesThePagesAndTheSvgOfTheNet)
         << gross << seite1.toStdString();
 }
 
+// Two stars' pieces together on the sheets: twice as many cut, on the sheets
+// of the net in the core, with the first page saying so.
+TEST_F(NetzDateien, CopiesLayThePiecesOfSeveralStarsOntoTheSameSheets)
+{
+    speichere(pfad("stern.plx"));
+    const auto schnitte = [](const SvgInhalt& s) {
+        int n = 0;
+        for (const auto& [ebene, zahl] : s.schnitte)
+            n += zahl;
+        EXPECT_TRUE(s.offeneSchnitte.empty());
+        return n;
+    };
+    ASSERT_EQ(pelox({"--net-svg", pfad("eins.svg"), "--peak", "3.8", pfad("stern.plx")}).first, 0);
+    ASSERT_EQ(pelox({"--net", pfad("zwei.pdf"), "--net-svg", pfad("zwei.svg"), "--peak", "3.8", "--copies", "2",
+                  pfad("stern.plx")}),
+        std::pair(0, QStringList()));
+    const netz::Netz eins = erwartet(3.8);
+    netz::Vorgabe v;
+    v.hoehe = 3.8;
+    v.kopien = 2;
+    const QSizeF a4 = frmPelox::NetzPapier(QPageSize::A4);
+    v.blattBreite = a4.width();
+    v.blattHoehe = a4.height();
+    const netz::Ergebnis zwei = w->Faltnetz(w->AussenDurchmesser, v);
+    ASSERT_TRUE(zwei.netz) << zwei.grund;
+    EXPECT_EQ(schnitte(lies(inhalt(pfad("eins.svg")))), int(eins.teile.size()));
+    const SvgInhalt s = lies(inhalt(pfad("zwei.svg")));
+    EXPECT_EQ(schnitte(s), 2 * int(eins.teile.size()));
+    EXPECT_EQ(s.ebenen.size(), std::size_t(zwei.netz->blaetter) + 1);
+    EXPECT_EQ(seiten(pfad("zwei.pdf")), zwei.netz->blaetter + 1);
+    int oben = 0;
+    for (const netz::Teil& t : eins.teile)
+        oben += t.oberteil;
+    const QString seite1 = QString::fromUtf8(run("pdftotext", {"-f", "1", "-l", "1", pfad("zwei.pdf"), "-"})).simplified();
+    EXPECT_TRUE(seite1.contains(QStringLiteral("2 Sterne, jeder aus Oberteil %1 Teile und Unterteil %2 Teile, "
+                                               "zusammen auf %3 Blättern")
+                                    .arg(oben)
+                                    .arg(int(eins.teile.size()) - oben)
+                                    .arg(zwei.netz->blaetter)))
+        << seite1.toStdString();
+
+    // From one to twenty stars; past either end, or a part of one, refused.
+    EXPECT_EQ(pelox({"--net-svg", pfad("viele.svg"), "--peak", "3.8", "--copies", "20", pfad("stern.plx")}).first, 0);
+    EXPECT_EQ(schnitte(lies(inhalt(pfad("viele.svg")))), 20 * int(eins.teile.size()));
+    for (const QString zahl : {"0", "21", "2.5", "nan", "inf"}) {
+        const auto [status, fehler] = pelox({"--net", pfad("x.pdf"), "--peak", "3.8", "--copies", zahl, pfad("stern.plx")});
+        EXPECT_EQ(status, 2) << zahl.toStdString();
+        ASSERT_EQ(fehler.size(), 1) << zahl.toStdString();
+        EXPECT_TRUE(fehler[0].contains(zahl == "2.5" ? QStringLiteral("Anzahl 2.5: nur ganze Zahlen")
+                                                     : QStringLiteral("Anzahl %1: erlaubt sind 1 bis 20").arg(zahl)))
+            << fehler[0].toStdString();
+        EXPECT_FALSE(QFile::exists(pfad("x.pdf")));
+    }
+    // With the sheet of stars as well, the number holds for both.
+    const auto [status, fehler] = pelox({"--net", pfad("x.pdf"), "--sheet", pfad("y.pdf"), "--diameter", "10",
+        "--peak", "3.8", "--copies", "30", pfad("stern.plx")});
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(fehler, QStringList{"pelox: Anzahl 30: erlaubt sind 1 bis 20 (für --net)"});
+}
+
 TEST_F(NetzDateien, EveryOptionTakesBothEndsOfItsRange)
 {
     speichere(pfad("stern.plx"));

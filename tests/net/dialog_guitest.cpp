@@ -5,6 +5,7 @@
 // height, says why a net cannot be made, prints one job on the printer's
 // paper and writes the PDF, the SVG and the 3D model.
 #include "support/dateitest.h"
+#include "support/program.h"
 
 #include "app/faltsterndialog.h"
 #include "app/sternansicht.h"
@@ -16,6 +17,8 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <cmath>
 #include <cstring>
 
@@ -196,4 +199,39 @@ TEST_F(FaltsternDialogTest, PrintsOneJobAndWritesEachFile)
     fileDialog.answers = {QString()};
     w->dlgFaltstern->cmdPdf->click();
     EXPECT_TRUE(w->dlgFaltstern && w->dlgFaltstern->isVisible());
+}
+
+// "Anzahl" lays the pieces of as many stars onto the sheets; the printout's
+// and the PDF's first page say how many, and the dialog opens again with it.
+TEST_F(FaltsternDialogTest, TheCountOfStarsReachesThePrintoutAndThePdf)
+{
+    w->mnuFaltstern->trigger();
+    FaltsternDialog* d = w->dlgFaltstern;
+    EXPECT_EQ((std::array{d->spnAnzahl->minimum(), d->spnAnzahl->maximum(), d->spnAnzahl->value()}),
+        (std::array{1, 20, 1}));
+    const std::size_t teile = d->netz()->teile.size();
+    d->spnAnzahl->setValue(3);
+    ASSERT_TRUE(d->netz());
+    EXPECT_EQ(d->netz()->teile.size(), 3 * teile);
+    EXPECT_EQ(d->netz()->kopien, 3);
+    const int blaetter = d->netz()->blaetter;
+    d->cmdDrucken->click();
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.jobs[0].count(Drawing::Op::Page), blaetter);
+    const QStringList texte = printer.jobs[0].texte();
+    const QRegularExpression zeile(
+        QStringLiteral("^3 Sterne, jeder aus Oberteil \\d+ Teile und Unterteil \\d+ Teile, zusammen auf %1 Blättern$")
+            .arg(blaetter));
+    EXPECT_EQ(texte.filter(zeile).size(), 1)
+        << texte.join('|').toStdString();
+
+    w->mnuFaltstern->trigger();
+    d = w->dlgFaltstern;
+    EXPECT_EQ(d->spnAnzahl->value(), 3);
+    d->spnAnzahl->setValue(2);
+    d->cboPapier->setCurrentIndex(d->cboPapier->findData("A4"));
+    fileDialog.answers = {pfad("zwei.pdf")};
+    d->cmdPdf->click();
+    const QString seite1 = QString::fromUtf8(run("pdftotext", {"-f", "1", "-l", "1", pfad("zwei.pdf"), "-"})).simplified();
+    EXPECT_TRUE(seite1.contains(QStringLiteral("2 Sterne, jeder aus Oberteil"))) << seite1.toStdString();
 }
