@@ -11,7 +11,6 @@
 #include "print/sternbogen.h"
 
 #include <QFileInfo>
-#include <QLabel>
 
 void frmPelox::SternbogenZeigen()
 {
@@ -45,7 +44,6 @@ void frmPelox::SternbogenPdf()
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
     if (pfad.isEmpty() || !SternbogenPdfSchreiben(pfad, *b, *papier))
         return;
-    lblDateiName->setText(pfad);
     dlgSternbogen->accept();
 }
 
@@ -59,7 +57,6 @@ void frmPelox::SternbogenSpeichern(bool dxf)
         : SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
     if (pfad.isEmpty() || !ZeichnungSchreiben(pfad, bogen::zeichnen(*b, false, EntwurfName().toStdString()), dxf))
         return;
-    lblDateiName->setText(pfad);
     dlgSternbogen->accept();
 }
 
