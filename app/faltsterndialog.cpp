@@ -341,19 +341,19 @@ void FaltsternDialog::BlaetterZeichnen()
             maler.setBrush(bemalt ? QColor(Qt::white) : toQColor(flaechenFarbe(0.8)));
             maler.setPen(schnitt);
             maler.drawPolygon(umriss);
-            maler.setPen(Qt::NoPen);
-            for (const netz::Anstrich& a : t.anstrich) {
-                maler.setBrush(toQColor(flaechenFarbe(a.helligkeit, m_vorgabe.farbe[t.oberteil ? 0 : 1])));
-                maler.drawPolygon(vieleck(t.blatt, a.anschnitt));
-            }
-            maler.setPen(schnitt);
-            maler.setBrush(Qt::white);
-            for (const netz::Loch& l : t.loecher)
-                maler.drawPolygon(vieleck(t.blatt, l.pfad));
             if (bemalt) {
+                maler.setPen(Qt::NoPen);
+                for (const netz::Anstrich& a : t.anstrich) {
+                    maler.setBrush(toQColor(flaechenFarbe(a.helligkeit, m_vorgabe.farbe[t.oberteil ? 0 : 1])));
+                    maler.drawPolygon(vieleck(t.blatt, a.anschnitt));
+                }
+                maler.setPen(schnitt);
                 maler.setBrush(Qt::NoBrush);
                 maler.drawPolygon(umriss);
             }
+            maler.setBrush(Qt::white);
+            for (const netz::Loch& l : t.loecher)
+                maler.drawPolygon(vieleck(t.blatt, l.pfad));
             QList<QLineF> berg, tal;
             for (const netz::Falte& f : t.falten)
                 (f.art == netz::Falz::Berg ? berg : tal) << QLineF(ort(t.blatt, f.a), ort(t.blatt, f.b));
