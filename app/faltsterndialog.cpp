@@ -14,6 +14,7 @@
 #include "render/netzsvg.h"
 #include "render/sternbild.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -107,6 +108,9 @@ FaltsternDialog::FaltsternDialog(
     picStern = new SternAnsicht;
     picStern->setFixedSize(kVorschauHoehe, kVorschauHoehe);
     picStern->setToolTip(tr("Ziehen dreht den Stern, das Mausrad zoomt, ein Doppelklick zeigt ihn wieder von vorn."));
+    chkLeuchtend = new QCheckBox(tr("leuchtend"));
+    chkLeuchtend->setToolTip(tr("Der Stern bei Nacht, von innen beleuchtet"));
+    laterne = new LaterneWahl;
 
     auto* hoehe = new QHBoxLayout;
     hoehe->addWidget(spnHoehe, 1);
@@ -131,10 +135,17 @@ FaltsternDialog::FaltsternDialog(
     cmdStl = knoepfe->addButton(tr("Als 3D-Modell speichern …"), QDialogButtonBox::ActionRole);
     cmdAbbrechen = knoepfe->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
 
+    auto* stern = new QVBoxLayout;
+    stern->addWidget(picStern);
+    stern->addWidget(chkLeuchtend);
+    auto* bilder = new QGridLayout;
+    bilder->addWidget(picBlaetter, 0, 0, Qt::AlignTop);
+    bilder->addLayout(stern, 0, 1, Qt::AlignTop);
+    bilder->addWidget(laterne, 1, 0, 1, 2);
+    bilder->setRowStretch(2, 1);
     auto* oben = new QHBoxLayout;
     oben->addLayout(form);
-    oben->addWidget(picBlaetter, 0, Qt::AlignTop);
-    oben->addWidget(picStern, 0, Qt::AlignTop);
+    oben->addLayout(bilder);
     auto* ganz = new QVBoxLayout(this);
     ganz->addLayout(oben);
     ganz->addWidget(knoepfe);
@@ -150,6 +161,8 @@ FaltsternDialog::FaltsternDialog(
         cboHaelften->setCurrentIndex(letzte->haelften);
         cboZiel->setCurrentIndex(letzte->ziel);
         spnAnzahl->setValue(letzte->anzahl);
+        laterne->setStand(letzte->laterne);
+        chkLeuchtend->setChecked(letzte->leuchtend);
     }
 
     connect(spnDurchmesser, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
@@ -167,6 +180,9 @@ FaltsternDialog::FaltsternDialog(
     connect(spnAnzahl, &QSpinBox::valueChanged, this, [this] { Aktualisieren(); });
     for (QComboBox* c : {cboPapier, cboHaelften, cboZiel})
         connect(c, &QComboBox::currentIndexChanged, this, [this] { Aktualisieren(); });
+    connect(laterne, &LaterneWahl::geaendert, this, [this] { Aktualisieren(); });
+    // The light alone changes nothing but the view.
+    connect(chkLeuchtend, &QCheckBox::toggled, picStern, &SternAnsicht::setLeuchtend);
     connect(cmdDrucken, &QPushButton::clicked, this, &FaltsternDialog::druckenGewaehlt);
     connect(cmdPdf, &QPushButton::clicked, this, &FaltsternDialog::pdfGewaehlt);
     connect(cmdSvg, &QPushButton::clicked, this, &FaltsternDialog::svgGewaehlt);
@@ -200,7 +216,7 @@ FaltsternWahl FaltsternDialog::wahl() const
 {
     return {durchmesser(), spnHoehe->value(), m_natuerlichGewaehlt, spnLasche->value(),
         cboPapier->currentData().toString(), cboHaelften->currentIndex(), cboZiel->currentIndex(),
-        spnAnzahl->value()};
+        spnAnzahl->value(), laterne->stand(), chkLeuchtend->isChecked()};
 }
 
 void FaltsternDialog::NatuerlicheHoeheSetzen()
@@ -234,7 +250,8 @@ void FaltsternDialog::Aktualisieren()
     const std::optional<QPageSize> papier = dateiPapier();
     const QSizeF twips = papier ? PdfPaper{*papier}.drawingArea() : m_druckerSeite.value_or(QSizeF());
     const QSizeF blatt(faltnetz::cm(twips.width()), faltnetz::cm(twips.height()));
-    netz::Vorgabe v;
+    netz::Vorgabe& v = m_vorgabe;
+    v = {};
     v.hoehe = hoehe();
     v.lasche = spnLasche->value();
     v.haelften = haelften();
@@ -242,6 +259,8 @@ void FaltsternDialog::Aktualisieren()
     v.kopien = spnAnzahl->value();
     v.blattBreite = blatt.width();
     v.blattHoehe = blatt.height();
+    laterne->eintragen(v);
+    laterne->setHaelften(v.haelften);
     netz::Ergebnis e = netz::entfalten(stern, v);
     m_netz = std::move(e.netz);
     // A net that does not fit the paper still leaves the folded star.
@@ -264,6 +283,11 @@ void FaltsternDialog::Aktualisieren()
             ? tr("%1\n%2 (Oberteil %3, Unterteil %4) auf %5")
                   .arg(winkel, anzahl, QString::number(oben), QString::number(teile - oben), blaetter)
             : tr("%1\n%2 auf %3").arg(winkel, anzahl, blaetter);
+        if (m_netz->einsatzBlaetter > 0) {
+            text += QLatin1Char('\n')
+                + (m_netz->einsatzBlaetter == 1 ? tr("Einsätze auf 1 Blatt")
+                                                : tr("Einsätze auf %1 Blättern").arg(m_netz->einsatzBlaetter));
+        }
         for (const Phrase& h : m_netz->hinweise)
             text += QLatin1Char('\n') + sprache::text(h);
     } else {
@@ -275,7 +299,14 @@ void FaltsternDialog::Aktualisieren()
     cmdSvg->setEnabled(m_netz && papier);
     cmdDxf->setEnabled(m_netz && papier);
     cmdStl->setEnabled(m_koerper.has_value());
-    picStern->zeigen(m_koerper ? netz::szene(*m_koerper, haelften()) : netz::Szene{});
+    // The lantern's cuts show where the net holds them; a star that does not
+    // fit the paper is still shown in its colours.
+    netz::Szene szene = m_netz ? netz::szene(*m_netz, v)
+        : m_koerper            ? netz::szene(*m_koerper, haelften())
+                               : netz::Szene{};
+    szene.farbe = v.farbe;
+    szene.leuchtend = chkLeuchtend->isChecked();
+    picStern->zeigen(std::move(szene));
     BlaetterZeichnen();
 }
 
@@ -287,27 +318,50 @@ void FaltsternDialog::BlaetterZeichnen()
     bild.fill(palette().color(QPalette::Window));
     if (m_netz && m_netz->blaetter > 0) {
         const netz::Netz& n = *m_netz;
-        const Raster r = raster(n.blaetter, n.blattBreite, n.blattHoehe);
+        const int blaetter = n.blaetter + n.einsatzBlaetter;
+        const Raster r = raster(blaetter, n.blattBreite, n.blattHoehe);
         QPainter maler(&bild);
         maler.setRenderHint(QPainter::Antialiasing);
         // The pieces in the colours of the plotter's file: each piece cut in
-        // black around its card, the folds in the colours of their kinds. The
+        // black around its card, or its faces in their colours with the tabs
+        // white, what is cut out of it showing the sheet, the folds in the
+        // colours of their kinds; then the inserts on their own sheets. The
         // labels would be specks at this size.
         const auto ort = [&](int b, netz::Punkt p) {
             return QPointF(kAbstand + (b % r.spalten) * (n.blattBreite * r.pixelProCm + kAbstand) + p.x * r.pixelProCm,
                 kAbstand + (b / r.spalten) * (n.blattHoehe * r.pixelProCm + kAbstand) + p.y * r.pixelProCm);
         };
+        const auto vieleck = [&](int b, const std::vector<netz::Punkt>& punkte) {
+            QPolygonF v;
+            v.reserve(qsizetype(punkte.size()));
+            for (const netz::Punkt& p : punkte)
+                v << ort(b, p);
+            return v;
+        };
+        const QPen schnitt(netzFarbe(std::nullopt), 0);
         maler.setPen(QColor(160, 160, 160));
         maler.setBrush(Qt::white);
-        for (int b = 0; b < n.blaetter; ++b)
+        for (int b = 0; b < blaetter; ++b)
             maler.drawRect(QRectF(ort(b, {0, 0}), ort(b, {n.blattBreite, n.blattHoehe})));
-        maler.setBrush(toQColor(flaechenFarbe(0.8)));
+        const bool bemalt = m_vorgabe.farbig || m_vorgabe.schattiert;
         for (const netz::Teil& t : n.teile) {
-            QPolygonF umriss;
-            for (const netz::Punkt& p : t.schnitt)
-                umriss << ort(t.blatt, p);
-            maler.setPen(QPen(netzFarbe(std::nullopt), 0));
+            const QPolygonF umriss = vieleck(t.blatt, t.schnitt);
+            maler.setBrush(bemalt ? QColor(Qt::white) : toQColor(flaechenFarbe(0.8)));
+            maler.setPen(schnitt);
             maler.drawPolygon(umriss);
+            if (bemalt) {
+                maler.setPen(Qt::NoPen);
+                for (const netz::Anstrich& a : t.anstrich) {
+                    maler.setBrush(toQColor(flaechenFarbe(a.helligkeit, m_vorgabe.farbe[t.oberteil ? 0 : 1])));
+                    maler.drawPolygon(vieleck(t.blatt, a.anschnitt));
+                }
+                maler.setPen(schnitt);
+                maler.setBrush(Qt::NoBrush);
+                maler.drawPolygon(umriss);
+            }
+            maler.setBrush(Qt::white);
+            for (const netz::Loch& l : t.loecher)
+                maler.drawPolygon(vieleck(t.blatt, l.pfad));
             QList<QLineF> berg, tal;
             for (const netz::Falte& f : t.falten)
                 (f.art == netz::Falz::Berg ? berg : tal) << QLineF(ort(t.blatt, f.a), ort(t.blatt, f.b));
@@ -315,6 +369,13 @@ void FaltsternDialog::BlaetterZeichnen()
             maler.drawLines(berg);
             maler.setPen(QPen(netzFarbe(netz::Falz::Tal), 0));
             maler.drawLines(tal);
+        }
+        maler.setBrush(Qt::NoBrush);
+        for (const netz::Einsatz& e : n.einsaetze) {
+            maler.setPen(schnitt);
+            maler.drawPolygon(vieleck(e.blatt, e.umriss));
+            maler.setPen(QPen(QColor(160, 160, 160), 0));
+            maler.drawPolygon(vieleck(e.blatt, e.fenster));
         }
     }
     picBlaetter->setPixmap(QPixmap::fromImage(bild));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/laternewahl.h"
 #include "net/koerper.h"
 #include "net/netz.h"
 #include "star/state.h"
@@ -10,6 +11,7 @@
 #include <QPageSize>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -29,11 +31,14 @@ struct FaltsternWahl {
     int haelften = 0;  // the entries of the fields, from 0
     int ziel = 0;
     int anzahl = 1;  // stars whose pieces share the sheets
+    LaterneStand laterne;
+    bool leuchtend = false;  // the 3D view lit from inside
 };
 
 // "Faltstern": the size of the finished star, the height of its peaks, the
-// tabs and the paper of the cut-and-fold net, with its sheets and the folded
-// star in 3D as a live preview. It prints and saves nothing itself; the
+// tabs and the paper of the cut-and-fold net, the lantern made of it, with
+// its sheets and the folded star in 3D (lit from inside at will) as a live
+// preview. It prints and saves nothing itself; the
 // window does that with the net and the star the dialog shows.
 class FaltsternDialog : public QDialog {
     Q_OBJECT
@@ -54,6 +59,8 @@ public:
     QLabel* lblErgebnis;
     QLabel* picBlaetter;
     SternAnsicht* picStern;
+    QCheckBox* chkLeuchtend;
+    LaterneWahl* laterne;
     QPushButton* cmdDrucken;
     QPushButton* cmdPdf;
     QPushButton* cmdSvg;
@@ -70,8 +77,10 @@ public:
     double hoehe() const;
     // The paper of the files, none while the printer's paper is chosen.
     std::optional<QPageSize> dateiPapier() const;
-    // The net as the preview shows it, none with the reason in the label.
+    // The net as the preview shows it, none with the reason in the label,
+    // and what it was asked for.
     const std::optional<netz::Netz>& netz() const { return m_netz; }
+    const netz::Vorgabe& vorgabe() const { return m_vorgabe; }
     // The folded star, none where it cannot be folded.
     const std::optional<netz::Koerper>& koerper() const { return m_koerper; }
     FaltsternWahl wahl() const;
@@ -98,4 +107,5 @@ private:
     bool m_natuerlichGewaehlt = false;
     std::optional<netz::Koerper> m_koerper;
     std::optional<netz::Netz> m_netz;
+    netz::Vorgabe m_vorgabe;
 };

@@ -348,6 +348,20 @@ Save anyway?</translation>
     <message>
         <source>Anzahl:</source>
         <translation>Copies:</translation>
+        <source>leuchtend</source>
+        <translation>lit</translation>
+    </message>
+    <message>
+        <source>Der Stern bei Nacht, von innen beleuchtet</source>
+        <translation>The star at night, lit from inside</translation>
+    </message>
+    <message>
+        <source>Einsätze auf 1 Blatt</source>
+        <translation>Inserts on 1 sheet</translation>
+    </message>
+    <message>
+        <source>Einsätze auf %1 Blättern</source>
+        <translation>Inserts on %1 sheets</translation>
     </message>
 </context>
 <context>
@@ -633,6 +647,97 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
     <message>
         <source>Anzahl der Sterne des Sternbogens (%1 bis %2), für jede Größe ohne eigene Anzahl; der Faltsterne, deren Teile zusammen auf möglichst wenige Blätter kommen (%3 bis %4); %5.</source>
         <translation>Number of stars on the sheet of stars (%1 to %2), for every size without a count of its own; of folded stars whose pieces go together onto as few sheets as possible (%3 to %4); %5.</translation>
+    </message>
+</context>
+<context>
+    <name>LaterneWahl</name>
+    <message>
+        <source>Laterne</source>
+        <translation>Lantern</translation>
+    </message>
+    <message>
+        <source>Farbe oben …</source>
+        <translation>Colour top …</translation>
+    </message>
+    <message>
+        <source>Farbe unten …</source>
+        <translation>Colour bottom …</translation>
+    </message>
+    <message>
+        <source>Ohne Farbe</source>
+        <translation>No colour</translation>
+    </message>
+    <message>
+        <source>schattiert</source>
+        <translation>shaded</translation>
+    </message>
+    <message>
+        <source>Jede Fläche heller oder dunkler gedruckt, wie Licht von links oben sie trifft</source>
+        <translation>Each face printed lighter or darker, as a light from the upper left falls on it</translation>
+    </message>
+    <message>
+        <source>Beschriftung auf den Laschen</source>
+        <translation>Labels on the tabs</translation>
+    </message>
+    <message>
+        <source>Nummern, Buchstaben und Namen der Teile nur auf den Laschen, so dass die Flächen sauber bleiben</source>
+        <translation>Numbers, letters and the pieces&apos; names on the tabs alone, so that the faces stay clean</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Breite des Rahmens um jedes Fenster</source>
+        <translation>Width of the frame around each window</translation>
+    </message>
+    <message>
+        <source>in jeder Fläche</source>
+        <translation>in every face</translation>
+    </message>
+    <message>
+        <source>in jeder zweiten Fläche</source>
+        <translation>in every second face</translation>
+    </message>
+    <message>
+        <source>Radius der gerundeten Fensterecken</source>
+        <translation>Radius of the windows&apos; rounded corners</translation>
+    </message>
+    <message>
+        <source>Einsätze</source>
+        <translation>Inserts</translation>
+    </message>
+    <message>
+        <source>Für jedes Fenster ein Stück Transparentpapier mit Klebrand, auf eigenen Blättern</source>
+        <translation>For each window a piece of translucent paper with a glue border, on sheets of their own</translation>
+    </message>
+    <message>
+        <source>Öffnung für Licht</source>
+        <translation>Opening for a light</translation>
+    </message>
+    <message>
+        <source>Ein rundes Loch um die untere Spitze für die Fassung einer Lampe, mit einem Schlitz für das Kabel</source>
+        <translation>A round hole around the lower peak for a lamp&apos;s socket, with a slit for the cable</translation>
+    </message>
+    <message>
+        <source>Aufhänger</source>
+        <translation>Hanger</translation>
+    </message>
+    <message>
+        <source>Ein Loch von 4 mm nahe der obersten Spitze in beiden Hälften, zum Aufhängen</source>
+        <translation>A hole of 4 mm near the uppermost tip in both halves, to hang the star by</translation>
+    </message>
+    <message>
+        <source>Ecken</source>
+        <translation>Corners</translation>
+    </message>
+    <message>
+        <source>Farbe des Oberteils</source>
+        <translation>Colour of the top half</translation>
+    </message>
+    <message>
+        <source>Farbe des Unterteils</source>
+        <translation>Colour of the bottom half</translation>
     </message>
 </context>
 <context>
