@@ -348,6 +348,8 @@ Save anyway?</translation>
     <message>
         <source>Anzahl:</source>
         <translation>Copies:</translation>
+    </message>
+    <message>
         <source>leuchtend</source>
         <translation>lit</translation>
     </message>

@@ -78,9 +78,10 @@ shots() {
     import -window root -crop "$((WIDTH + 300))x${HEIGHT}+0+0" "$out/menu$suffix.png"
     echo "$out/menu$suffix.png"
 
-    # The poster entry is the fourth from the end of the menu; how many
+    # The poster entry is the fifth from the end of the menu (before the
+    # folded star, the sheet of stars and the two printer entries); how many
     # entries come before it depends on what can be undone.
-    xdotool key Up Up Up Up Return
+    xdotool key Up Up Up Up Up Return
     local poster
     poster=$(window "$poster_title")
     # A poster of 60 cm, to show the grid of its sheets; the diameter has the focus.
@@ -94,7 +95,7 @@ shots() {
     # The folded star comes after the poster.
     xdotool mousemove --window "$main" 300 220 click 3
     sleep 1
-    xdotool key Up Up Up Return
+    xdotool key Up Up Up Up Return
     local faltstern
     faltstern=$(window "$faltstern_title")
     shot "$faltstern" "faltstern$suffix.png"
