@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "net/ansicht.h"
 #include "net/ebene.h"
 #include "net/koerper.h"
 #include "net/laterne.h"
@@ -73,6 +74,9 @@ struct Vorgabe {
     int aufhaengerEcke = -1;    // the tip (index into Koerper::umriss) it hangs by; -1: the uppermost
     bool farbig = false;        // the faces are printed in colour: their bleed is worked out
     bool schattiert = false;    // each face's colour shaded by the light on it
+    // The colours of the upper and the lower half where the faces are printed
+    // in colour; golden card unless chosen, as the 3D view shows it.
+    std::array<Rgb, 2> farbe{};
 };
 
 // Seen from the printed side: a mountain fold rises toward the viewer.
@@ -140,6 +144,8 @@ struct Netz {
     // The windows' inserts, on the sheets after the net's.
     std::vector<Einsatz> einsaetze;
     int einsatzBlaetter = 0;
+    // What it was made from: the colours and the opening its drawings show.
+    Vorgabe vorgabe;
 };
 
 struct Ergebnis {
