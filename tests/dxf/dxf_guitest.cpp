@@ -4,6 +4,7 @@
 // DXF by an independent reader (ezdxf), compared line by line with the SVG
 // of the same design; the cut-only PDF by poppler; the perforated folds as
 // the dashes a machine cuts.
+#include "dxf/lesen.h"
 #include "support/dateitest.h"
 #include "support/printer.h"
 #include "support/program.h"
@@ -29,65 +30,6 @@ Lauf pelox(const QStringList& args)
     return starte(QStringLiteral(PELOX_PROGRAM), args,
         {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}, {"LANGUAGE", ""}, {"LC_ALL", ""},
             {"LC_MESSAGES", ""}, {"LANG", "C.UTF-8"}});
-}
-
-struct Linie {
-    QString rolle;  // the DXF's layer, or the SVG's stroke colour
-    bool geschlossen = false;
-    std::vector<QPointF> punkte;
-    double laenge = 0;
-};
-
-struct Dxf {
-    QJsonObject json;
-    std::vector<Linie> linien;
-};
-
-Dxf lies(const QString& datei)
-{
-    Dxf d;
-    d.json = QJsonDocument::fromJson(run(QStringLiteral(PELOX_PYTHON), {QStringLiteral(PELOX_DXF_LESER), datei}))
-                 .object();
-    for (const QJsonValue v : d.json["linien"].toArray()) {
-        const QJsonObject o = v.toObject();
-        Linie l{o["ebene"].toString(), o["geschlossen"].toBool(), {}, o["laenge"].toDouble()};
-        for (const QJsonValue p : o["punkte"].toArray())
-            l.punkte.emplace_back(p[0].toDouble(), p[1].toDouble());
-        EXPECT_EQ(o["boegen"].toInt(), 0);
-        d.linien.push_back(l);
-    }
-    return d;
-}
-
-// Every path of an SVG with its stroke colour, its points scaled to mm.
-std::vector<Linie> svgLinien(const QByteArray& svg, double mm)
-{
-    std::vector<Linie> r;
-    QXmlStreamReader x(svg);
-    QString strich = QStringLiteral("#000000");
-    static const QRegularExpression zahl(QStringLiteral("-?[0-9.]+"));
-    while (!x.atEnd()) {
-        if (x.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (x.attributes().hasAttribute("stroke"))
-            strich = x.attributes().value("stroke").toString();
-        if (x.name() != QLatin1String("path"))
-            continue;
-        const QString d = x.attributes().value("d").toString();
-        Linie l{strich, d.endsWith('Z'), {}, 0};
-        QStringList z;
-        for (auto it = zahl.globalMatch(d); it.hasNext();)
-            z << it.next().captured();
-        for (qsizetype i = 0; i + 1 < z.size(); i += 2)
-            l.punkte.emplace_back(z[i].toDouble() * mm, z[i + 1].toDouble() * mm);
-        for (std::size_t i = 1; i < l.punkte.size(); ++i)
-            l.laenge += QLineF(l.punkte[i - 1], l.punkte[i]).length();
-        if (l.geschlossen)
-            l.laenge += QLineF(l.punkte.back(), l.punkte.front()).length();
-        r.push_back(l);
-    }
-    EXPECT_FALSE(x.hasError());
-    return r;
 }
 
 std::vector<double> laengen(const std::vector<Linie>& linien, const QString& rolle)
@@ -159,19 +101,6 @@ protected:
         ASSERT_EQ(l.status, 0) << args.join(' ').toStdString() << "\n" << l.fehler.toStdString();
     }
 };
-
-const std::map<QString, int> kEbenen{{"CUT", 7}, {"MOUNTAIN", 1}, {"VALLEY", 5}, {"TEXT", 8}, {"SHEET", 252}};
-
-void gueltig(const Dxf& d)
-{
-    EXPECT_TRUE(d.json["fehler"].toArray().isEmpty()) << QJsonDocument(d.json["fehler"].toArray()).toJson().constData();
-    EXPECT_EQ(d.json["insunits"].toInt(), 4);
-    EXPECT_EQ(d.json["measurement"].toInt(), 1);
-    for (const auto& [name, farbe] : kEbenen)
-        EXPECT_EQ(d.json["ebenen"][name].toInt(-1), farbe) << name.toStdString();
-    for (const QJsonValue t : d.json["typen"].toArray())
-        EXPECT_TRUE(t == QLatin1String("LWPOLYLINE") || t == QLatin1String("TEXT")) << t.toString().toStdString();
-}
 
 } // namespace
 
