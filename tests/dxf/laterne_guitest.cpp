@@ -7,6 +7,7 @@
 // the tabs and the check scale untouched by it.
 #include "dxf/lesen.h"
 #include "support/dateitest.h"
+#include "support/pdfseiten.h"
 #include "support/program.h"
 
 #include "net/netz.h"
@@ -55,8 +56,9 @@ protected:
         speichere(design);
     }
 
-    // The net the options below ask for, made here as the program makes it.
-    netz::Netz erwartet(bool fenster, bool schattiert)
+    // What the options below ask for, and the net made here from it as the
+    // program makes it.
+    netz::Vorgabe vorgabe(bool fenster, bool schattiert) const
     {
         netz::Vorgabe v;
         v.hoehe = kPeak;
@@ -73,10 +75,17 @@ protected:
             v.oeffnung = 4;
             v.aufhaenger = true;
         }
+        return v;
+    }
+
+    netz::Netz erwartet(const netz::Vorgabe& v)
+    {
         netz::Ergebnis e = w->Faltnetz(w->AussenDurchmesser, v);
         EXPECT_TRUE(e.netz) << e.grund;
         return e.netz.value_or(netz::Netz{});
     }
+
+    netz::Netz erwartet(bool fenster, bool schattiert) { return erwartet(vorgabe(fenster, schattiert)); }
 
     static QStringList laterne()
     {
@@ -291,5 +300,62 @@ TEST_F(Laterne, ThePdfHasTheColourOnTheFacesAndWhiteTabs)
             }
         }
         EXPECT_GT(schwarz, 100);
+    }
+}
+
+TEST_F(Laterne, LabelsOnADarkColourStandOutAndTheInsertsFollowTheNet)
+{
+    const Lauf l = pelox({"--peak", QString::number(kPeak), "--paper", "A3", "--colour", "203060", "--labels", "faces",
+        "--windows", "5", "--inserts", "--net", pfad("n.pdf"), design});
+    ASSERT_EQ(l.status, 0) << l.fehler.toStdString();
+    netz::Vorgabe v = vorgabe(true, false);
+    v.oeffnung = 0;
+    v.aufhaenger = false;
+    v.beschriftung = netz::Beschriftung::Flaechen;
+    const netz::Netz n = erwartet(v);
+    const std::vector<PdfSeite> seiten = pdfSeiten(pfad("n.pdf"));
+    ASSERT_GT(n.einsatzBlaetter, 0);
+    ASSERT_EQ(int(seiten.size()), 1 + n.blaetter + n.einsatzBlaetter);
+    const int gesamt = n.blaetter + n.einsatzBlaetter;
+
+    // Every word on a sheet of the net differs clearly from what lies under
+    // it: black on the white tabs, light on the dark faces.
+    constexpr double dpi = 100;
+    run("pdftoppm", {"-r", QString::number(dpi), "-f", "2", "-l", QString::number(1 + n.blaetter), "-png",
+                        pfad("n.pdf"), pfad("seite")});
+    const auto hell = [](QColor c) { return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue(); };
+    int aufFarbe = 0;
+    for (int b = 0; b < n.blaetter; ++b) {
+        const QImage bild(pfad(QStringLiteral("seite-%1.png").arg(b + 2)));
+        ASSERT_FALSE(bild.isNull());
+        for (const PdfWort& w : seiten[std::size_t(b + 1)].woerter) {
+            const QRect r(QPoint(int(w.box.left() / 72 * dpi), int(w.box.top() / 72 * dpi)),
+                QPoint(int(w.box.right() / 72 * dpi), int(w.box.bottom() / 72 * dpi)));
+            std::vector<double> werte;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    werte.push_back(hell(bild.pixelColor(x, y)));
+            std::sort(werte.begin(), werte.end());
+            // The most of the box is what lies under the word.
+            const double grund = werte[werte.size() / 2];
+            const double abstand = std::max(std::abs(werte.front() - grund), std::abs(werte.back() - grund));
+            EXPECT_GT(abstand, 100) << w.text.toStdString() << " on sheet " << b + 1;
+            aufFarbe += grund < 128;
+        }
+    }
+    EXPECT_GT(aufFarbe, 10);
+
+    // The inserts' sheets: each insert's number, and the sheets counted on.
+    for (int b = n.blaetter; b < gesamt; ++b) {
+        QStringList woerter;
+        for (const PdfWort& w : seiten[std::size_t(b + 1)].woerter)
+            woerter << w.text;
+        for (const netz::Einsatz& e : n.einsaetze) {
+            if (e.blatt == b) {
+                EXPECT_TRUE(woerter.contains(QString::number(e.nummer))) << e.nummer;
+            }
+        }
+        EXPECT_TRUE(woerter.join(' ').contains(QStringLiteral("Blatt %1 von %2").arg(b + 1).arg(gesamt)))
+            << woerter.join(' ').toStdString();
     }
 }
