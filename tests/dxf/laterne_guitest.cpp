@@ -344,6 +344,27 @@ TEST_F(Laterne, LabelsOnADarkColourStandOutAndTheInsertsFollowTheNet)
         }
     }
     EXPECT_GT(aufFarbe, 10);
+    // The windows' cuts run on the dark colour: light, as their labels.
+    int fenster = 0;
+    for (const netz::Teil& t : n.teile) {
+        const QImage bild(pfad(QStringLiteral("seite-%1.png").arg(t.blatt + 2)));
+        for (const netz::Loch& h : t.loecher) {
+            std::size_t k = 0;
+            for (std::size_t i = 1; i < h.pfad.size(); ++i)
+                if (netz::laenge(h.pfad[(i + 1) % h.pfad.size()] - h.pfad[i])
+                    > netz::laenge(h.pfad[(k + 1) % h.pfad.size()] - h.pfad[k]))
+                    k = i;
+            const netz::Punkt m = 0.5 * (h.pfad[k] + h.pfad[(k + 1) % h.pfad.size()]);
+            const QPoint p(int((0.635 + m.x) / 2.54 * dpi), int((0.635 + m.y) / 2.54 * dpi));
+            double hi = 0;
+            for (int y = -2; y <= 2; ++y)
+                for (int x = -2; x <= 2; ++x)
+                    hi = std::max(hi, hell(bild.pixelColor(p + QPoint(x, y))));
+            EXPECT_GT(hi, 150) << h.nummer;
+            ++fenster;
+        }
+    }
+    EXPECT_GT(fenster, 10);
 
     // The inserts' sheets: each insert's number, and the sheets counted on.
     for (int b = n.blaetter; b < gesamt; ++b) {
