@@ -225,6 +225,33 @@ TEST_F(Laterne, WindowsOpeningAndHoleAreClosedCutsBeforeTheirPiecesOutline)
     EXPECT_EQ(f.farben, (std::map<QString, int>{{"#c03030", flaechen[0]}, {"#2040a0", flaechen[1]}}));
     EXPECT_EQ(f.anderswo, 0);
 
+    // With a colour and no choice, the labels are those of the net with its
+    // labels on the tabs, not on the faces.
+    const auto mitten = [](const netz::Netz& netz) {
+        std::vector<std::pair<int, int>> m;
+        for (const netz::Teil& t : netz.teile)
+            for (const netz::Text& x : t.texte)
+                m.emplace_back(int(std::lround((t.blatt * (netz.blattBreite + 1) + x.mitte.x) * 100)),
+                    int(std::lround(x.mitte.y * 100)));
+        std::sort(m.begin(), m.end());
+        return m;
+    };
+    std::vector<std::pair<int, int>> gelesen;
+    QXmlStreamReader x(inhalt(pfad("n.svg")));
+    while (!x.atEnd()) {
+        if (x.readNext() == QXmlStreamReader::StartElement && x.name() == QLatin1String("text")
+            && x.attributes().value("text-anchor") == QLatin1String("middle")) {
+            const double tx = x.attributes().value("x").toDouble(), ty = x.attributes().value("y").toDouble();
+            if (tx < n.blaetter * (n.blattBreite * 10 + 10))
+                gelesen.emplace_back(int(std::lround(tx * 10)), int(std::lround(ty * 10)));
+        }
+    }
+    std::sort(gelesen.begin(), gelesen.end());
+    EXPECT_EQ(gelesen, mitten(n));
+    netz::Vorgabe aufFlaechen = vorgabe(true, false);
+    aufFlaechen.beschriftung = netz::Beschriftung::Flaechen;
+    EXPECT_NE(gelesen, mitten(erwartet(aufFlaechen)));
+
     // Cut only: the same cuts in the same order, no colour, no mark.
     const Lauf nur = pelox({"--peak", QString::number(kPeak), "--paper", "A3", "--windows", "5", "--inserts",
         "--opening", "4", "--hanger", "--cut-only", "--net-svg", pfad("s.svg"), design});
