@@ -280,7 +280,8 @@ Auftrag pruefen(const QCommandLineParser& args)
                            .arg(Kommandozeile::tr(z.was), wert));
             else if (wert.contains(QLatin1Char(',')) && a.werte.count(QStringLiteral("halves"))
                 && a.werte.at(QStringLiteral("halves")) == QLatin1String("1"))
-                fehler(Kommandozeile::tr("%1 %2: zwei Farben brauchen zwei Hälften").arg(Kommandozeile::tr(z.was), wert));
+                fehler(Kommandozeile::tr("%1 %2: zwei Farben brauchen zwei Hälften")
+                           .arg(Kommandozeile::tr(z.was), wert));
             a.werte[name] = wert;
         } else if (z.art == Art::Wahl) {
             if (!z.wahl.contains(wert))

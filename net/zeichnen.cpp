@@ -55,7 +55,8 @@ zeichnung::Zeichnung zeichnen(const Netz& n, const zeichnung::Umfang& u, const s
     for (const Einsatz& e : n.einsaetze) {
         // Where the glue ends: a mark, neither cut nor folded.
         z.linien.push_back({Rolle::Zeichen, e.blatt, pfad(e.fenster, e.blatt), true});
-        z.schriften.push_back({e.blatt, mm(e.mitte, e.blatt), kNummerPunkte * kPunktMm, Phrase(std::to_string(e.nummer)), true});
+        z.schriften.push_back(
+            {e.blatt, mm(e.mitte, e.blatt), kNummerPunkte * kPunktMm, Phrase(std::to_string(e.nummer)), true});
     }
     for (int b = 0; b < blaetter; ++b) {
         z.linien.push_back({Rolle::Blatt, b,

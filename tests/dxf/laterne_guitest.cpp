@@ -146,7 +146,8 @@ void pruefeSchnitte(std::vector<Pfad> datei, const netz::Netz& n, const char* wa
     int innen = 0;
     for (std::size_t i = 0; i < datei.size(); ++i) {
         for (std::size_t j = 0; j < datei.size(); ++j) {
-            if (i == j || !std::all_of(datei[i].begin(), datei[i].end(), [&](QPointF p) { return innerhalb(datei[j], p); }))
+            const auto drin = [&](QPointF p) { return innerhalb(datei[j], p); };
+            if (i == j || !std::all_of(datei[i].begin(), datei[i].end(), drin))
                 continue;
             EXPECT_LT(i, j) << was << ": cut " << i << " inside " << j;
             ++innen;
@@ -282,7 +283,8 @@ TEST_F(Laterne, ThePdfHasTheColourOnTheFacesAndWhiteTabs)
         }
         const double rand = 0.635;
         const auto pixel = [&](netz::Punkt p, int blatt) {
-            return blaetter[std::size_t(blatt)].pixelColor(int((rand + p.x) / 2.54 * dpi), int((rand + p.y) / 2.54 * dpi));
+            return blaetter[std::size_t(blatt)].pixelColor(
+                int((rand + p.x) / 2.54 * dpi), int((rand + p.y) / 2.54 * dpi));
         };
         std::set<QRgb> farben;
         int weiss = 0;

@@ -117,7 +117,8 @@ TEST_F(Optionen, TheLanternsOptionsTakeTheEndsOfTheirRangesAndRefuseTheFirstValu
     for (const char* mm : {"3", "20", "5.5"})
         genommen(netz + QStringList{"--windows", mm});
     for (const char* mm : {"2.99", "20.01", "0", "-5", "nan", "inf", "-inf", "fünf"})
-        abgelehnt(netz + QStringList{"--windows", mm}, QStringLiteral("Fensterrahmen %1: erlaubt sind 3 bis 20 mm").arg(mm));
+        abgelehnt(
+            netz + QStringList{"--windows", mm}, QStringLiteral("Fensterrahmen %1: erlaubt sind 3 bis 20 mm").arg(mm));
     for (const char* cm : {"2", "8"})
         genommen(netz + QStringList{"--opening", cm, "--diameter", "30"});
     for (const char* cm : {"1.99", "8.01", "nan", "inf"})
@@ -148,7 +149,8 @@ TEST_F(Optionen, TheLanternsOptionsWithoutEffectAreRefused)
         "--labels zeigt sich nur im Druck und gilt nicht mit --cut-only");
     abgelehnt(dxf + QStringList{"--windows-every", "2"}, "--windows-every braucht --windows");
     abgelehnt(dxf + QStringList{"--inserts"}, "--inserts braucht --windows");
-    abgelehnt({"--stl", pfad("s.stl"), "--peak", "3.8", "--hanger"}, "--hanger gilt nur für --net, --net-svg, --net-dxf");
+    abgelehnt(
+        {"--stl", pfad("s.stl"), "--peak", "3.8", "--hanger"}, "--hanger gilt nur für --net, --net-svg, --net-dxf");
     abgelehnt({"--net", pfad("n.pdf"), "--peak", "3.8", "--halves", "1", "--colour", "ff0000,0000ff"},
         "Farbe ff0000,0000ff: zwei Farben brauchen zwei Hälften");
     abgelehnt(dxf + QStringList{"--halves", "1", "--opening", "4"}, "Die Öffnung für Licht braucht das Unterteil.");
