@@ -142,6 +142,28 @@ int haelften(const Auftrag& a)
     return a.wert(QStringLiteral("halves")).toInt();
 }
 
+// The lantern the options ask for: colours, labels, windows, opening, hanger.
+void laterne(const Auftrag& a, netz::Vorgabe& v)
+{
+    const QString farbe = QStringLiteral("colour"), rahmen = QStringLiteral("windows"),
+                  oeffnung = QStringLiteral("opening"), beschriftung = QStringLiteral("labels");
+    v.farbig = a.gesetzt(farbe);
+    if (v.farbig)
+        v.farbe = *farben(a.wert(farbe));
+    v.schattiert = a.gesetzt(QStringLiteral("shaded"));
+    // Without a choice, the labels keep off a coloured outside.
+    const bool laschen = a.gesetzt(beschriftung) ? a.wert(beschriftung) == QLatin1String("tabs") : v.farbig;
+    v.beschriftung = laschen ? netz::Beschriftung::Laschen : netz::Beschriftung::Flaechen;
+    if (a.gesetzt(rahmen)) {
+        v.fensterRahmen = a.zahl(rahmen) / 10;
+        v.fensterJedes = a.wert(QStringLiteral("windows-every")).toInt();
+        v.einsaetze = a.gesetzt(QStringLiteral("inserts"));
+    }
+    if (a.gesetzt(oeffnung))
+        v.oeffnung = a.zahl(oeffnung);
+    v.aufhaenger = a.gesetzt(QStringLiteral("hanger"));
+}
+
 NetzWahl netzWahl(const Auftrag& a, const frmPelox& w)
 {
     NetzWahl n;
@@ -160,6 +182,7 @@ NetzWahl netzWahl(const Auftrag& a, const frmPelox& w)
     const QSizeF blatt = dateiPapier(a).drawingArea();
     v.blattBreite = faltnetz::cm(blatt.width());
     v.blattHoehe = faltnetz::cm(blatt.height());
+    laterne(a, v);
     netz::Ergebnis e = w.Faltnetz(m.durchmesser, v);
     if (!e.netz) {
         n.fehler = sprache::text(e.grund);

@@ -227,6 +227,14 @@ Auftrag pruefen(const QCommandLineParser& args)
             fehler(Kommandozeile::tr("%1 gilt nur für %2").arg(option(z), liste(z.ausgaben)));
             continue;
         }
+        if (gegeben && nurSchnitt && z.gedruckt) {
+            fehler(Kommandozeile::tr("%1 zeigt sich nur im Druck und gilt nicht mit --cut-only").arg(option(z)));
+            continue;
+        }
+        if (gegeben && z.mit && !args.isSet(QLatin1String(z.mit))) {
+            fehler(Kommandozeile::tr("%1 braucht --%2").arg(option(z), QLatin1String(z.mit)));
+            continue;
+        }
         if (gegeben && !nurSchnitt && !(z.ausgaben & ~z.nurMitSchnitt & ausgaben)) {
             fehler(Kommandozeile::tr("%1 gilt für %2 nur mit --cut-only")
                        .arg(option(z), liste(z.nurMitSchnitt & ausgaben)));
@@ -264,6 +272,17 @@ Auftrag pruefen(const QCommandLineParser& args)
             if (!grund.isEmpty())
                 fehler(grund);
             a.paare[name] = p;
+        } else if (z.art == Art::Farbe) {
+            const std::optional<std::array<netz::Rgb, 2>> f = farben(wert);
+            if (!f)
+                fehler(Kommandozeile::tr("%1 %2: erlaubt sind eine Farbe RRGGBB aus sechs hexadezimalen Ziffern "
+                                         "oder zwei mit Komma getrennt (ff0000 oder ff0000,0000ff)")
+                           .arg(Kommandozeile::tr(z.was), wert));
+            else if (wert.contains(QLatin1Char(',')) && a.werte.count(QStringLiteral("halves"))
+                && a.werte.at(QStringLiteral("halves")) == QLatin1String("1"))
+                fehler(Kommandozeile::tr("%1 %2: zwei Farben brauchen zwei Hälften")
+                           .arg(Kommandozeile::tr(z.was), wert));
+            a.werte[name] = wert;
         } else if (z.art == Art::Wahl) {
             if (!z.wahl.contains(wert))
                 fehler(Kommandozeile::tr("%1 %2: erlaubt sind %3").arg(Kommandozeile::tr(z.was), wert, wahl(z)));
@@ -342,6 +361,20 @@ std::optional<double> zahl(const QString& text)
     if (!form.match(text).hasMatch() || tausender.match(text).hasMatch())
         return std::nullopt;
     return QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}
+
+std::optional<std::array<netz::Rgb, 2>> farben(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9a-fA-F]{6})(,([0-9a-fA-F]{6}))?$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const auto rgb = [](const QString& hex) {
+        const uint v = hex.toUInt(nullptr, 16);
+        return netz::Rgb{int(v >> 16), int((v >> 8) & 0xff), int(v & 0xff)};
+    };
+    const netz::Rgb oben = rgb(m.captured(1));
+    return std::array<netz::Rgb, 2>{oben, m.hasCaptured(3) ? rgb(m.captured(3)) : oben};
 }
 
 QString grenze(double v, bool oben)

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "net/ansicht.h"
 #include "star/state.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <map>
 #include <utility>
 #include <optional>
@@ -93,6 +95,10 @@ struct Groessen {
     QString fehler;
 };
 Groessen groessen(const QString& text, int kopien);
+
+// The colours of --colour: "RRGGBB" (hexadecimal) for both halves, or
+// "RRGGBB,RRGGBB" for the upper and the lower one; none when it is neither.
+std::optional<std::array<netz::Rgb, 2>> farben(const QString& text);
 
 // A limit as the program states it: to four decimals, rounded into the range,
 // so that the number stated is one the range takes.

@@ -16,6 +16,7 @@ enum class Art {
     Spitze, // a number from its least up to the diameter, or "natural"
     Schalter, // given or not, without a value
     Paar, // two numbers in one range, "1,2" or "1.5,2.5"
+    Farbe, // one colour or one per half, RRGGBB[,RRGGBB]
 };
 
 // A range of a number and the files for which it holds.
@@ -37,6 +38,10 @@ struct Zeile {
     // The files for which it counts only with --cut-only: given for one of
     // them without it, it is refused rather than left unused.
     unsigned nurMitSchnitt = 0;
+    // Whether it shows only on what is printed: refused with --cut-only.
+    bool gedruckt = false;
+    // The option it is refused without.
+    const char* mit = nullptr;
     // The help, with the ranges' limits, the choices, then the default
     // for %1, %2 ...
     const char* hilfe = nullptr;
@@ -54,6 +59,8 @@ struct Zeile {
 };
 
 constexpr unsigned kFaltnetz = kNetz | kNetzSvg | kNetzDxf;
+// The files of the net that print colours.
+constexpr unsigned kFarbig = kNetz | kNetzSvg;
 constexpr unsigned kFaltstern = kFaltnetz | kStl;
 constexpr unsigned kSternbogen = kBogen | kBogenSvg | kBogenDxf;
 constexpr unsigned kMitDesign = kPdf | kSvg | kBmp | kPoster | kDxf | kFaltstern | kSternbogen;

@@ -210,6 +210,14 @@ Save anyway?</translation>
         <source>%1 Sterne aus einer Hälfte zu je %2 Teilen, zusammen auf %3 Blättern</source>
         <translation>%1 stars of one half with %2 pieces each, together on %3 sheets</translation>
     </message>
+    <message>
+        <source>5. Die Einsätze ab Blatt %1 ausschneiden und, bevor die Hälften zusammengeklebt werden, von innen hinter die Fenster gleicher Form kleben, Klebstoff nur außerhalb der dünnen Linie.</source>
+        <translation>5. Cut out the inserts from sheet %1 on and, before the halves are glued together, glue each from the inside behind the window of the same shape, with glue only outside the thin line.</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Print</translation>
+    </message>
 </context>
 <context>
     <name>FaltsternDialog</name>
@@ -649,6 +657,66 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
     <message>
         <source>Anzahl der Sterne des Sternbogens (%1 bis %2), für jede Größe ohne eigene Anzahl; der Faltsterne, deren Teile zusammen auf möglichst wenige Blätter kommen (%3 bis %4); %5.</source>
         <translation>Number of stars on the sheet of stars (%1 to %2), for every size without a count of its own; of folded stars whose pieces go together onto as few sheets as possible (%3 to %4); %5.</translation>
+    </message>
+    <message>
+        <source>%1 zeigt sich nur im Druck und gilt nicht mit --cut-only</source>
+        <translation>%1 shows only in print and does not apply with --cut-only</translation>
+    </message>
+    <message>
+        <source>%1 braucht --%2</source>
+        <translation>%1 needs --%2</translation>
+    </message>
+    <message>
+        <source>%1 %2: erlaubt sind eine Farbe RRGGBB aus sechs hexadezimalen Ziffern oder zwei mit Komma getrennt (ff0000 oder ff0000,0000ff)</source>
+        <translation>%1 %2: allowed is one colour RRGGBB of six hexadecimal digits, or two separated by a comma (ff0000 or ff0000,0000ff)</translation>
+    </message>
+    <message>
+        <source>%1 %2: zwei Farben brauchen zwei Hälften</source>
+        <translation>%1 %2: two colours need two halves</translation>
+    </message>
+    <message>
+        <source>Die Außenseite des Faltnetzes farbig drucken: eine Farbe RRGGBB (hexadezimal) für beide Hälften oder zwei mit Komma getrennt, oben und unten; die Laschen bleiben weiß.</source>
+        <translation>Print the outside of the net in colour: one colour RRGGBB (hexadecimal) for both halves, or two separated by a comma, upper and lower; the tabs stay white.</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Jede Fläche heller oder dunkler gedruckt, wie das Licht von links oben auf sie fällt.</source>
+        <translation>Each face printed lighter or darker, as the light from the upper left falls on it.</translation>
+    </message>
+    <message>
+        <source>Nummern, Buchstaben und Namen der Teile auf den Flächen (faces) oder nur auf den Laschen (tabs), damit außen nichts zu sehen ist; ohne: tabs mit --colour, sonst faces.</source>
+        <translation>Numbers, letters and the pieces&apos; names on the faces (faces) or on the tabs alone (tabs), so that nothing shows outside; without: tabs with --colour, else faces.</translation>
+    </message>
+    <message>
+        <source>Fenster in die Flächen schneiden, jedes mit einem Rahmen von %1 bis %2 mm Breite; eine Fläche, die zu klein dafür ist, bleibt ohne.</source>
+        <translation>Cut windows into the faces, each with a frame %1 to %2 mm wide; a face too small for it has none.</translation>
+    </message>
+    <message>
+        <source>Fensterrahmen</source>
+        <translation>Window frame</translation>
+    </message>
+    <message>
+        <source>Ein Fenster in jeder Fläche (1) oder in jeder zweiten (2), %1 (%2); braucht --windows.</source>
+        <translation>A window in every face (1) or in every second one (2), %1 (%2); needs --windows.</translation>
+    </message>
+    <message>
+        <source>Hinter jedes Fenster einen Einsatz aus Transparentpapier, mit 4 mm Klebekante, auf eigenen Blättern; braucht --windows.</source>
+        <translation>Behind every window an insert of translucent paper, with a 4 mm glue border, on sheets of their own; needs --windows.</translation>
+    </message>
+    <message>
+        <source>Eine runde Öffnung für eine Lampe um die untere Spitze, %1 bis %2 cm weit, mit einem Schlitz für das Kabel.</source>
+        <translation>A round opening for a lamp around the lower peak, %1 to %2 cm across, with a slit for the cable.</translation>
+    </message>
+    <message>
+        <source>Öffnung</source>
+        <translation>Opening</translation>
+    </message>
+    <message>
+        <source>Ein Loch von 4 mm zum Aufhängen nahe der obersten Spitze, in beiden Hälften.</source>
+        <translation>A hole of 4 mm to hang it by near the uppermost tip, in both halves.</translation>
     </message>
 </context>
 <context>

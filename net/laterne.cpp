@@ -37,6 +37,20 @@ double innenWinkel(const std::array<Punkt, 3>& d, std::size_t i)
     return std::abs(std::atan2(kreuz(u, w), skalar(u, w)));
 }
 
+// The centroid of the area of a simple polygon.
+Punkt flaechenmitte(const std::vector<Punkt>& p)
+{
+    double a = 0, x = 0, y = 0;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const Punkt u = p[i], w = p[(i + 1) % p.size()];
+        const double k = kreuz(u, w);
+        a += k;
+        x += (u.x + w.x) * k;
+        y += (u.y + w.y) * k;
+    }
+    return {x / (3 * a), y / (3 * a)};
+}
+
 } // namespace
 
 namespace {
@@ -345,14 +359,24 @@ std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v)
     for (std::size_t i = 0; i < netz.einsaetze.size(); ++i) {
         Einsatz& e = netz.einsaetze[i];
         const Lage& lage = a.plaetze[i].lage;
+        // The number at the window's centroid, which a convex window holds
+        // where the middle of its rectangle may lie on its edge.
+        const Punkt schwerpunkt = flaechenmitte(e.fenster);
         for (std::vector<Punkt>* p : {&e.umriss, &e.fenster})
             for (Punkt& q : *p)
                 q = lage(q - e.mitte);
-        e.mitte = lage({0, 0});
+        e.mitte = lage(schwerpunkt - e.mitte);
         e.blatt = netz.blaetter + a.plaetze[i].blatt;
     }
     netz.einsatzBlaetter = a.blaetter;
     return std::nullopt;
+}
+
+Rgb druckfarbe(const Netz& n, const Teil& t, const Anstrich& a)
+{
+    const Rgb& f = n.vorgabe.farbe[t.oberteil ? 0 : 1];
+    const auto kanal = [&](int wert) { return int(std::lround(std::clamp(wert * a.helligkeit, 0.0, 255.0))); };
+    return {kanal(f.rot), kanal(f.gruen), kanal(f.blau)};
 }
 
 } // namespace netz

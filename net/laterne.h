@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "net/ansicht.h"
 #include "net/ebene.h"
 #include "star/phrase.h"
 
@@ -38,6 +39,7 @@
 namespace netz {
 
 struct Netz;
+struct Teil;
 struct Vorgabe;
 
 // The ranges the dialog and the command line offer, cm.
@@ -79,7 +81,7 @@ struct Loch {
 
 // The translucent paper behind a window: cut along umriss, the window's
 // outline (fenster) printed as the line up to which glue goes, the window's
-// number (nummer) printed at mitte.
+// number (nummer) printed at mitte, the window's centroid.
 struct Einsatz {
     int nummer = 0;
     int blatt = 0;  // counted on after the net's sheets (Netz::blaetter)
@@ -109,5 +111,9 @@ struct Anstrich {
 // sheets of their own (Netz::einsaetze, Netz::einsatzBlaetter). The reason
 // when an option is out of range or the opening or the hanger does not fit.
 std::optional<Phrase> laterneEinbauen(Netz& netz, const Vorgabe& v);
+
+// The colour a face of the piece t is printed in: its half's colour of the
+// net's Vorgabe times the face's helligkeit, each channel rounded.
+Rgb druckfarbe(const Netz& n, const Teil& t, const Anstrich& a);
 
 } // namespace netz

@@ -183,6 +183,7 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
     netz.winkelsumme = winkelsumme(netz.koerper);
     netz.blattBreite = v.blattBreite;
     netz.blattHoehe = v.blattHoehe;
+    netz.vorgabe = v;
 
     std::vector<Haelfte> haelften;
     haelften.push_back(haelfte(netz.koerper, true, v.haelften == 1, v.lasche));

@@ -150,6 +150,8 @@ struct Netz {
     // The windows' inserts, on the sheets after the net's.
     std::vector<Einsatz> einsaetze;
     int einsatzBlaetter = 0;
+    // What it was made from: the colours and the opening its drawings show.
+    Vorgabe vorgabe;
 };
 
 struct Ergebnis {

@@ -44,6 +44,16 @@ struct Schrift {
     bool mittig = true;
 };
 
+// A surface printed in colour under the lines, for a printer to print
+// before the cutter cuts (print-then-cut): a closed path and its colour.
+struct Farbflaeche {
+    int blatt = 0;
+    std::vector<Punkt> punkte;
+    int rot = 0;
+    int gruen = 0;
+    int blau = 0;
+};
+
 struct Zeichnung {
     double breite = 0;  // of everything, mm
     double hoehe = 0;
@@ -54,6 +64,9 @@ struct Zeichnung {
     double blattSchritt = 0;
     std::vector<Linie> linien;
     std::vector<Schrift> schriften;
+    // Drawn only where there is a printer to print them; a file for a
+    // cutter or a laser alone leaves them out.
+    std::vector<Farbflaeche> farbflaechen;
 };
 
 // How folds reach the machine: scored along their whole length, perforated

@@ -157,7 +157,7 @@ QFont PainterPage::font() const
 double PainterPage::applyFont(QPainter& p)
 {
     p.setFont(font());
-    p.setPen(toQColor(kSchwarz));
+    p.setPen(toQColor(m_textColor));
     return QFontMetricsF(p.font(), device()).ascent();
 }
 

@@ -24,6 +24,7 @@ public:
     void circle(double x, double y, double radius, BgrColor color) override;
     void printLine(const QString& text) override;
     void textAt(double x, double y, const QString& text) override;
+    void setTextColor(BgrColor color) override { m_textColor = color; }
     double lineHeight() override;
     double textWidth(const QString& text) override;
     void fill(double x, double y, double width, double height, BgrColor color) override;
@@ -54,7 +55,7 @@ private:
     QPainter* painter();
     void applyPen(QPainter& p, BgrColor color);
     QFont font() const;
-    // Sets the font and black for text; the font's ascent, in device pixels.
+    // Sets the font and the text's colour; the font's ascent, in device pixels.
     double applyFont(QPainter& p);
     QPointF toDevice(double x, double y);
 
@@ -63,6 +64,7 @@ private:
     int m_lineWidth = 1;
     double m_lineWidthMm = 0;  // in force when above 0
     LineStyle m_lineStyle = LineStyle::Solid;
+    BgrColor m_textColor = kSchwarz;
     double m_textY = 0;  // top of the next text line, device pixels
 };
 

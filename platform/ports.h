@@ -60,6 +60,8 @@ public:
     virtual void printLine(const QString& text) = 0;
     // Writes the text with the top-left corner of its line at x, y.
     virtual void textAt(double x, double y, const QString& text) = 0;
+    // The colour of the texts written from now on; black until it is set.
+    virtual void setTextColor(BgrColor color) = 0;
     // The font's line spacing, the step of printLine(), and the advance of
     // the text in the font, in twips.
     virtual double lineHeight() = 0;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/faltnetz.h"
 
+#include "net/laterne.h"
+#include "net/vieleck.h"
 #include "paper/blatt.h"
 #include "platform/sprache.h"
 #include "print/zeilen.h"
@@ -12,6 +14,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -41,6 +45,66 @@ constexpr double kLuecke = 0.12;
 constexpr double kPunkt = 0.03;
 constexpr double kLegendeSchrift = 8;
 const QString kSchrift = QStringLiteral("Liberation Sans");
+// The window's number on its insert.
+constexpr double kNummerSchrift = 12;
+// How far to each side of a line the colour under it is looked for, cm:
+// well within the bleed, beyond the width of the line.
+constexpr double kSeitlich = 0.05;
+
+BgrColor bgr(const netz::Rgb& f)
+{
+    return BgrColor(f.rot) | BgrColor(f.gruen) << 8 | BgrColor(f.blau) << 16;
+}
+
+// A shade of the colour that stands out on it: dark on a light colour,
+// light on a dark one.
+BgrColor kontrast(const netz::Rgb& f)
+{
+    const bool hell = 0.299 * f.rot + 0.587 * f.gruen + 0.114 * f.blau >= 128;
+    const auto kanal = [hell](int w) { return hell ? w / 4 : w + (255 - w) * 4 / 5; };
+    return bgr({kanal(f.rot), kanal(f.gruen), kanal(f.blau)});
+}
+
+// The colours printed on a piece, which its lines and texts stand out on.
+class Farben {
+public:
+    Farben() = default;
+    Farben(const netz::Netz& n, const netz::Teil& t)
+    {
+        for (const netz::Anstrich& a : t.anstrich)
+            if (!a.anschnitt.empty())
+                m_flaechen.emplace_back(&a.anschnitt, netz::druckfarbe(n, t, a));
+    }
+
+    // Black on white paper and where a line parts colour from white (a tab's
+    // fold), else the shade that stands out on the colour.
+    BgrColor linie(netz::Punkt a, netz::Punkt b) const
+    {
+        const double l = netz::laenge(b - a);
+        if (m_flaechen.empty() || l == 0)
+            return kSchwarz;
+        const netz::Punkt m = 0.5 * (a + b), quer = (kSeitlich / l) * netz::Punkt{a.y - b.y, b.x - a.x};
+        const std::optional<netz::Rgb> links = bei(m + quer);
+        return links && bei(m - quer) ? kontrast(*links) : kSchwarz;
+    }
+
+    BgrColor text(netz::Punkt p) const
+    {
+        const std::optional<netz::Rgb> f = bei(p);
+        return f ? kontrast(*f) : kSchwarz;
+    }
+
+private:
+    std::optional<netz::Rgb> bei(netz::Punkt p) const
+    {
+        for (const auto& [flaeche, farbe] : m_flaechen)
+            if (netz::drinnen(*flaeche, p))
+                return farbe;
+        return std::nullopt;
+    }
+
+    std::vector<std::pair<const std::vector<netz::Punkt>*, netz::Rgb>> m_flaechen;
+};
 
 struct Seite {
     PrinterPort& p;
@@ -48,8 +112,18 @@ struct Seite {
 
     void linie(netz::Punkt a, netz::Punkt b) { linien({{a, b}}); }
 
-    // The lines in one go, so that a document states their pen once.
-    void linien(const std::vector<std::pair<netz::Punkt, netz::Punkt>>& strecken)
+    // The lines in one go per colour, so that a document states their pen
+    // once.
+    void linien(const std::vector<std::pair<netz::Punkt, netz::Punkt>>& strecken, const Farben& farben = {})
+    {
+        std::map<BgrColor, std::vector<std::pair<netz::Punkt, netz::Punkt>>> nachFarbe;
+        for (const auto& [a, b] : strecken)
+            nachFarbe[farben.linie(a, b)].emplace_back(a, b);
+        for (const auto& [farbe, l] : nachFarbe)
+            linien(l, farbe);
+    }
+
+    void linien(const std::vector<std::pair<netz::Punkt, netz::Punkt>>& strecken, BgrColor farbe)
     {
         std::vector<QLineF> twips;
         twips.reserve(strecken.size());
@@ -57,7 +131,25 @@ struct Seite {
             twips.emplace_back(a.x * kTwips, a.y * kTwips, b.x * kTwips, b.y * kTwips);
             belegt.strecke({a.x * kTwips, a.y * kTwips}, {b.x * kTwips, b.y * kTwips});
         }
-        p.lines(twips, kSchwarz);
+        p.lines(twips, farbe);
+    }
+
+    // A closed path as one cut.
+    void umlauf(const std::vector<netz::Punkt>& pfad, const Farben& farben = {})
+    {
+        std::vector<std::pair<netz::Punkt, netz::Punkt>> strecken;
+        for (std::size_t i = 0; i < pfad.size(); ++i)
+            strecken.emplace_back(pfad[i], pfad[(i + 1) % pfad.size()]);
+        linien(strecken, farben);
+    }
+
+    void flaeche(const std::vector<netz::Punkt>& pfad, BgrColor farbe)
+    {
+        std::vector<QPointF> twips;
+        twips.reserve(pfad.size());
+        for (const netz::Punkt& q : pfad)
+            twips.emplace_back(q.x * kTwips, q.y * kTwips);
+        p.fillPolygon(twips, farbe);
     }
 
     // Dash-dot, drawn as solid pieces: the surfaces know dashes and dots
@@ -76,22 +168,24 @@ struct Seite {
         }
     }
 
-    // The folds of one kind together; they are all black, so their order
-    // does not show.
-    void falten(const std::vector<netz::Falte>& alle)
+    // The folds of one kind together; each line's colour is that of the
+    // whole fold, so the pieces of a mountain fold's pattern do not differ.
+    void falten(const std::vector<netz::Falte>& alle, const Farben& farben = {})
     {
-        std::vector<std::pair<netz::Punkt, netz::Punkt>> tal, berg;
+        std::map<BgrColor, std::vector<std::pair<netz::Punkt, netz::Punkt>>> tal, berg;
         for (const netz::Falte& f : alle) {
+            const BgrColor farbe = farben.linie(f.a, f.b);
             if (f.art == netz::Falz::Tal)
-                tal.emplace_back(f.a, f.b);
+                tal[farbe].emplace_back(f.a, f.b);
             else
-                strichPunkt(f.a, f.b, berg);
+                strichPunkt(f.a, f.b, berg[farbe]);
         }
         p.setLineWidthMm(kFalteMm);
-        p.setLineStyle(LineStyle::Dash);
-        linien(tal);
-        p.setLineStyle(LineStyle::Solid);
-        linien(berg);
+        for (const auto& [art, falze] : {std::pair(LineStyle::Dash, &tal), std::pair(LineStyle::Solid, &berg)}) {
+            p.setLineStyle(art);
+            for (const auto& [farbe, strecken] : *falze)
+                linien(strecken, farbe);
+        }
     }
 
     void text(double x, double y, double punkte, const QString& t)
@@ -103,10 +197,12 @@ struct Seite {
 
     // Centred on its advance in the font, as the net's labels were given
     // room for.
-    void mittig(netz::Punkt m, double punkte, const QString& t)
+    void mittig(netz::Punkt m, double punkte, const QString& t, BgrColor farbe = kSchwarz)
     {
         p.setFontSize(punkte);
+        p.setTextColor(farbe);
         text(m.x * kTwips - p.textWidth(t) / 2, m.y * kTwips - punkte * 10, punkte, t);
+        p.setTextColor(kSchwarz);
     }
 
     // What the three lines mean, from the top-left corner of the legend on,
@@ -208,6 +304,12 @@ void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
     } else {
         zeilen << Faltnetz::tr("4. Die Hälfte mit den Laschen am Rand auf Karton oder ans Fenster kleben.");
     }
+    if (n.einsatzBlaetter > 0) {
+        zeilen << Faltnetz::tr("5. Die Einsätze ab Blatt %1 ausschneiden und, bevor die Hälften zusammengeklebt "
+                               "werden, von innen hinter die Fenster gleicher Form kleben, Klebstoff nur außerhalb "
+                               "der dünnen Linie.")
+                      .arg(n.blaetter + 1);
+    }
     const double zeile = 11 * 20 * 1.3;
     double y = 0;
     p.setFontSize(11);
@@ -223,7 +325,10 @@ void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a)
     const double bildOben = y + 2 * zeile;
     const double bildHoehe = std::min(12 * kTwips, p.pageHeight() - bildOben - 6 * kTwips);
     const blatt::Rechteck bild{0, bildOben, p.pageWidth(), bildOben + bildHoehe};
-    ZusammenbauZeichnen(p, bild, n.koerper, unten > 0 ? 2 : 1);
+    netz::Szene stern = netz::szene(n, n.vorgabe);
+    if (n.vorgabe.farbig)
+        stern.farbe = n.vorgabe.farbe;
+    ZusammenbauZeichnen(p, bild, stern, n.koerper, unten > 0 ? 2 : 1);
     s.belegt.flaeche(bild);
     pruefmass(s, a);
 }
@@ -232,25 +337,44 @@ void BlattZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a, int bl
 {
     Seite s{p};
     p.setFontName(kSchrift);
+    // Every colour of the sheet first, so that no bleed covers a line of
+    // the piece beside it.
+    for (const netz::Teil& t : n.teile) {
+        for (const netz::Anstrich& f : t.anstrich)
+            if (t.blatt == blatt && !f.anschnitt.empty())
+                s.flaeche(f.anschnitt, bgr(netz::druckfarbe(n, t, f)));
+    }
     for (const netz::Teil& t : n.teile) {
         if (t.blatt != blatt)
             continue;
+        const Farben farben(n, t);
         p.setLineWidthMm(kSchnittMm);
         p.setLineStyle(LineStyle::Solid);
-        std::vector<std::pair<netz::Punkt, netz::Punkt>> schnitt;
-        for (std::size_t i = 0; i < t.schnitt.size(); ++i)
-            schnitt.emplace_back(t.schnitt[i], t.schnitt[(i + 1) % t.schnitt.size()]);
-        s.linien(schnitt);
-        s.falten(t.falten);
+        for (const netz::Loch& l : t.loecher)
+            s.umlauf(l.pfad, farben);
+        s.umlauf(t.schnitt, farben);
+        s.falten(t.falten, farben);
         for (const netz::Text& x : t.texte)
-            s.mittig(x.mitte, x.punkte, sprache::text(x.text));
+            s.mittig(x.mitte, x.punkte, sprache::text(x.text), farben.text(x.mitte));
+    }
+    for (const netz::Einsatz& e : n.einsaetze) {
+        if (e.blatt != blatt)
+            continue;
+        p.setLineStyle(LineStyle::Solid);
+        p.setLineWidthMm(kSchnittMm);
+        s.umlauf(e.umriss);
+        // Where the glue ends.
+        p.setLineWidthMm(kFalteMm);
+        s.umlauf(e.fenster);
+        s.mittig(e.mitte, kNummerSchrift, QString::number(e.nummer));
     }
     // The footer band beside the check scale's square, where no piece lies.
     const double breite = n.blattBreite - netz::kPruefmassFeld;
     const double unten = s.legende(0, n.blattHoehe - netz::kFusszeile + 0.3, breite);
     p.setFontSize(9);
     s.text(0, (unten + 0.1) * kTwips, 9,
-        zeilen::kuerzen(p, Faltnetz::tr("Blatt %1 von %2 – %3").arg(blatt + 1).arg(n.blaetter).arg(a.name),
+        zeilen::kuerzen(p,
+            Faltnetz::tr("Blatt %1 von %2 – %3").arg(blatt + 1).arg(n.blaetter + n.einsatzBlaetter).arg(a.name),
             breite * kTwips));
     pruefmass(s, a);
 }
@@ -261,7 +385,7 @@ druck::Ergebnis NetzDrucken(PrinterPort& p, const netz::Netz& n, const Angaben& 
         return druck::Ergebnis::KeinDrucker;
     p.setLandscape(false);
     AnleitungZeichnen(p, n, a);
-    for (int b = 0; b < n.blaetter; ++b) {
+    for (int b = 0; b < n.blaetter + n.einsatzBlaetter; ++b) {
         p.newPage();
         BlattZeichnen(p, n, a, b);
     }

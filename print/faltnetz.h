@@ -9,10 +9,12 @@
 #include <QString>
 
 // The net of the folded star on paper: a first page that says how to build
-// it, then one page per sheet with its pieces at true size. Cut lines are
-// solid, valley folds dashed, mountain folds dash-dotted; every page has the
+// it, then one page per sheet with its pieces at true size, then the sheets
+// of the windows' inserts. Cut lines are solid, valley folds dashed,
+// mountain folds dash-dotted; a coloured face is filled first, and the lines
+// and texts on it take a shade that stands out on it; every page has the
 // legend, the sheet's number and the file name along its bottom, and the
-// check scale at its bottom right, where no piece lies.
+// check scale at its bottom right, where no piece lies, always black.
 namespace faltnetz {
 
 // Everything about the star the pages name besides the net itself.
@@ -27,7 +29,8 @@ double cm(double twips);
 
 void AnleitungZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a);
 
-// Sheet blatt (from 0) with its pieces.
+// Sheet blatt (from 0) with its pieces, or past the net's sheets, with its
+// inserts.
 void BlattZeichnen(PrinterPort& p, const netz::Netz& n, const Angaben& a, int blatt);
 
 // The whole net as one document; Gedruckt, KeinDrucker or Abgelehnt.

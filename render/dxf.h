@@ -11,6 +11,6 @@
 // in the drawing, y upward as DXF has it. Straight segments only, every line
 // one polyline on the layer of its role: CUT (colour 7, white or black),
 // MOUNTAIN (red), VALLEY (blue), TEXT (grey: the texts and marks, which a
-// laser can switch off) and SHEET (the sheets' frames). Empty when it could
-// not be made.
+// laser can switch off) and SHEET (the sheets' frames); the colours are for
+// a printer and not written. Empty when it could not be made.
 QByteArray dxfDatei(const zeichnung::Zeichnung& z);

@@ -106,6 +106,21 @@ QByteArray netzSvg(const zeichnung::Zeichnung& z)
             d += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L")) + punkt(l.punkte[i]);
         pfad(x, l.geschlossen ? d + QStringLiteral(" Z") : d, farbe(l.rolle));
     };
+    // Under everything, so that the lines show on the colours; a layer of
+    // its own, for the printer, which the cutter leaves aside.
+    if (!z.farbflaechen.empty()) {
+        ebene(x, QStringLiteral("druck"), Faltnetz::tr("Druck"));
+        for (const zeichnung::Farbflaeche& f : z.farbflaechen) {
+            QString d;
+            for (std::size_t i = 0; i < f.punkte.size(); ++i)
+                d += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L")) + punkt(f.punkte[i]);
+            x.writeEmptyElement(QStringLiteral("path"));
+            x.writeAttribute(QStringLiteral("d"), d + QStringLiteral(" Z"));
+            x.writeAttribute(QStringLiteral("fill"), QColor(f.rot, f.gruen, f.blau).name());
+            x.writeAttribute(QStringLiteral("stroke"), QStringLiteral("none"));
+        }
+        x.writeEndElement();
+    }
     for (int b = 0; b < z.blaetter; ++b) {
         ebene(x, QStringLiteral("blatt%1").arg(b + 1), Faltnetz::tr("Blatt %1").arg(b + 1));
         for (const zeichnung::Linie& l : z.linien)

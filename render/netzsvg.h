@@ -16,8 +16,9 @@
 // per role: what is cut black, each piece with its tabs one closed path;
 // mountain folds red, valley folds blue, both solid (or their perforation's
 // cuts); the frames, marks and texts grey in a layer of their own, which a
-// drawing of only what is cut leaves out. Never corrected by any printer's
-// calibration.
+// drawing of only what is cut leaves out; the colours printed under the
+// lines (print-then-cut) in a layer of their own below all others. Never
+// corrected by any printer's calibration.
 QByteArray netzSvg(const zeichnung::Zeichnung& z);
 
 // The colour of a fold of this kind, or of the cut line for none: the same

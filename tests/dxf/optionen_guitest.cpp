@@ -110,3 +110,50 @@ TEST_F(Optionen, NoNewFileReplacesTheDesignOrAnother)
     abgelehnt({"--svg", pfad("x"), "--dxf", pfad("x")}, "ist dieselbe Datei wie --svg");
     abgelehnt({"--net-svg", pfad("x"), "--net-dxf", pfad("x"), "--peak", "3.8"}, "ist dieselbe Datei wie --net-svg");
 }
+
+TEST_F(Optionen, TheLanternsOptionsTakeTheEndsOfTheirRangesAndRefuseTheFirstValuePast)
+{
+    const QStringList netz{"--net-svg", pfad("n.svg"), "--peak", "3.8", "--paper", "A3"};
+    for (const char* mm : {"3", "20", "5.5"})
+        genommen(netz + QStringList{"--windows", mm});
+    for (const char* mm : {"2.99", "20.01", "0", "-5", "nan", "inf", "-inf", "fünf"})
+        abgelehnt(
+            netz + QStringList{"--windows", mm}, QStringLiteral("Fensterrahmen %1: erlaubt sind 3 bis 20 mm").arg(mm));
+    for (const char* cm : {"2", "8"})
+        genommen(netz + QStringList{"--opening", cm, "--diameter", "30"});
+    for (const char* cm : {"1.99", "8.01", "nan", "inf"})
+        abgelehnt(netz + QStringList{"--opening", cm}, QStringLiteral("Öffnung %1: erlaubt sind 2 bis 8 cm").arg(cm));
+    for (const char* jede : {"1", "2"})
+        genommen(netz + QStringList{"--windows", "5", "--windows-every", jede});
+    abgelehnt(netz + QStringList{"--windows", "5", "--windows-every", "3"}, "--windows-every 3: erlaubt sind 1 oder 2");
+    for (const char* f : {"ff0000", "00FF00,0000ff", "000000", "FFFFFF"})
+        genommen(netz + QStringList{"--colour", f});
+    for (const char* f : {"ff000", "ff00000", "gg0000", "#ff0000", "ff0000,", ",ff0000", "ff0000,00ff00,0000ff",
+             "ff0000;00ff00", "nan", "inf", "red"})
+        abgelehnt(netz + QStringList{"--colour", f}, QStringLiteral("Farbe %1: erlaubt sind eine Farbe RRGGBB").arg(f));
+    for (const char* seite : {"faces", "tabs"})
+        genommen(netz + QStringList{"--labels", seite});
+    abgelehnt(netz + QStringList{"--labels", "inside"}, "--labels inside: erlaubt sind faces oder tabs");
+    genommen(netz + QStringList{"--shaded", "--hanger", "--windows", "3", "--inserts"});
+}
+
+TEST_F(Optionen, TheLanternsOptionsWithoutEffectAreRefused)
+{
+    const QStringList dxf{"--net-dxf", pfad("n.dxf"), "--peak", "3.8"};
+    // The DXF and every file with only its cuts print nothing.
+    abgelehnt(dxf + QStringList{"--colour", "ff0000"}, "--colour gilt nur für --net, --net-svg");
+    abgelehnt(dxf + QStringList{"--shaded"}, "--shaded gilt nur für --net, --net-svg");
+    abgelehnt({"--net-svg", pfad("n.svg"), "--peak", "3.8", "--cut-only", "--colour", "ff0000"},
+        "--colour zeigt sich nur im Druck und gilt nicht mit --cut-only");
+    abgelehnt(dxf + QStringList{"--cut-only", "--labels", "tabs"},
+        "--labels zeigt sich nur im Druck und gilt nicht mit --cut-only");
+    abgelehnt(dxf + QStringList{"--windows-every", "2"}, "--windows-every braucht --windows");
+    abgelehnt(dxf + QStringList{"--inserts"}, "--inserts braucht --windows");
+    abgelehnt(
+        {"--stl", pfad("s.stl"), "--peak", "3.8", "--hanger"}, "--hanger gilt nur für --net, --net-svg, --net-dxf");
+    abgelehnt({"--net", pfad("n.pdf"), "--peak", "3.8", "--halves", "1", "--colour", "ff0000,0000ff"},
+        "Farbe ff0000,0000ff: zwei Farben brauchen zwei Hälften");
+    abgelehnt(dxf + QStringList{"--halves", "1", "--opening", "4"}, "Die Öffnung für Licht braucht das Unterteil.");
+    genommen(dxf + QStringList{"--cut-only", "--windows", "5", "--opening", "4", "--hanger"});
+    genommen({"--net", pfad("n.pdf"), "--peak", "3.8", "--halves", "1", "--colour", "ff0000", "--shaded"});
+}

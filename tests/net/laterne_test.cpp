@@ -209,6 +209,8 @@ void pruefeLaterne(const netz::Netz& netz, const netz::Vorgabe& v)
                 netz::laenge(fenster[i].second[k] - fenster[i].second[0]), 1e-6);
         for (const Punkt& p : e.fenster)
             EXPECT_GT(innen(e.umriss, p), netz::kEinsatzRand - kGenau);
+        // Its number inside the window, not on the glue border or the cut.
+        EXPECT_TRUE(netz::drinnen(e.fenster, e.mitte));
         for (const Punkt& p : e.umriss) {
             EXPECT_GE(p.x, -kGenau);
             EXPECT_LE(p.x, netz.blattBreite + kGenau);

@@ -156,6 +156,8 @@ public:
     double textWidth(const QString& text) override { return m_points * 12 * double(text.size()); }
     void printLine(const QString& text) override { add(Op::Text, 0, 0, 0, 0, text); }
     void textAt(double x, double y, const QString& text) override { add(Op::TextAt, x, y, 0, 0, text); }
+    void setTextColor(BgrColor c) override { textColor = c; }
+    BgrColor textColor = kSchwarz;  // what setTextColor() asked for last
     double pageWidth() override { return landscape ? height : width; }
     double pageHeight() override { return landscape ? width : height; }
     int pageSizeAsked = 0;     // how often the page size was asked for
