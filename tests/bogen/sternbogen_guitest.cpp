@@ -13,17 +13,8 @@
 
 namespace {
 
-class Sternbogen : public DateiTest {
+class Sternbogen : public EntwurfTest {
 protected:
-    QString design;
-
-    void SetUp() override
-    {
-        DateiTest::SetUp();
-        design = pfad("d.plx");
-        speichere(design);
-    }
-
     Lauf pelox(const QStringList& args) const
     {
         return starte(QStringLiteral(PELOX_PROGRAM), args + QStringList{design},

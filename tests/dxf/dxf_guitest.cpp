@@ -59,16 +59,9 @@ std::vector<Falz> perforation(const std::vector<Linie>& linien, const QString& r
     return r;
 }
 
-class Schneiden : public DateiTest {
+class Schneiden : public EntwurfTest {
 protected:
-    QString design;
-
-    void SetUp() override
-    {
-        DateiTest::SetUp();
-        design = pfad("stern.plx");
-        speichere(design);
-    }
+    QString name() const override { return QStringLiteral("stern.plx"); }
 
     void geschrieben(const QStringList& args)
     {

@@ -38,17 +38,8 @@ bool innerhalb(const Pfad& aussen, QPointF p)
     return netz::drinnen(v, {p.x(), p.y()});
 }
 
-class Laterne : public DateiTest {
+class Laterne : public EntwurfTest {
 protected:
-    QString design;
-
-    void SetUp() override
-    {
-        DateiTest::SetUp();
-        design = pfad("d.plx");
-        speichere(design);
-    }
-
     // What the options below ask for, and the net made here from it as the
     // program makes it.
     netz::Vorgabe vorgabe(bool fenster, bool schattiert) const

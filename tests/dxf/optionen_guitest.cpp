@@ -3,31 +3,15 @@
 // The command line's options for cutting machines: both ends of each range
 // taken, the first value past each refused with its reason and nothing
 // written, and no option left without effect.
+#include "dxf/lesen.h"
 #include "support/dateitest.h"
-#include "support/program.h"
 
 #include <QDir>
 
 namespace {
 
-Lauf pelox(const QStringList& args)
-{
-    return starte(QStringLiteral(PELOX_PROGRAM), args,
-        {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}, {"LANGUAGE", ""}, {"LC_ALL", ""},
-            {"LC_MESSAGES", ""}, {"LANG", "C.UTF-8"}});
-}
-
-class Optionen : public DateiTest {
+class Optionen : public EntwurfTest {
 protected:
-    QString design;
-
-    void SetUp() override
-    {
-        DateiTest::SetUp();
-        design = pfad("d.plx");
-        speichere(design);
-    }
-
     QStringList dateien() const { return QDir(dir.path()).entryList(QDir::Files); }
 
     void genommen(const QStringList& args)

@@ -16,16 +16,9 @@
 
 namespace {
 
-class SchneideBogen : public DateiTest {
+class SchneideBogen : public EntwurfTest {
 protected:
-    QString design;
-
-    void SetUp() override
-    {
-        DateiTest::SetUp();
-        design = pfad("stern.plx");
-        speichere(design);
-    }
+    QString name() const override { return QStringLiteral("stern.plx"); }
 
     void geschrieben(const QStringList& args)
     {

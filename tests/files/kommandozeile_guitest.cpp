@@ -20,17 +20,8 @@ Lauf pelox(const QStringList& args)
             {"LC_MESSAGES", ""}, {"LANG", "C.UTF-8"}});
 }
 
-class Aufruf : public DateiTest {
+class Aufruf : public EntwurfTest {
 protected:
-    QString design;
-
-    void SetUp() override
-    {
-        DateiTest::SetUp();
-        design = pfad("d.plx");
-        speichere(design);
-    }
-
     // Every file in the folder with its bytes.
     std::map<QString, QByteArray> ordner() const
     {

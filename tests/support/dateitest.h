@@ -71,3 +71,19 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
 };
+
+// The same with the design saved first, for the command line to read; its
+// file's name shows in the printouts' footers.
+class EntwurfTest : public DateiTest {
+protected:
+    QString design;
+
+    virtual QString name() const { return QStringLiteral("d.plx"); }
+
+    void SetUp() override
+    {
+        DateiTest::SetUp();
+        design = pfad(name());
+        speichere(design);
+    }
+};
