@@ -9,7 +9,8 @@ using BgrColor = std::uint32_t;
 
 constexpr BgrColor kSchwarz = 0x000000;
 
-enum class LineStyle { Solid = 0, Dash = 1, Dot = 2 };
+// DashDot marks the folded star's mountain folds.
+enum class LineStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };
 
 // What the figure routine and the curve editor draw on: the screen pictures,
 // the export picture and the printer all offer these operations, each in its

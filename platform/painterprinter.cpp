@@ -65,6 +65,9 @@ void PainterPage::applyPen(QPainter& p, BgrColor color)
     case LineStyle::Dot:
         pen.setDashPattern({kPunktMm * perMm, kLueckeMm * perMm});
         break;
+    case LineStyle::DashDot:
+        pen.setDashPattern({kStrichMm * perMm, kLueckeMm * perMm, kPunktMm * perMm, kLueckeMm * perMm});
+        break;
     }
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
@@ -126,11 +129,17 @@ void PainterPage::lines(const std::vector<QLineF>& twips, BgrColor color)
     if (!p)
         return;
     applyPen(*p, color);
-    QList<QLineF> device;
-    device.reserve(qsizetype(twips.size()));
-    for (const QLineF& l : twips)
-        device << QLineF(toDevice(l.x1(), l.y1()), toDevice(l.x2(), l.y2()));
-    p->drawLines(device);
+    // A line that goes on from where the one before ended continues its
+    // path, so that a document states the shared point once and a cut
+    // outline is one line with joined corners.
+    QPainterPath path;
+    for (const QLineF& l : twips) {
+        const QPointF a = toDevice(l.x1(), l.y1());
+        if (path.elementCount() == 0 || path.currentPosition() != a)
+            path.moveTo(a);
+        path.lineTo(toDevice(l.x2(), l.y2()));
+    }
+    p->drawPath(path);
 }
 
 void PainterPage::circle(double x, double y, double radius, BgrColor color)

@@ -112,6 +112,7 @@ static Qt::PenStyle penStyle(LineStyle s)
     switch (s) {
     case LineStyle::Dash: return Qt::DashLine;
     case LineStyle::Dot: return Qt::DotLine;
+    case LineStyle::DashDot: return Qt::DashDotLine;
     case LineStyle::Solid: break;
     }
     return Qt::SolidLine;

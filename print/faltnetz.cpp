@@ -39,10 +39,6 @@ using netz::operator*;
 constexpr double kTwips = blatt::kTwipsProCm;
 constexpr double kSchnittMm = 0.3;
 constexpr double kFalteMm = 0.2;
-// The mountain fold's pattern along the line, in cm: dash, gap, dot, gap.
-constexpr double kStrich = 0.3;
-constexpr double kLuecke = 0.12;
-constexpr double kPunkt = 0.03;
 constexpr double kLegendeSchrift = 8;
 const QString kSchrift = QStringLiteral("Liberation Sans");
 // The window's number on its insert.
@@ -152,36 +148,16 @@ struct Seite {
         p.fillPolygon(twips, farbe);
     }
 
-    // Dash-dot, drawn as solid pieces: the surfaces know dashes and dots
-    // but not the two together.
-    static void strichPunkt(netz::Punkt a, netz::Punkt b, std::vector<std::pair<netz::Punkt, netz::Punkt>>& stuecke)
-    {
-        const double l = netz::laenge(b - a);
-        if (l == 0)
-            return;
-        const netz::Punkt u = (1 / l) * (b - a);
-        for (double s = 0; s < l; s += kStrich + kPunkt + 2 * kLuecke) {
-            stuecke.emplace_back(a + s * u, a + std::min(l, s + kStrich) * u);
-            const double punkt = s + kStrich + kLuecke;
-            if (punkt < l)
-                stuecke.emplace_back(a + punkt * u, a + std::min(l, punkt + kPunkt) * u);
-        }
-    }
-
-    // The folds of one kind together; each line's colour is that of the
-    // whole fold, so the pieces of a mountain fold's pattern do not differ.
+    // The folds of one kind together, each in one colour from end to end.
     void falten(const std::vector<netz::Falte>& alle, const Farben& farben = {})
     {
         std::map<BgrColor, std::vector<std::pair<netz::Punkt, netz::Punkt>>> tal, berg;
         for (const netz::Falte& f : alle) {
             const BgrColor farbe = farben.linie(f.a, f.b);
-            if (f.art == netz::Falz::Tal)
-                tal[farbe].emplace_back(f.a, f.b);
-            else
-                strichPunkt(f.a, f.b, berg[farbe]);
+            (f.art == netz::Falz::Tal ? tal : berg)[farbe].emplace_back(f.a, f.b);
         }
         p.setLineWidthMm(kFalteMm);
-        for (const auto& [art, falze] : {std::pair(LineStyle::Dash, &tal), std::pair(LineStyle::Solid, &berg)}) {
+        for (const auto& [art, falze] : {std::pair(LineStyle::Dash, &tal), std::pair(LineStyle::DashDot, &berg)}) {
             p.setLineStyle(art);
             for (const auto& [farbe, strecken] : *falze)
                 linien(strecken, farbe);

@@ -158,12 +158,36 @@ TEST_F(NetzDateien, TheCommandLineWritesThePagesAndTheSvgOfTheNet)
                   [](const SvgInhalt::Text& t) { return t.text == "schwarz: schneiden, rot: Bergfalte, blau: Talfalte"; }),
         n.blaetter);
     EXPECT_EQ(s.farben.at("beschriftung"), std::set<QString>{"#808080"});
-    // The PDF's sheets are named alike, page 2 on.
+    // The PDF's sheets are named alike, page 2 on; each fold is one line
+    // with the pattern of its kind, mountain dash-dot (3, 1.5, 0.3 and
+    // 1.5 mm), valley dashed (3 and 1.5 mm), beside the legend's sample.
+    static const QRegularExpression gestrichelt(QStringLiteral(R"re(stroke-dasharray:([^;"]*);[^"]*" d="([^"]*)")re"));
     for (int b = 0; b < n.blaetter; ++b) {
         const QString seite = QString::number(b + 2);
         const QString text = QString::fromUtf8(run("pdftotext", {"-f", seite, "-l", seite, pfad("netz.pdf"), "-"}));
         EXPECT_TRUE(text.contains(QStringLiteral("Blatt %1 von %2 – stern.plx").arg(b + 1).arg(n.blaetter)))
             << text.toStdString();
+        const QString svg = QString::fromUtf8(run("pdftocairo", {"-svg", "-f", seite, "-l", seite, pfad("netz.pdf"), "-"}));
+        std::map<QString, int> falten{{"berg", 1}, {"tal", 1}}, gezeichnet;
+        for (const netz::Teil& t : n.teile)
+            for (const netz::Falte& f : t.falten)
+                falten[f.art == netz::Falz::Berg ? "berg" : "tal"] += t.blatt == b;
+        for (auto it = gestrichelt.globalMatch(svg); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            std::vector<double> muster;
+            for (const QString& z : m.captured(1).split(','))
+                muster.push_back(z.toDouble());
+            // The pages are drawn in 1/1200 inch.
+            const double mm = 1200 / 25.4;
+            const bool berg = muster.size() == 4 && std::abs(muster[0] - 3 * mm) < 0.01 * mm
+                && std::abs(muster[1] - 1.5 * mm) < 0.01 * mm && std::abs(muster[2] - 0.3 * mm) < 0.01 * mm
+                && std::abs(muster[3] - 1.5 * mm) < 0.01 * mm;
+            const bool tal = muster.size() == 2 && std::abs(muster[0] - 3 * mm) < 0.01 * mm
+                && std::abs(muster[1] - 1.5 * mm) < 0.01 * mm;
+            ASSERT_TRUE(berg || tal) << m.captured(1).toStdString();
+            gezeichnet[berg ? "berg" : "tal"] += int(m.captured(2).count(QLatin1Char('L')));
+        }
+        EXPECT_EQ(gezeichnet, falten) << "sheet " << b + 1;
     }
 
     // The natural height on A3: one closed piece per half, on two sheets at most.

@@ -24,18 +24,30 @@ std::vector<QLineF> pdfLines(const QString& pdf, int page)
         QStringLiteral(R"re(<path style="[^"]*stroke:rgb[^"]*" d="M ([^"]*) " transform="matrix\(([^)]*)\))re"));
     static const QRegularExpression strecke(QStringLiteral("^[-0-9.]+ [-0-9.]+( L [-0-9.]+ [-0-9.]+)+$"));
     std::vector<QLineF> r;
+    static const QRegularExpression punkt(QStringLiteral("^[-0-9.]+ [-0-9.]+$"));
     for (auto it = pfad.globalMatch(seite); it.hasNext();) {
         const auto m = it.next();
-        // Lines drawn in one go are one path of several pieces.
-        const QStringList teile = m.captured(1).split(QStringLiteral(" M "));
+        // Lines drawn in one go are one path of several pieces, a line that
+        // goes on from the last one's end a piece of several points; a
+        // closed piece ends in Z, after which a lone point may stand.
+        QStringList teile = m.captured(1).split(QStringLiteral(" M "));
+        teile.removeIf([](const QString& t) { return punkt.match(t).hasMatch(); });
+        std::vector<bool> zu;
+        for (QString& t : teile) {
+            zu.push_back(t.endsWith(QStringLiteral(" Z")));
+            if (zu.back())
+                t.chop(2);
+        }
         // Only straight lines; circles and the like have curve segments.
         if (!std::all_of(teile.begin(), teile.end(), [](const QString& t) { return strecke.match(t).hasMatch(); }))
             continue;
         const QStringList z = m.captured(2).split(',');
         const QTransform t(z[0].toDouble(), z[1].toDouble(), z[2].toDouble(), z[3].toDouble(), z[4].toDouble(),
             z[5].toDouble());
-        for (const QString& teil : teile) {
-            const QStringList punkte = teil.split(QStringLiteral(" L "));
+        for (qsizetype k = 0; k < teile.size(); ++k) {
+            QStringList punkte = teile[k].split(QStringLiteral(" L "));
+            if (zu[std::size_t(k)])
+                punkte.push_back(punkte.front());
             for (qsizetype i = 1; i < punkte.size(); ++i) {
                 const QStringList a = punkte[i - 1].split(' '), b = punkte[i].split(' ');
                 r.push_back(t.map(QLineF(a[0].toDouble(), a[1].toDouble(), b[0].toDouble(), b[1].toDouble())));
