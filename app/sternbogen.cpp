@@ -10,6 +10,7 @@
 #include "platform/pdffile.h"
 #include "print/sternbogen.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 
 void frmPelox::SternbogenZeigen()
@@ -42,7 +43,12 @@ void frmPelox::SternbogenPdf()
     if (!b || !papier)
         return;
     const QString pfad = SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.pdf"), tr("PDF-Dateien (*.pdf)|*.pdf|"));
-    if (pfad.isEmpty() || !SternbogenPdfSchreiben(pfad, *b, *papier))
+    if (pfad.isEmpty())
+        return;
+    const bool geschrieben = dlgSternbogen->chkNurSchnitt->isChecked()
+        ? SchnittPdfSchreiben(pfad, bogen::zeichnen(*b, true, {}), *papier)
+        : SternbogenPdfSchreiben(pfad, *b, *papier);
+    if (!geschrieben)
         return;
     dlgSternbogen->accept();
 }
@@ -55,7 +61,9 @@ void frmPelox::SternbogenSpeichern(bool dxf)
     const QString pfad = dxf
         ? SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.dxf"), tr("DXF-Dateien (*.dxf)|*.dxf|"))
         : SpeicherDialog(QStringLiteral("Pelox_1_Sternbogen.svg"), tr("SVG-Dateien (*.svg)|*.svg|"));
-    if (pfad.isEmpty() || !ZeichnungSchreiben(pfad, bogen::zeichnen(*b, false, EntwurfName().toStdString()), dxf))
+    const bool nurSchnitt = dlgSternbogen->chkNurSchnitt->isChecked();
+    if (pfad.isEmpty()
+        || !ZeichnungSchreiben(pfad, bogen::zeichnen(*b, nurSchnitt, EntwurfName().toStdString()), dxf))
         return;
     dlgSternbogen->accept();
 }

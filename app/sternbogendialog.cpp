@@ -7,6 +7,7 @@
 #include "print/poster.h"
 #include "print/sternbogen.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -57,6 +58,9 @@ SternbogenDialog::SternbogenDialog(const PeloxState& entwurf, std::optional<QSiz
     spnRand->setSingleStep(0.5);
     spnRand->setSuffix(QStringLiteral(" mm"));
     spnRand->setValue(blatt::kPdfRandMm);
+    chkNurSchnitt = new QCheckBox(tr("Nur Schnittlinien"));
+    chkNurSchnitt->setToolTip(tr("PDF, SVG und DXF nur mit den Umrissen der Sterne, ohne Texte, Prüfmaß und "
+                                 "Rahmen, für Schneideplotter"));
 
     picVorschau = new QLabel;
     picVorschau->setFixedSize(kVorschauBreite, kVorschauHoehe);
@@ -69,6 +73,7 @@ SternbogenDialog::SternbogenDialog(const PeloxState& entwurf, std::optional<QSiz
     form->addRow(tr("Papier:"), cboPapier);
     form->addRow(tr("Abstand:"), spnAbstand);
     form->addRow(tr("Rand der Seite:"), spnRand);
+    form->addRow(chkNurSchnitt);
     form->addRow(lblBlaetter);
 
     auto* knoepfe = new QDialogButtonBox;

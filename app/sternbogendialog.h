@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -31,6 +32,7 @@ public:
     QComboBox* cboPapier;       // the printer's paper first if there is one, then the papers for files
     QDoubleSpinBox* spnAbstand;  // mm
     QDoubleSpinBox* spnRand;     // mm, for the files, down to none for a cutting mat
+    QCheckBox* chkNurSchnitt;    // the files hold only the stars' outlines
     QLabel* picVorschau;
     QLabel* lblBlaetter;
     QPushButton* cmdDrucken;

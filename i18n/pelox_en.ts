@@ -1086,6 +1086,14 @@ Numbers with a point or a comma (2.5 or 2,5), without thousands separators.</tra
         <source>Als DXF speichern …</source>
         <translation>Save as DXF …</translation>
     </message>
+    <message>
+        <source>Nur Schnittlinien</source>
+        <translation>Cutting lines only</translation>
+    </message>
+    <message>
+        <source>PDF, SVG und DXF nur mit den Umrissen der Sterne, ohne Texte, Prüfmaß und Rahmen, für Schneideplotter</source>
+        <translation>PDF, SVG and DXF with the stars&apos; outlines only, without texts, check scale and frames, for cutting plotters</translation>
+    </message>
 </context>
 <context>
     <name>frmPelox</name>

@@ -198,3 +198,33 @@ TEST_F(SchneideBogen, TheDialogSavesTheSheetsAsDxfOnACuttingMat)
     EXPECT_NEAR(blaetter[0].width(), 305, 0.5);
     EXPECT_NEAR(blaetter[0].height(), 305, 0.5);
 }
+
+// "Nur Schnittlinien" in the dialog: its PDF, SVG and DXF hold the stars'
+// outlines and nothing else, the same as the full files' cut lines.
+TEST_F(SchneideBogen, TheDialogSavesOnlyTheCutLinesWhenAsked)
+{
+    // Each save closes the dialog; it opens again as a user would.
+    const auto speichern = [&](QPushButton* SternbogenDialog::*knopf, const QString& datei, bool nurSchnitt) {
+        w->mnuSternbogen->trigger();
+        SternbogenDialog* d = w->dlgSternbogen;
+        d->cboPapier->setCurrentIndex(d->cboPapier->findData("A4"));
+        d->chkNurSchnitt->setChecked(nurSchnitt);
+        fileDialog.answers = {pfad(datei)};
+        (d->*knopf)->click();
+    };
+    speichern(&SternbogenDialog::cmdDxf, "voll.dxf", false);
+    speichern(&SternbogenDialog::cmdDxf, "c.dxf", true);
+    speichern(&SternbogenDialog::cmdSvg, "c.svg", true);
+    speichern(&SternbogenDialog::cmdPdf, "c.pdf", true);
+    const Dxf c = lies(pfad("c.dxf"));
+    gueltig(c);
+    EXPECT_TRUE(c.json["texte"].toArray().isEmpty());
+    for (const Linie& l : c.linien)
+        EXPECT_EQ(l.rolle, "CUT");
+    gleichLang(laengen(c.linien, "CUT"), laengen(lies(pfad("voll.dxf")).linien, "CUT"), "cut");
+    const QByteArray svg = inhalt(pfad("c.svg"));
+    EXPECT_FALSE(svg.contains("<text") || svg.contains("#808080"));
+    EXPECT_EQ(svg.count("stroke=\"#000000\""), 30);
+    EXPECT_TRUE(QString::fromUtf8(run("pdftotext", {pfad("c.pdf"), "-"})).trimmed().isEmpty());
+    EXPECT_FALSE(pdfLines(pfad("c.pdf")).empty());
+}
