@@ -4,9 +4,11 @@
 // pieces, apart from each other and from the cut lines, within the room the
 // net gave them, in German and in English.
 #include "support/dateitest.h"
+#include "support/netzworte.h"
 #include "support/program.h"
 
 #include "net/beschriftung.h"
+#include "net/vieleck.h"
 #include "print/faltnetz.h"
 
 #include <QFileInfo>
@@ -19,41 +21,6 @@ namespace {
 
 using netz::Punkt;
 using netz::Rechteck;
-
-// The PDF's margin, whole points, and its points in cm.
-const double kRand = std::ceil(blatt::kPdfRandMm / 25.4 * 72 - 1e-9);
-constexpr double kCm = 2.54 / 72;
-
-struct Wort {
-    QString text;
-    Rechteck r;  // in cm of the sheet's printable area
-};
-
-// The words of a page and their boxes as poppler sees them.
-std::vector<Wort> woerter(const QString& pdf, int seite)
-{
-    const QString s = QString::number(seite);
-    const QString box = QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-bbox", "-f", s, "-l", s, pdf, "-"}));
-    static const QRegularExpression muster(QStringLiteral(
-        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
-    std::vector<Wort> w;
-    for (auto it = muster.globalMatch(box); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const auto cm = [&](int i) { return (m.captured(i).toDouble() - kRand) * kCm; };
-        w.push_back({m.captured(5), {cm(1), cm(2), cm(3), cm(4)}});
-    }
-    return w;
-}
-
-bool innen(Punkt p, const std::vector<Punkt>& v)
-{
-    bool drin = false;
-    for (std::size_t i = 0, j = v.size() - 1; i < v.size(); j = i++) {
-        if ((v[i].y > p.y) != (v[j].y > p.y) && p.x < v[j].x + (p.y - v[j].y) / (v[i].y - v[j].y) * (v[i].x - v[j].x))
-            drin = !drin;
-    }
-    return drin;
-}
 
 Punkt mitte(const Rechteck& r)
 {
@@ -125,7 +92,7 @@ protected:
                 const Rechteck& r = wort.r;
                 for (const Punkt& p : {Punkt{r.links, r.oben}, Punkt{r.rechts, r.oben}, Punkt{r.links, r.unten},
                          Punkt{r.rechts, r.unten}}) {
-                    EXPECT_TRUE(innen(p, teil->schnitt)) << wort.text.toStdString();
+                    EXPECT_TRUE(netz::drinnen(teil->schnitt, p)) << wort.text.toStdString();
                 }
                 for (std::size_t i = 0; i < teil->schnitt.size(); ++i) {
                     const blatt::Strecke s{teil->schnitt[i], teil->schnitt[(i + 1) % teil->schnitt.size()]};

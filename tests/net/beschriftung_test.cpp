@@ -3,6 +3,7 @@
 // The labels of the net: each on the piece it names, legible, apart from
 // the others and from every cut line; the piece's name clear of its folds.
 #include "net/beschriftung.h"
+#include "net/vieleck.h"
 
 #include "net/entwurf.h"
 
@@ -29,22 +30,12 @@ netz::Vorgabe a4(double hoehe)
     return v;
 }
 
-bool innen(Punkt p, const std::vector<Punkt>& v)
-{
-    bool drin = false;
-    for (std::size_t i = 0, j = v.size() - 1; i < v.size(); j = i++) {
-        if ((v[i].y > p.y) != (v[j].y > p.y) && p.x < v[j].x + (p.y - v[j].y) / (v[i].y - v[j].y) * (v[i].x - v[j].x))
-            drin = !drin;
-    }
-    return drin;
-}
-
 // Whether the rectangle lies inside the polygon, none of its sides crossing it.
 bool drin(const Rechteck& r, const std::vector<Punkt>& v)
 {
     for (const Punkt& p :
         {Punkt{r.links, r.oben}, Punkt{r.rechts, r.oben}, Punkt{r.links, r.unten}, Punkt{r.rechts, r.unten}}) {
-        if (!innen(p, v))
+        if (!netz::drinnen(v, p))
             return false;
     }
     for (std::size_t i = 0; i < v.size(); ++i) {
@@ -115,11 +106,11 @@ void pruefeBeschriftung(const netz::Netz& n)
                 bool aufKante = false;
                 for (std::size_t j = 0; j < t.dreiecke.size(); ++j)
                     aufKante |= std::to_string(kante(int(j))) == text
-                        && innen(x.mitte, {t.dreiecke[j].begin(), t.dreiecke[j].end()});
+                        && netz::drinnen({t.dreiecke[j].begin(), t.dreiecke[j].end()}, x.mitte);
                 for (std::size_t q = 0; q < t.laschen.size(); ++q)
                     for (const std::vector<netz::Punkt>& stueck : t.laschen[q])
                         aufKante |= t.laschenFlaeche[q] >= 0 && std::to_string(kante(t.laschenFlaeche[q])) == text
-                            && innen(x.mitte, stueck);
+                            && netz::drinnen(stueck, x.mitte);
                 EXPECT_TRUE(aufKante) << text;
             }
         }

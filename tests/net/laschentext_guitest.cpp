@@ -4,9 +4,11 @@
 // every word on a piece lies inside one of its tabs and on none of its
 // faces, and every edge's number is printed on a tab.
 #include "support/dateitest.h"
+#include "support/netzworte.h"
 #include "support/program.h"
 
 #include "net/beschriftung.h"
+#include "net/vieleck.h"
 #include "platform/pdffile.h"
 #include "print/faltnetz.h"
 
@@ -17,40 +19,6 @@ namespace {
 
 using netz::Punkt;
 using netz::Rechteck;
-
-// The PDF's margin, whole points, and its points in cm.
-const double kRand = std::ceil(blatt::kPdfRandMm / 25.4 * 72 - 1e-9);
-constexpr double kCm = 2.54 / 72;
-
-struct Wort {
-    QString text;
-    Rechteck r;  // in cm of the sheet's printable area
-};
-
-std::vector<Wort> woerter(const QString& pdf, int seite)
-{
-    const QString s = QString::number(seite);
-    const QString box = QString::fromUtf8(run(QStringLiteral("pdftotext"), {"-bbox", "-f", s, "-l", s, pdf, "-"}));
-    static const QRegularExpression muster(QStringLiteral(
-        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
-    std::vector<Wort> w;
-    for (auto it = muster.globalMatch(box); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const auto cm = [&](int i) { return (m.captured(i).toDouble() - kRand) * kCm; };
-        w.push_back({m.captured(5), {cm(1), cm(2), cm(3), cm(4)}});
-    }
-    return w;
-}
-
-bool innen(Punkt p, const std::vector<Punkt>& v)
-{
-    bool drin = false;
-    for (std::size_t i = 0, j = v.size() - 1; i < v.size(); j = i++) {
-        if ((v[i].y > p.y) != (v[j].y > p.y) && p.x < v[j].x + (p.y - v[j].y) / (v[i].y - v[j].y) * (v[i].x - v[j].x))
-            drin = !drin;
-    }
-    return drin;
-}
 
 std::vector<Punkt> ecken(const Rechteck& r)
 {
@@ -84,13 +52,13 @@ protected:
                 const Rechteck r = wort.r.erweitert(-0.005);
                 const Punkt m{(r.links + r.rechts) / 2, (r.oben + r.unten) / 2};
                 for (const netz::Teil& t : n.teile) {
-                    if (t.blatt != b || !innen(m, t.schnitt))
+                    if (t.blatt != b || !netz::drinnen(t.schnitt, m))
                         continue;
                     ++aufTeilen;
                     bool aufLasche = false;
                     for (const netz::Lasche& l : t.laschen) {
                         for (const std::vector<Punkt>& stueck : l) {
-                            const auto drin = [&](Punkt p) { return innen(p, stueck); };
+                            const auto drin = [&](Punkt p) { return netz::drinnen(stueck, p); };
                             const std::vector<Punkt> e = ecken(r);
                             aufLasche |= std::all_of(e.begin(), e.end(), drin);
                         }
@@ -98,7 +66,7 @@ protected:
                     EXPECT_TRUE(aufLasche) << wort.text.toStdString() << " at " << m.x << ", " << m.y;
                     for (const auto& d : t.dreiecke) {
                         for (const Punkt& p : ecken(r))
-                            EXPECT_FALSE(innen(p, {d.begin(), d.end()})) << wort.text.toStdString();
+                            EXPECT_FALSE(netz::drinnen({d.begin(), d.end()}, p)) << wort.text.toStdString();
                     }
                     if (aufLasche && wort.text.front().isDigit())
                         nummern.insert(wort.text);

@@ -5,6 +5,7 @@
 // on the tab of its first edge, the names on the tabs; every edge of the
 // half without outline tabs matched by the number on its partner's tab.
 #include "net/beschriftung.h"
+#include "net/vieleck.h"
 
 #include "net/entwurf.h"
 
@@ -31,16 +32,6 @@ netz::Vorgabe aufLaschen(double hoehe, int haelften = 2, double lasche = netz::k
     return v;
 }
 
-bool innen(Punkt p, const std::vector<Punkt>& v)
-{
-    bool drin = false;
-    for (std::size_t i = 0, j = v.size() - 1; i < v.size(); j = i++) {
-        if ((v[i].y > p.y) != (v[j].y > p.y) && p.x < v[j].x + (p.y - v[j].y) / (v[i].y - v[j].y) * (v[i].x - v[j].x))
-            drin = !drin;
-    }
-    return drin;
-}
-
 std::vector<Punkt> ecken(const Rechteck& r)
 {
     return {{r.links, r.oben}, {r.rechts, r.oben}, {r.rechts, r.unten}, {r.links, r.unten}};
@@ -50,7 +41,7 @@ std::vector<Punkt> ecken(const Rechteck& r)
 bool beruehrt(const Rechteck& r, const std::vector<Punkt>& v)
 {
     for (const Punkt& p : ecken(r)) {
-        if (innen(p, v))
+        if (netz::drinnen(v, p))
             return true;
     }
     for (std::size_t i = 0; i < v.size(); ++i) {
@@ -64,7 +55,7 @@ bool beruehrt(const Rechteck& r, const std::vector<Punkt>& v)
 bool drin(const Rechteck& r, const std::vector<Punkt>& v)
 {
     for (const Punkt& p : ecken(r)) {
-        if (!innen(p, v))
+        if (!netz::drinnen(v, p))
             return false;
     }
     for (std::size_t i = 0; i < v.size(); ++i) {
@@ -224,7 +215,7 @@ TEST(LaschenText, TheFacesAreLabelledUnlessAskedOtherwise)
     for (const netz::Teil& t : n.teile) {
         for (const netz::Text& x : t.texte) {
             for (const auto& d : t.dreiecke)
-                aufFlaechen += innen(x.mitte, {d.begin(), d.end()});
+                aufFlaechen += netz::drinnen({d.begin(), d.end()}, x.mitte);
         }
     }
     EXPECT_GT(aufFlaechen, 16);

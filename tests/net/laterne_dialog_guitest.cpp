@@ -9,6 +9,7 @@
 #include "app/laternewahl.h"
 #include "app/sternansicht.h"
 #include "net/netz.h"
+#include "net/vieleck.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -33,16 +34,6 @@ int loecher(const netz::Netz& n, netz::Loch::Art art, std::optional<bool> oberte
     return anzahl;
 }
 
-bool innen(netz::Punkt p, const std::vector<netz::Punkt>& v)
-{
-    bool drin = false;
-    for (std::size_t i = 0, j = v.size() - 1; i < v.size(); j = i++) {
-        if ((v[i].y > p.y) != (v[j].y > p.y) && p.x < v[j].x + (p.y - v[j].y) / (v[i].y - v[j].y) * (v[i].x - v[j].x))
-            drin = !drin;
-    }
-    return drin;
-}
-
 // How many of the net's labels lie on one of their piece's tabs.
 std::pair<int, int> aufLaschen(const netz::Netz& n)
 {
@@ -53,7 +44,7 @@ std::pair<int, int> aufLaschen(const netz::Netz& n)
             bool gefunden = false;
             for (const netz::Lasche& l : t.laschen)
                 for (const std::vector<netz::Punkt>& teil : l)
-                    gefunden = gefunden || innen(text.mitte, teil);
+                    gefunden = gefunden || netz::drinnen(teil, text.mitte);
             drauf += gefunden;
         }
     }

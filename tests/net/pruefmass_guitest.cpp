@@ -6,6 +6,7 @@
 #include "support/dateitest.h"
 #include "support/pdfseiten.h"
 #include "support/program.h"
+#include "support/sprachlauf.h"
 
 #include "net/entwurf.h"
 #include "paper/blatt.h"
@@ -17,28 +18,6 @@
 #include <utility>
 
 namespace {
-
-struct Sprache {
-    const char* lang;
-    QString erstesWort;
-};
-
-const Sprache kDeutsch{"de_DE.UTF-8", QStringLiteral("Prüfmaß:")};
-const Sprache kEnglisch{"en_US.UTF-8", QStringLiteral("Check")};
-
-int pelox(const Sprache& s, const QStringList& args)
-{
-    return starte(QStringLiteral(PELOX_PROGRAM), args,
-        {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}, {"LANGUAGE", ""}, {"LC_ALL", ""},
-            {"LC_MESSAGES", ""}, {"LANG", s.lang}})
-        .status;
-}
-
-QString beispiel(const QString& name)
-{
-    return QFileInfo(QStringLiteral(PELOX_PROGRAM)).absolutePath() + QStringLiteral("/share/pelox/examples/")
-        + name + QStringLiteral(".plx");
-}
 
 using NetzPruefmass = DateiTest;
 
