@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/figure.h"
 
+#include <algorithm>
+
 float FigureMapping::mapX(float x, float y) const
 {
     return static_cast<float>(centreX + double(swapAxes ? y : x) * scale);
@@ -42,4 +44,25 @@ void drawFigure(DrawingSurface& surface, const PeloxState& s, const FigureMappin
     } else {
         surface.circle(cx, cy, centreRadius, kSchwarz);
     }
+}
+
+UmrissRahmen umrissRahmen(const PeloxState& s)
+{
+    // The centre mark 60 twips across, as on the printout.
+    const double kreis = 60.0 / 566.0;
+    const double rand = 0.3;
+    double minX = -kreis, maxX = kreis, minY = -kreis, maxY = kreis;
+    const auto einschliessen = [&](double x, double y) {
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    };
+    for (int i = 1; i <= s.AnzahlEcken + 1; ++i) {
+        einschliessen(s.PunktX[i], s.PunktY[i]);
+        if (s.KurveEin && i <= s.AnzahlEcken)
+            for (int k = 1; k <= 3; ++k)
+                einschliessen(s.KurvePunktX[i][k], s.KurvePunktY[i][k]);
+    }
+    return {rand - minX, rand - minY, maxX - minX + 2 * rand, maxY - minY + 2 * rand, kreis};
 }

@@ -26,3 +26,16 @@ struct FigureMapping {
 // the line width and style the caller has set.
 void drawFigure(DrawingSurface& surface, const PeloxState& s, const FigureMapping& m, int firstEdge,
     int lastEdge, bool dreiD, double centreRadius);
+
+// Where the star's outline lies in a file of it at true size, cm: the
+// corners, the bends' points and the centre mark (as large as on the
+// printout) with 3 mm around them. The design's origin is at (links, oben)
+// of the file; the mark's radius is kreis.
+struct UmrissRahmen {
+    double links = 0;
+    double oben = 0;
+    double breite = 0;
+    double hoehe = 0;
+    double kreis = 0;
+};
+UmrissRahmen umrissRahmen(const PeloxState& s);

@@ -6,7 +6,6 @@
 #include "render/figure.h"
 
 #include <QString>
-#include <algorithm>
 
 namespace {
 
@@ -60,27 +59,11 @@ private:
 
 QByteArray starSvg(const PeloxState& s, bool dreiD, bool dick)
 {
-    // The mark at the centre is as large as on the printout: 60 twips.
-    const double kreis = 60.0 / 566.0;
-    const double rand = 0.3;
-    double minX = -kreis, maxX = kreis, minY = -kreis, maxY = kreis;
-    const auto einschliessen = [&](double x, double y) {
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
-    };
-    for (int i = 1; i <= s.AnzahlEcken + 1; ++i) {
-        einschliessen(s.PunktX[i], s.PunktY[i]);
-        if (s.KurveEin && i <= s.AnzahlEcken)
-            for (int k = 1; k <= 3; ++k)
-                einschliessen(s.KurvePunktX[i][k], s.KurvePunktY[i][k]);
-    }
-    const double breite = maxX - minX + 2 * rand;
-    const double hoehe = maxY - minY + 2 * rand;
+    const UmrissRahmen r = umrissRahmen(s);
+    const double breite = r.breite, hoehe = r.hoehe;
 
     SvgSurface svg;
-    drawFigure(svg, s, {1.0, rand - minX, rand - minY, false}, 1, s.AnzahlEcken, dreiD, kreis);
+    drawFigure(svg, s, {1.0, r.links, r.oben, false}, 1, s.AnzahlEcken, dreiD, r.kreis);
     svg.closePath();
 
     QString doc;

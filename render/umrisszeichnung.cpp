@@ -44,25 +44,9 @@ private:
 
 zeichnung::Zeichnung umrissZeichnung(const PeloxState& s, bool dreiD, bool nurSchnitt)
 {
-    // As on the printout: the centre mark 60 twips across, 3 mm around all.
-    const double kreis = 60.0 / 566.0;
-    const double rand = 0.3;
-    double minX = -kreis, maxX = kreis, minY = -kreis, maxY = kreis;
-    const auto einschliessen = [&](double x, double y) {
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
-    };
-    for (int i = 1; i <= s.AnzahlEcken + 1; ++i) {
-        einschliessen(s.PunktX[i], s.PunktY[i]);
-        if (s.KurveEin && i <= s.AnzahlEcken)
-            for (int k = 1; k <= 3; ++k)
-                einschliessen(s.KurvePunktX[i][k], s.KurvePunktY[i][k]);
-    }
+    const UmrissRahmen r = umrissRahmen(s);
     Sammler sammler;
-    drawFigure(sammler, s, {10.0, (rand - minX) * 10, (rand - minY) * 10, false}, 1, s.AnzahlEcken, dreiD,
-        kreis * 10);
+    drawFigure(sammler, s, {10.0, r.links * 10, r.oben * 10, false}, 1, s.AnzahlEcken, dreiD, r.kreis * 10);
     zeichnung::Zeichnung& z = sammler.z;
     // The outline ends at the corner it began with, computed once more and
     // so a little apart from it, at most a rounding: it is closed there.
@@ -74,8 +58,8 @@ zeichnung::Zeichnung umrissZeichnung(const PeloxState& s, bool dreiD, bool nurSc
             umriss.geschlossen = true;
         }
     }
-    z.breite = (maxX - minX + 2 * rand) * 10;
-    z.hoehe = (maxY - minY + 2 * rand) * 10;
+    z.breite = r.breite * 10;
+    z.hoehe = r.hoehe * 10;
     z.blattBreite = z.breite;
     if (nurSchnitt)
         std::erase_if(z.linien, [](const zeichnung::Linie& l) { return l.rolle != Rolle::Schnitt; });
