@@ -140,6 +140,35 @@ std::optional<Drehung> genauEinpassen(const std::vector<Punkt>& huelle, double b
     return std::nullopt;
 }
 
+// The order the hull is built in: by x, then by y.
+bool vorher(const Punkt& a, const Punkt& b)
+{
+    return a.x < b.x || (a.x == b.x && a.y < b.y);
+}
+
+// The hull of points in that order: the lower chain along them, the upper
+// one back.
+std::vector<Punkt> kette(const std::vector<Punkt>& punkte)
+{
+    if (punkte.size() < 3)
+        return punkte;
+    std::vector<Punkt> h(2 * punkte.size());
+    std::size_t k = 0;
+    for (const Punkt& p : punkte) {
+        while (k >= 2 && kreuz(h[k - 1] - h[k - 2], p - h[k - 2]) <= 0)
+            --k;
+        h[k++] = p;
+    }
+    const std::size_t unten = k + 1;
+    for (std::size_t i = punkte.size() - 1; i-- > 0;) {
+        while (k >= unten && kreuz(h[k - 1] - h[k - 2], punkte[i] - h[k - 2]) <= 0)
+            --k;
+        h[k++] = punkte[i];
+    }
+    h.resize(k - 1);
+    return h;
+}
+
 } // namespace
 
 double laenge(Punkt a)
@@ -177,25 +206,27 @@ bool naeherAls(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double 
 
 std::vector<Punkt> huelle(std::vector<Punkt> punkte)
 {
-    std::sort(punkte.begin(), punkte.end(),
-        [](const Punkt& a, const Punkt& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
-    if (punkte.size() < 3)
-        return punkte;
-    std::vector<Punkt> h(2 * punkte.size());
-    std::size_t k = 0;
-    for (const Punkt& p : punkte) {
-        while (k >= 2 && kreuz(h[k - 1] - h[k - 2], p - h[k - 2]) <= 0)
-            --k;
-        h[k++] = p;
-    }
-    const std::size_t unten = k + 1;
-    for (std::size_t i = punkte.size() - 1; i-- > 0;) {
-        while (k >= unten && kreuz(h[k - 1] - h[k - 2], punkte[i] - h[k - 2]) <= 0)
-            --k;
-        h[k++] = punkte[i];
-    }
-    h.resize(k - 1);
-    return h;
+    std::sort(punkte.begin(), punkte.end(), vorher);
+    return kette(punkte);
+}
+
+std::vector<Punkt> huelle(const std::vector<Punkt>& a, const std::vector<Punkt>& b)
+{
+    // A hull's lower chain runs up the order of its corners from its first
+    // corner to the last in that order, its upper chain down it back: two
+    // sorted runs each, merged.
+    const auto ordnen = [](const std::vector<Punkt>& h, std::vector<Punkt>& aus) {
+        const std::size_t letzte = std::size_t(std::max_element(h.begin(), h.end(), vorher) - h.begin());
+        aus.resize(h.size());
+        std::merge(h.begin(), h.begin() + std::ptrdiff_t(letzte) + 1, h.rbegin(),
+            h.rend() - std::ptrdiff_t(letzte) - 1, aus.begin(), vorher);
+    };
+    std::vector<Punkt> sa, sb;
+    ordnen(a, sa);
+    ordnen(b, sb);
+    std::vector<Punkt> alle(sa.size() + sb.size());
+    std::merge(sa.begin(), sa.end(), sb.begin(), sb.end(), alle.begin(), vorher);
+    return kette(alle);
 }
 
 std::optional<Drehung> einpassen(const std::vector<Punkt>& huelle, double breite, double hoehe, bool ersteReicht)

@@ -47,6 +47,9 @@ bool naeherAls(const std::vector<Punkt>& a, const std::vector<Punkt>& b, double 
 
 // The convex hull, counter-clockwise in x, y as a mathematician draws them.
 std::vector<Punkt> huelle(std::vector<Punkt> punkte);
+// The hull of two hulls, the same as that of all their corners, found
+// without sorting them anew.
+std::vector<Punkt> huelle(const std::vector<Punkt>& a, const std::vector<Punkt>& b);
 
 // The turn of the points (about the origin, in radians) under which their
 // surrounding rectangle is smallest while it fits into breite x hoehe, of

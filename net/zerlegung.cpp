@@ -29,15 +29,15 @@ constexpr double kGrenzen[] = {INFINITY, 270 * kGrad, 180 * kGrad, 120 * kGrad, 
 // with, fit as well.
 constexpr double kSpiel = 1e-6;
 
-// The turn under which the run fits, if any.
-std::optional<Drehung> drehungFuer(const std::vector<Punkt>& punkte, double breite, double hoehe)
+// The turn under which a hull fits, if any.
+std::optional<Drehung> drehungFuer(const std::vector<Punkt>& h, double breite, double hoehe)
 {
-    return einpassen(huelle(punkte), breite - kSpiel, hoehe - kSpiel, true);
+    return einpassen(h, breite - kSpiel, hoehe - kSpiel, true);
 }
 
 bool passt(const Haelfte& h, const Lauf& l, double breite, double hoehe)
 {
-    return drehungFuer(reichweite(h, l, true), breite, hoehe).has_value();
+    return drehungFuer(huelle(reichweite(h, l, true)), breite, hoehe).has_value();
 }
 
 // Whether the points fit under the turn w, as einpassen turns them.
@@ -89,7 +89,6 @@ struct Laeufe {
     std::vector<std::vector<std::vector<Punkt>>> bloecke;
     // Runs are asked about more than once; each is laid out once.
     std::unordered_map<std::size_t, bool> bekannt;
-    std::vector<Punkt> punkte;
     std::vector<std::optional<double>> zuletzt = std::vector<std::optional<double>>(g);
 
     Laeufe(const Haelfte& haelfte, double b, double hoch)
@@ -116,9 +115,7 @@ struct Laeufe {
             const std::vector<std::vector<Punkt>>& halb = bloecke.back();
             std::vector<std::vector<Punkt>> neu;
             for (std::size_t k = 0; k + b <= 2 * g; ++k) {
-                std::vector<Punkt> v(halb[k]);
-                v.insert(v.end(), halb[k + b / 2].begin(), halb[k + b / 2].end());
-                neu.push_back(huelle(std::move(v)));
+                neu.push_back(huelle(halb[k], halb[k + b / 2]));
             }
             bloecke.push_back(std::move(neu));
         }
@@ -144,9 +141,7 @@ struct Laeufe {
                     it->second = passtGedreht(vorn, hinten, *zuletzt[k], breite, hoehe);
             }
             if (!it->second) {
-                punkte.assign(vorn.begin(), vorn.end());
-                punkte.insert(punkte.end(), hinten.begin(), hinten.end());
-                if (const std::optional<Drehung> d = drehungFuer(punkte, breite, hoehe)) {
+                if (const std::optional<Drehung> d = drehungFuer(huelle(vorn, hinten), breite, hoehe)) {
                     it->second = true;
                     zuletzt[i] = d->winkel;
                 }

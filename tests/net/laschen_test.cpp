@@ -396,3 +396,32 @@ TEST(Laschen, ANarrowerTabNeverTakesMorePieces)
 }
 
 } // namespace
+
+// The hull of two hulls, merged without sorting, is exactly the hull of all
+// their points: the same corners in the same order, also where points lie
+// on a line, repeat, or are fewer than three.
+TEST(Laschen, TheHullOfTwoHullsIsTheHullOfAllTheirPoints)
+{
+    std::mt19937 zufall(11);
+    const auto wolke = [&](int n, bool raster) {
+        std::vector<Punkt> p;
+        std::uniform_real_distribution<double> ort(-5, 5);
+        std::uniform_int_distribution<int> stufe(-2, 2);
+        for (int i = 0; i < n; ++i)
+            p.push_back(raster ? Punkt{double(stufe(zufall)), double(stufe(zufall))} : Punkt{ort(zufall), ort(zufall)});
+        return p;
+    };
+    for (int k = 0; k < 2000; ++k) {
+        const bool raster = k % 3 == 0;
+        const std::vector<Punkt> a = wolke(1 + k % 7 * 5, raster), b = wolke(1 + k % 11 * 3, raster);
+        std::vector<Punkt> alle = netz::huelle(a);
+        const std::vector<Punkt> hb = netz::huelle(b);
+        alle.insert(alle.end(), hb.begin(), hb.end());
+        const std::vector<Punkt> erwartet = netz::huelle(alle), h = netz::huelle(netz::huelle(a), hb);
+        ASSERT_EQ(h.size(), erwartet.size()) << k;
+        for (std::size_t i = 0; i < h.size(); ++i) {
+            ASSERT_EQ(h[i].x, erwartet[i].x) << k;
+            ASSERT_EQ(h[i].y, erwartet[i].y) << k;
+        }
+    }
+}
