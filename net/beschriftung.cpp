@@ -3,10 +3,12 @@
 #include "net/beschriftung.h"
 
 #include "net/platzsuche.h"
+#include "net/zugleich.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numeric>
 
 namespace netz {
 
@@ -288,15 +290,18 @@ Rechteck textRahmen(const Text& t)
 
 void beschriften(Netz& n, Beschriftung wo)
 {
-    int fehlend = 0, alle = 0;
-    for (Teil& t : n.teile) {
+    std::vector<int> ohnePlatz(n.teile.size()), texte(n.teile.size());
+    zugleich(n.teile.size(), [&](std::size_t i) {
+        Teil& t = n.teile[i];
         t.texte.clear();
         const std::vector<Marke> m
             = wo == Beschriftung::Laschen ? laschenMarken(t, n.koerper) : marken(t, n.koerper);
-        fehlend += platzieren(t, m);
+        ohnePlatz[i] = platzieren(t, m);
         for (const Marke& x : m)
-            alle += int(x.zeilen.size());
-    }
+            texte[i] += int(x.zeilen.size());
+    });
+    const int fehlend = std::accumulate(ohnePlatz.begin(), ohnePlatz.end(), 0);
+    const int alle = std::accumulate(texte.begin(), texte.end(), 0);
     if (fehlend > 0 && wo == Beschriftung::Laschen) {
         // A tab is as wide as chosen however large the star: a text that
         // lies across a steep one needs a wider tab.

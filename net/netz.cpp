@@ -7,6 +7,7 @@
 #include "net/rat.h"
 #include "net/laschen.h"
 #include "net/zerlegung.h"
+#include "net/zugleich.h"
 #include "net/teile.h"
 #include "poster/plan.h"
 
@@ -195,17 +196,30 @@ Ergebnis entfalten(const PeloxState& s, const Vorgabe& v)
     }
 
     const Zerlegung z = zerlegen(haelften, v.ziel, breite, hoehe, v.kopien);
+    // The lower half's letters go on from the upper one's, where that is cut.
+    struct Auftrag {
+        std::size_t haelfte;
+        std::size_t lauf;
+        int buchstabe;
+    };
+    std::vector<Auftrag> auftraege;
     int buchstabe = 0;
     for (std::size_t hi = 0; hi < haelften.size(); ++hi) {
         const std::vector<Lauf>& laeufe = z.laeufe[hi];
-        for (std::size_t r = 0; r < laeufe.size(); ++r) {
-            const Namen namen{int(r) + 1, int(laeufe.size()), buchstaben(buchstabe + int(r)),
-                buchstaben(buchstabe + int((r + 1) % laeufe.size()))};
-            netz.teile.push_back(teilLegen(haelften[hi], laeufe[r], namen));
-        }
+        for (std::size_t r = 0; r < laeufe.size(); ++r)
+            auftraege.push_back({hi, r, buchstabe});
         if (!laeufe.front().geschlossen)
             buchstabe += int(laeufe.size());
     }
+    netz.teile.resize(auftraege.size());
+    zugleich(auftraege.size(), [&](std::size_t i) {
+        const Auftrag& a = auftraege[i];
+        const std::vector<Lauf>& laeufe = z.laeufe[a.haelfte];
+        const int r = int(a.lauf);
+        const Namen namen{r + 1, int(laeufe.size()), buchstaben(a.buchstabe + r),
+            buchstaben(a.buchstabe + (r + 1) % int(laeufe.size()))};
+        netz.teile[i] = teilLegen(haelften[a.haelfte], laeufe[a.lauf], namen);
+    });
     if (const std::optional<Phrase> h = laschenHinweis(netz.teile))
         netz.hinweise.push_back(*h);
     // Every copy's pieces are the same, names and numbers alike; only where

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/zerlegung.h"
 
+#include "net/zugleich.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -265,10 +267,11 @@ Zerlegung zerlegen(const std::vector<Haelfte>& haelften, Ziel ziel, double breit
         Zerlegung z;
         std::vector<std::vector<Punkt>> huellen;
         double winkel = 0;
+        z.laeufe.resize(haelften.size());
+        zugleich(haelften.size(), [&](std::size_t hi) { z.laeufe[hi] = teilen(bekannt[hi], grenze); });
         for (std::size_t hi = 0; hi < haelften.size(); ++hi) {
             const Haelfte& h = haelften[hi];
-            z.laeufe.push_back(teilen(bekannt[hi], grenze));
-            for (const Lauf& l : z.laeufe.back()) {
+            for (const Lauf& l : z.laeufe[hi]) {
                 huellen.push_back(huelle(reichweite(h, l)));
                 winkel = std::max(winkel, h.phi[l.start + l.laenge] - h.phi[l.start]);
             }
