@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace netz {
 
@@ -208,6 +209,19 @@ std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite
     struct Sichtbar {
         double abstand;
         Bildflaeche bild;
+        std::array<Punkt3, 3> ecken;  // of the solid, where neighbours share them
+    };
+    // A side of a face by its ends, the same for both faces it parts.
+    struct Strecke {
+        std::array<double, 6> enden;
+        std::size_t flaeche;
+        std::size_t seite;
+    };
+    const auto strecke = [](const Punkt3& a, const Punkt3& b) {
+        std::array<double, 6> e{a.x, a.y, a.z, b.x, b.y, b.z};
+        if (std::tie(b.x, b.y, b.z) < std::tie(a.x, a.y, a.z))
+            e = {b.x, b.y, b.z, a.x, a.y, a.z};
+        return e;
     };
     // The direction toward the viewer, turned back into the star's
     // coordinates, seen along the axis: the wedge around it is the nearest.
@@ -245,14 +259,31 @@ std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite
                 pfad.push_back(bildpunkt(dreh(p)));
             f.loecher.push_back(std::move(pfad));
         }
-        sichtbar.push_back({abstand(d), f});
+        sichtbar.push_back({abstand(d), f, d.ecken});
     }
     std::stable_sort(sichtbar.begin(), sichtbar.end(),
         [](const Sichtbar& l, const Sichtbar& r) { return l.abstand > r.abstand; });
+    // A fold between two faces in sight is drawn once, with the one painted
+    // later: that one covers its side of the other's line anyway, and the
+    // line drawn twice over the same pixels costs the painter twice.
+    std::vector<Strecke> folds;
+    for (std::size_t i = 0; i < sichtbar.size(); ++i) {
+        for (const std::size_t j : {std::size_t(0), std::size_t(2)}) {
+            if (sichtbar[i].bild.linie[j])
+                folds.push_back({strecke(sichtbar[i].ecken[j], sichtbar[i].ecken[(j + 1) % 3]), i, j});
+        }
+    }
+    std::sort(folds.begin(), folds.end(), [](const Strecke& a, const Strecke& b) {
+        return std::tie(a.enden, a.flaeche) < std::tie(b.enden, b.flaeche);
+    });
+    for (std::size_t k = 0; k + 1 < folds.size(); ++k) {
+        if (folds[k].enden == folds[k + 1].enden)
+            sichtbar[folds[k].flaeche].bild.linie[folds[k].seite] = false;
+    }
     std::vector<Bildflaeche> bild;
     bild.reserve(sichtbar.size());
-    for (const Sichtbar& v : sichtbar)
-        bild.push_back(v.bild);
+    for (Sichtbar& v : sichtbar)
+        bild.push_back(std::move(v.bild));
     return bild;
 }
 

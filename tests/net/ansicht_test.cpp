@@ -8,8 +8,10 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <numbers>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -233,6 +235,45 @@ TEST(Ansicht, TheOutlineAndTheFoldsAreDrawnButNoFlatSpokes)
     ASSERT_EQ(unten.size(), 40u);
     for (const netz::Bildflaeche& f : unten)
         EXPECT_DOUBLE_EQ(f.helligkeit, unten.front().helligkeit);
+}
+
+// A fold between two faces in sight is drawn once, by the face painted
+// later, which covers the other one's side of it; one in sight on a single
+// face is drawn by that face; the outline always.
+TEST(Ansicht, EachFoldInSightIsDrawnOnceByTheFacePaintedLater)
+{
+    std::mt19937 zufall(5);
+    PeloxState st = netzStern(5);
+    biegen(st, 0.3, -0.2, 0.1);
+    netz::Szene s = netz::szene(koerper(st, 3), 2);
+    for (netz::Dreieck3& d : s.dreiecke)
+        d.linie = {true, true, true};
+    int geteilt = 0;
+    for (int n = 0; n < 20; ++n) {
+        const netz::Kamera kamera = n == 0 ? netz::startKamera()
+                                           : netz::Kamera{std::uniform_real_distribution<double>(-3, 3)(zufall),
+                                                 std::uniform_real_distribution<double>(-1.5, 1.5)(zufall), 1};
+        const auto bild = netz::abbilden(s, kamera, 300, 300);
+        // Each spoke by its ends on the picture: the faces that have it, in
+        // the order they are painted, and which of them draw it.
+        std::map<std::array<double, 4>, std::vector<bool>> speichen;
+        for (const netz::Bildflaeche& f : bild) {
+            EXPECT_TRUE(f.linie[1]);
+            for (const std::size_t j : {std::size_t(0), std::size_t(2)}) {
+                netz::Punkt a = f.ecken[j], b = f.ecken[(j + 1) % 3];
+                if (std::tie(b.x, b.y) < std::tie(a.x, a.y))
+                    std::swap(a, b);
+                speichen[{a.x, a.y, b.x, b.y}].push_back(f.linie[j]);
+            }
+        }
+        for (const auto& [enden, gezeichnet] : speichen) {
+            ASSERT_LE(gezeichnet.size(), 2u);
+            geteilt += gezeichnet.size() == 2;
+            const std::vector<bool> erwartet = gezeichnet.size() == 2 ? std::vector{false, true} : std::vector{true};
+            EXPECT_EQ(gezeichnet, erwartet) << n;
+        }
+    }
+    EXPECT_GT(geteilt, 100);
 }
 
 TEST(Ansicht, TheCameraTurnsWithTheDragAndZoomsWithinItsRange)
