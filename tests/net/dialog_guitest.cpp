@@ -8,11 +8,13 @@
 #include "support/program.h"
 
 #include "app/faltsterndialog.h"
+#include "app/laternewahl.h"
 #include "app/sternansicht.h"
 #include "net/netz.h"
 #include "net/stl.h"
 #include "poster/plan.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -234,4 +236,44 @@ TEST_F(FaltsternDialogTest, TheCountOfStarsReachesThePrintoutAndThePdf)
     d->cmdPdf->click();
     const QString seite1 = QString::fromUtf8(run("pdftotext", {"-f", "1", "-l", "1", pfad("zwei.pdf"), "-"})).simplified();
     EXPECT_TRUE(seite1.contains(QStringLiteral("2 Sterne, jeder aus Oberteil"))) << seite1.toStdString();
+}
+
+// The sheets' preview draws what the files hold: plain card in its colour
+// or coloured faces on white card, black cut lines round every piece, both
+// kinds of fold in their colours, and the windows cut out of the faces.
+TEST_F(FaltsternDialogTest, ThePreviewShowsCardCutsFoldsAndWindows)
+{
+    w->mnuFaltstern->trigger();
+    FaltsternDialog* d = w->dlgFaltstern;
+    ASSERT_TRUE(d && d->netz());
+    const auto zaehlen = [&](auto test) {
+        const QImage b = vorschau(d).convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                n += test(QColor(b.pixel(x, y)));
+        return n;
+    };
+    const auto ist = [](QColor farbe) { return [farbe](const QColor& c) { return c == farbe; }; };
+    const auto schwarz = [](const QColor& c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; };
+    const auto rot = [](const QColor& c) { return c.red() > 180 && c.green() < 110 && c.blue() < 110; };
+    const auto blau = [](const QColor& c) { return c.blue() > 180 && c.red() < 110 && c.green() < 110; };
+    const int karte = zaehlen(ist(QColor(200, 164, 76)));
+    EXPECT_GT(karte, 3000);
+    EXPECT_GT(zaehlen(schwarz), 400);
+    EXPECT_GT(zaehlen(rot), 50);
+    EXPECT_GT(zaehlen(blau), 50);
+
+    d->laterne->setFarbe(0, {40, 160, 60});
+    EXPECT_EQ(zaehlen(ist(QColor(200, 164, 76))), 0);
+    const int gruen = zaehlen(ist(QColor(40, 160, 60)));
+    EXPECT_GT(gruen, karte / 2);
+    EXPECT_GT(zaehlen(schwarz), 400);
+    const int weiss = zaehlen(ist(Qt::white));
+    d->laterne->chkFenster->setChecked(true);
+    ASSERT_TRUE(d->netz());
+    // What the windows take from the faces shows the white of the sheet.
+    const int fenster = gruen - zaehlen(ist(QColor(40, 160, 60)));
+    EXPECT_GT(fenster, gruen / 5);
+    EXPECT_GT(zaehlen(ist(Qt::white)) - weiss, fenster / 3);
 }
