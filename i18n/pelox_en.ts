@@ -147,14 +147,6 @@ Save anyway?</translation>
         <translation>Size %1, peak %2 cm above the centre, angle sum of a half %3°</translation>
     </message>
     <message>
-        <source>Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern</source>
-        <translation>Top half %1 pieces, bottom half %2 pieces, on %3 sheets</translation>
-    </message>
-    <message>
-        <source>Eine Hälfte, %1 Teile, auf %2 Blättern</source>
-        <translation>One half, %1 pieces, on %2 sheets</translation>
-    </message>
-    <message>
         <source>1. Jedes Teil mit seinen Laschen an der durchgezogenen Linie ausschneiden.</source>
         <translation>1. Cut out every piece with its tabs along the solid line.</translation>
     </message>
@@ -203,20 +195,48 @@ Save anyway?</translation>
         <translation>black: cut, red: mountain fold, blue: valley fold</translation>
     </message>
     <message>
-        <source>%1 Sterne, jeder aus Oberteil %2 Teile und Unterteil %3 Teile, zusammen auf %4 Blättern</source>
-        <translation>%1 stars, each of upper part %2 pieces and lower part %3 pieces, together on %4 sheets</translation>
-    </message>
-    <message>
-        <source>%1 Sterne aus einer Hälfte zu je %2 Teilen, zusammen auf %3 Blättern</source>
-        <translation>%1 stars of one half with %2 pieces each, together on %3 sheets</translation>
-    </message>
-    <message>
         <source>5. Die Einsätze ab Blatt %1 ausschneiden und, bevor die Hälften zusammengeklebt werden, von innen hinter die Fenster gleicher Form kleben, Klebstoff nur außerhalb der dünnen Linie.</source>
         <translation>5. Cut out the inserts from sheet %1 on and, before the halves are glued together, glue each from the inside behind the window of the same shape, with glue only outside the thin line.</translation>
     </message>
     <message>
         <source>Druck</source>
         <translation>Print</translation>
+    </message>
+    <message>
+        <source>1 Teil</source>
+        <translation>1 piece</translation>
+    </message>
+    <message>
+        <source>%1 Teile</source>
+        <translation>%1 pieces</translation>
+    </message>
+    <message>
+        <source>1 Blatt</source>
+        <translation>1 sheet</translation>
+    </message>
+    <message>
+        <source>%1 Blättern</source>
+        <translation>%1 sheets</translation>
+    </message>
+    <message>
+        <source>%1 Sterne, jeder aus Oberteil %2 und Unterteil %3, zusammen auf %4</source>
+        <translation>%1 stars, each of upper part %2 and lower part %3, together on %4</translation>
+    </message>
+    <message>
+        <source>%1 Teilen</source>
+        <translation>%1 pieces</translation>
+    </message>
+    <message>
+        <source>%1 Sterne aus einer Hälfte zu je %2, zusammen auf %3</source>
+        <translation>%1 stars of one half with %2 each, together on %3</translation>
+    </message>
+    <message>
+        <source>Oberteil %1, Unterteil %2, auf %3</source>
+        <translation>Top half %1, bottom half %2, on %3</translation>
+    </message>
+    <message>
+        <source>Eine Hälfte, %1, auf %2</source>
+        <translation>One half, %1, on %2</translation>
     </message>
 </context>
 <context>

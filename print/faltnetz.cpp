@@ -225,26 +225,21 @@ void pruefmass(Seite& s, const Angaben& a)
 }
 
 // How many pieces there are of each half and on how many sheets, for the
-// copies of the star together.
+// copies of the star together; one piece and one sheet in the singular.
 QString teileText(int oben, int unten, int kopien, int blaetter)
 {
+    const auto teile = [](int n) { return n == 1 ? Faltnetz::tr("1 Teil") : Faltnetz::tr("%1 Teile").arg(n); };
+    const QString auf = blaetter == 1 ? Faltnetz::tr("1 Blatt") : Faltnetz::tr("%1 Blättern").arg(blaetter);
     if (kopien > 1 && unten > 0)
-        return Faltnetz::tr("%1 Sterne, jeder aus Oberteil %2 Teile und Unterteil %3 Teile, zusammen auf %4 Blättern")
-            .arg(kopien)
-            .arg(oben)
-            .arg(unten)
-            .arg(blaetter);
-    if (kopien > 1)
-        return Faltnetz::tr("%1 Sterne aus einer Hälfte zu je %2 Teilen, zusammen auf %3 Blättern")
-            .arg(kopien)
-            .arg(oben)
-            .arg(blaetter);
+        return Faltnetz::tr("%1 Sterne, jeder aus Oberteil %2 und Unterteil %3, zusammen auf %4")
+            .arg(QString::number(kopien), teile(oben), teile(unten), auf);
+    if (kopien > 1) {
+        const QString je = oben == 1 ? Faltnetz::tr("1 Teil") : Faltnetz::tr("%1 Teilen").arg(oben);
+        return Faltnetz::tr("%1 Sterne aus einer Hälfte zu je %2, zusammen auf %3").arg(QString::number(kopien), je, auf);
+    }
     if (unten > 0)
-        return Faltnetz::tr("Oberteil %1 Teile, Unterteil %2 Teile, auf %3 Blättern")
-            .arg(oben)
-            .arg(unten)
-            .arg(blaetter);
-    return Faltnetz::tr("Eine Hälfte, %1 Teile, auf %2 Blättern").arg(oben).arg(blaetter);
+        return Faltnetz::tr("Oberteil %1, Unterteil %2, auf %3").arg(teile(oben), teile(unten), auf);
+    return Faltnetz::tr("Eine Hälfte, %1, auf %2").arg(teile(oben), auf);
 }
 
 } // namespace

@@ -198,6 +198,18 @@ TEST_F(NetzDateien, TheCommandLineWritesThePagesAndTheSvgOfTheNet)
     const netz::Netz fuenf = erwartet(*netz::natuerlicheHoehe(*w), QPageSize::A3);
     EXPECT_EQ(fuenf.teile.size(), 2u);
     EXPECT_EQ(seiten(pfad("fuenf.pdf")), fuenf.blaetter + 1);
+    // One piece and one sheet are counted in the singular.
+    ASSERT_EQ(fuenf.blaetter, 2);
+    const auto ersteSeite = [&](const char* datei) {
+        return QString::fromUtf8(run("pdftotext", {"-f", "1", "-l", "1", pfad(datei), "-"})).simplified();
+    };
+    EXPECT_TRUE(ersteSeite("fuenf.pdf").contains("Oberteil 1 Teil, Unterteil 1 Teil, auf 2 Blättern "))
+        << ersteSeite("fuenf.pdf").toStdString();
+    EXPECT_EQ(pelox({"--net", pfad("haelfte.pdf"), "--peak", "natural", "--diameter", "8", "--halves", "1",
+                  "--copies", "2", pfad("fuenf.plx")}),
+        std::pair(0, QStringList()));
+    EXPECT_TRUE(ersteSeite("haelfte.pdf").contains("2 Sterne aus einer Hälfte zu je 1 Teil, zusammen auf 1 Blatt "))
+        << ersteSeite("haelfte.pdf").toStdString();
 
     // With another diameter, the natural height of the star at that size.
     EXPECT_EQ(pelox({"--net", pfad("gross.pdf"), "--peak", "natural", "--diameter", "30", "--paper", "A3",
