@@ -261,10 +261,27 @@ void FaltsternDialog::Aktualisieren()
     v.blattHoehe = blatt.height();
     laterne->eintragen(v);
     laterne->setHaelften(v.haelften);
+    // The folded star first, which a net that does not fit the paper still
+    // leaves. Without the lantern's cuts it is all the 3D view shows, and its
+    // picture is drawn on a helper thread while the net is cut; the cuts show
+    // where the net holds them, and a star that does not fit the paper is
+    // still shown in its colours.
+    m_koerper = netz::falten(stern, v.hoehe).koerper;
+    const bool schnitte = v.fensterRahmen > 0 || v.oeffnung > 0 || v.aufhaenger;
+    const auto zeigen = [&](netz::Szene szene) {
+        szene.farbe = v.farbe;
+        szene.leuchtend = chkLeuchtend->isChecked();
+        picStern->zeigen(std::move(szene));
+    };
+    if (!schnitte)
+        zeigen(m_koerper ? netz::szene(*m_koerper, haelften()) : netz::Szene{});
     netz::Ergebnis e = netz::entfalten(stern, v);
     m_netz = std::move(e.netz);
-    // A net that does not fit the paper still leaves the folded star.
-    m_koerper = m_netz ? std::optional(m_netz->koerper) : netz::falten(stern, v.hoehe).koerper;
+    if (schnitte) {
+        zeigen(m_netz ? netz::szene(*m_netz, v)
+                : m_koerper ? netz::szene(*m_koerper, haelften())
+                            : netz::Szene{});
+    }
 
     // The finished star's size leads, where it can be folded at all.
     QString text = m_koerper ? sprache::text(netz::fertigerStern(*m_koerper, haelften())) + QLatin1Char('\n')
@@ -299,14 +316,6 @@ void FaltsternDialog::Aktualisieren()
     cmdSvg->setEnabled(m_netz && papier);
     cmdDxf->setEnabled(m_netz && papier);
     cmdStl->setEnabled(m_koerper.has_value());
-    // The lantern's cuts show where the net holds them; a star that does not
-    // fit the paper is still shown in its colours.
-    netz::Szene szene = m_netz ? netz::szene(*m_netz, v)
-        : m_koerper            ? netz::szene(*m_koerper, haelften())
-                               : netz::Szene{};
-    szene.farbe = v.farbe;
-    szene.leuchtend = chkLeuchtend->isChecked();
-    picStern->zeigen(std::move(szene));
     BlaetterZeichnen();
 }
 

@@ -69,22 +69,48 @@ SternAnsicht::SternAnsicht(QWidget* parent) : QWidget(parent)
 
 void SternAnsicht::zeigen(netz::Szene szene)
 {
-    m_szene = std::move(szene);
+    m_szene = std::make_shared<const netz::Szene>(std::move(szene));
+    m_vorabFuer = stand();
+    m_vorab = std::async(std::launch::async, [s = m_vorabFuer] { return bild(s); });
     update();
 }
 
 void SternAnsicht::setLeuchtend(bool an)
 {
-    m_szene.leuchtend = an;
+    auto szene = std::make_shared<netz::Szene>(*m_szene);
+    szene->leuchtend = an;
+    m_szene = std::move(szene);
     update();
+}
+
+SternAnsicht::Stand SternAnsicht::stand() const
+{
+    return {m_szene, m_kamera, size(), devicePixelRatioF(), !m_dreht};
+}
+
+QImage SternAnsicht::bild(const Stand& s)
+{
+    QImage b(s.groesse * s.ratio, QImage::Format_RGB32);
+    b.setDevicePixelRatio(s.ratio);
+    QPainter p(&b);
+    p.fillRect(QRect(QPoint(), s.groesse), toQColor(hintergrund(*s.szene)));
+    MalerFlaeche f(p, s.ratio, s.glatt);
+    sternbildZeichnen(f, *s.szene, s.kamera, s.groesse.width(), s.groesse.height(), 1.2);
+    return b;
 }
 
 void SternAnsicht::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.fillRect(rect(), toQColor(hintergrund(m_szene)));
-    MalerFlaeche f(p, devicePixelRatioF(), !m_dreht);
-    sternbildZeichnen(f, m_szene, m_kamera, width(), height(), 1.2);
+    if (m_vorab.valid()) {
+        m_bild = m_vorab.get();
+        m_bildFuer = m_vorabFuer;
+    }
+    // Drawn anew where the view has changed since, as while it is turned.
+    if (!(m_bildFuer == stand())) {
+        m_bildFuer = stand();
+        m_bild = bild(m_bildFuer);
+    }
+    QPainter(this).drawImage(QPoint(), m_bild);
 }
 
 void SternAnsicht::mousePressEvent(QMouseEvent* event)

@@ -4,8 +4,11 @@
 
 #include "net/ansicht.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
+#include <future>
+#include <memory>
 
 // The folded star in 3D, to be turned with the left mouse button, zoomed
 // with the wheel and set back to the starting view by a double click. It is
@@ -19,6 +22,8 @@ public:
     // its angle while the star's size or height changes.
     // The scene carries the halves' colours and whether the star is lit
     // (netz::Szene::farbe, leuchtend, einsatz): set them before handing it over.
+    // Its picture is drawn at once on a helper thread, while the caller goes
+    // on with other work, and shown with the next paint.
     void zeigen(netz::Szene szene);
     // The "leuchtend" switch alone, for the scene shown.
     void setLeuchtend(bool an);
@@ -35,8 +40,26 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    netz::Szene m_szene;
+    // What a picture shows: the scene, seen how, at which size and ratio.
+    struct Stand {
+        std::shared_ptr<const netz::Szene> szene;
+        netz::Kamera kamera;
+        QSize groesse;
+        double ratio = 1;
+        bool glatt = true;
+        friend bool operator==(const Stand&, const Stand&) = default;
+    };
+    Stand stand() const;
+    static QImage bild(const Stand& s);
+
+    std::shared_ptr<const netz::Szene> m_szene = std::make_shared<netz::Szene>();
     netz::Kamera m_kamera = netz::startKamera();
     QPoint m_letzte;
     bool m_dreht = false;  // while the left button turns the star
+    // The picture being drawn ahead for the scene last shown, and the one
+    // painted last; each with what it shows.
+    std::future<QImage> m_vorab;
+    Stand m_vorabFuer;
+    QImage m_bild;
+    Stand m_bildFuer;
 };

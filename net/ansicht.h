@@ -26,6 +26,7 @@ struct Kamera {
     double drehung = 0;
     double neigung = 0;
     double zoom = 1;
+    friend bool operator==(const Kamera&, const Kamera&) = default;
 };
 
 // From the front, a little from above.

@@ -122,6 +122,35 @@ TEST(SternAnsicht, TheMouseTurnsZoomsAndResetsTheView)
     EXPECT_GT(farben(bildVon(a)), 2 * beimDrehen);
 }
 
+// The picture drawn ahead on a helper thread for a new star shows it as
+// the view stands: turned as the user left it, or turned again before the
+// picture was shown. A picture drawn at paint time is the reference: a
+// change of size and back makes one.
+TEST(SternAnsicht, APictureDrawnAheadShowsTheViewAsItStands)
+{
+    SternAnsicht a;
+    a.resize(200, 160);
+    a.zeigen(sternSzene());
+    a.show();
+    const auto neuGemalt = [&a] {
+        a.resize(201, 160);
+        bildVon(a);
+        a.resize(200, 160);
+        return bildVon(a);
+    };
+    ziehen(a, 40, -25);
+    const netz::Gefaltet hoeher = netz::falten(netzStern(), 6);
+    ASSERT_TRUE(hoeher.koerper);
+    a.zeigen(netz::szene(*hoeher.koerper, 2));
+    const QImage vorab = bildVon(a);
+    EXPECT_EQ(vorab, neuGemalt());
+    a.zeigen(sternSzene());
+    ziehen(a, -60, 10);
+    const QImage gedreht = bildVon(a);
+    EXPECT_EQ(gedreht, neuGemalt());
+    EXPECT_NE(gedreht, vorab);
+}
+
 using netz::operator+;
 using netz::operator-;
 using netz::operator*;
