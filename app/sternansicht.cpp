@@ -90,6 +90,8 @@ SternAnsicht::Stand SternAnsicht::stand() const
 
 QImage SternAnsicht::bild(const Stand& s)
 {
+    if (s.groesse.isEmpty())
+        return {};
     QImage b(s.groesse * s.ratio, QImage::Format_RGB32);
     b.setDevicePixelRatio(s.ratio);
     QPainter p(&b);

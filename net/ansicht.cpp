@@ -266,19 +266,19 @@ std::vector<Bildflaeche> abbilden(const Szene& s, const Kamera& k, double breite
     // A fold between two faces in sight is drawn once, with the one painted
     // later: that one covers its side of the other's line anyway, and the
     // line drawn twice over the same pixels costs the painter twice.
-    std::vector<Strecke> folds;
+    std::vector<Strecke> speichen;
     for (std::size_t i = 0; i < sichtbar.size(); ++i) {
         for (const std::size_t j : {std::size_t(0), std::size_t(2)}) {
             if (sichtbar[i].bild.linie[j])
-                folds.push_back({strecke(sichtbar[i].ecken[j], sichtbar[i].ecken[(j + 1) % 3]), i, j});
+                speichen.push_back({strecke(sichtbar[i].ecken[j], sichtbar[i].ecken[(j + 1) % 3]), i, j});
         }
     }
-    std::sort(folds.begin(), folds.end(), [](const Strecke& a, const Strecke& b) {
+    std::sort(speichen.begin(), speichen.end(), [](const Strecke& a, const Strecke& b) {
         return std::tie(a.enden, a.flaeche) < std::tie(b.enden, b.flaeche);
     });
-    for (std::size_t k = 0; k + 1 < folds.size(); ++k) {
-        if (folds[k].enden == folds[k + 1].enden)
-            sichtbar[folds[k].flaeche].bild.linie[folds[k].seite] = false;
+    for (std::size_t k = 0; k + 1 < speichen.size(); ++k) {
+        if (speichen[k].enden == speichen[k + 1].enden)
+            sichtbar[speichen[k].flaeche].bild.linie[speichen[k].seite] = false;
     }
     std::vector<Bildflaeche> bild;
     bild.reserve(sichtbar.size());

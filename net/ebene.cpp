@@ -216,6 +216,9 @@ std::vector<Punkt> huelle(const std::vector<Punkt>& a, const std::vector<Punkt>&
     // corner to the last in that order, its upper chain down it back: two
     // sorted runs each, merged.
     const auto ordnen = [](const std::vector<Punkt>& h, std::vector<Punkt>& aus) {
+        aus.clear();
+        if (h.empty())
+            return;
         const std::size_t letzte = std::size_t(std::max_element(h.begin(), h.end(), vorher) - h.begin());
         aus.resize(h.size());
         std::merge(h.begin(), h.begin() + std::ptrdiff_t(letzte) + 1, h.rbegin(),

@@ -424,4 +424,8 @@ TEST(Laschen, TheHullOfTwoHullsIsTheHullOfAllTheirPoints)
             ASSERT_EQ(h[i].y, erwartet[i].y) << k;
         }
     }
+    const std::vector<Punkt> dreieck = netz::huelle({{0, 0}, {2, 0}, {1, 1}});
+    EXPECT_EQ(netz::huelle({}, dreieck).size(), 3u);
+    EXPECT_EQ(netz::huelle(dreieck, {}).size(), 3u);
+    EXPECT_TRUE(netz::huelle({}, {}).empty());
 }
